@@ -1,0 +1,27 @@
+#include "core/design_font.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QStringList>
+
+void RegisterDesignFonts()
+{
+    const QStringList candidates = {
+        QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),
+        QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf"),
+    };
+    for (const QString& file : candidates) {
+        if (QFile::exists(file))
+            QFontDatabase::addApplicationFont(file);
+    }
+}
+
+QFont DesignFont(qreal pointSize, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Verdana"),
+                      QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}

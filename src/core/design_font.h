@@ -1,0 +1,13 @@
+#pragma once
+
+// The windows were designed in Tahoma 8.25 pt. Debian has no Tahoma, but fonts-wine
+// ships a metric-compatible stand-in outside fontconfig's folders; registering it keeps
+// every caption and binary box the width the design expects.
+
+#include <QFont>
+
+// Registers the stand-in Tahoma files when they exist. Call once after QApplication.
+void RegisterDesignFonts();
+
+// The design font at the given size, with wider fallbacks only when Tahoma is missing.
+QFont DesignFont(qreal pointSize = 8.25, bool bold = false);

@@ -1,0 +1,112 @@
+#include "core/octet_routines.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+bool IsIgnoredBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The leading number of text as plain ASCII, or an empty string when text does not
+// begin with one. An exponent marker without digits after it is not part of the number.
+std::string LeadingNumber(const QString& text)
+{
+    std::string chars;
+    chars.reserve(static_cast<std::size_t>(text.size()));
+    for (QChar c : text) {
+        if (IsIgnoredBlank(c))
+            continue;
+        chars.push_back(c.unicode() < 128 ? static_cast<char>(c.unicode()) : '\x7f');
+    }
+
+    std::size_t i = 0;
+    const auto digitsFrom = [&](std::size_t from) {
+        std::size_t end = from;
+        while (end < chars.size() && IsDigit(chars[end]))
+            ++end;
+        return end;
+    };
+
+    if (i < chars.size() && (chars[i] == '+' || chars[i] == '-'))
+        ++i;
+    std::size_t end = digitsFrom(i);
+    bool anyDigit = end > i;
+    if (end < chars.size() && chars[end] == '.') {
+        const std::size_t fractionEnd = digitsFrom(end + 1);
+        anyDigit = anyDigit || fractionEnd > end + 1;
+        end = fractionEnd;
+    }
+    if (!anyDigit)
+        return {};
+
+    if (end < chars.size() && (chars[end] == 'e' || chars[end] == 'E')) {
+        std::size_t exponent = end + 1;
+        if (exponent < chars.size() && (chars[exponent] == '+' || chars[exponent] == '-'))
+            ++exponent;
+        const std::size_t exponentEnd = digitsFrom(exponent);
+        if (exponentEnd > exponent)
+            end = exponentEnd;
+    }
+    return chars.substr(0, end);
+}
+
+} // namespace
+
+double NumericValue(const QString& text)
+{
+    std::string number = LeadingNumber(text);
+    if (number.empty())
+        return 0.0;
+
+    // from_chars knows no leading "+" and is locale-independent, unlike strtod.
+    const bool negative = number.front() == '-';
+    if (number.front() == '+' || number.front() == '-')
+        number.erase(0, 1);
+
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Too large or too small for a double: the exponent's sign tells which.
+        const auto e = number.find_first_of("eE");
+        const bool tiny = e != std::string::npos && number.find('-', e) != std::string::npos;
+        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    }
+    (void)end;
+    return negative ? -value : value;
+}
+
+void FilterOctetKey(std::int16_t& keyCode)
+{
+    if (keyCode >= 14 && keyCode <= 45)
+        keyCode = 0;
+    if (keyCode >= 58 && keyCode <= 127)
+        keyCode = 0;
+}
+
+std::uint32_t OctetTextColor(const QString& text)
+{
+    return NumericValue(text) > 255 ? 0x000000FFu : 0x00000000u;
+}
+
+std::int16_t RoundToInt16(double value)
+{
+    constexpr double low = std::numeric_limits<std::int16_t>::min();
+    constexpr double high = std::numeric_limits<std::int16_t>::max();
+    if (std::isnan(value))
+        return 0;
+    if (value <= low)
+        return std::numeric_limits<std::int16_t>::min();
+    if (value >= high)
+        return std::numeric_limits<std::int16_t>::max();
+    return static_cast<std::int16_t>(std::nearbyint(value)); // default mode: half to even
+}

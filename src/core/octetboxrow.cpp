@@ -1,0 +1,108 @@
+#include "core/octetboxrow.h"
+
+#include "core/colors.h"
+#include "core/octet_routines.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace {
+
+constexpr int kNoCharacter = -1;
+constexpr int kDot = 46;
+
+// The character code a key would type, as a text box's key handler sees it. Qt reports
+// Ctrl+letter as the letter, so the control code is derived from key and modifiers.
+int CharacterCode(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    const bool control = mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier);
+    if (control && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+        return event.key() - Qt::Key_A + 1;
+    const QString text = event.text();
+    // Delete reports DEL as its text but edits rather than types.
+    if (text.isEmpty() || event.key() == Qt::Key_Delete)
+        return kNoCharacter;
+    return text.at(0).unicode();
+}
+
+} // namespace
+
+OctetBox::OctetBox(QWidget* parent) : QLineEdit(parent)
+{}
+
+void OctetBox::keyPressEvent(QKeyEvent* event)
+{
+    const int code = CharacterCode(*event);
+    if (code == kNoCharacter || code > 0x7FFF) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    auto keyCode = static_cast<std::int16_t>(code);
+    FilterOctetKey(keyCode);
+    if (keyCode == kDot) {
+        event->accept();
+        emit advanceRequested();
+        return;
+    }
+    if (keyCode == 0) {
+        // Printable keys are swallowed; control keys travel on, so Esc still reaches a
+        // dialog and Ctrl+V a menu, but never the box.
+        if (code < 32)
+            event->ignore();
+        else
+            event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void OctetBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    selectAll();
+    // The click that gave the focus would place the cursor and drop the selection.
+    m_selectAllOnPress = event->reason() == Qt::MouseFocusReason;
+}
+
+void OctetBox::mousePressEvent(QMouseEvent* event)
+{
+    QLineEdit::mousePressEvent(event);
+    if (m_selectAllOnPress) {
+        m_selectAllOnPress = false;
+        selectAll();
+    }
+}
+
+void FocusNextInArray(int index, const QList<OctetBox*>& boxes)
+{
+    if (index < boxes.size() - 1)
+        boxes.at(index + 1)->setFocus(Qt::OtherFocusReason);
+}
+
+OctetBoxRow::OctetBoxRow(const QString& arrayName, int count, OverRange overRange, QWidget* parent)
+    : QObject(parent), m_overRange(overRange)
+{
+    for (int index = 0; index < count; ++index) {
+        auto* box = new OctetBox(parent);
+        box->setObjectName(arrayName + QLatin1Char('_') + QString::number(index));
+        if (!m_boxes.isEmpty())
+            QWidget::setTabOrder(m_boxes.last(), box);
+        m_boxes.append(box);
+        connect(box, &QLineEdit::textChanged, this, [this, index] { handleTextChange(index); });
+        connect(box, &OctetBox::advanceRequested, this,
+                [this, index] { FocusNextInArray(index, m_boxes); });
+    }
+}
+
+void OctetBoxRow::handleTextChange(int index)
+{
+    OctetBox* changed = m_boxes.at(index);
+    SetTextColor(*changed, OctetTextColor(changed->text()));
+    if (changed->text().size() >= 3 && !m_advanceSuppressed)
+        FocusNextInArray(index, m_boxes);
+    if (m_overRange == OverRange::ClampTo255 && NumericValue(changed->text()) > 255)
+        changed->setText(QStringLiteral("255"));
+    emit octetChanged(index);
+}

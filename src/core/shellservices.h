@@ -1,0 +1,62 @@
+#pragma once
+
+// Everything that leaves the process: the desktop (web addresses, documents, the text
+// viewer), the folders the program reads and writes, and the modal boxes that ask the
+// user something. Panels and windows receive a ShellServices& from their owner; the
+// program passes the desktop implementation, tests a recording fake, so no test opens
+// a window outside the process or blocks on a modal box.
+
+#include <QString>
+
+class QWidget;
+
+// The outcome of a service call that can fail; error says what failed and where.
+struct ServiceResult
+{
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+    static ServiceResult success() { return {}; }
+    static ServiceResult failure(const QString& reason) { return {reason}; }
+};
+
+// A folder path, or why it could not be had.
+struct FolderResult
+{
+    QString path;
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+class ShellServices
+{
+public:
+    virtual ~ShellServices() = default;
+
+    // Opens a web address in the user's default browser; a failure is not reported.
+    virtual void openWebAddress(const QString& address) = 0;
+
+    // Opens a report in the text viewer (Notepad on Windows, the desktop's default
+    // application for text files elsewhere). The program does not wait for it.
+    virtual ServiceResult openInTextViewer(const QString& path) = 0;
+
+    // Opens a rich-text document (WordPad on Windows, the default application elsewhere).
+    virtual ServiceResult openRichTextDocument(const QString& path) = 0;
+
+    // The folder of the executable, ending in exactly one separator.
+    virtual QString appFolder() const = 0;
+
+    // The user's documents folder, empty when the desktop does not know one.
+    virtual QString documentsFolder() const = 0;
+
+    // The documents folder's "Ferol Subnet Calculator" folder, without a trailing
+    // separator; created level by level when create is true and it is missing.
+    virtual FolderResult outputFolder(bool create) = 0;
+
+    // A message box with an OK button only and no icon.
+    virtual void showMessage(QWidget* parent, const QString& title, const QString& text) = 0;
+
+    // A Yes/No question with the question icon; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& title, const QString& question) = 0;
+};

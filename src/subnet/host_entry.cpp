@@ -1,0 +1,23 @@
+#include "subnet/host_entry.h"
+
+#include "core/ip_routines.h"
+#include "core/octet_routines.h"
+
+AddressClass ClassifyFirstOctet(double value)
+{
+    if (value < 127)
+        return {QStringLiteral("Class A Address"), 1};
+    if (value == 127)
+        return {QStringLiteral("Loopback Address"), 2};
+    if (value < 192)
+        return {QStringLiteral("Class B Address"), 2};
+    if (value < 224)
+        return {QStringLiteral("Class C Address"), 3};
+    return {QStringLiteral("Invalid IP Address"), 3};
+}
+
+QString HostOctetBinary(const QString& octetText)
+{
+    const QString text = octetText.isEmpty() ? QStringLiteral("0") : octetText;
+    return OctetToBin(RoundToInt16(NumericValue(text)));
+}

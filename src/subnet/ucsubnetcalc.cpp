@@ -1,0 +1,319 @@
+#include "subnet/ucsubnetcalc.h"
+
+#include "core/colors.h"
+#include "core/design_font.h"
+#include "core/octet_routines.h"
+#include "core/octetboxrow.h"
+#include "core/twips.h"
+#include "core/wrappingbutton.h"
+#include "subnet/host_entry.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+
+QString ElementName(const char* arrayName, int index)
+{
+    return QString::fromLatin1(arrayName) + QLatin1Char('_') + QString::number(index);
+}
+
+template <typename Widget> Widget* Place(Widget* widget, const QString& name, const QRect& rect)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(rect);
+    return widget;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
+                  const QFont& font = DesignFont())
+{
+    auto* label = Place(new QLabel(caption, parent), name, rect);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QRect& rect)
+{
+    auto* frame = Place(new QGroupBox(parent), name, rect);
+    SetBackgroundColor(*frame, kWhite);
+    return frame;
+}
+
+// The picture boxes only group buttons; painting them would hide the frame's border
+// they overlap, and the white frame shows through anyway.
+QWidget* MakePicture(QWidget* parent, const QString& name, const QRect& rect)
+{
+    return Place(new QWidget(parent), name, rect);
+}
+
+// A box only the program writes. It can still be clicked into, so its text can be
+// selected and copied, but Tab passes it by.
+QLineEdit* MakeDisplayBox(QWidget* parent, const QString& name, const QRect& rect, bool grey)
+{
+    auto* box = Place(new QLineEdit(parent), name, rect);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    if (grey) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+        box->setPalette(palette);
+    }
+    return box;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QRect& rect)
+{
+    auto* button = Place(new WrappingButton(caption, parent), name, rect);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// Columns of the binary worksheet, one per octet.
+constexpr std::array<int, 4> kWorksheetColumns = {960, 2040, 3120, 4200};
+
+} // namespace
+
+ucSubnetCalc::ucSubnetCalc(ShellServices& services, QWidget* parent)
+    : QWidget(parent), m_services(services)
+{
+    setObjectName(QStringLiteral("ucSubnetCalc"));
+    setFont(DesignFont());
+    buildControls();
+    UserControl_Initialize();
+}
+
+QSize ucSubnetCalc::sizeHint() const
+{
+    return QSize(TwipsToPixels(8535), TwipsToPixels(6135));
+}
+
+void ucSubnetCalc::SetBackColor(std::uint32_t newColor)
+{
+    SetBackgroundColor(*this, newColor);
+}
+
+QString ucSubnetCalc::squeeze(const QString& a1)
+{
+    QString squeezed = a1;
+    squeezed.remove(QLatin1Char(' '));
+    return squeezed;
+}
+
+void ucSubnetCalc::buildControls()
+{
+    const QFont bold975 = DesignFont(9.75, true);
+    const QFont bold825 = DesignFont(8.25, true);
+
+    ip_subnet_frame =
+        MakeFrame(this, QStringLiteral("ip_subnet_frame"), TwipsRect(120, 120, 8295, 5895));
+    QWidget* outer = ip_subnet_frame;
+
+    sub_Label1 = MakeLabel(outer, QStringLiteral("sub_Label1"), QStringLiteral("&Host IP"),
+                           TwipsRect(120, 240, 855, 375));
+    m_addressRow = new OctetBoxRow(QStringLiteral("sub_address"), 4,
+                                   OctetBoxRow::OverRange::ClampTo255, outer);
+    constexpr std::array<int, 4> addressColumns = {1200, 2040, 2880, 3720};
+    for (int i = 0; i < 4; ++i) {
+        sub_address[i] = m_addressRow->box(i);
+        sub_address[i]->setGeometry(TwipsRect(addressColumns[i], 240, 735, 285));
+    }
+    sub_Label1->setBuddy(sub_address[0]);
+    sub_class = MakeLabel(outer, QStringLiteral("sub_class"), QStringLiteral("RESULT"),
+                          TwipsRect(4560, 240, 3435, 240), bold975);
+
+    Frame1 = MakeFrame(outer, QStringLiteral("Frame1"), TwipsRect(120, 600, 8055, 1335));
+    scr_mask_bits = Place(new QScrollBar(Qt::Horizontal, Frame1), QStringLiteral("scr_mask_bits"),
+                          TwipsRect(240, 240, 2415, 375));
+    scr_mask_bits->setRange(1, 32);
+    scr_mask_bits->setValue(16);
+    scr_mask_bits->setSingleStep(1);
+    scr_mask_bits->setPageStep(1);
+    // A drag recalculates once, on release, like every other change of the length.
+    scr_mask_bits->setTracking(false);
+    // QScrollBar inverts its keys by default, so Left would lengthen the mask.
+    scr_mask_bits->setInvertedControls(false);
+    scr_mask_bits->setFocusPolicy(Qt::StrongFocus);
+    Label1 = MakeLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("Mask Bits"),
+                       TwipsRect(360, 720, 855, 255));
+    lbl_mask_bits =
+        MakeLabel(Frame1, QStringLiteral("lbl_mask_bits"), {}, TwipsRect(1320, 720, 495, 255));
+    lbl_subnet_mask = MakeLabel(Frame1, QStringLiteral("lbl_subnet_mask"), QStringLiteral("RESULT"),
+                                TwipsRect(360, 960, 2415, 375), bold975);
+    lbl_sub2 = MakeLabel(Frame1, QStringLiteral("lbl_sub2"), QStringLiteral("RESULT"),
+                         TwipsRect(2880, 240, 2775, 255), bold825);
+    // Captions and their value labels: (caption, caption rect, value index, value rect).
+    struct CountRow
+    {
+        const char* caption;
+        QRect captionRect;
+        int infoIndex;
+        QRect infoRect;
+    };
+    const std::array<CountRow, 4> counts = {{
+        {"Subnet Bits", TwipsRect(2760, 600, 975, 255), 0, TwipsRect(3840, 600, 975, 255)},
+        {"Host Bits", TwipsRect(2760, 960, 975, 255), 3, TwipsRect(3840, 960, 975, 255)},
+        {"Max Subnets", TwipsRect(4920, 600, 975, 255), 1, TwipsRect(6000, 600, 1215, 255)},
+        {"Max Hosts", TwipsRect(4920, 960, 975, 255), 2, TwipsRect(6000, 960, 1215, 255)},
+    }};
+    for (int i = 0; i < 4; ++i) {
+        const CountRow& row = counts[i];
+        Label2[i] = MakeLabel(Frame1, ElementName("Label2", i), QString::fromLatin1(row.caption),
+                              row.captionRect);
+        lbl_info[row.infoIndex] =
+            MakeLabel(Frame1, ElementName("lbl_info", row.infoIndex), {}, row.infoRect);
+    }
+
+    Frame2 = MakeFrame(outer, QStringLiteral("Frame2"), TwipsRect(120, 1920, 8055, 975));
+    Label9[0] = MakeLabel(Frame2, ElementName("Label9", 0), QStringLiteral("Current Network:"),
+                          TwipsRect(120, 240, 1455, 255));
+    lbl_bonus = MakeLabel(Frame2, QStringLiteral("lbl_bonus"), QStringLiteral("0.0.0.0"),
+                          TwipsRect(1440, 240, 1575, 255));
+    Label9[1] = MakeLabel(Frame2, ElementName("Label9", 1), QStringLiteral("Subnet Mask:"),
+                          TwipsRect(2640, 240, 1455, 255));
+    lbl_bonus2 = MakeLabel(Frame2, QStringLiteral("lbl_bonus2"), QStringLiteral("0.0.0.0"),
+                           TwipsRect(4200, 240, 1575, 255));
+    Label4 = MakeLabel(Frame2, QStringLiteral("Label4"), QStringLiteral("Current Host Range"),
+                       TwipsRect(120, 480, 1455, 255));
+    txt_hosts =
+        MakeDisplayBox(Frame2, QStringLiteral("txt_hosts"), TwipsRect(1920, 480, 3975, 285), false);
+
+    sub_mask_frame =
+        MakeFrame(outer, QStringLiteral("sub_mask_frame"), TwipsRect(120, 2880, 5415, 2895));
+    sub_label2[0] = MakeLabel(sub_mask_frame, ElementName("sub_label2", 0), QStringLiteral("Host"),
+                              TwipsRect(120, 240, 495, 255));
+    sub_label2[1] = MakeLabel(sub_mask_frame, ElementName("sub_label2", 1), QStringLiteral("Mask"),
+                              TwipsRect(120, 600, 495, 255));
+    Label3[0] = MakeLabel(sub_mask_frame, ElementName("Label3", 0), QStringLiteral("Subnet"),
+                          TwipsRect(120, 1080, 735, 255));
+    Label3[1] = MakeLabel(sub_mask_frame, ElementName("Label3", 1), QStringLiteral("Subnet"),
+                          TwipsRect(120, 1440, 615, 255));
+    Label3[2] = MakeLabel(sub_mask_frame, ElementName("Label3", 2), QStringLiteral("Broadcast"),
+                          TwipsRect(120, 2160, 735, 255));
+    Label3[3] = MakeLabel(sub_mask_frame, ElementName("Label3", 3), QStringLiteral("Broadcast"),
+                          TwipsRect(120, 2520, 735, 255));
+    for (int k = 0; k < 4; ++k) {
+        const int left = kWorksheetColumns[k];
+        sub_host_bin[k] = MakeDisplayBox(sub_mask_frame, ElementName("sub_host_bin", k),
+                                         TwipsRect(left, 240, 975, 285), true);
+        sub_mask_bin[k] = MakeDisplayBox(sub_mask_frame, ElementName("sub_mask_bin", k),
+                                         TwipsRect(left, 600, 975, 285), true);
+        txt_act_subnet[k] = MakeDisplayBox(sub_mask_frame, ElementName("txt_act_subnet", k),
+                                           TwipsRect(left, 1080, 975, 285), true);
+        txt_broad_bin[k] = MakeDisplayBox(sub_mask_frame, ElementName("txt_broad_bin", k),
+                                          TwipsRect(left, 2160, 975, 285), true);
+        txt_broad_bin[k]->setMaxLength(8);
+    }
+    const std::array<int, 2> ruleTops = {960, 2040};
+    for (int i = 0; i < 2; ++i) {
+        Line1[i] = Place(new QFrame(sub_mask_frame), ElementName("Line1", i),
+                         QRect(TwipsPoint(960, ruleTops[i]), QSize(TwipsToPixels(5160 - 960), 1)));
+        Line1[i]->setFrameShape(QFrame::HLine);
+        Line1[i]->setFrameShadow(QFrame::Plain);
+    }
+    lbl_the_subnet = MakeLabel(sub_mask_frame, QStringLiteral("lbl_the_subnet"),
+                               QStringLiteral("RESULT"), TwipsRect(960, 1440, 2775, 495), bold975);
+    Picture2 =
+        MakePicture(sub_mask_frame, QStringLiteral("Picture2"), TwipsRect(3840, 1440, 1455, 495));
+    btnPrevSubnet = MakeButton(Picture2, QStringLiteral("btnPrevSubnet"),
+                               QStringLiteral("<Prev Subnet"), TwipsRect(0, 0, 1335, 255));
+    btnNextSubnet = MakeButton(Picture2, QStringLiteral("btnNextSubnet"),
+                               QStringLiteral("Next Subnet>"), TwipsRect(0, 240, 1335, 255));
+    lbl_the_broad = MakeLabel(sub_mask_frame, QStringLiteral("lbl_the_broad"), {},
+                              TwipsRect(960, 2520, 2055, 255), bold975);
+
+    Picture1 = MakePicture(outer, QStringLiteral("Picture1"), TwipsRect(5640, 3960, 2655, 1335));
+    btnNextTwentySubnets = MakeButton(Picture1, QStringLiteral("btnNextTwentySubnets"),
+                                      QStringLiteral("Send Next 20 Subnets to Notepad"),
+                                      TwipsRect(360, 360, 1815, 495));
+    chk_31bit = Place(new QCheckBox(QStringLiteral("&31-bit mask as per RFC 3021"), outer),
+                      QStringLiteral("chk_31bit"), TwipsRect(5640, 5520, 2415, 255));
+    SetBackgroundColor(*chk_31bit, kWhite);
+
+    QWidget::setTabOrder(sub_address[3], scr_mask_bits);
+    QWidget::setTabOrder(scr_mask_bits, btnPrevSubnet);
+    QWidget::setTabOrder(btnPrevSubnet, btnNextSubnet);
+    QWidget::setTabOrder(btnNextSubnet, btnNextTwentySubnets);
+    QWidget::setTabOrder(btnNextTwentySubnets, chk_31bit);
+
+    connect(m_addressRow, &OctetBoxRow::octetChanged, this, &ucSubnetCalc::sub_address_Change);
+    connect(scr_mask_bits, &QScrollBar::valueChanged, this, &ucSubnetCalc::scr_mask_bits_Change);
+    connect(chk_31bit, &QCheckBox::toggled, this, &ucSubnetCalc::chk_31bit_Click);
+}
+
+void ucSubnetCalc::UserControl_Initialize()
+{
+    addr_class = 1;
+    scr_mask_bits_Change();
+}
+
+void ucSubnetCalc::chk_31bit_Click()
+{
+    scr_mask_bits_Change();
+}
+
+void ucSubnetCalc::sub_address_Change(int index)
+{
+    const QString text = sub_address[index]->text();
+    sub_host_bin[index]->setText(HostOctetBinary(text));
+    if (index == 0) {
+        const std::int16_t previousClass = addr_class;
+        const AddressClass found = ClassifyFirstOctet(NumericValue(text));
+        sub_class->setText(found.caption);
+        addr_class = static_cast<std::int16_t>(found.addrClass);
+        // A new class brings its default length; the user's own length survives edits
+        // that keep the class.
+        if (addr_class != previousClass)
+            scr_mask_bits->setValue(8 * addr_class);
+    }
+    scr_mask_bits_Change();
+}
+
+SubnetInputs ucSubnetCalc::currentInputs() const
+{
+    SubnetInputs in;
+    in.maskBits = scr_mask_bits->value();
+    in.addrClass = addr_class;
+    in.rfc3021 = chk_31bit->isChecked();
+    for (int k = 0; k < 4; ++k) {
+        in.hostBin[k] = sub_host_bin[k]->text();
+        in.octetEntered[k] = !sub_address[k]->text().isEmpty();
+    }
+    return in;
+}
+
+void ucSubnetCalc::scr_mask_bits_Change()
+{
+    showResult(CalculateSubnet(currentInputs()));
+}
+
+void ucSubnetCalc::showResult(const SubnetResult& result)
+{
+    lbl_mask_bits->setText(result.maskBitsCaption);
+    lbl_subnet_mask->setText(result.subnetMask);
+    lbl_bonus2->setText(result.subnetMask);
+    lbl_info[0]->setText(result.subnetBits);
+    lbl_info[1]->setText(result.maxSubnets);
+    lbl_info[2]->setText(result.maxHosts);
+    lbl_info[3]->setText(result.hostBits);
+    lbl_sub2->setText(result.status);
+    for (int k = 0; k < 4; ++k) {
+        sub_mask_bin[k]->setText(result.maskBin[k]);
+        txt_act_subnet[k]->setText(result.networkBin[k]);
+        txt_broad_bin[k]->setText(result.broadcastBin[k]);
+    }
+    lbl_the_subnet->setText(result.network);
+    lbl_bonus->setText(result.network);
+    lbl_the_broad->setText(result.broadcast);
+    txt_hosts->setText(result.hostRange);
+    // A long range would otherwise show its end; the start is what a reader looks for.
+    txt_hosts->setCursorPosition(0);
+}

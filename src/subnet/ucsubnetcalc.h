@@ -1,0 +1,100 @@
+#pragma once
+
+// The subnet mask calculator page. In: the host address in the four sub_address boxes,
+// the mask length on scr_mask_bits, the 31-bit option. Out: the class, the mask, the
+// counts, the status line, the binary worksheet (host, mask, network, broadcast), the
+// dotted network and broadcast and the host range, all written as text into the
+// panel's own controls.
+//
+// Order of events on a change of sub_address(i): the octet row's shared steps (colour,
+// advance, clamp to "255"), then sub_address_Change(i): the binary host octet; for box 0
+// the class, and on a class change the mask length's default, whose valueChanged runs
+// scr_mask_bits_Change nested; finally one more scr_mask_bits_Change with the final
+// texts. The arithmetic lives in engine.h and host_entry.h; this class only moves text.
+
+#include "subnet/engine.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class OctetBox;
+class OctetBoxRow;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class ShellServices;
+
+class ucSubnetCalc : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ucSubnetCalc(ShellServices& services, QWidget* parent = nullptr);
+
+    // The panel's own background, outside its frame (0x00BBGGRR).
+    void SetBackColor(std::uint32_t newColor);
+
+    // a1 without its blanks; tabs and every other character stay.
+    static QString squeeze(const QString& a1);
+
+    // The design size of the panel's client area.
+    QSize sizeHint() const override;
+
+private:
+    void buildControls();
+    void UserControl_Initialize();
+    void scr_mask_bits_Change();
+    void chk_31bit_Click();
+    void sub_address_Change(int index);
+    SubnetInputs currentInputs() const;
+    void showResult(const SubnetResult& result);
+
+    ShellServices& m_services;
+    std::int16_t addr_class = 1;
+
+    QGroupBox* ip_subnet_frame = nullptr;
+    QLabel* sub_Label1 = nullptr;
+    OctetBoxRow* m_addressRow = nullptr;
+    std::array<OctetBox*, 4> sub_address{};
+    QLabel* sub_class = nullptr;
+
+    QGroupBox* Frame1 = nullptr;
+    QScrollBar* scr_mask_bits = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lbl_mask_bits = nullptr;
+    QLabel* lbl_subnet_mask = nullptr;
+    QLabel* lbl_sub2 = nullptr;
+    std::array<QLabel*, 4> Label2{};
+    std::array<QLabel*, 4> lbl_info{};
+
+    QGroupBox* Frame2 = nullptr;
+    std::array<QLabel*, 2> Label9{};
+    QLabel* lbl_bonus = nullptr;
+    QLabel* lbl_bonus2 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* txt_hosts = nullptr;
+
+    QGroupBox* sub_mask_frame = nullptr;
+    std::array<QLabel*, 2> sub_label2{};
+    std::array<QLineEdit*, 4> sub_host_bin{};
+    std::array<QLineEdit*, 4> sub_mask_bin{};
+    std::array<QFrame*, 2> Line1{};
+    std::array<QLabel*, 4> Label3{};
+    std::array<QLineEdit*, 4> txt_act_subnet{};
+    QLabel* lbl_the_subnet = nullptr;
+    QWidget* Picture2 = nullptr;
+    QPushButton* btnPrevSubnet = nullptr;
+    QPushButton* btnNextSubnet = nullptr;
+    std::array<QLineEdit*, 4> txt_broad_bin{};
+    QLabel* lbl_the_broad = nullptr;
+
+    QWidget* Picture1 = nullptr;
+    QPushButton* btnNextTwentySubnets = nullptr;
+    QCheckBox* chk_31bit = nullptr;
+};
