@@ -7,12 +7,16 @@
 #include "core/twips.h"
 #include "core/wrappingbutton.h"
 #include "subnet/host_entry.h"
+#include "subnet/report.h"
+#include "core/shellservices.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScrollBar>
 
 namespace {
@@ -247,6 +251,10 @@ void ucSubnetCalc::buildControls()
     connect(m_addressRow, &OctetBoxRow::octetChanged, this, &ucSubnetCalc::sub_address_Change);
     connect(scr_mask_bits, &QScrollBar::valueChanged, this, &ucSubnetCalc::scr_mask_bits_Change);
     connect(chk_31bit, &QCheckBox::toggled, this, &ucSubnetCalc::chk_31bit_Click);
+    connect(btnNextSubnet, &QPushButton::clicked, this, &ucSubnetCalc::btnNextSubnet_Click);
+    connect(btnPrevSubnet, &QPushButton::clicked, this, &ucSubnetCalc::btnPrevSubnet_Click);
+    connect(btnNextTwentySubnets, &QPushButton::clicked, this,
+            &ucSubnetCalc::btnNextTwentySubnets_Click);
 }
 
 void ucSubnetCalc::UserControl_Initialize()
@@ -316,4 +324,122 @@ void ucSubnetCalc::showResult(const SubnetResult& result)
     txt_hosts->setText(result.hostRange);
     // A long range would otherwise show its end; the start is what a reader looks for.
     txt_hosts->setCursorPosition(0);
+}
+
+std::array<QString, 4> ucSubnetCalc::addressTexts() const
+{
+    return {sub_address[0]->text(), sub_address[1]->text(), sub_address[2]->text(),
+            sub_address[3]->text()};
+}
+
+void ucSubnetCalc::showSubnetMessage(const QString& text)
+{
+    m_services.showMessage(this, QStringLiteral("Subnet Calculator"), text);
+}
+
+bool ucSubnetCalc::checkAddressComplete(StepDirection wording)
+{
+    const int empty = FirstEmptyOctet(addressTexts());
+    if (empty < 0)
+        return true;
+    showSubnetMessage(IncompleteAddressMessage(wording, empty));
+    sub_address[empty]->setFocus();
+    return false;
+}
+
+ucSubnetCalc::StepResult ucSubnetCalc::stepSubnet(StepDirection direction)
+{
+    if (!checkAddressComplete(direction))
+        return StepResult::Incomplete;
+    const SubnetStep step = PlanSubnetStep(addressTexts(), scr_mask_bits->value(), direction);
+    switch (step.outcome) {
+    case SubnetStep::Outcome::NoStep:
+        return StepResult::Stayed;
+    case SubnetStep::Outcome::EndOfSpace:
+        return StepResult::EndOfSpace;
+    case SubnetStep::Outcome::Step:
+        break;
+    }
+    for (const OctetWrite& write : step.writes)
+        sub_address[write.index]->setText(write.text);
+    return StepResult::Moved;
+}
+
+ucSubnetCalc::StepResult ucSubnetCalc::NextSubnet()
+{
+    return stepSubnet(StepDirection::Forward);
+}
+
+ucSubnetCalc::StepResult ucSubnetCalc::PrevSubnet()
+{
+    return stepSubnet(StepDirection::Backward);
+}
+
+void ucSubnetCalc::btnNextSubnet_Click()
+{
+    if (NextSubnet() == StepResult::EndOfSpace)
+        showSubnetMessage(QStringLiteral("This is the last subnet."));
+}
+
+void ucSubnetCalc::btnPrevSubnet_Click()
+{
+    if (PrevSubnet() == StepResult::EndOfSpace)
+        showSubnetMessage(QStringLiteral("This is the first subnet."));
+}
+
+void ucSubnetCalc::btnNextTwentySubnets_Click()
+{
+    if (!checkAddressComplete(StepDirection::Forward))
+        return;
+    writeReport(reportLinesFromHere());
+}
+
+// Twenty rows from the current subnet on, fewer when the address space ends first; the
+// panel then steps back as often as it moved, which returns it to the starting subnet
+// unless a class change altered the mask length on the way.
+QStringList ucSubnetCalc::reportLinesFromHere()
+{
+    QStringList lines = {SubnetReportHeader()};
+    int moved = 0;
+    for (int row = 0; row < 20; ++row) {
+        lines << SubnetReportRow(lbl_the_subnet->text(), txt_hosts->text(), lbl_the_broad->text());
+        const StepResult result = NextSubnet();
+        if (result == StepResult::Moved)
+            ++moved;
+        else if (result != StepResult::Stayed)
+            break;
+    }
+    for (; moved > 0; --moved) {
+        if (PrevSubnet() != StepResult::Moved)
+            break;
+    }
+    return lines;
+}
+
+void ucSubnetCalc::writeReport(const QStringList& lines)
+{
+    const FolderResult folder = m_services.outputFolder(true);
+    if (!folder.ok()) {
+        showSubnetMessage(
+            QStringLiteral("The subnet list could not be saved.\n%1").arg(folder.error));
+        return;
+    }
+    const QString path = QDir(folder.path).filePath(QString::fromLatin1(kSubnetReportFileName));
+    const QString nativePath = QDir::toNativeSeparators(path);
+
+    // An earlier report stays whole unless the new one is complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(SubnetReportBytes(lines)) < 0 ||
+        !file.commit()) {
+        showSubnetMessage(QStringLiteral("The subnet list could not be saved to %1.\n%2")
+                              .arg(nativePath, file.errorString()));
+        return;
+    }
+
+    const ServiceResult viewer = m_services.openInTextViewer(nativePath);
+    if (!viewer.ok()) {
+        showSubnetMessage(
+            QStringLiteral("The subnet list was saved to %1, but it could not be opened.\n%2")
+                .arg(nativePath, viewer.error));
+    }
 }

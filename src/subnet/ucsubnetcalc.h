@@ -10,9 +10,15 @@
 // advance, clamp to "255"), then sub_address_Change(i): the binary host octet; for box 0
 // the class, and on a class change the mask length's default, whose valueChanged runs
 // scr_mask_bits_Change nested; finally one more scr_mask_bits_Change with the final
-// texts. The arithmetic lives in engine.h and host_entry.h; this class only moves text.
+// texts. The arithmetic lives in engine.h, host_entry.h, stepping.h and report.h; this
+// class only moves text between them and its controls.
+//
+// Stepping rewrites octet boxes, so every written box runs the sequence above before the
+// step goes on. The report steps forward twenty times, reading each row from the result
+// labels, then steps back as often as it moved.
 
 #include "subnet/engine.h"
+#include "subnet/stepping.h"
 
 #include <QWidget>
 
@@ -54,6 +60,25 @@ private:
     void sub_address_Change(int index);
     SubnetInputs currentInputs() const;
     void showResult(const SubnetResult& result);
+
+    enum class StepResult
+    {
+        Moved,
+        Stayed,     // mask bits 0 or 32
+        Incomplete, // an octet box was empty; the user has been told
+        EndOfSpace, // nothing written
+    };
+    StepResult NextSubnet();
+    StepResult PrevSubnet();
+    StepResult stepSubnet(StepDirection direction);
+    void btnNextSubnet_Click();
+    void btnPrevSubnet_Click();
+    void btnNextTwentySubnets_Click();
+    QStringList reportLinesFromHere();
+    void writeReport(const QStringList& lines);
+    std::array<QString, 4> addressTexts() const;
+    bool checkAddressComplete(StepDirection wording);
+    void showSubnetMessage(const QString& text);
 
     ShellServices& m_services;
     std::int16_t addr_class = 1;

@@ -1,5 +1,5 @@
 #include "subnet/ucsubnetcalc.h"
-#include "support/recordingshellservices.h"
+#include "panelfixture.h"
 #include "support/testregistry.h"
 
 #include <QApplication>
@@ -11,64 +11,6 @@
 #include <QTest>
 
 #include <memory>
-
-namespace {
-
-// A shown, active panel with the recording services, driven through its controls.
-class Panel
-{
-public:
-    Panel()
-    {
-        panel = std::make_unique<ucSubnetCalc>(services);
-        panel->resize(panel->sizeHint());
-        panel->show();
-        panel->activateWindow();
-        (void)QTest::qWaitForWindowActive(panel.get());
-    }
-
-    QString text(const QString& name) const
-    {
-        if (auto* label = panel->findChild<QLabel*>(name))
-            return label->text();
-        if (auto* box = panel->findChild<QLineEdit*>(name))
-            return box->text();
-        return QStringLiteral("<no control %1>").arg(name);
-    }
-    QLineEdit* box(int index) const { return address(index); }
-    QLineEdit* address(int index) const
-    {
-        return panel->findChild<QLineEdit*>(QStringLiteral("sub_address_%1").arg(index));
-    }
-    QScrollBar* maskBits() const { return panel->findChild<QScrollBar*>("scr_mask_bits"); }
-    QCheckBox* option() const { return panel->findChild<QCheckBox*>("chk_31bit"); }
-
-    // Types keys one at a time into whichever box has the focus, as a user does.
-    void type(const QString& keys) const
-    {
-        for (QChar key : keys)
-            QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
-    }
-    void enter(const QString& dotted) const
-    {
-        const QStringList octets = dotted.split(QLatin1Char('.'));
-        for (int k = 0; k < 4; ++k)
-            address(k)->setText(octets.value(k));
-    }
-    int focusIndex() const
-    {
-        for (int k = 0; k < 4; ++k) {
-            if (QApplication::focusWidget() == address(k))
-                return k;
-        }
-        return -1;
-    }
-
-    RecordingShellServices services;
-    std::unique_ptr<ucSubnetCalc> panel;
-};
-
-} // namespace
 
 class TestSubnetPanel : public QObject
 {

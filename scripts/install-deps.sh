@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program needs to build, run and test. Safe to run
+# again: apt is skipped when everything is already installed.
+set -euo pipefail
+
+packages=(
+    cmake g++ ninja-build
+    qt6-base-dev           # Qt Core, Gui, Widgets and Test
+    fonts-wine             # a stand-in for the Tahoma the windows were designed in
+    xdg-utils              # lets the program open reports and web pages on the desktop
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
