@@ -61,9 +61,14 @@ void OctetBox::keyPressEvent(QKeyEvent* event)
 void OctetBox::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
+    // Coming back from another window or a context menu is not entering the box anew;
+    // the user's own selection stays.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return;
     selectAll();
     // The click that gave the focus would place the cursor and drop the selection.
-    m_selectAllOnPress = event->reason() == Qt::MouseFocusReason;
+    m_selectAllOnPress = reason == Qt::MouseFocusReason;
 }
 
 void OctetBox::mousePressEvent(QMouseEvent* event)

@@ -224,6 +224,50 @@ private slots:
         QVERIFY(bar->value() > 16);
     }
 
+    void everyControlIsFoundByName()
+    {
+        Panel p;
+        QStringList names = {"ip_subnet_frame", "sub_Label1",
+                             "sub_class",       "Frame1",
+                             "scr_mask_bits",   "Label1",
+                             "lbl_mask_bits",   "lbl_subnet_mask",
+                             "lbl_sub2",        "Frame2",
+                             "lbl_bonus",       "lbl_bonus2",
+                             "Label4",          "txt_hosts",
+                             "sub_mask_frame",  "lbl_the_subnet",
+                             "Picture2",        "btnPrevSubnet",
+                             "btnNextSubnet",   "lbl_the_broad",
+                             "Picture1",        "btnNextTwentySubnets",
+                             "chk_31bit"};
+        for (int i = 0; i < 4; ++i) {
+            for (const char* array : {"sub_address", "Label2", "lbl_info", "sub_host_bin",
+                                      "sub_mask_bin", "Label3", "txt_act_subnet", "txt_broad_bin"})
+                names << QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(i);
+        }
+        names << "Label9_0"
+              << "Label9_1"
+              << "sub_label2_0"
+              << "sub_label2_1"
+              << "Line1_0"
+              << "Line1_1";
+        for (const QString& name : names)
+            QVERIFY2(p.panel->findChildren<QWidget*>(name).size() == 1, qPrintable(name));
+    }
+
+    void keyboardOrder()
+    {
+        Panel p;
+        p.address(0)->setFocus();
+        QStringList order;
+        for (int i = 0; i < 9; ++i) {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order, (QStringList{"sub_address_0", "sub_address_1", "sub_address_2",
+                                     "sub_address_3", "scr_mask_bits", "btnPrevSubnet",
+                                     "btnNextSubnet", "btnNextTwentySubnets", "chk_31bit"}));
+    }
+
     void squeeze_data()
     {
         QTest::addColumn<QString>("text");
