@@ -1,0 +1,21 @@
+#pragma once
+
+// The wildcard mask checker behind the second tab. For now an empty panel: the main
+// window can already place it, paint it and move the focus past it.
+
+#include <QWidget>
+
+#include <cstdint>
+
+class ShellServices;
+
+class ucWildCardChecker : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ucWildCardChecker(ShellServices& services, QWidget* parent = nullptr);
+
+    // Background colour as 0x00BBGGRR.
+    void SetBackColor(std::uint32_t newColor);
+};
