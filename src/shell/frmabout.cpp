@@ -1,0 +1,118 @@
+#include "shell/frmabout.h"
+
+#include "core/colors.h"
+#include "core/design_font.h"
+#include "core/shellservices.h"
+#include "core/twips.h"
+#include "shell/program_icon.h"
+#include "shell/program_info.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kEngravedShadow = 0x808080;
+
+template <typename Widget> Widget* Make(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
+{
+    auto* label = Make<QLabel>(parent, name, geometry);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setText(text);
+    return label;
+}
+
+QFrame* MakeLine(QWidget* parent, const char* name, const QPoint& from, int toX,
+                 std::uint32_t color)
+{
+    auto* line = Make<QFrame>(parent, name, QRect(from, QPoint(toX, from.y())));
+    SetBackgroundColor(*line, color);
+    return line;
+}
+
+} // namespace
+
+frmAbout::frmAbout(ShellServices& services, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_services(services)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About MyApp"));
+    setWindowIcon(ProgramIcon());
+    setFont(DesignFont());
+    SetBackgroundColor(*this, kWhite);
+    setFixedSize(TwipsToPixels(5730), TwipsToPixels(2955));
+
+    imgFerolOrb = Make<QLabel>(this, "imgFerolOrb", TwipsRect(120, 120, 735, 690));
+    imgFerolOrb->setPixmap(QPixmap(QStringLiteral(":/images/about-logo.png")));
+
+    lblTitle = MakeLabel(this, "lblTitle", TwipsRect(1050, 240, 1125, 195),
+                         QStringLiteral("Application Title"));
+    lblVersion =
+        MakeLabel(this, "lblVersion", TwipsRect(1050, 480, 3885, 225), QStringLiteral("Version"));
+    lblDescription = MakeLabel(this, "lblDescription", TwipsRect(1050, 840, 3885, 690),
+                               QStringLiteral("App Description"));
+    lblDescription->setWordWrap(true);
+
+    Line1_0 = MakeLine(this, "Line1_0", TwipsPoint(90, 1845), TwipsToPixels(5654), kEngravedShadow);
+    Line1_1 = MakeLine(this, "Line1_1", TwipsPoint(105, 1860), TwipsToPixels(5654), kWhite);
+
+    lblDisclaimer = MakeLabel(this, "lblDisclaimer", TwipsRect(240, 2025, 3870, 825),
+                              QStringLiteral("Disclaimer: ..."));
+    lblDisclaimer->setWordWrap(true);
+
+    cmdOK = Make<QPushButton>(this, "cmdOK", TwipsRect(4245, 2025, 1260, 345));
+    cmdOK->setText(QStringLiteral("OK"));
+    cmdOK->setDefault(true);
+    cmdShowEula = Make<QPushButton>(this, "cmdShowEula", TwipsRect(4260, 2475, 1245, 345));
+    cmdShowEula->setText(QStringLiteral("&View DODA"));
+    cmdShowEula->setAutoDefault(false);
+    setTabOrder(cmdOK, cmdShowEula);
+
+    // Esc reaches reject() through QDialog itself; both end the dialog the same way.
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdShowEula, &QPushButton::clicked, this, &frmAbout::ShowLicenseDocument);
+}
+
+void frmAbout::showEvent(QShowEvent* event)
+{
+    // A restore from the taskbar is a spontaneous show; only a real showing reloads.
+    if (!event->spontaneous()) {
+        Form_Load();
+        cmdOK->setFocus();
+    }
+    QDialog::showEvent(event);
+}
+
+void frmAbout::Form_Load()
+{
+    setWindowTitle(QStringLiteral("About ") + AppTitle());
+    lblVersion->setText(VersionText(CompiledVersion()));
+    lblTitle->setText(AppTitle());
+    // The title label grows with its text, as the design's auto-sized label did.
+    lblTitle->resize(lblTitle->sizeHint().width(), lblTitle->height());
+    lblDescription->setText(FileDescription());
+    lblDisclaimer->setText(LegalCopyright());
+}
+
+void frmAbout::ShowLicenseDocument()
+{
+    const QString path = m_services.appFolder() + QLatin1String(kLicenseDocument);
+    if (!m_services.openRichTextDocument(path).ok())
+        m_services.showMessage(this, AppTitle(),
+                               QStringLiteral("The EULA Is Unavailable At This Time"));
+}

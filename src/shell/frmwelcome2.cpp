@@ -1,0 +1,315 @@
+#include "shell/frmwelcome2.h"
+
+#include "core/design_font.h"
+#include "core/shellservices.h"
+#include "core/twips.h"
+#include "decimal/ucdecimalcalc.h"
+#include "shell/frmabout.h"
+#include "shell/maker_links.h"
+#include "shell/program_icon.h"
+#include "shell/program_info.h"
+#include "subnet/ucsubnetcalc.h"
+#include "webpane/ucferol.h"
+#include "wildcard/ucwildcardchecker.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString kSubnetKey = QStringLiteral("SubnetMaskCalc");
+const QString kWildcardKey = QStringLiteral("WildcardMaskCkr");
+const QString kDecimalKey = QStringLiteral("DecimalIpCalc");
+const QString kFerolKey = QStringLiteral("Ferol");
+
+// Design lengths, twips.
+constexpr int kTabStripLeft = 120;
+constexpr int kTabStripTop = 1920;
+constexpr int kDesignClientWidth = 9585;
+// The window opens this much taller than its minimum, and the tab strip with it.
+constexpr int kGrowth = 800;
+// Below the tab strip the client area keeps the margin it has at the sides.
+constexpr int kBottomMargin = kTabStripLeft;
+
+// Left edge that centres a width inside another; halves go to the even pixel.
+int CentredLeft(int outerWidth, int innerWidth)
+{
+    return static_cast<int>(std::nearbyint((outerWidth - innerWidth) / 2.0));
+}
+
+QAction* MakeAction(QMenu* menu, const char* name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+QMenu* MakeMenu(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* menu = new QMenu(caption, parent);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+} // namespace
+
+frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
+    : QMainWindow(parent), m_services(services)
+{
+    setObjectName(QStringLiteral("frmWelcome2"));
+    setWindowTitle(AppTitle());
+    setWindowIcon(ProgramIcon());
+    setFont(DesignFont());
+
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("clientArea"));
+    setCentralWidget(m_client);
+
+    picFerolLogo = new QLabel(m_client);
+    picFerolLogo->setObjectName(QStringLiteral("picFerolLogo"));
+    picFerolLogo->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
+    picFerolLogo->setGeometry(TwipsRect(165, 120, 9255, 1350));
+    picFerolLogo->setFocusPolicy(Qt::NoFocus);
+    picFerolLogo->setCursor(Qt::PointingHandCursor);
+
+    TabStrip1 = new QTabWidget(m_client);
+    TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
+
+    ucSubnetCalc1 = new ucSubnetCalc(m_services);
+    ucSubnetCalc1->setObjectName(QStringLiteral("ucSubnetCalc1"));
+    ucWildCardChecker1 = new ucWildCardChecker(m_services);
+    ucWildCardChecker1->setObjectName(QStringLiteral("ucWildCardChecker1"));
+    ucDecimalCalc21 = new ucDecimalCalc;
+    ucDecimalCalc21->setObjectName(QStringLiteral("ucDecimalCalc21"));
+    ucFerol1 = new ucFerol(m_services);
+    ucFerol1->setObjectName(QStringLiteral("ucFerol1"));
+
+    const struct
+    {
+        QWidget* panel;
+        QString caption;
+        QString key;
+    } tabs[] = {
+        {ucSubnetCalc1, QStringLiteral("Subnet Mask Calculator"), kSubnetKey},
+        {ucWildCardChecker1, QStringLiteral("Wildcard Mask Checker"), kWildcardKey},
+        {ucDecimalCalc21, QStringLiteral("Decimal IP Calculator"), kDecimalKey},
+        {ucFerol1, QStringLiteral("Ferol"), kFerolKey},
+    };
+    for (const auto& tab : tabs) {
+        const int index = TabStrip1->addTab(tab.panel, tab.caption);
+        TabStrip1->tabBar()->setTabData(index, tab.key);
+    }
+    TabStrip1->setCurrentIndex(0);
+
+    buildMenus();
+    placeAtCreation();
+
+    m_client->installEventFilter(this);
+    picFerolLogo->installEventFilter(this);
+    connect(TabStrip1, &QTabWidget::currentChanged, this, &frmWelcome2::TabStrip1_Click);
+#ifndef QT_NO_SESSIONMANAGER
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(app, &QGuiApplication::commitDataRequest, this, &frmWelcome2::SessionEnding);
+#endif
+
+    ShowTab(false);
+}
+
+void frmWelcome2::buildMenus()
+{
+    mnuFile = MakeMenu(this, "mnuFile", QStringLiteral("&File"));
+    cmdOpen = MakeMenu(mnuFile, "cmdOpen", QStringLiteral("Open"));
+    mnuSubnetCalc = MakeAction(cmdOpen, "mnuSubnetCalc", QStringLiteral("&Subnet Mask Calculator"));
+    mnuWildChecker =
+        MakeAction(cmdOpen, "mnuWildChecker", QStringLiteral("&Wildcard Mask Checker"));
+    mnuDecIpCalc = MakeAction(cmdOpen, "mnuDecIpCalc", QStringLiteral("&Decimal IP Calculator"));
+    mnuFile->addMenu(cmdOpen);
+    // Shown greyed rather than hidden: the three items beneath it have no action.
+    cmdOpen->menuAction()->setEnabled(false);
+    mnuExit = MakeAction(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+
+    mnuMore = MakeMenu(this, "mnuMore", QStringLiteral("&More"));
+    mnuLumbraDemo = MakeAction(mnuMore, "mnuLumbraDemo",
+                               QStringLiteral("Free &Lumbra Demo (Network Simulator)"));
+    mnuOrvatDemo =
+        MakeAction(mnuMore, "mnuOrvatDemo", QStringLiteral("Free &Orvat Demos (Practice Exams)"));
+    mnuFreeUtils = MakeAction(mnuMore, "mnuFreeUtils", QStringLiteral("Ferol's Free &Utilities"));
+
+    mnuHelp = MakeMenu(this, "mnuHelp", QStringLiteral("&Help"));
+    mnuFerolOnline = MakeAction(mnuHelp, "mnuFerolOnline", QStringLiteral("&Ferol Home Page"));
+    mnuContactUs = MakeAction(mnuHelp, "mnuContactUs", QStringLiteral("&Contact Us"));
+    mnuHelpSep1 = mnuHelp->addSeparator();
+    mnuHelpSep1->setObjectName(QStringLiteral("mnuHelpSep1"));
+    mnuAbout = MakeAction(mnuHelp, "mnuAbout", QStringLiteral("&About Subnet Calculator"));
+
+    menuBar()->addMenu(mnuFile);
+    menuBar()->addMenu(mnuMore);
+    menuBar()->addMenu(mnuHelp);
+
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    const struct
+    {
+        QAction* item;
+        const char* path;
+    } webItems[] = {
+        {mnuLumbraDemo, "/AboutLumbra.html"},  {mnuOrvatDemo, "/AboutOrvat.html"},
+        {mnuFreeUtils, "/FreeUtilities.html"}, {mnuFerolOnline, ""},
+        {mnuContactUs, "/ContactUs.html"},
+    };
+    for (const auto& web : webItems) {
+        const QString path = QLatin1String(web.path);
+        connect(web.item, &QAction::triggered, this, [this, path] { openMakerPage(path); });
+    }
+    connect(mnuAbout, &QAction::triggered, this, &frmWelcome2::mnuAbout_Click);
+}
+
+void frmWelcome2::placeAtCreation()
+{
+    // Outer and client size: the frame (title bar, borders) belongs to the window
+    // manager, and Qt neither knows it before the window is mapped nor can bound it, so
+    // the minimum holds on the window without its frame: 645 pixels wide, and as high
+    // as the menu bar plus a client area in which the tab strip is exactly as tall as
+    // the tallest calculator panel, with the side margin below it. The window opens
+    // 800 twips higher than that, the tab strip with it.
+    const int tallestPanel =
+        TwipsToPixels(std::max({kDecimalPanelHeight, kSubnetPanelHeight, kWildcardPanelHeight}));
+    const int growth = TwipsToPixels(kGrowth);
+    const int tabLeft = TwipsToPixels(kTabStripLeft);
+    const int tabTop = TwipsToPixels(kTabStripTop);
+    const int minClientHeight = tabTop + tallestPanel + TwipsToPixels(kBottomMargin);
+    const int menuHeight = menuBar()->sizeHint().height();
+
+    minTrackHeight = menuHeight + minClientHeight;
+    setMinimumSize(minTrackWidth, minTrackHeight);
+
+    const int clientWidth = std::max(TwipsToPixels(kDesignClientWidth), minTrackWidth);
+    const int clientHeight = minClientHeight + growth;
+    lastScaleHeight = clientHeight;
+    TabStrip1->setGeometry(tabLeft, tabTop, clientWidth - 2 * tabLeft, tallestPanel + growth);
+    picFerolLogo->move(CentredLeft(clientWidth, picFerolLogo->width()), picFerolLogo->y());
+
+    const QSize windowSize(clientWidth, menuHeight + clientHeight);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen)
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, windowSize,
+                                        screen->availableGeometry()));
+    else
+        resize(windowSize);
+}
+
+QString frmWelcome2::selectedTabKey() const
+{
+    return TabStrip1->tabBar()->tabData(TabStrip1->currentIndex()).toString();
+}
+
+void frmWelcome2::ShowTab(bool focusTabStrip)
+{
+    // The tab widget already lays the selected panel over its client area and in front.
+    currentTabKey = selectedTabKey();
+    if (currentTabKey == kWildcardKey)
+        ucWildCardChecker1->SetBackColor(panelBackColor);
+    else if (currentTabKey == kDecimalKey)
+        ucDecimalCalc21->SetBackColor(panelBackColor);
+    else if (currentTabKey == kFerolKey)
+        ucFerol1->SetBackColor(panelBackColor);
+    else if (currentTabKey == kSubnetKey)
+        ucSubnetCalc1->SetBackColor(panelBackColor);
+    else
+        m_services.showMessage(this, AppTitle(), QStringLiteral("Unknown tab clicked."));
+    if (focusTabStrip)
+        TabStrip1->setFocus();
+}
+
+void frmWelcome2::TabStrip1_Click()
+{
+    ShowTab(true);
+}
+
+void frmWelcome2::Form_Resize()
+{
+    if (isMinimized())
+        return;
+    const QSize client = m_client->size();
+    const int tabLeft = TabStrip1->x();
+
+    int newH = 0;
+    if (lastScaleHeight > 0)
+        newH = TabStrip1->height() + client.height() - lastScaleHeight;
+    int tabHeight = TabStrip1->height();
+    if (newH > 0) {
+        tabHeight = newH;
+        lastScaleHeight = client.height();
+    }
+    TabStrip1->setGeometry(tabLeft, TabStrip1->y(), client.width() - 2 * tabLeft, tabHeight);
+
+    picFerolLogo->move(CentredLeft(client.width(), picFerolLogo->width()), picFerolLogo->y());
+}
+
+void frmWelcome2::picFerolLogo_Click()
+{
+    if (selectedTabKey() == kFerolKey)
+        return;
+    int ferolIndex = -1;
+    for (int index = 0; index < TabStrip1->count(); ++index) {
+        if (TabStrip1->tabBar()->tabData(index).toString() == kFerolKey)
+            ferolIndex = index;
+    }
+    if (ferolIndex >= 0)
+        TabStrip1->setCurrentIndex(ferolIndex);
+}
+
+void frmWelcome2::mnuAbout_Click()
+{
+    // A new dialog each time, so its texts are loaded afresh. Shown modal without a
+    // nested event loop: the window stays responsive to its own repaints and nothing
+    // waits on the dialog.
+    auto* about = new frmAbout(m_services, this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->setModal(true);
+    about->show();
+}
+
+void frmWelcome2::openMakerPage(const QString& path)
+{
+    m_services.openWebAddress(MakerAddress(path));
+}
+
+void frmWelcome2::SessionEnding()
+{
+    m_sessionEnding = true;
+}
+
+void frmWelcome2::closeEvent(QCloseEvent* event)
+{
+    if (m_sessionEnding || m_services.askYesNo(this, QStringLiteral("Exit?"),
+                                               QStringLiteral("Are you sure you want to exit?")))
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool frmWelcome2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_client && event->type() == QEvent::Resize) {
+        Form_Resize();
+    } else if (watched == picFerolLogo && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            picFerolLogo->rect().contains(mouse->position().toPoint()))
+            picFerolLogo_Click();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

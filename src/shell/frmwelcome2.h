@@ -1,0 +1,99 @@
+#pragma once
+
+// The program's only top-level window: a banner, a menu bar and a tab strip whose four
+// pages are the panels (subnet, wildcard, decimal, promotional), all created with the
+// window and living as long as it. Selecting a tab, by mouse, keyboard or a click on the
+// banner, runs ShowTab: it records the tab's key, paints the panel white and puts the
+// focus on the tab strip. The tab widget hides covered panels, so Tab from the strip
+// goes into the visible panel and the focus never rests on a covered one. On resize the
+// tab strip keeps equal side margins and follows the client height one for one, and the
+// banner stays centred. Web items hand maker addresses to the services; About opens a
+// freshly loaded dialog; closing asks first unless the desktop session is ending.
+
+#include <QMainWindow>
+#include <QString>
+
+#include <cstdint>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class ShellServices;
+class ucDecimalCalc;
+class ucFerol;
+class ucSubnetCalc;
+class ucWildCardChecker;
+
+class frmWelcome2 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmWelcome2(ShellServices& services, QWidget* parent = nullptr);
+
+    // Design heights of the calculator panels in twips; the tallest sizes the tab strip.
+    static constexpr int kDecimalPanelHeight = 4455;
+    static constexpr int kSubnetPanelHeight = 6855;
+    static constexpr int kWildcardPanelHeight = 5175;
+
+    // The narrowest the window may become, in pixels.
+    static constexpr int minTrackWidth = 645;
+
+    // The lowest the window may become, in pixels, computed at creation.
+    int MinTrackHeight() const { return minTrackHeight; }
+
+    // Key of the tab whose panel was shown last.
+    QString CurrentTabKey() const { return currentTabKey; }
+
+    // The desktop session is ending: from now on the window closes without asking.
+    void SessionEnding();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void placeAtCreation();
+    QString selectedTabKey() const;
+
+    void ShowTab(bool focusTabStrip);
+    void Form_Resize();
+    void TabStrip1_Click();
+    void picFerolLogo_Click();
+    void mnuAbout_Click();
+    void openMakerPage(const QString& path);
+
+    ShellServices& m_services;
+
+    QString currentTabKey;
+    const std::uint32_t panelBackColor = 0xFFFFFF;
+    int lastScaleHeight = 0;
+    int minTrackHeight = 0;
+    bool m_sessionEnding = false;
+
+    QWidget* m_client = nullptr;
+    QLabel* picFerolLogo = nullptr;
+    QTabWidget* TabStrip1 = nullptr;
+    ucSubnetCalc* ucSubnetCalc1 = nullptr;
+    ucWildCardChecker* ucWildCardChecker1 = nullptr;
+    ucDecimalCalc* ucDecimalCalc21 = nullptr;
+    ucFerol* ucFerol1 = nullptr;
+
+    QMenu* mnuFile = nullptr;
+    QMenu* cmdOpen = nullptr;
+    QAction* mnuSubnetCalc = nullptr;
+    QAction* mnuWildChecker = nullptr;
+    QAction* mnuDecIpCalc = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuMore = nullptr;
+    QAction* mnuLumbraDemo = nullptr;
+    QAction* mnuOrvatDemo = nullptr;
+    QAction* mnuFreeUtils = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuFerolOnline = nullptr;
+    QAction* mnuContactUs = nullptr;
+    QAction* mnuHelpSep1 = nullptr;
+    QAction* mnuAbout = nullptr;
+};

@@ -1,0 +1,7 @@
+#include "shell/maker_links.h"
+
+QString MakerAddress(const QString& path)
+{
+    return QStringLiteral("http://") + QLatin1String(kMakerHost) + path + QStringLiteral("?EID=") +
+           QLatin1String(kTrackingId);
+}

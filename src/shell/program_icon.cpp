@@ -1,0 +1,11 @@
+#include "shell/program_icon.h"
+
+#include <QString>
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/ferol-%1.png").arg(size), QSize(size, size));
+    return icon;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+// What the program says about itself in the About dialog: title, version, description
+// and copyright. The version is set once, in the top-level CMakeLists.txt, and compiled in.
+
+#include <QString>
+
+struct ProgramVersion
+{
+    int major = 0;
+    int minor = 0;
+    int revision = 0;
+};
+
+QString AppTitle();
+QString FileDescription();
+QString LegalCopyright();
+
+// The version this build was made from.
+ProgramVersion CompiledVersion();
+
+// "Version " + major.minor.revision, each a plain decimal number.
+QString VersionText(const ProgramVersion& version);
