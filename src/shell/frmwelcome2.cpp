@@ -1,11 +1,11 @@
 #include "shell/frmwelcome2.h"
 
 #include "core/design_font.h"
+#include "core/maker_links.h"
 #include "core/shellservices.h"
 #include "core/twips.h"
 #include "decimal/ucdecimalcalc.h"
 #include "shell/frmabout.h"
-#include "shell/maker_links.h"
 #include "shell/program_icon.h"
 #include "shell/program_info.h"
 #include "subnet/ucsubnetcalc.h"

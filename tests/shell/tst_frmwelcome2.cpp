@@ -2,7 +2,7 @@
 
 #include "core/twips.h"
 #include "shell/frmabout.h"
-#include "shell/maker_links.h"
+#include "core/maker_links.h"
 #include "support/recordingshellservices.h"
 #include "support/testregistry.h"
 

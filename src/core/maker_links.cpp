@@ -1,4 +1,4 @@
-#include "shell/maker_links.h"
+#include "core/maker_links.h"
 
 QString MakerAddress(const QString& path)
 {
