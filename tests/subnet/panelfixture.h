@@ -6,88 +6,71 @@
 #include "subnet/ucsubnetcalc.h"
 #include "support/recordingshellservices.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
 
-#include <memory>
-
 class Panel
 {
 public:
-    Panel()
+    Panel() : panel(services)
     {
-        panel = std::make_unique<ucSubnetCalc>(services);
-        panel->resize(panel->sizeHint());
-        panel->show();
-        panel->activateWindow();
-        (void)QTest::qWaitForWindowActive(panel.get());
+        panel.resize(panel.sizeHint());
+        panel.show();
+        panel.activateWindow();
+        (void)QTest::qWaitForWindowActive(&panel);
     }
 
     QString text(const QString& name) const
     {
-        if (auto* label = panel->findChild<QLabel*>(name))
+        if (auto* label = panel.findChild<QLabel*>(name))
             return label->text();
-        if (auto* box = panel->findChild<QLineEdit*>(name))
+        if (auto* box = panel.findChild<QLineEdit*>(name))
             return box->text();
-        return QStringLiteral("<no control %1>").arg(name);
+        return "<no control " + name + ">";
     }
     QLineEdit* address(int index) const
     {
-        return panel->findChild<QLineEdit*>(QStringLiteral("sub_address_%1").arg(index));
+        return panel.findChild<QLineEdit*>("sub_address_" + QString::number(index));
     }
-    QScrollBar* maskBits() const { return panel->findChild<QScrollBar*>("scr_mask_bits"); }
-    QCheckBox* option() const { return panel->findChild<QCheckBox*>("chk_31bit"); }
+    QScrollBar* maskBits() const { return panel.findChild<QScrollBar*>("scr_mask_bits"); }
 
-    // Types keys one at a time into whichever box has the focus, as a user does.
+    // Each key goes to whichever widget has the focus at that moment, as typing does.
     void type(const QString& keys) const
     {
         for (QChar key : keys)
             QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
     }
-    void enter(const QString& dotted) const
+    // "a.b.c.d/m": the octets as pasted, then the mask length.
+    void enter(const QString& hostAndMask) const
     {
-        const QStringList octets = dotted.split(QLatin1Char('.'));
+        const QStringList octets = hostAndMask.section('/', 0, 0).split('.');
         for (int k = 0; k < 4; ++k)
             address(k)->setText(octets.value(k));
+        if (hostAndMask.contains('/'))
+            maskBits()->setValue(hostAndMask.section('/', 1).toInt());
     }
     QString dotted() const
     {
         QStringList octets;
         for (int k = 0; k < 4; ++k)
             octets << address(k)->text();
-        return octets.join(QLatin1Char('.'));
+        return octets.join('.');
     }
-    void click(const QString& button) const
+    void click(const QString& button)
     {
-        auto* widget = panel->findChild<QAbstractButton*>(button);
-        QVERIFY2(widget, qPrintable(button));
-        QTest::mouseClick(widget, Qt::LeftButton);
-    }
-    // Every text the panel shows, to tell whether anything at all changed.
-    QStringList snapshot() const
-    {
-        QStringList texts;
-        for (const QLabel* label : panel->findChildren<QLabel*>())
-            texts << label->objectName() + '=' + label->text();
-        for (const QLineEdit* box : panel->findChildren<QLineEdit*>())
-            texts << box->objectName() + '=' + box->text();
-        texts << QString::number(maskBits()->value());
-        return texts;
+        QTest::mouseClick(panel.findChild<QAbstractButton*>(button), Qt::LeftButton);
     }
     int focusIndex() const
     {
-        for (int k = 0; k < 4; ++k) {
-            if (QApplication::focusWidget() == address(k))
-                return k;
-        }
-        return -1;
+        const QString name = QApplication::focusWidget()->objectName();
+        return name.startsWith("sub_address_") ? name.right(1).toInt() : -1;
     }
 
     RecordingShellServices services;
-    std::unique_ptr<ucSubnetCalc> panel;
+    ucSubnetCalc panel;
 };
