@@ -5,6 +5,7 @@
 #include "support/testregistry.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QMenu>
 #include <QTabBar>
 #include <QTabWidget>
@@ -48,6 +49,30 @@ private slots:
         QCOMPARE(tabs()->widget(0)->palette().color(QPalette::Window), QColor(Qt::white));
         // The Open submenu is shown but unavailable.
         QVERIFY(!m_window->findChild<QMenu*>("cmdOpen")->menuAction()->isEnabled());
+    }
+
+    void menusAsDesignedAndAboutOpensModal()
+    {
+        QStringList seen;
+        const QList<QMenu*> menus = {
+            m_window->findChild<QMenu*>("mnuFile"), m_window->findChild<QMenu*>("cmdOpen"),
+            m_window->findChild<QMenu*>("mnuMore"), m_window->findChild<QMenu*>("mnuHelp")};
+        for (const QMenu* menu : menus) {
+            QStringList items;
+            for (const QAction* action : menu->actions())
+                items << (action->isSeparator() ? "-" : action->text());
+            seen << menu->title() + ": " + items.join(", ");
+        }
+        QCOMPARE(seen, (QStringList{
+                           "&File: Open, E&xit",
+                           "Open: &Subnet Mask Calculator, &Wildcard Mask Checker, "
+                           "&Decimal IP Calculator",
+                           "&More: Free &Lumbra Demo (Network Simulator), Free &Orvat Demos "
+                           "(Practice Exams), Ferol's Free &Utilities",
+                           "&Help: &Ferol Home Page, &Contact Us, -, &About Subnet Calculator"}));
+        item("mnuAbout")->trigger();
+        const auto* about = m_window->findChild<QDialog*>("frmAbout");
+        QVERIFY(about && about->isVisible() && about->isModal());
     }
 
     void webItemsOpenTheirAddress_data()

@@ -1,17 +1,17 @@
-// Renders the windows headless: window.png (the window as it opens), tab-N-KEY.png for
-// each tab in order, and about.png. Nothing leaves the process: the services used here
-// open nothing and answer every question with No.
+// Renders the windows headless: window.png (the window as it opens), example.png (with
+// 192.168.1.130/26 entered), tab-N-KEY.png for each tab in order, and about.png. Nothing
+// leaves the process: the services used here open nothing and answer every question No.
 
-#include "core/design_font.h"
 #include "core/shellservices.h"
+#include "shell/application_setup.h"
 #include "shell/frmabout.h"
 #include "shell/frmwelcome2.h"
-#include "shell/program_icon.h"
-#include "shell/program_info.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextStream>
@@ -70,15 +70,23 @@ int main(int argc, char** argv)
         QTextStream(stderr) << "Could not create " << folder.path() << '\n';
         return 1;
     }
-    QApplication::setApplicationName(AppTitle());
-    RegisterDesignFonts();
-    QApplication::setFont(DesignFont());
-    QApplication::setWindowIcon(ProgramIcon());
+    SetUpApplication();
 
     InertShellServices services;
     frmWelcome2 window(services);
     window.show();
     bool ok = Save(window, folder, QStringLiteral("window.png"));
+
+    // The same window with a worked example, as a user would have typed it.
+    const QStringList example = {QStringLiteral("192"), QStringLiteral("168"), QStringLiteral("1"),
+                                 QStringLiteral("130")};
+    for (int k = 0; k < 4; ++k) {
+        if (auto* box = window.findChild<QLineEdit*>(QStringLiteral("sub_address_%1").arg(k)))
+            box->setText(example[k]);
+    }
+    if (auto* maskBits = window.findChild<QScrollBar*>(QStringLiteral("scr_mask_bits")))
+        maskBits->setValue(26);
+    ok = Save(window, folder, QStringLiteral("example.png")) && ok;
 
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("TabStrip1"));
     for (int index = 0; tabs && index < tabs->count(); ++index) {

@@ -1,0 +1,19 @@
+#include "shell/application_setup.h"
+
+#include "core/design_font.h"
+#include "shell/program_icon.h"
+#include "shell/program_info.h"
+
+#include <QApplication>
+
+void SetUpApplication()
+{
+    QApplication::setApplicationName(AppTitle());
+    const ProgramVersion version = CompiledVersion();
+    QApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision));
+    RegisterDesignFonts();
+    QApplication::setFont(DesignFont());
+    // Every window, the message boxes included, takes this icon unless it sets its own.
+    QApplication::setWindowIcon(ProgramIcon());
+}
