@@ -46,11 +46,17 @@ private slots:
                                 << QString(message);
         };
         row("next /24", "192.168.1.77/24", "btnNextSubnet", "192.168.2.77/24");
+        row("next /26", "192.168.1.77/26", "btnNextSubnet", "192.168.1.141/26");
+        row("prev /26", "192.168.1.77/26", "btnPrevSubnet", "192.168.1.13/26");
+        row("next /31", "10.0.0.4/31", "btnNextSubnet", "10.0.0.6/31");
         row("carry", "192.168.1.200/26", "btnNextSubnet", "192.168.2.0/26");
+        row("carry into the first octet", "10.255.255.1/16", "btnNextSubnet", "11.0.255.1/16");
         row("borrow", "192.168.1.30/26", "btnPrevSubnet", "192.168.0.192/26");
         row("class change resets the length", "10.0.0.0/1", "btnNextSubnet", "138.0.0.0/16");
         row("last subnet", "255.255.255.0/24", "btnNextSubnet", "255.255.255.0/24",
             "This is the last subnet.");
+        row("last /4", "240.0.0.0/4", "btnNextSubnet", "240.0.0.0/4", "This is the last subnet.");
+        row("onto the first subnet", "0.0.1.0/24", "btnPrevSubnet", "0.0.0.0/24");
         row("first subnet", "0.0.0.0/24", "btnPrevSubnet", "0.0.0.0/24",
             "This is the first subnet.");
         row("/32 stays", "10.0.0.4/32", "btnPrevSubnet", "10.0.0.4/32");

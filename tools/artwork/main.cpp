@@ -6,12 +6,12 @@
 // writes OUTDIR/icons/ferol-<size>.png, OUTDIR/images/banner.png and
 // OUTDIR/images/about-logo.png.
 
+#include "core/design_font.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QDir>
-#include <QFile>
 #include <QFont>
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
@@ -434,18 +434,6 @@ bool Save(const QImage& img, const QString& path)
     return true;
 }
 
-void RegisterFonts()
-{
-    const QStringList candidates = {
-        QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),
-        QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf"),
-    };
-    for (const QString& file : candidates) {
-        if (QFile::exists(file))
-            QFontDatabase::addApplicationFont(file);
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -460,7 +448,7 @@ int main(int argc, char** argv)
         QTextStream(stderr) << "usage: ferol-artwork OUTDIR\n";
         return 2;
     }
-    RegisterFonts();
+    RegisterDesignFonts();
 
     const QDir out(args.at(1));
     if (!out.mkpath(QStringLiteral("icons")) || !out.mkpath(QStringLiteral("images"))) {

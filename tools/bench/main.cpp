@@ -3,9 +3,8 @@
 // many runs. Figures only; nothing here passes or fails.
 
 #include "core/design_font.h"
-#include "core/output_folder.h"
-#include "core/shellservices.h"
 #include "subnet/ucsubnetcalc.h"
+#include "support/recordingshellservices.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,27 +19,6 @@
 #include <vector>
 
 namespace {
-
-// Writes reports into a temporary documents folder and opens nothing.
-class QuietServices : public ShellServices
-{
-public:
-    explicit QuietServices(QString documents) : m_documents(std::move(documents)) {}
-    void openWebAddress(const QString&) override {}
-    ServiceResult openInTextViewer(const QString&) override { return ServiceResult::success(); }
-    ServiceResult openRichTextDocument(const QString&) override { return ServiceResult::success(); }
-    QString appFolder() const override { return {}; }
-    QString documentsFolder() const override { return m_documents; }
-    FolderResult outputFolder(bool create) override { return OutputFolder(m_documents, create); }
-    void showMessage(QWidget*, const QString&, const QString& text) override
-    {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
-    }
-    bool askYesNo(QWidget*, const QString&, const QString&) override { return true; }
-
-private:
-    QString m_documents;
-};
 
 double MedianMicroseconds(int runs, const std::function<void()>& work)
 {
@@ -64,7 +42,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     RegisterDesignFonts();
     QTemporaryDir documents;
-    QuietServices services(documents.path());
+    // Reports go to a temporary documents folder; nothing is opened.
+    RecordingShellServices services;
+    services.documentsFolderPath = documents.path();
     ucSubnetCalc panel(services);
     panel.show();
 
@@ -88,5 +68,7 @@ int main(int argc, char** argv)
                 keystroke);
     std::printf("next 20 subnets report (40 steps + file):   median %.1f us over 200 runs\n",
                 twenty);
-    return 0;
+    for (const RecordedMessage& message : services.messages)
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(message.text));
+    return services.messages.isEmpty() ? 0 : 1;
 }
