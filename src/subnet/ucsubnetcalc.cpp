@@ -4,11 +4,11 @@
 #include "core/design_font.h"
 #include "core/octet_routines.h"
 #include "core/octetboxrow.h"
+#include "core/panel_controls.h"
+#include "core/shellservices.h"
 #include "core/twips.h"
-#include "core/wrappingbutton.h"
 #include "subnet/host_entry.h"
 #include "subnet/report.h"
-#include "core/shellservices.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -22,64 +22,6 @@
 namespace {
 
 constexpr std::uint32_t kWhite = 0xFFFFFF;
-
-QString ElementName(const char* arrayName, int index)
-{
-    return QString::fromLatin1(arrayName) + QLatin1Char('_') + QString::number(index);
-}
-
-template <typename Widget> Widget* Place(Widget* widget, const QString& name, const QRect& rect)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(rect);
-    return widget;
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
-                  const QFont& font = DesignFont())
-{
-    auto* label = Place(new QLabel(caption, parent), name, rect);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QRect& rect)
-{
-    auto* frame = Place(new QGroupBox(parent), name, rect);
-    SetBackgroundColor(*frame, kWhite);
-    return frame;
-}
-
-// The picture boxes only group buttons; painting them would hide the frame's border
-// they overlap, and the white frame shows through anyway.
-QWidget* MakePicture(QWidget* parent, const QString& name, const QRect& rect)
-{
-    return Place(new QWidget(parent), name, rect);
-}
-
-// A box only the program writes. It can still be clicked into, so its text can be
-// selected and copied, but Tab passes it by.
-QLineEdit* MakeDisplayBox(QWidget* parent, const QString& name, const QRect& rect, bool grey)
-{
-    auto* box = Place(new QLineEdit(parent), name, rect);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);
-    if (grey) {
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-        box->setPalette(palette);
-    }
-    return box;
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
-                        const QRect& rect)
-{
-    auto* button = Place(new WrappingButton(caption, parent), name, rect);
-    button->setAutoDefault(false);
-    return button;
-}
 
 // Columns of the binary worksheet, one per octet.
 constexpr std::array<int, 4> kWorksheetColumns = {960, 2040, 3120, 4200};

@@ -1,0 +1,55 @@
+#include "core/panel_controls.h"
+
+#include "core/colors.h"
+#include "core/wrappingbutton.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+QString ElementName(const char* arrayName, int index)
+{
+    return QString::fromLatin1(arrayName) + QLatin1Char('_') + QString::number(index);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
+                  const QFont& font)
+{
+    auto* label = Place(new QLabel(caption, parent), name, rect);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QRect& rect)
+{
+    auto* frame = Place(new QGroupBox(parent), name, rect);
+    SetBackgroundColor(*frame, 0xFFFFFF);
+    return frame;
+}
+
+QWidget* MakePicture(QWidget* parent, const QString& name, const QRect& rect)
+{
+    return Place(new QWidget(parent), name, rect);
+}
+
+QLineEdit* MakeDisplayBox(QWidget* parent, const QString& name, const QRect& rect, bool grey)
+{
+    auto* box = Place(new QLineEdit(parent), name, rect);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    if (grey) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+        box->setPalette(palette);
+    }
+    return box;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QRect& rect)
+{
+    auto* button = Place(new WrappingButton(caption, parent), name, rect);
+    button->setAutoDefault(false);
+    return button;
+}
