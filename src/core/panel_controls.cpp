@@ -17,6 +17,8 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, 
 {
     auto* label = Place(new QLabel(caption, parent), name, rect);
     label->setFont(font);
+    // Texts the program writes are shown as they are, never read as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }

@@ -9,9 +9,7 @@
 void SetUpApplication()
 {
     QApplication::setApplicationName(AppTitle());
-    const ProgramVersion version = CompiledVersion();
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision));
+    QApplication::setApplicationVersion(VersionNumber(CompiledVersion()));
     RegisterDesignFonts();
     QApplication::setFont(DesignFont());
     // Every window, the message boxes included, takes this icon unless it sets its own.

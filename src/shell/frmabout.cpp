@@ -2,6 +2,7 @@
 
 #include "core/colors.h"
 #include "core/design_font.h"
+#include "core/panel_controls.h"
 #include "core/shellservices.h"
 #include "core/twips.h"
 #include "shell/program_icon.h"
@@ -18,27 +19,10 @@ namespace {
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kEngravedShadow = 0x808080;
 
-template <typename Widget> Widget* Make(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
-{
-    auto* label = Make<QLabel>(parent, name, geometry);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setText(text);
-    return label;
-}
-
 QFrame* MakeLine(QWidget* parent, const char* name, const QPoint& from, int toX,
                  std::uint32_t color)
 {
-    auto* line = Make<QFrame>(parent, name, QRect(from, QPoint(toX, from.y())));
+    auto* line = Place(new QFrame(parent), QLatin1String(name), QRect(from, QPoint(toX, from.y())));
     SetBackgroundColor(*line, color);
     return line;
 }
@@ -57,30 +41,30 @@ frmAbout::frmAbout(ShellServices& services, QWidget* parent)
     SetBackgroundColor(*this, kWhite);
     setFixedSize(TwipsToPixels(5730), TwipsToPixels(2955));
 
-    imgFerolOrb = Make<QLabel>(this, "imgFerolOrb", TwipsRect(120, 120, 735, 690));
+    imgFerolOrb =
+        Place(new QLabel(this), QStringLiteral("imgFerolOrb"), TwipsRect(120, 120, 735, 690));
     imgFerolOrb->setPixmap(QPixmap(QStringLiteral(":/images/about-logo.png")));
 
-    lblTitle = MakeLabel(this, "lblTitle", TwipsRect(1050, 240, 1125, 195),
-                         QStringLiteral("Application Title"));
-    lblVersion =
-        MakeLabel(this, "lblVersion", TwipsRect(1050, 480, 3885, 225), QStringLiteral("Version"));
-    lblDescription = MakeLabel(this, "lblDescription", TwipsRect(1050, 840, 3885, 690),
-                               QStringLiteral("App Description"));
+    lblTitle = MakeLabel(this, QStringLiteral("lblTitle"), QStringLiteral("Application Title"),
+                         TwipsRect(1050, 240, 1125, 195));
+    lblVersion = MakeLabel(this, QStringLiteral("lblVersion"), QStringLiteral("Version"),
+                           TwipsRect(1050, 480, 3885, 225));
+    lblDescription = MakeLabel(this, QStringLiteral("lblDescription"),
+                               QStringLiteral("App Description"), TwipsRect(1050, 840, 3885, 690));
     lblDescription->setWordWrap(true);
 
     Line1_0 = MakeLine(this, "Line1_0", TwipsPoint(90, 1845), TwipsToPixels(5654), kEngravedShadow);
     Line1_1 = MakeLine(this, "Line1_1", TwipsPoint(105, 1860), TwipsToPixels(5654), kWhite);
 
-    lblDisclaimer = MakeLabel(this, "lblDisclaimer", TwipsRect(240, 2025, 3870, 825),
-                              QStringLiteral("Disclaimer: ..."));
+    lblDisclaimer = MakeLabel(this, QStringLiteral("lblDisclaimer"),
+                              QStringLiteral("Disclaimer: ..."), TwipsRect(240, 2025, 3870, 825));
     lblDisclaimer->setWordWrap(true);
 
-    cmdOK = Make<QPushButton>(this, "cmdOK", TwipsRect(4245, 2025, 1260, 345));
-    cmdOK->setText(QStringLiteral("OK"));
+    cmdOK = MakeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"),
+                       TwipsRect(4245, 2025, 1260, 345));
     cmdOK->setDefault(true);
-    cmdShowEula = Make<QPushButton>(this, "cmdShowEula", TwipsRect(4260, 2475, 1245, 345));
-    cmdShowEula->setText(QStringLiteral("&View DODA"));
-    cmdShowEula->setAutoDefault(false);
+    cmdShowEula = MakeButton(this, QStringLiteral("cmdShowEula"), QStringLiteral("&View DODA"),
+                             TwipsRect(4260, 2475, 1245, 345));
     setTabOrder(cmdOK, cmdShowEula);
 
     // Esc reaches reject() through QDialog itself; both end the dialog the same way.

@@ -22,9 +22,14 @@ ProgramVersion CompiledVersion()
     return {FEROL_VERSION_MAJOR, FEROL_VERSION_MINOR, FEROL_VERSION_PATCH};
 }
 
-QString VersionText(const ProgramVersion& version)
+QString VersionNumber(const ProgramVersion& version)
 {
     // QString::number ignores the locale, so no digit grouping or native digits creep in.
-    return QStringLiteral("Version ") + QString::number(version.major) + QLatin1Char('.') +
-           QString::number(version.minor) + QLatin1Char('.') + QString::number(version.revision);
+    return QString::number(version.major) + QLatin1Char('.') + QString::number(version.minor) +
+           QLatin1Char('.') + QString::number(version.revision);
+}
+
+QString VersionText(const ProgramVersion& version)
+{
+    return QStringLiteral("Version ") + VersionNumber(version);
 }

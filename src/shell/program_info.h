@@ -19,5 +19,8 @@ QString LegalCopyright();
 // The version this build was made from.
 ProgramVersion CompiledVersion();
 
-// "Version " + major.minor.revision, each a plain decimal number.
+// major.minor.revision, each a plain decimal number.
+QString VersionNumber(const ProgramVersion& version);
+
+// "Version " + VersionNumber.
 QString VersionText(const ProgramVersion& version);
