@@ -22,7 +22,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("window title") << "About Ferol Subnet Calculator";
         QTest::newRow("lblTitle") << "Ferol Subnet Calculator";
-        QTest::newRow("lblVersion") << "Version " FEROL_PROJECT_VERSION;
+        QTest::newRow("lblVersion") << "Version 2.0.4";
         QTest::newRow("lblDescription")
             << "Ferol Subnet Calculator contains the following tools:  "
                "Subnet Calculator, Wildcard Checker, Decimal IP Calculator.";

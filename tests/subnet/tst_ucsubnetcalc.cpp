@@ -1,6 +1,8 @@
 #include "panelfixture.h"
 #include "support/testregistry.h"
 
+#include <QStyleOptionSlider>
+
 class TestSubnetPanel : public QObject
 {
     Q_OBJECT
@@ -104,6 +106,25 @@ private slots:
         QTest::keyClick(p.maskBits(), Qt::Key_Left);
         QCOMPARE(p.text("lbl_info_1") + ' ' + p.text("lbl_info_2") + ' ' + p.text("lbl_sub2"),
                  QStringLiteral("1 254 Subnetting"));
+
+        // Dragging the thumb recalculates once, on release.
+        QStyleOptionSlider bar;
+        bar.initFrom(p.maskBits());
+        bar.orientation = Qt::Horizontal;
+        bar.minimum = 1;
+        bar.maximum = 32;
+        bar.sliderPosition = bar.sliderValue = 24;
+        const QPoint thumb = p.maskBits()
+                                 ->style()
+                                 ->subControlRect(QStyle::CC_ScrollBar, &bar,
+                                                  QStyle::SC_ScrollBarSlider, p.maskBits())
+                                 .center();
+        QTest::mousePress(p.maskBits(), Qt::LeftButton, {}, thumb);
+        QTest::mouseMove(p.maskBits(), thumb + QPoint(30, 0));
+        QVERIFY(p.maskBits()->sliderPosition() > 24);
+        QCOMPARE(p.text("lbl_mask_bits"), QStringLiteral(" 24"));
+        QTest::mouseRelease(p.maskBits(), Qt::LeftButton, {}, thumb + QPoint(30, 0));
+        QCOMPARE(p.text("lbl_mask_bits"), ' ' + QString::number(p.maskBits()->sliderPosition()));
     }
 
     void optionMattersAt31BitsOnly()
