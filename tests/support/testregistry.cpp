@@ -22,8 +22,8 @@ bool RegisterTestClass(TestFactory factory)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // Anything a test writes through QStandardPaths lands in a test location.
     QStandardPaths::setTestModeEnabled(true);
