@@ -9,6 +9,8 @@
 
 class QWidget;
 
+inline constexpr std::uint32_t kWhiteBgr = 0xFFFFFF;
+
 QColor ColorFromBgr(std::uint32_t bgr);
 
 // Gives a widget a solid background of the colour, painted by the widget itself.

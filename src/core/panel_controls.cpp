@@ -26,7 +26,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, 
 QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QRect& rect)
 {
     auto* frame = Place(new QGroupBox(parent), name, rect);
-    SetBackgroundColor(*frame, 0xFFFFFF);
+    SetBackgroundColor(*frame, kWhiteBgr);
     return frame;
 }
 

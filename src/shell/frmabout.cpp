@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kEngravedShadow = 0x808080;
 
 QFrame* MakeLine(QWidget* parent, const char* name, const QPoint& from, int toX,
@@ -38,7 +37,7 @@ frmAbout::frmAbout(ShellServices& services, QWidget* parent)
     setWindowTitle(QStringLiteral("About MyApp"));
     setWindowIcon(ProgramIcon());
     setFont(DesignFont());
-    SetBackgroundColor(*this, kWhite);
+    SetBackgroundColor(*this, kWhiteBgr);
     setFixedSize(TwipsToPixels(5730), TwipsToPixels(2955));
 
     imgFerolOrb =
@@ -54,7 +53,7 @@ frmAbout::frmAbout(ShellServices& services, QWidget* parent)
     lblDescription->setWordWrap(true);
 
     Line1_0 = MakeLine(this, "Line1_0", TwipsPoint(90, 1845), TwipsToPixels(5654), kEngravedShadow);
-    Line1_1 = MakeLine(this, "Line1_1", TwipsPoint(105, 1860), TwipsToPixels(5654), kWhite);
+    Line1_1 = MakeLine(this, "Line1_1", TwipsPoint(105, 1860), TwipsToPixels(5654), kWhiteBgr);
 
     lblDisclaimer = MakeLabel(this, QStringLiteral("lblDisclaimer"),
                               QStringLiteral("Disclaimer: ..."), TwipsRect(240, 2025, 3870, 825));

@@ -10,6 +10,8 @@
 // banner stays centred. Web items hand maker addresses to the services; About opens a
 // freshly loaded dialog; closing asks first unless the desktop session is ending.
 
+#include "core/colors.h"
+
 #include <QMainWindow>
 #include <QString>
 
@@ -68,7 +70,7 @@ private:
     ShellServices& m_services;
 
     QString currentTabKey;
-    const std::uint32_t panelBackColor = 0xFFFFFF;
+    const std::uint32_t panelBackColor = kWhiteBgr;
     int lastScaleHeight = 0;
     int minTrackHeight = 0;
     bool m_sessionEnding = false;

@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-
 // Columns of the binary worksheet, one per octet.
 constexpr std::array<int, 4> kWorksheetColumns = {960, 2040, 3120, 4200};
 
@@ -182,7 +180,7 @@ void ucSubnetCalc::buildControls()
                                       TwipsRect(360, 360, 1815, 495));
     chk_31bit = Place(new QCheckBox(QStringLiteral("&31-bit mask as per RFC 3021"), outer),
                       QStringLiteral("chk_31bit"), TwipsRect(5640, 5520, 2415, 255));
-    SetBackgroundColor(*chk_31bit, kWhite);
+    SetBackgroundColor(*chk_31bit, kWhiteBgr);
 
     QWidget::setTabOrder(sub_address[3], scr_mask_bits);
     QWidget::setTabOrder(scr_mask_bits, btnPrevSubnet);
