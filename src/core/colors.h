@@ -1,20 +1,10 @@
 #pragma once
 
-// Colours travel through the program as 32-bit 0x00BBGGRR values (0 black, 0xFF red,
-// 0xFFFFFF white); widgets need them as QColor.
-
-#include <QColor>
+// Colours travel through the program as 32-bit 0x00BBGGRR values; widget_colors.h turns
+// them into what Qt paints with.
 
 #include <cstdint>
 
-class QWidget;
-
+inline constexpr std::uint32_t kBlackBgr = 0x000000;
+inline constexpr std::uint32_t kRedBgr = 0x0000FF;
 inline constexpr std::uint32_t kWhiteBgr = 0xFFFFFF;
-
-QColor ColorFromBgr(std::uint32_t bgr);
-
-// Gives a widget a solid background of the colour, painted by the widget itself.
-void SetBackgroundColor(QWidget& widget, std::uint32_t bgr);
-
-// Colour of the text a widget shows.
-void SetTextColor(QWidget& widget, std::uint32_t bgr);

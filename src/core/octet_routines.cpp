@@ -1,5 +1,7 @@
 #include "core/octet_routines.h"
 
+#include "core/colors.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -95,7 +97,7 @@ void FilterOctetKey(std::int16_t& keyCode)
 
 std::uint32_t OctetTextColor(const QString& text)
 {
-    return NumericValue(text) > 255 ? 0x000000FFu : 0x00000000u;
+    return NumericValue(text) > 255 ? kRedBgr : kBlackBgr;
 }
 
 std::int16_t RoundToInt16(double value)

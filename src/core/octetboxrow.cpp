@@ -1,6 +1,6 @@
 #include "core/octetboxrow.h"
 
-#include "core/colors.h"
+#include "core/widget_colors.h"
 #include "core/octet_routines.h"
 
 #include <QFocusEvent>

@@ -1,6 +1,6 @@
 #include "core/panel_controls.h"
 
-#include "core/colors.h"
+#include "core/widget_colors.h"
 #include "core/wrappingbutton.h"
 
 #include <QGroupBox>

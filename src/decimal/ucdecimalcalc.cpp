@@ -1,6 +1,6 @@
 #include "decimal/ucdecimalcalc.h"
 
-#include "core/colors.h"
+#include "core/widget_colors.h"
 
 ucDecimalCalc::ucDecimalCalc(QWidget* parent) : QWidget(parent)
 {}

@@ -1,6 +1,6 @@
 #include "shell/frmabout.h"
 
-#include "core/colors.h"
+#include "core/widget_colors.h"
 #include "core/design_font.h"
 #include "core/panel_controls.h"
 #include "core/shellservices.h"

@@ -1,6 +1,6 @@
 #include "subnet/ucsubnetcalc.h"
 
-#include "core/colors.h"
+#include "core/widget_colors.h"
 #include "core/design_font.h"
 #include "core/octet_routines.h"
 #include "core/octetboxrow.h"

@@ -1,5 +1,4 @@
 #include "core/ip_routines.h"
-#include "support/testregistry.h"
 
 #include <QTest>
 
@@ -62,5 +61,5 @@ private slots:
     }
 };
 
-FEROL_REGISTER_TEST(TestIpRoutines)
+QTEST_GUILESS_MAIN(TestIpRoutines)
 #include "tst_ip_routines.moc"

@@ -1,5 +1,4 @@
 #include "core/octet_routines.h"
-#include "support/testregistry.h"
 
 #include <QTest>
 
@@ -65,5 +64,5 @@ private slots:
     }
 };
 
-FEROL_REGISTER_TEST(TestOctetRoutines)
+QTEST_GUILESS_MAIN(TestOctetRoutines)
 #include "tst_octet_routines.moc"

@@ -1,5 +1,4 @@
 #include "core/octetboxrow.h"
-#include "support/testregistry.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -164,5 +163,5 @@ private slots:
     }
 };
 
-FEROL_REGISTER_TEST(TestOctetBoxRow)
+QTEST_MAIN(TestOctetBoxRow)
 #include "tst_octetboxrow.moc"

@@ -1,5 +1,4 @@
 #include "core/output_folder.h"
-#include "support/testregistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,5 +50,5 @@ private slots:
     }
 };
 
-FEROL_REGISTER_TEST(TestOutputFolder)
+QTEST_GUILESS_MAIN(TestOutputFolder)
 #include "tst_output_folder.moc"

@@ -1,5 +1,4 @@
 #include "shell/desktopshellservices.h"
-#include "support/testregistry.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -31,5 +30,5 @@ private slots:
     }
 };
 
-FEROL_REGISTER_TEST(TestDesktopShellServices)
+QTEST_MAIN(TestDesktopShellServices)
 #include "tst_desktopshellservices.moc"

@@ -1,7 +1,6 @@
 #include "shell/frmabout.h"
 
 #include "support/recordingshellservices.h"
-#include "support/testregistry.h"
 
 #include <QFile>
 #include <QLabel>
@@ -69,5 +68,5 @@ private slots:
     }
 };
 
-FEROL_REGISTER_TEST(TestFrmAbout)
+QTEST_MAIN(TestFrmAbout)
 #include "tst_frmabout.moc"

@@ -2,7 +2,6 @@
 
 #include "core/twips.h"
 #include "support/recordingshellservices.h"
-#include "support/testregistry.h"
 
 #include <QAction>
 #include <QDialog>
@@ -150,5 +149,5 @@ private slots:
     }
 };
 
-FEROL_REGISTER_TEST(TestFrmWelcome2)
+QTEST_MAIN(TestFrmWelcome2)
 #include "tst_frmwelcome2.moc"

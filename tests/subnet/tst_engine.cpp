@@ -1,5 +1,4 @@
 #include "subnet/engine.h"
-#include "support/testregistry.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -114,5 +113,5 @@ private slots:
     }
 };
 
-FEROL_REGISTER_TEST(TestSubnetEngine)
+QTEST_GUILESS_MAIN(TestSubnetEngine)
 #include "tst_engine.moc"

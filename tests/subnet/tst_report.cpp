@@ -1,5 +1,4 @@
 #include "subnet/report.h"
-#include "support/testregistry.h"
 
 #include <QTest>
 
@@ -22,5 +21,5 @@ private slots:
     }
 };
 
-FEROL_REGISTER_TEST(TestSubnetReportText)
+QTEST_GUILESS_MAIN(TestSubnetReportText)
 #include "tst_report.moc"

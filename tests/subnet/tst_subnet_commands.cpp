@@ -1,5 +1,4 @@
 #include "panelfixture.h"
-#include "support/testregistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -181,5 +180,5 @@ private slots:
     }
 };
 
-FEROL_REGISTER_TEST(TestSubnetCommands)
+QTEST_MAIN(TestSubnetCommands)
 #include "tst_subnet_commands.moc"

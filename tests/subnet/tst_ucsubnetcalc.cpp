@@ -1,5 +1,4 @@
 #include "panelfixture.h"
-#include "support/testregistry.h"
 
 #include <QStyleOptionSlider>
 
@@ -174,5 +173,5 @@ private slots:
     }
 };
 
-FEROL_REGISTER_TEST(TestSubnetPanel)
+QTEST_MAIN(TestSubnetPanel)
 #include "tst_ucsubnetcalc.moc"

@@ -1,10 +1,11 @@
 #pragma once
 
 // A ShellServices that records every call instead of leaving the process. Folders are
-// whatever the test sets (the output folder really is made below documentsFolderPath);
-// questions are answered with yesAnswer; viewers fail with the error the test sets.
+// whatever the caller sets (the output folder really is made below documentsFolderPath);
+// questions are answered with yesAnswer; viewers fail with the error the caller sets.
+// The tests use it to see what the program asked for, the renderer and the benchmark
+// to keep the desktop out of their way.
 
-#include "core/output_folder.h"
 #include "core/shellservices.h"
 
 #include <QList>
@@ -19,34 +20,16 @@ struct RecordedMessage
 class RecordingShellServices : public ShellServices
 {
 public:
-    void openWebAddress(const QString& address) override { webAddresses << address; }
-    ServiceResult openInTextViewer(const QString& path) override
-    {
-        textViewerPaths << path;
-        return {textViewerError};
-    }
-    ServiceResult openRichTextDocument(const QString& path) override
-    {
-        richTextPaths << path;
-        return {richTextError};
-    }
-    QString appFolder() const override { return appFolderPath; }
-    QString documentsFolder() const override { return documentsFolderPath; }
-    FolderResult outputFolder(bool create) override
-    {
-        return OutputFolder(documentsFolderPath, create);
-    }
-    void showMessage(QWidget*, const QString& title, const QString& text) override
-    {
-        messages << RecordedMessage{title, text};
-    }
-    bool askYesNo(QWidget*, const QString& title, const QString& question) override
-    {
-        questions << RecordedMessage{title, question};
-        return yesAnswer;
-    }
+    void openWebAddress(const QString& address) override;
+    ServiceResult openInTextViewer(const QString& path) override;
+    ServiceResult openRichTextDocument(const QString& path) override;
+    QString appFolder() const override;
+    QString documentsFolder() const override;
+    FolderResult outputFolder(bool create) override;
+    void showMessage(QWidget* parent, const QString& title, const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& title, const QString& question) override;
 
-    // What the test arranges.
+    // What the caller arranges.
     QString appFolderPath;
     QString documentsFolderPath;
     bool yesAnswer = true;

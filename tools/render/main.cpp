@@ -2,10 +2,10 @@
 // 192.168.1.130/26 entered), tab-N-KEY.png for each tab in order, and about.png. Nothing
 // leaves the process: the services used here open nothing and answer every question No.
 
-#include "core/shellservices.h"
 #include "shell/application_setup.h"
 #include "shell/frmabout.h"
 #include "shell/frmwelcome2.h"
+#include "support/recordingshellservices.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -19,22 +19,6 @@
 #include <cstdio>
 
 namespace {
-
-class InertShellServices : public ShellServices
-{
-public:
-    void openWebAddress(const QString&) override {}
-    ServiceResult openInTextViewer(const QString&) override { return ServiceResult::success(); }
-    ServiceResult openRichTextDocument(const QString&) override { return ServiceResult::success(); }
-    QString appFolder() const override
-    {
-        return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + '/');
-    }
-    QString documentsFolder() const override { return {}; }
-    FolderResult outputFolder(bool) override { return {{}, QStringLiteral("Not when rendering.")}; }
-    void showMessage(QWidget*, const QString&, const QString&) override {}
-    bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
-};
 
 void Settle()
 {
@@ -72,7 +56,9 @@ int main(int argc, char** argv)
     }
     SetUpApplication();
 
-    InertShellServices services;
+    RecordingShellServices services;
+    services.appFolderPath = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + '/');
+    services.yesAnswer = false;
     frmWelcome2 window(services);
     window.show();
     bool ok = Save(window, folder, QStringLiteral("window.png"));

@@ -1,4 +1,4 @@
-#include "core/colors.h"
+#include "core/widget_colors.h"
 
 #include <QPalette>
 #include <QWidget>
