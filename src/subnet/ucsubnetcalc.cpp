@@ -1,22 +1,21 @@
 #include "subnet/ucsubnetcalc.h"
 
-#include "core/widget_colors.h"
 #include "core/design_font.h"
 #include "core/octet_routines.h"
 #include "core/octetboxrow.h"
 #include "core/panel_controls.h"
+#include "core/report_file.h"
 #include "core/shellservices.h"
 #include "core/twips.h"
+#include "core/widget_colors.h"
 #include "subnet/host_entry.h"
 #include "subnet/report.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 
 namespace {
@@ -331,7 +330,18 @@ void ucSubnetCalc::btnNextTwentySubnets_Click()
 {
     if (!checkAddressComplete(StepDirection::Forward))
         return;
-    writeReport(reportLinesFromHere());
+    // The folder is had before the panel moves, so a failure leaves it exactly as it was.
+    const QString reportName = QStringLiteral("The subnet list");
+    const ReportFolder folder = OpenReportFolder(m_services, reportName);
+    if (!folder.ok()) {
+        showSubnetMessage(folder.failure);
+        return;
+    }
+    const QString failure =
+        SaveAndOpenReport(m_services, folder, QString::fromLatin1(kSubnetReportFileName),
+                          SubnetReportBytes(reportLinesFromHere()), reportName);
+    if (!failure.isEmpty())
+        showSubnetMessage(failure);
 }
 
 // Twenty rows from the current subnet on, fewer when the address space ends first; the
@@ -354,32 +364,4 @@ QStringList ucSubnetCalc::reportLinesFromHere()
             break;
     }
     return lines;
-}
-
-void ucSubnetCalc::writeReport(const QStringList& lines)
-{
-    const FolderResult folder = m_services.outputFolder(true);
-    if (!folder.ok()) {
-        showSubnetMessage(
-            QStringLiteral("The subnet list could not be saved.\n%1").arg(folder.error));
-        return;
-    }
-    const QString path = QDir(folder.path).filePath(QString::fromLatin1(kSubnetReportFileName));
-    const QString nativePath = QDir::toNativeSeparators(path);
-
-    // An earlier report stays whole unless the new one is complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(SubnetReportBytes(lines)) < 0 ||
-        !file.commit()) {
-        showSubnetMessage(QStringLiteral("The subnet list could not be saved to %1.\n%2")
-                              .arg(nativePath, file.errorString()));
-        return;
-    }
-
-    const ServiceResult viewer = m_services.openInTextViewer(nativePath);
-    if (!viewer.ok()) {
-        showSubnetMessage(
-            QStringLiteral("The subnet list was saved to %1, but it could not be opened.\n%2")
-                .arg(nativePath, viewer.error));
-    }
 }

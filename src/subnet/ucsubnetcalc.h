@@ -75,7 +75,6 @@ private:
     void btnPrevSubnet_Click();
     void btnNextTwentySubnets_Click();
     QStringList reportLinesFromHere();
-    void writeReport(const QStringList& lines);
     std::array<QString, 4> addressTexts() const;
     bool checkAddressComplete(StepDirection wording);
     void showSubnetMessage(const QString& text);
