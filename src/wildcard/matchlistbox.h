@@ -4,7 +4,9 @@
 // already shows raises no change (QPlainTextEdit would emit textChanged and rebuild its
 // layout on every assignment). The user may type into it; the next engine run
 // overwrites that. Tab moves on rather than inserting a tab, and a vertical scroll bar
-// appears only when the list is longer than the box.
+// appears only when the list is longer than the box. Lines wrap at their blank when that
+// scroll bar leaves too little room for a run: a clipped " 252- 25" would name a wrong
+// value, a wrapped one only takes two lines.
 
 #include <QPlainTextEdit>
 
