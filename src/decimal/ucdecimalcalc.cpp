@@ -116,6 +116,10 @@ void ucDecimalCalc::buildControls()
     lstIpHistory->addItems({QStringLiteral("192.167.1.1"), QStringLiteral("192.168.1.1"),
                             QStringLiteral("192.169.1.1")});
     lstIpHistory->setSelectionMode(QAbstractItemView::SingleSelection);
+    // No entry is current until one is picked. Otherwise the view would make the first
+    // entry current (unhighlighted) on gaining the focus, and the first Down would jump
+    // to the second.
+    lstIpHistory->setCurrentIndex(QModelIndex());
     lstIpHistory->hide();
 
     txtDecimal = Place(new QLineEdit(QStringLiteral("1062654075"), this),

@@ -198,6 +198,8 @@ private slots:
             "txtIpAddy_0");
         row("Down follows, list stays", "open click:0 open key:Down", "192.168.1.1", true,
             "lstIpHistory");
+        row("first Down highlights the first", "open key:Down", "192.167.1.1", true,
+            "lstIpHistory");
         row("Up follows", "open click:2 open key:Up", "192.168.1.1", true, "lstIpHistory");
         row("Enter picks", "open click:0 open key:Down key:Return", "192.168.1.1", false,
             "txtIpAddy_0");
