@@ -2,7 +2,8 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionSlider>
 #include <QStylePainter>
 
 HistoryButton::HistoryButton(QWidget* parent) : QAbstractButton(parent)
@@ -12,29 +13,30 @@ HistoryButton::HistoryButton(QWidget* parent) : QAbstractButton(parent)
 
 void HistoryButton::paintEvent(QPaintEvent* /*event*/)
 {
-    // Only the lowest square of the button shows below the frame that covers it.
-    const int side = width();
-    const QRect arrowSquare(0, height() - side, side, side);
-
+    // A whole vertical scroll bar, pressed on its lower arrow while the button is down;
+    // the panel covers everything above that arrow.
     QStylePainter painter(this);
-    QStyleOptionButton panel;
-    panel.initFrom(this);
-    panel.rect = arrowSquare;
-    if (isDown())
-        panel.state |= QStyle::State_Sunken;
-    else
-        panel.state |= QStyle::State_Raised;
-    painter.drawPrimitive(QStyle::PE_PanelButtonBevel, panel);
-
-    QStyleOption arrow;
-    arrow.initFrom(this);
-    arrow.rect = arrowSquare.adjusted(3, 3, -3, -3);
-    painter.drawPrimitive(QStyle::PE_IndicatorArrowDown, arrow);
+    QStyleOptionSlider bar;
+    bar.initFrom(this);
+    bar.orientation = Qt::Vertical;
+    bar.minimum = 0;
+    bar.maximum = 1;
+    bar.pageStep = 1;
+    bar.singleStep = 1;
+    bar.subControls = QStyle::SC_All;
+    if (isDown()) {
+        bar.activeSubControls = QStyle::SC_ScrollBarAddLine;
+        bar.state |= QStyle::State_Sunken;
+    }
+    painter.drawComplexControl(QStyle::CC_ScrollBar, bar);
 
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = arrowSquare.adjusted(2, 2, -2, -2);
+        focus.rect =
+            style()
+                ->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarAddLine, this)
+                .adjusted(2, 2, -2, -2);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }

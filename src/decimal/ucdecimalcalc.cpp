@@ -143,6 +143,7 @@ void ucDecimalCalc::buildControls()
     // Lies over the upper part of the button, so that only its arrow shows.
     frameToHideScroller =
         MakePicture(this, QStringLiteral("frameToHideScroller"), TwipsRect(2450, 0, 375, 375));
+    frameToHideScroller->setAutoFillBackground(true);
     frameToHideScroller->raise();
 
     ipout = Place(new QLineEdit(QStringLiteral("192.168.1.1"), this), QStringLiteral("ipout"),

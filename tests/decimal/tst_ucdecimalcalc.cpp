@@ -126,6 +126,7 @@ private slots:
         QTest::addColumn<QString>("boxes");
         QTest::newRow("number") << QString("3232235777") << QString("192.168.1.1");
         QTest::newRow("emptied") << QString() << QString("0.0.0.0");
+        QTest::newRow("blanks inside") << QString("32 322 357 77") << QString("192.168.1.1");
         QTest::newRow("not finite") << QString("1e999") << QString("255.255.255.255");
     }
     void pastedNumber()
@@ -278,14 +279,21 @@ private slots:
         QCOMPARE(p.control("Line2")->width(), line2);
     }
 
-    void backColourReachesTheFrame()
+    // The frame over the button's upper part shows the panel's colour, so only the
+    // arrow below it is seen.
+    void backColourHidesTheButtonTop()
     {
         Panel p;
+        const QWidget* button = p.control("vscrollHistory");
+        const QWidget* frame = p.control("frameToHideScroller");
+        const QRect covered = button->geometry() & frame->geometry();
+        QVERIFY(!covered.isEmpty());
         for (const std::uint32_t bgr : {0x00FFFFFFu, 0x00123456u}) {
             p.panel.SetBackColor(bgr);
             const QColor expected(bgr & 0xFF, (bgr >> 8) & 0xFF, bgr >> 16);
-            QCOMPARE(p.panel.palette().color(QPalette::Window), expected);
-            QCOMPARE(p.control("frameToHideScroller")->palette().color(QPalette::Window), expected);
+            const QImage image = p.panel.grab().toImage();
+            QCOMPARE(image.pixelColor(covered.center()), expected);
+            QCOMPARE(image.pixelColor(2, 2), expected);
         }
     }
 };
