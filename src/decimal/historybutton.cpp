@@ -50,9 +50,11 @@ void HistoryButton::focusInEvent(QFocusEvent* event)
 
 void HistoryButton::keyPressEvent(QKeyEvent* event)
 {
-    // Down is the key that moves a scroll bar towards its lower arrow; Space works as on
-    // every button.
-    if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier) {
+    // Down is the key that moves a scroll bar towards its lower arrow; Enter and Space
+    // press it as they press every focused button.
+    const int key = event->key();
+    const bool press = key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (press && event->modifiers() == Qt::NoModifier) {
         event->accept();
         click();
         return;

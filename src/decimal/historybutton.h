@@ -1,9 +1,9 @@
 #pragma once
 
-// The button that opens and closes the list of example addresses. It is drawn as the
-// lower arrow of a vertical scroll bar (the panel hides its upper part under a frame),
-// but it is a button: a scroll bar stops reporting changes once its value reaches the
-// end of its range, while every click on this one is one toggle.
+// The button that opens and closes the list of example addresses. It is drawn as a
+// vertical scroll bar whose upper part the panel hides under a frame, so that only the
+// lower arrow shows, but it is a button: a scroll bar stops reporting changes once its
+// value reaches the end of its range, while every click on this one is one toggle.
 //
 // A mouse click does not take the focus, so a click while the list is open reaches the
 // button with the list still focused: one click, one toggle. Reaching the button by Tab

@@ -74,23 +74,6 @@ private slots:
         QCOMPARE(DecimalToDotted(decimal), dotted);
     }
 
-    void splitIntoOctets_data()
-    {
-        QTest::addColumn<QString>("dotted");
-        QTest::addColumn<QStringList>("parts");
-        QTest::newRow("empty") << QString() << QStringList();
-        QTest::newRow("two parts") << QString("1.2") << QStringList{"1", "2"};
-        QTest::newRow("empty parts") << QString("...") << QStringList{"", "", "", ""};
-        QTest::newRow("fourth keeps the rest")
-            << QString("1.2.3.4.5.6") << QStringList{"1", "2", "3", "4.5.6"};
-    }
-    void splitIntoOctets()
-    {
-        QFETCH(QString, dotted);
-        QFETCH(QStringList, parts);
-        QCOMPARE(SplitIntoOctets(dotted), parts);
-    }
-
     // Any 32-bit address survives the trip to its number and back.
     void roundTripOfWholeAddresses()
     {

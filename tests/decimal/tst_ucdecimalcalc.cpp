@@ -2,23 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QTest>
 
 namespace {
-
-// The dotted form of a 32-bit value, by plain integer arithmetic.
-QString Dotted(quint32 value)
-{
-    return QString("%1.%2.%3.%4")
-        .arg(value >> 24)
-        .arg((value >> 16) & 0xFF)
-        .arg((value >> 8) & 0xFF)
-        .arg(value & 0xFF);
-}
 
 // A shown, active panel driven through its controls by object name.
 struct Panel
@@ -34,12 +22,8 @@ struct Panel
     {
         return panel.findChild<T*>(name);
     }
-    QLineEdit* box(int index) const
-    {
-        return control<QLineEdit>("txtIpAddy_" + QString::number(index));
-    }
+    QLineEdit* box(int k) const { return control<QLineEdit>("txtIpAddy_" + QString::number(k)); }
     QLineEdit* decimal() const { return control<QLineEdit>("txtDecimal"); }
-    QListWidget* list() const { return control<QListWidget>("lstIpHistory"); }
     QString boxes() const
     {
         QStringList texts;
@@ -47,20 +31,15 @@ struct Panel
             texts << box(k)->text();
         return texts.join('.');
     }
-    // "r" for a red box, "b" for a black one, box 0 first.
+    // One letter a box, box 0 first: r red, b black.
     QString colours() const
     {
         QString marks;
         for (int k = 0; k < 4; ++k) {
-            const QColor text = box(k)->palette().color(QPalette::Text);
-            marks += text == QColor(Qt::red) ? 'r' : text == QColor(Qt::black) ? 'b' : '?';
+            const QColor c = box(k)->palette().color(QPalette::Text);
+            marks += c == QColor(Qt::red) ? 'r' : c == QColor(Qt::black) ? 'b' : '?';
         }
         return marks;
-    }
-    QString focusName() const
-    {
-        QWidget* focus = QApplication::focusWidget();
-        return focus ? focus->objectName() : QString("<none>");
     }
     // Each key goes to whichever widget has the focus at that moment, as typing does.
     void type(const QString& keys) const
@@ -68,10 +47,37 @@ struct Panel
         for (QChar key : keys)
             QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
     }
-    void clickEntry(int row) const
+    // Steps: "open" clicks the list button on its arrow, "entry:N" clicks list entry N,
+    // "key:NAME" presses a key where the focus is, "focus:NAME" and "mouse:NAME" give a
+    // control the focus by code and by click, "type:TEXT" types, "paste:TEXT" puts text
+    // into txtDecimal as a mouse paste does ("_" for a blank), "release" releases Shift there.
+    void run(const QString& steps) const
     {
-        const QRect where = list()->visualItemRect(list()->item(row));
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, where.center());
+        static const QMap<QString, Qt::Key> keys = {
+            {"Down", Qt::Key_Down},   {"Up", Qt::Key_Up},   {"Return", Qt::Key_Return},
+            {"Space", Qt::Key_Space}, {"Tab", Qt::Key_Tab}, {"Backtab", Qt::Key_Backtab}};
+        auto* list = control<QListWidget>("lstIpHistory");
+        for (const QString& step : steps.split(' ')) {
+            const QString verb = step.section(':', 0, 0);
+            const QString arg = step.section(':', 1);
+            if (verb == "open")
+                QTest::mouseClick(control("vscrollHistory"), Qt::LeftButton, {}, QPoint(8, 25));
+            else if (verb == "entry")
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                  list->visualItemRect(list->item(arg.toInt())).center());
+            else if (verb == "key")
+                QTest::keyClick(QApplication::focusWidget(), keys.value(arg));
+            else if (verb == "focus")
+                control(arg)->setFocus();
+            else if (verb == "mouse")
+                QTest::mouseClick(control(arg), Qt::LeftButton);
+            else if (verb == "type")
+                type(arg);
+            else if (verb == "paste")
+                decimal()->setText(QString(arg).replace('_', ' '));
+            else if (verb == "release")
+                QTest::keyRelease(decimal(), Qt::Key_Shift);
+        }
     }
 
     ucDecimalCalc panel;
@@ -84,179 +90,111 @@ class TestUcDecimalCalc : public QObject
     Q_OBJECT
 
 private slots:
-    void startsWithAllOnes()
-    {
-        Panel p;
-        QCOMPARE(p.boxes(), QString("255.255.255.255"));
-        QCOMPARE(p.decimal()->text(), QString("4294967295"));
-        QVERIFY(!p.list()->isVisible());
-        QCOMPARE(p.control<QPlainTextEdit>("Text1")->toPlainText().size() + 5, 217);
-    }
-
-    // Typed into an emptied txtDecimal; the boxes follow every key.
-    void typingTheNumber_data()
-    {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("colours");
-        QTest::newRow("192.168.1.1") << QString("3232235777") << QString("bbbb");
-        QTest::newRow("2^32 makes box 0 red") << QString("4294967296") << QString("rbbb");
-    }
-    void typingTheNumber()
-    {
-        QFETCH(QString, keys);
-        QFETCH(QString, colours);
-        Panel p;
-        p.decimal()->setFocus();
-        p.decimal()->clear();
-        for (int typed = 1; typed <= keys.size(); ++typed) {
-            p.type(keys.mid(typed - 1, 1));
-            const quint64 value = keys.left(typed).toULongLong();
-            const QString expected = value > 0xFFFFFFFFu ? "256.0.0.0" : Dotted(quint32(value));
-            QCOMPARE(p.boxes(), expected);
-            QCOMPARE(p.focusName(), QString("txtDecimal"));
-            QCOMPARE(p.decimal()->text(), keys.left(typed));
-        }
-        QCOMPARE(p.colours(), colours);
-    }
-
-    // A paste changes nothing until a key is released in txtDecimal.
-    void pastedNumber_data()
-    {
-        QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QString>("boxes");
-        QTest::newRow("number") << QString("3232235777") << QString("192.168.1.1");
-        QTest::newRow("emptied") << QString() << QString("0.0.0.0");
-        QTest::newRow("blanks inside") << QString("32 322 357 77") << QString("192.168.1.1");
-        QTest::newRow("not finite") << QString("1e999") << QString("255.255.255.255");
-    }
-    void pastedNumber()
-    {
-        QFETCH(QString, pasted);
-        QFETCH(QString, boxes);
-        Panel p;
-        p.decimal()->setFocus();
-        p.decimal()->setText(pasted);
-        QCOMPARE(p.boxes(), QString("255.255.255.255"));
-        QTest::keyRelease(p.decimal(), Qt::Key_Shift);
-        QCOMPARE(p.boxes(), boxes);
-        QCOMPARE(p.decimal()->text(), pasted);
-    }
-
-    void typingOctets_data()
-    {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("boxes");
-        QTest::addColumn<QString>("colours");
-        QTest::addColumn<QString>("focus");
-        QTest::newRow("999 in box 0") << QString("999") << QString("999.255.255.255")
-                                      << QString("rbbb") << QString("txtIpAddy_1");
-        QTest::newRow("a dot after an advance skips a box")
-            << QString("192.168.1.1") << QString("192.255.168.11") << QString("bbbb")
-            << QString("txtIpAddy_3");
-        QTest::newRow("advances without dots") << QString("1921681.1") << QString("192.168.1.1")
-                                               << QString("bbbb") << QString("txtIpAddy_3");
-    }
-    void typingOctets()
-    {
-        QFETCH(QString, keys);
-        QFETCH(QString, boxes);
-        QFETCH(QString, colours);
-        QFETCH(QString, focus);
-        Panel p;
-        // Entering box 0 anew selects its text, so the first digit replaces it.
-        p.decimal()->setFocus();
-        p.box(0)->setFocus();
-        p.type(keys);
-        QCOMPARE(p.boxes(), boxes);
-        QCOMPARE(p.colours(), colours);
-        QCOMPARE(p.focusName(), focus);
-        const QStringList octets = boxes.split('.');
-        const quint64 sum = octets[0].toULongLong() * 16777216 + octets[1].toULongLong() * 65536 +
-                            octets[2].toULongLong() * 256 + octets[3].toULongLong();
-        QCOMPARE(p.decimal()->text(), QString::number(sum));
-    }
-
-    // Steps: "open" clicks the button, "click:N" the list entry N, "key:NAME" presses a
-    // key where the focus is, "focus:NAME" gives a control the focus, "mouse:NAME" clicks
-    // a control, "type:TEXT" types.
-    void history_data()
+    void steps_data()
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("boxes");
-        QTest::addColumn<bool>("open");
+        QTest::addColumn<QString>("colours");
+        QTest::addColumn<QString>("decimal");
         QTest::addColumn<QString>("focus");
-        const auto row = [](const char* name, const char* steps, const char* boxes, bool open,
-                            const char* focus) {
-            QTest::newRow(name) << QString(steps) << QString(boxes) << open << QString(focus);
+        QTest::addColumn<bool>("listOpen");
+        const auto row = [](const char* name, const char* steps, const char* boxes,
+                            const char* colours, const char* decimal, const char* focus,
+                            bool listOpen = false) {
+            QTest::newRow(name) << QString(steps) << QString(boxes) << QString(colours)
+                                << QString(decimal) << QString(focus) << listOpen;
         };
         const char* ones = "255.255.255.255";
-        row("button opens", "open", ones, true, "lstIpHistory");
-        row("button closes", "open open", ones, false, "txtIpAddy_0");
-        row("click picks", "open click:1", "192.168.1.1", false, "txtIpAddy_0");
-        row("first entry", "open click:0", "192.167.1.1", false, "txtIpAddy_0");
-        row("last entry", "open click:2", "192.169.1.1", false, "txtIpAddy_0");
-        row("click on the selected entry", "open click:1 type:7 open click:1", "192.168.1.1", false,
-            "txtIpAddy_0");
-        row("Down follows, list stays", "open click:0 open key:Down", "192.168.1.1", true,
-            "lstIpHistory");
-        row("first Down highlights the first", "open key:Down", "192.167.1.1", true,
-            "lstIpHistory");
-        row("Up follows", "open click:2 open key:Up", "192.168.1.1", true, "lstIpHistory");
-        row("Enter picks", "open click:0 open key:Down key:Return", "192.168.1.1", false,
-            "txtIpAddy_0");
-        row("Space picks", "open click:0 open key:Down key:Space", "192.168.1.1", false,
-            "txtIpAddy_0");
-        row("click after Down on the last entry", "open click:2 open key:Down click:0",
-            "192.167.1.1", false, "txtIpAddy_0");
-        row("click elsewhere closes", "open mouse:txtDecimal", ones, false, "txtDecimal");
-        row("Tab from box 3 opens", "focus:txtIpAddy_3 key:Tab", ones, true, "lstIpHistory");
-        row("Tab from the list closes", "focus:txtIpAddy_3 key:Tab key:Tab", ones, false,
+        const char* all = "4294967295";
+        const char* box0 = "txtIpAddy_0";
+        const char* box3 = "txtIpAddy_3";
+        row("as shown", "", ones, "bbbb", all, box0);
+        // Focusing txtDecimal first makes box 0 select its text when it gets the focus.
+        row("999 in box 0", "focus:txtDecimal focus:txtIpAddy_0 type:999", "999.255.255.255",
+            "rbbb", "16777215999", "txtIpAddy_1");
+        row("worked key sequence", "focus:txtDecimal focus:txtIpAddy_0 type:192.168.1.1",
+            "192.255.168.11", "bbbb", "3237980171", box3);
+        row("2^32 typed", "focus:txtDecimal paste: type:4294967296", "256.0.0.0", "rbbb",
+            "4294967296", "txtDecimal");
+        row("paste waits for a key", "focus:txtDecimal paste:3232235777", ones, "bbbb",
+            "3232235777", "txtDecimal");
+        row("paste then a key", "focus:txtDecimal paste:3232235777 release", "192.168.1.1", "bbbb",
+            "3232235777", "txtDecimal");
+        row("blanks stay in txtDecimal", "focus:txtDecimal paste:32_322 release", "0.0.126.66",
+            "bbbb", "32 322", "txtDecimal");
+        row("emptied", "focus:txtDecimal paste: release", "0.0.0.0", "bbbb", "", "txtDecimal");
+        row("not finite", "focus:txtDecimal paste:1e999 release", ones, "bbbb", "1e999",
             "txtDecimal");
-        row("Shift+Tab onto the button", "focus:txtDecimal key:Backtab", ones, false,
+        row("button opens", "open", ones, "bbbb", all, "lstIpHistory", true);
+        row("button closes", "open open", ones, "bbbb", all, box0);
+        row("click picks", "open entry:1", "192.168.1.1", "bbbb", "3232235777", box0);
+        row("first entry", "open entry:0", "192.167.1.1", "bbbb", "3232170241", box0);
+        row("last entry", "open entry:2", "192.169.1.1", "bbbb", "3232301313", box0);
+        row("click on the selected entry", "open entry:1 type:7 open entry:1", "192.168.1.1",
+            "bbbb", "3232235777", box0);
+        row("first Down", "open key:Down", "192.167.1.1", "bbbb", "3232170241", "lstIpHistory",
+            true);
+        row("Down follows", "open entry:0 open key:Down", "192.168.1.1", "bbbb", "3232235777",
+            "lstIpHistory", true);
+        row("Up follows", "open entry:2 open key:Up", "192.168.1.1", "bbbb", "3232235777",
+            "lstIpHistory", true);
+        row("Enter picks", "open entry:0 open key:Down key:Return", "192.168.1.1", "bbbb",
+            "3232235777", box0);
+        row("Space picks", "open entry:0 open key:Down key:Space", "192.168.1.1", "bbbb",
+            "3232235777", box0);
+        row("click after Down on the last", "open entry:2 open key:Down entry:0", "192.167.1.1",
+            "bbbb", "3232170241", box0);
+        row("click elsewhere closes", "open mouse:txtDecimal", ones, "bbbb", all, "txtDecimal");
+        row("Tab from box 3 opens", "focus:txtIpAddy_3 key:Tab", ones, "bbbb", all, "lstIpHistory",
+            true);
+        row("Tab from the list closes", "focus:txtIpAddy_3 key:Tab key:Tab", ones, "bbbb", all,
+            "txtDecimal");
+        row("Shift+Tab onto the button", "focus:txtDecimal key:Backtab", ones, "bbbb", all,
             "vscrollHistory");
-        row("Shift+Tab past the button", "focus:txtDecimal key:Backtab key:Backtab", ones, false,
-            "txtIpAddy_3");
+        row("then Enter opens", "focus:txtDecimal key:Backtab key:Return", ones, "bbbb", all,
+            "lstIpHistory", true);
+        row("Shift+Tab past the button", "focus:txtDecimal key:Backtab key:Backtab", ones, "bbbb",
+            all, box3);
         row("Shift+Tab out of the list", "focus:txtIpAddy_3 key:Tab key:Backtab key:Backtab", ones,
-            false, "txtIpAddy_3");
+            "bbbb", all, box3);
     }
-    void history()
+    void steps()
     {
         QFETCH(QString, steps);
         QFETCH(QString, boxes);
-        QFETCH(bool, open);
+        QFETCH(QString, colours);
+        QFETCH(QString, decimal);
         QFETCH(QString, focus);
+        QFETCH(bool, listOpen);
         Panel p;
-        const QMap<QString, Qt::Key> keys = {
-            {"Down", Qt::Key_Down},   {"Up", Qt::Key_Up},   {"Return", Qt::Key_Return},
-            {"Space", Qt::Key_Space}, {"Tab", Qt::Key_Tab}, {"Backtab", Qt::Key_Backtab}};
-        for (const QString& step : steps.split(' ')) {
-            const QString verb = step.section(':', 0, 0);
-            const QString arg = step.section(':', 1);
-            if (verb == "open")
-                QTest::mouseClick(p.control<QAbstractButton>("vscrollHistory"), Qt::LeftButton, {},
-                                  QPoint(8, 25));
-            else if (verb == "click")
-                p.clickEntry(arg.toInt());
-            else if (verb == "key")
-                QTest::keyClick(QApplication::focusWidget(), keys.value(arg));
-            else if (verb == "focus")
-                p.control(arg)->setFocus();
-            else if (verb == "mouse")
-                QTest::mouseClick(p.control(arg), Qt::LeftButton);
-            else if (verb == "type")
-                p.type(arg);
-        }
+        p.run(steps);
         QCOMPARE(p.boxes(), boxes);
-        QCOMPARE(p.list()->isVisible(), open);
-        QCOMPARE(p.focusName(), focus);
-        const QStringList octets = boxes.split('.');
-        const quint64 sum = octets[0].toULongLong() * 16777216 + octets[1].toULongLong() * 65536 +
-                            octets[2].toULongLong() * 256 + octets[3].toULongLong();
-        QCOMPARE(p.decimal()->text(), QString::number(sum));
+        QCOMPARE(p.colours(), colours);
+        QCOMPARE(p.decimal()->text(), decimal);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QCOMPARE(p.control("lstIpHistory")->isVisible(), listOpen);
     }
 
-    // Widths in pixels of a panel so wide: Text1 ends 250 twips from the right edge, the
-    // lines run 500 and 250 twips past it (15 twips a pixel, halves to even).
+    // The boxes follow every key typed into an emptied txtDecimal.
+    void boxesFollowEveryKey()
+    {
+        Panel p;
+        p.run("focus:txtDecimal paste:");
+        const QString keys = "3232235777";
+        for (int typed = 1; typed <= keys.size(); ++typed) {
+            p.type(keys.mid(typed - 1, 1));
+            const quint32 value = keys.left(typed).toUInt();
+            QCOMPARE(p.boxes(), QString("%1.%2.%3.%4")
+                                    .arg(value >> 24)
+                                    .arg((value >> 16) & 0xFF)
+                                    .arg((value >> 8) & 0xFF)
+                                    .arg(value & 0xFF));
+            QCOMPARE(QApplication::focusWidget(), p.decimal());
+        }
+    }
+
+    // Text1 ends 250 twips before the right edge, the lines run 500 and 250 twips past it
+    // (15 twips a pixel, halves to even).
     void resize_data()
     {
         QTest::addColumn<int>("width");
@@ -279,14 +217,13 @@ private slots:
         QCOMPARE(p.control("Line2")->width(), line2);
     }
 
-    // The frame over the button's upper part shows the panel's colour, so only the
-    // arrow below it is seen.
+    // The frame over the button's upper part shows the panel's colour, so only the arrow
+    // below it is seen.
     void backColourHidesTheButtonTop()
     {
         Panel p;
-        const QWidget* button = p.control("vscrollHistory");
-        const QWidget* frame = p.control("frameToHideScroller");
-        const QRect covered = button->geometry() & frame->geometry();
+        const QRect covered =
+            p.control("vscrollHistory")->geometry() & p.control("frameToHideScroller")->geometry();
         QVERIFY(!covered.isEmpty());
         for (const std::uint32_t bgr : {0x00FFFFFFu, 0x00123456u}) {
             p.panel.SetBackColor(bgr);
