@@ -55,19 +55,6 @@ private slots:
         QCOMPARE(ProgramFolder(m_root.filePath("usr/bin"), relative),
                  QDir::cleanPath(m_root.filePath(expected)));
     }
-
-    void shipsTheLicenseDocument() { QVERIFY(ProgramFileNames().contains("DODA.Subnet.rtf")); }
-
-    void onlyFilesCountAsPresent()
-    {
-        make("share/DODA.Subnet.rtf");
-        make("share/banner.gif");
-        // A folder of the same name is not the file.
-        make("share/logo");
-        QCOMPARE(MissingFiles(m_root.filePath("share"),
-                              {"DODA.Subnet.rtf", "logo", "banner.gif", "gone.gif"}),
-                 QStringList({"logo", "gone.gif"}));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestProgramFolder)
