@@ -84,15 +84,6 @@ private slots:
         QCOMPARE(MatchList(address, mask), list.split('|').join("\r\n") + "\r\n");
     }
 
-    void everySecondValue()
-    {
-        QStringList odd;
-        for (int k = 1; k <= 255; k += 2)
-            odd << ' ' + QString::number(k) + "\r\n";
-        QCOMPARE(odd.size(), 128);
-        QCOMPARE(MatchList(7, 254), odd.join(QString()));
-    }
-
     void agreesWithBruteForce()
     {
         QRandomGenerator random(9);
@@ -124,15 +115,11 @@ private slots:
                                << "0" << 0;
         QTest::newRow("zeros") << "000"
                                << "0" << 0;
-        QTest::newRow("0 stays") << "0"
-                                 << "0" << 0;
         QTest::newRow("leading zero kept") << "01"
                                            << "01" << 1;
         QTest::newRow("255") << "255"
                              << "255" << 255;
         QTest::newRow("256") << "256"
-                             << "0" << 0;
-        QTest::newRow("300") << "300"
                              << "0" << 0;
         QTest::newRow("2.5 to even") << "2.5"
                                      << "2.5" << 2;
@@ -142,10 +129,6 @@ private slots:
                                    << "0" << 0;
         QTest::newRow("just over 255") << "255.1"
                                        << "0" << 0;
-        QTest::newRow("slash after digits") << "12/"
-                                            << "12/" << 12;
-        QTest::newRow("lone slash") << "/"
-                                    << "0" << 0;
         QTest::newRow("high character")
             << QString::fromUtf8("9\u00e9") << QString::fromUtf8("9\u00e9") << 9;
     }
