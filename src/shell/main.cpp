@@ -6,6 +6,9 @@
 
 int main(int argc, char** argv)
 {
+    // The promotional pane's browser plugin shares the application's GL context; Qt
+    // WebEngine requires this before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     SetUpApplication();
     DesktopShellServices services;
