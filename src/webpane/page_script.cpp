@@ -29,8 +29,8 @@ QString BodyStyleSheet()
 {
     QString sheet = QStringLiteral("body {");
     for (const StyleDeclaration& style : kBodyStyles)
-        sheet += QStringLiteral(" %1: %2;").arg(QLatin1String(style.property),
-                                                 QLatin1String(style.value));
+        sheet += QStringLiteral(" %1: %2;")
+                     .arg(QLatin1String(style.property), QLatin1String(style.value));
     return sheet + QStringLiteral(" }");
 }
 
@@ -50,9 +50,9 @@ QString PageScript(const QString& bodyHtml)
                          .arg(JsString(QLatin1String(kHeadScriptId)),
                               JsString(HeadScriptLines().join(crlf) + crlf));
     for (const StyleDeclaration& style : kBodyStyles)
-        script += QStringLiteral("style.setProperty(%1, %2);\n")
-                      .arg(JsString(QLatin1String(style.property)),
-                           JsString(QLatin1String(style.value)));
+        script +=
+            QStringLiteral("style.setProperty(%1, %2);\n")
+                .arg(JsString(QLatin1String(style.property)), JsString(QLatin1String(style.value)));
     script += QStringLiteral("style.overflow = 'auto';\n"
                              "document.body.innerHTML = %1;\n"
                              "})();\n")

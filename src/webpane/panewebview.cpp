@@ -16,8 +16,7 @@ const QUrl kBlankDocument(QStringLiteral("about:blank"));
 PaneWebPage::PaneWebPage(PaneBrowserHost& host, QObject* parent)
     : QWebEnginePage(parent), m_host(host)
 {
-    connect(this, &QWebEnginePage::newWindowRequested, this,
-            &PaneWebPage::handleNewWindowRequest);
+    connect(this, &QWebEnginePage::newWindowRequested, this, &PaneWebPage::handleNewWindowRequest);
 }
 
 bool PaneWebPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool)
@@ -39,8 +38,7 @@ PaneWebView::PaneWebView(PaneBrowserHost& host, QWidget* parent)
     setAcceptDrops(false);
     setPage(new PaneWebPage(host, this));
     connect(this, &QWebEngineView::loadFinished, this, &PaneWebView::handleLoadFinished);
-    m_blankLoadPending = true;
-    load(kBlankDocument);
+    loadBlankDocument();
 }
 
 void PaneWebView::dragEnterEvent(QDragEnterEvent* event)
@@ -56,10 +54,23 @@ void PaneWebView::childEvent(QChildEvent* event)
     QWebEngineView::childEvent(event);
 }
 
+void PaneWebView::loadBlankDocument()
+{
+    m_blankLoadPending = true;
+    load(kBlankDocument);
+}
+
 void PaneWebView::handleLoadFinished(bool ok)
 {
-    if (!ok || !m_blankLoadPending || url() != kBlankDocument)
+    if (!ok)
+        return; // a refused request; the document is still ours
+    if (!m_blankLoadPending || url() != kBlankDocument) {
+        // Something the host never asked for replaced the document (the engine turns
+        // requests it blocks itself into about:blank#blocked): build the page again.
+        if (!m_blankLoadPending)
+            loadBlankDocument();
         return;
+    }
     m_blankLoadPending = false;
     // A page deleted before the script ends still calls back; by then the pane is gone.
     const QPointer<PaneWebView> self(this);

@@ -5,6 +5,7 @@
 // cancelled link click also ends in a finished (failed) load of the blank document,
 // and the page must not be rebuilt for it. Navigation requests and new-window requests
 // (target "_blank", window.open) both go to the host, and no new window ever opens.
+// Should the engine replace the document on its own, the view builds the page again.
 
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -41,6 +42,7 @@ protected:
     void childEvent(QChildEvent* event) override;
 
 private:
+    void loadBlankDocument();
     void handleLoadFinished(bool ok);
 
     PaneBrowserHost& m_host;

@@ -63,11 +63,13 @@ void tst_page_composition::imageLinkShape_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("alt");
 
-    QTest::newRow("simulator") << 0 << 0 << "/AboutLumbra.html" << "Lumbra Network Simulator";
+    QTest::newRow("simulator") << 0 << 0 << "/AboutLumbra.html"
+                               << "Lumbra Network Simulator";
     // The practice-exam block has a blank line of its own between its two paragraphs.
-    QTest::newRow("practice exams")
-        << 1 << 1 << "/about-practice-exams.html" << "Orvat-Max Practice Exams";
-    QTest::newRow("training") << 2 << 3 << "/AboutTraining.html" << "Ferol Training";
+    QTest::newRow("practice exams") << 1 << 1 << "/about-practice-exams.html"
+                                    << "Orvat-Max Practice Exams";
+    QTest::newRow("training") << 2 << 3 << "/AboutTraining.html"
+                              << "Ferol Training";
 }
 
 // Each block starts with its image link, the blocks in order, a blank line between them.
@@ -93,7 +95,7 @@ void tst_page_composition::linksInPageOrder()
 {
     const QString page = ComposePage(Sources("a", "b", "c"));
     const QStringList expected = {
-        MakerAddress("/AboutLumbra.html"),         MakerAddress("/AboutLumbra.html"),
+        MakerAddress("/AboutLumbra.html"),          MakerAddress("/AboutLumbra.html"),
         MakerAddress("/about-practice-exams.html"), MakerAddress("/Guarantee.html"),
         MakerAddress("/about-practice-exams.html"), MakerAddress("/AboutTraining.html"),
         MakerAddress("/AboutTraining.html"),
@@ -108,7 +110,8 @@ void tst_page_composition::attributesEscaped_data()
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("inMarkup");
 
-    QTest::newRow("quote in folder") << "/home/a\"b/one.gif" << "/home/a&quot;b/one.gif";
+    QTest::newRow("quote in folder") << "/home/a\"b/one.gif"
+                                     << "/home/a&quot;b/one.gif";
     QTest::newRow("ampersand in folder") << "/srv/R&D/one.gif"
                                          << "/srv/R&amp;D/one.gif";
     QTest::newRow("markup in folder") << "/tmp/<b>/one.gif"

@@ -111,8 +111,7 @@ void tst_ucferol::fallbackLinkGoesOut()
         }
     }
     QVERIFY(more.position() > 0);
-    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {},
-                      browser->cursorRect(more).center());
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, browser->cursorRect(more).center());
     QCOMPARE(m_services.webAddresses, QStringList{MakerAddress("/AboutLumbra.html")});
     QCOMPARE(browser->toHtml(), before);
 }
