@@ -23,6 +23,16 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, 
     return label;
 }
 
+QLabel* MakeResultLabel(QWidget* parent, const QString& name, const QString& caption,
+                        const QRect& rect, const QFont& font)
+{
+    QLabel* label = MakeLabel(parent, name, caption, rect, font);
+    // Selectable by mouse only: QLabel then takes the focus on a click (so Ctrl+C reaches
+    // it) but never by Tab, and the tab order stays as designed.
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
 QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QRect& rect)
 {
     auto* frame = Place(new QGroupBox(parent), name, rect);
@@ -52,6 +62,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
                         const QRect& rect)
 {
     auto* button = Place(new WrappingButton(caption, parent), name, rect);
-    button->setAutoDefault(false);
+    // A focused button takes Enter as well as Space, in a panel as in a dialog.
+    button->setAutoDefault(true);
     return button;
 }

@@ -1,9 +1,11 @@
 // Prints how long the subnet panel takes for one keystroke's recalculation and for one
-// next-20-subnets report (twenty rows, the steps back and the file), as medians over
-// many runs, then what the promotional pane costs (pane_costs.h). Figures only; nothing
-// here passes or fails.
+// next-20-subnets report (twenty rows, the steps back and the file), and the decimal
+// panel for one key released in its number box (the conversion and four box writes), as
+// medians over many runs, then what the promotional pane costs (pane_costs.h). Figures
+// only; nothing here passes or fails.
 
 #include "core/design_font.h"
+#include "decimal/ucdecimalcalc.h"
 #include "pane_costs.h"
 #include "subnet/ucsubnetcalc.h"
 #include "support/recordingshellservices.h"
@@ -75,10 +77,24 @@ int main(int argc, char** argv)
     auto* report = panel.findChild<QAbstractButton*>(QStringLiteral("btnNextTwentySubnets"));
     const double twenty = MedianMicroseconds(200, [&] { report->click(); });
 
+    ucDecimalCalc decimalPanel;
+    decimalPanel.show();
+    auto* number = decimalPanel.findChild<QLineEdit*>(QStringLiteral("txtDecimal"));
+    number->setFocus();
+    // The two addresses differ in every octet, so each release rewrites all four boxes.
+    const QStringList numbers = {QStringLiteral("3232235777"), QStringLiteral("1062654075")};
+    int turn = 0;
+    const double keyUp = MedianMicroseconds(5000, [&] {
+        number->setText(numbers[++turn % 2]);
+        QTest::keyRelease(number, Qt::Key_7);
+    });
+
     std::printf("keystroke recalculation (clear + one digit): median %.1f us over 5000 runs\n",
                 keystroke);
     std::printf("next 20 subnets report (40 steps + file):   median %.1f us over 200 runs\n",
                 twenty);
+    std::printf("decimal key release (conversion + 4 boxes): median %.1f us over 5000 runs\n",
+                keyUp);
     PrintPaneCosts();
     for (const RecordedMessage& message : services.messages)
         std::fprintf(stderr, "unexpected message: %s\n", qPrintable(message.text));
