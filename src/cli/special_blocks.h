@@ -1,0 +1,17 @@
+#pragma once
+
+// Which special-purpose block of the IANA IPv4 registries an address falls in. Blocks
+// that are globally reachable and routed like any other (AS112, AMT) count as public.
+
+#include <QString>
+
+#include <cstdint>
+
+struct SpecialBlock
+{
+    QString category; // "private-use", "loopback", ..., "public"
+    QString prefix;   // "10.0.0.0/8"; empty for public addresses
+    QString name;     // the registry's name; empty for public addresses
+};
+
+SpecialBlock SpecialBlockOf(std::uint32_t address);
