@@ -1,0 +1,305 @@
+#include "cli/cli_run.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+QString Dotted(std::uint32_t a)
+{
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(a >> 24)
+        .arg((a >> 16) & 255)
+        .arg((a >> 8) & 255)
+        .arg(a & 255);
+}
+
+CliOutcome Run(const QString& commandLine)
+{
+    return RunFerolCalc(commandLine.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+}
+
+QJsonObject JsonOf(const QString& commandLine)
+{
+    const CliOutcome outcome = Run(commandLine + QStringLiteral(" --json"));
+    return QJsonDocument::fromJson(outcome.out.toUtf8()).object();
+}
+
+const char kReportHeader[] =
+    "Subnet          ,   Valid Hosts                       ,   Broadcast       \n";
+
+} // namespace
+
+class TestCliCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void textAnswers_data()
+    {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("subnet /26 in class C")
+            << "192.168.1.130/26 --binary"
+            << "Address:             192.168.1.130\n"
+               "Block:               private use (192.168.0.0/16, Private-Use)\n"
+               "Class:               Class C Address\n"
+               "Mask:                255.255.255.192\n"
+               "Wildcard:            0.0.0.63\n"
+               "Prefix length:       26\n"
+               "Network:             192.168.1.128\n"
+               "Broadcast:           192.168.1.191\n"
+               "First host:          192.168.1.129\n"
+               "Last host:           192.168.1.190\n"
+               "Hosts:               62\n"
+               "Subnet bits:         2\n"
+               "Maximum subnets:     4\n"
+               "Maximum hosts:       62\n"
+               "Host bits:           6\n"
+               "Status:              Subnetting\n"
+               "Host (binary):       11000000.10101000.00000001.10000010\n"
+               "Mask (binary):       11111111.11111111.11111111.11000000\n"
+               "Network (binary):    11000000.10101000.00000001.10000000\n"
+               "Broadcast (binary):  11000000.10101000.00000001.10111111\n";
+        QTest::newRow("next carries into the third octet")
+            << "next 192.168.1.200/26 -n 3"
+            << QString(kReportHeader) +
+                   "192.168.1.192   ,   192.168.1.193 to 192.168.1.254    ,   192.168.1.255   \n"
+                   "192.168.2.0     ,   192.168.2.1 to 192.168.2.62       ,   192.168.2.63    \n"
+                   "192.168.2.64    ,   192.168.2.65 to 192.168.2.126     ,   192.168.2.127   \n";
+        QTest::newRow("next stops at the end of the space")
+            << "next 255.255.255.7/24"
+            << QString(kReportHeader) +
+                   "255.255.255.0   ,   255.255.255.1 to 255.255.255.254  ,   255.255.255.255 \n";
+        QTest::newRow("split /23 into /24")
+            << "split 192.168.0.0/23 24"
+            << QString(kReportHeader) +
+                   "192.168.0.0     ,   192.168.0.1 to 192.168.0.254      ,   192.168.0.255   \n"
+                   "192.168.1.0     ,   192.168.1.1 to 192.168.1.254      ,   192.168.1.255   \n";
+        QTest::newRow("range of one address") << "range 10.0.0.5 10.0.0.5" << "10.0.0.5/32\n";
+        QTest::newRow("range of the whole space") << "range 0.0.0.0 255.255.255.255" << "0.0.0.0/0\n";
+        QTest::newRow("range at the top") << "range 255.255.255.254 255.255.255.255"
+                                          << "255.255.255.254/31\n";
+        QTest::newRow("range of mixed blocks")
+            << "range 10.0.0.1 10.0.0.20"
+            << "10.0.0.1/32\n10.0.0.2/31\n10.0.0.4/30\n10.0.0.8/29\n10.0.0.16/30\n10.0.0.20/32\n";
+    }
+    void textAnswers()
+    {
+        QFETCH(QString, commandLine);
+        QFETCH(QString, expected);
+        const CliOutcome outcome = Run(commandLine);
+        QCOMPARE(outcome.err, QString());
+        QCOMPARE(outcome.status, 0);
+        QCOMPARE(outcome.out, expected);
+    }
+
+    // Each expected object lists the keys that matter for the row; the first lists all.
+    void jsonAnswers_data()
+    {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("limited broadcast, all keys")
+            << "subnet 255.255.255.255 255.255.255.255"
+            << R"({"address":"255.255.255.255","block":"limited-broadcast",
+                  "block_name":"Limited Broadcast","block_prefix":"255.255.255.255/32",
+                  "broadcast":"255.255.255.255","class":"Invalid IP Address",
+                  "first_host":"255.255.255.255","host_bits":0,"host_count":1,
+                  "last_host":"255.255.255.255","mask":"255.255.255.255","max_hosts":0,
+                  "max_subnets":256,"network":"255.255.255.255","prefix_length":32,
+                  "rfc3021":false,"status":"Invalid Subnet - All 1's","subnet_bits":8,
+                  "wildcard":"0.0.0.0"})";
+        QTest::newRow("/0 from 0.0.0.0")
+            << "subnet 0.0.0.0/0"
+            << R"({"block":"reserved","block_prefix":"0.0.0.0/8","mask":"0.0.0.0",
+                  "wildcard":"255.255.255.255","network":"0.0.0.0","broadcast":"255.255.255.255",
+                  "first_host":"0.0.0.1","last_host":"255.255.255.254","host_count":4294967294,
+                  "subnet_bits":null,"max_subnets":null,"max_hosts":null,"host_bits":null,
+                  "status":"Supernetting"})";
+        QTest::newRow("/31 without the option")
+            << "subnet 10.1.0.1/31"
+            << R"({"network":"10.1.0.0","broadcast":"10.1.0.1","first_host":null,
+                  "last_host":null,"host_count":0,"max_hosts":0,"subnet_bits":23,
+                  "status":"Mask too long, no hosts."})";
+        QTest::newRow("/31 with --rfc3021")
+            << "subnet 10.1.0.1/31 --rfc3021"
+            << R"({"first_host":"10.1.0.0","last_host":"10.1.0.1","host_count":2,"max_hosts":2,
+                  "rfc3021":true,"status":"Subnetting as per RFC3021."})";
+        QTest::newRow("/32") << "subnet 10.1.0.4/32 --rfc3021"
+                             << R"({"first_host":"10.1.0.4","last_host":"10.1.0.4","host_count":1,
+                                   "max_hosts":0,"wildcard":"0.0.0.0",
+                                   "status":"Mask too long, no hosts."})";
+        QTest::newRow("next from /0") << "next 0.0.0.0/0"
+                                      << R"({"prefix_length":0,"subnets":[{"network":"0.0.0.0",
+                                            "hosts":"0.0.0.1 to 255.255.255.254",
+                                            "broadcast":"255.255.255.255"}]})";
+        QTest::newRow("next /32 to the last address")
+            << "next 255.255.255.254/32 -n 5"
+            << R"({"prefix_length":32,"subnets":[
+                  {"network":"255.255.255.254","hosts":"255.255.255.254 to 255.255.255.254",
+                   "broadcast":"255.255.255.254"},
+                  {"network":"255.255.255.255","hosts":"255.255.255.255 to 255.255.255.255",
+                   "broadcast":"255.255.255.255"}]})";
+        QTest::newRow("split into /32s")
+            << "split 10.0.0.0/31 32"
+            << R"({"prefix_length":32,"subnets":[
+                  {"network":"10.0.0.0","hosts":"10.0.0.0 to 10.0.0.0","broadcast":"10.0.0.0"},
+                  {"network":"10.0.0.1","hosts":"10.0.0.1 to 10.0.0.1","broadcast":"10.0.0.1"}]})";
+        QTest::newRow("split /0 in halves")
+            << "split 0.0.0.0/0 1"
+            << R"({"prefix_length":1,"subnets":[
+                  {"network":"0.0.0.0","hosts":"0.0.0.1 to 127.255.255.254",
+                   "broadcast":"127.255.255.255"},
+                  {"network":"128.0.0.0","hosts":"128.0.0.1 to 255.255.255.254",
+                   "broadcast":"255.255.255.255"}]})";
+        QTest::newRow("range of the whole space")
+            << "range 0.0.0.0 255.255.255.255"
+            << R"({"first":"0.0.0.0","last":"255.255.255.255","address_count":4294967296,
+                  "prefixes":["0.0.0.0/0"]})";
+    }
+    void jsonAnswers()
+    {
+        QFETCH(QString, commandLine);
+        QFETCH(QString, expected);
+        const QJsonObject answer = JsonOf(commandLine);
+        const QJsonObject wanted = QJsonDocument::fromJson(expected.toUtf8()).object();
+        QVERIFY(!wanted.isEmpty());
+        if (QTest::currentDataTag() == QLatin1String("limited broadcast, all keys"))
+            QCOMPARE(answer.keys(), wanted.keys());
+        for (auto it = wanted.begin(); it != wanted.end(); ++it)
+            QCOMPARE(answer.value(it.key()), it.value());
+    }
+
+    void specialBlocks_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("block");
+        const auto row = [](const char* address, const char* block) {
+            QTest::newRow(address) << QString(address) << QString(block);
+        };
+        row("0.255.255.255", "reserved");
+        row("10.255.255.255", "private-use");
+        row("100.63.255.255", "public");
+        row("100.64.0.0", "shared-address-space");
+        row("100.127.255.255", "shared-address-space");
+        row("127.0.0.1", "loopback");
+        row("169.254.1.1", "link-local");
+        row("172.31.255.255", "private-use");
+        row("172.32.0.0", "public");
+        row("192.0.0.9", "reserved");
+        row("192.0.2.200", "documentation");
+        row("198.18.0.0", "benchmarking");
+        row("198.19.255.255", "benchmarking");
+        row("198.20.0.0", "public");
+        row("203.0.113.1", "documentation");
+        row("239.255.255.255", "multicast");
+        row("240.0.0.0", "reserved");
+        row("255.255.255.254", "reserved");
+        row("255.255.255.255", "limited-broadcast");
+    }
+    void specialBlocks()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, block);
+        QCOMPARE(JsonOf(address + QStringLiteral("/32")).value(QStringLiteral("block")).toString(),
+                 block);
+    }
+
+    // Every figure against plain 32-bit arithmetic and the class table, half of the inputs
+    // given as ADDRESS MASK.
+    void subnetAgreesWithIntegerArithmetic()
+    {
+        QRandomGenerator random(14);
+        for (int round = 0; round < 4000; ++round) {
+            const std::uint32_t address = random.generate();
+            const int m = random.bounded(33);
+            const bool rfc = random.bounded(2) == 1;
+            const std::uint32_t mask = m == 0 ? 0 : 0xFFFFFFFFu << (32 - m);
+            const QString subnet = round % 2 ? Dotted(address) + '/' + QString::number(m)
+                                             : Dotted(address) + ' ' + Dotted(mask);
+            const QJsonObject json = JsonOf("subnet " + subnet + (rfc ? " --rfc3021" : ""));
+            const auto text = [&](const char* key) { return json.value(key).toString(); };
+            const auto number = [&](const char* key) { return json.value(key).toDouble(-1); };
+            const std::uint32_t network = address & mask;
+            const std::uint32_t broadcast = network | ~mask;
+            QCOMPARE(text("mask"), Dotted(mask));
+            QCOMPARE(text("wildcard"), Dotted(~mask));
+            QCOMPARE(text("network"), Dotted(network));
+            QCOMPARE(text("broadcast"), Dotted(broadcast));
+            QCOMPARE(number("prefix_length"), m);
+            const bool noHosts = m == 31 && !rfc;
+            const std::uint32_t first = m >= 31 ? network : network + 1;
+            const std::uint32_t last = m >= 31 ? broadcast : broadcast - 1;
+            QCOMPARE(text("first_host"), noHosts ? QString() : Dotted(first));
+            QCOMPARE(text("last_host"), noHosts ? QString() : Dotted(last));
+            QCOMPARE(number("host_count"), noHosts ? 0.0 : double(last) - double(first) + 1);
+
+            const int octet = int(address >> 24);
+            const int classful = octet < 127 ? 8 : octet < 192 ? 16 : 24;
+            const int s = m - classful;
+            const double hosts = m == 31 && rfc ? 2 : std::max(0.0, std::ldexp(1.0, 32 - m) - 2);
+            QCOMPARE(number("subnet_bits"), s < 0 ? -1 : s);
+            QCOMPARE(number("max_subnets"), s < 0 ? -1 : std::ldexp(1.0, s));
+            QCOMPARE(number("max_hosts"), s < 0 ? -1 : hosts);
+            QCOMPARE(number("host_bits"), s < 0 ? -1 : 32 - m);
+        }
+    }
+
+    void nextAgreesWithIntegerArithmetic()
+    {
+        QRandomGenerator random(1414);
+        for (int round = 0; round < 1000; ++round) {
+            // Start near the top now and then, so the end of the space is reached.
+            const std::uint32_t address = round % 4 ? random.generate() : ~random.bounded(4096u);
+            const int m = random.bounded(1, 33);
+            const int count = random.bounded(1, 40);
+            const QJsonArray rows =
+                JsonOf(QStringLiteral("next %1/%2 -n %3").arg(Dotted(address)).arg(m).arg(count))
+                    .value("subnets")
+                    .toArray();
+            const std::uint64_t size = std::uint64_t{1} << (32 - m);
+            const std::uint64_t start = address & ~(size - 1);
+            const std::uint64_t available = ((std::uint64_t{1} << 32) - start) / size;
+            QCOMPARE(rows.size(), std::min<qsizetype>(count, qsizetype(available)));
+            for (qsizetype i = 0; i < rows.size(); ++i) {
+                const std::uint64_t network = start + std::uint64_t(i) * size;
+                const QJsonObject row = rows.at(i).toObject();
+                QCOMPARE(row.value("network").toString(), Dotted(std::uint32_t(network)));
+                QCOMPARE(row.value("broadcast").toString(), Dotted(std::uint32_t(network + size - 1)));
+            }
+        }
+    }
+
+    // The prefixes tile first..last in order, and none could be one bit shorter.
+    void rangeIsExactAndMinimal()
+    {
+        QRandomGenerator random(2026);
+        for (int round = 0; round < 2000; ++round) {
+            const std::uint32_t first = random.generate();
+            const std::uint32_t span = random.generate() >> random.bounded(32);
+            const std::uint32_t last = span > ~first ? 0xFFFFFFFFu : first + span;
+            const QJsonArray prefixes =
+                JsonOf("range " + Dotted(first) + ' ' + Dotted(last)).value("prefixes").toArray();
+            std::uint64_t next = first;
+            for (const QJsonValue& value : prefixes) {
+                const QStringList parts = value.toString().split('/');
+                const int length = parts.at(1).toInt();
+                const std::uint64_t size = std::uint64_t{1} << (32 - length);
+                QCOMPARE(parts.at(0), Dotted(std::uint32_t(next)));
+                QCOMPARE(next % size, 0u);
+                QVERIFY(length == 0 || next % (2 * size) != 0 || next + 2 * size - 1 > last);
+                next += size;
+            }
+            QCOMPARE(next, std::uint64_t{last} + 1);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliCommands)
+#include "tst_cli_commands.moc"
