@@ -11,9 +11,6 @@ QList<SubnetRow> WalkSubnets(std::uint32_t start, int length, qint64 count)
     while (rows.size() < count) {
         const SubnetResult result = CalculateSubnet(EngineInputs(octets, length, false));
         rows.append({result.network, result.hostRange, result.broadcast});
-        // A /0 is the whole space: nothing follows it.
-        if (length == 0)
-            break;
         const SubnetStep step = length == 32
                                     ? PlanAddressStep(octets, StepDirection::Forward)
                                     : PlanSubnetStep(octets, length, StepDirection::Forward);
