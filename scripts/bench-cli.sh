@@ -31,7 +31,7 @@ loop_ms() {
     start=$(date +%s%N)
     for ((i = 0; i < runs; i++)); do $1 >/dev/null; done
     end=$(date +%s%N)
-    echo "scale=2; ($end - $start) / $runs / 1000000" | bc
+    awk -v ns=$((end - start)) -v runs=$runs 'BEGIN { printf "%.2f", ns / runs / 1e6 }'
 }
 
 if command -v hyperfine >/dev/null; then
