@@ -39,12 +39,12 @@ if command -v hyperfine >/dev/null; then
 else
     echo "hyperfine is not installed; a loop of 200 runs each:"
     for command in "${commands[@]}"; do
-        printf '%-40s %8s ms per run\n' "$command" "$(loop_ms "$command")"
+        printf '%-50s %8s ms per run\n' "$command" "$(loop_ms "$command")"
     done
 fi
 
 echo
 echo "Peak memory (median of 5 runs):"
 for command in "${commands[@]}"; do
-    printf '%-40s %8s kB\n' "$command" "$(peak_kb "$command")"
+    printf '%-50s %8s kB\n' "$command" "$(peak_kb "$command")"
 done
