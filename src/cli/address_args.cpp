@@ -2,25 +2,21 @@
 
 #include <QStringList>
 
-namespace {
-
-// A decimal number without sign, blanks or leading zeros, at most `limit`.
-std::optional<int> PlainNumber(const QString& text, int limit)
+std::optional<qint64> ParseWholeNumber(const QString& text, qint64 max)
 {
-    if (text.isEmpty() || text.size() > 3 || (text.size() > 1 && text.front() == QLatin1Char('0')))
+    // Twelve digits stay far inside 64 bits, whatever max is.
+    if (text.isEmpty() || text.size() > 12 || (text.size() > 1 && text.front() == QLatin1Char('0')))
         return std::nullopt;
-    int value = 0;
+    qint64 value = 0;
     for (const QChar c : text) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return std::nullopt;
         value = value * 10 + (c.unicode() - '0');
     }
-    if (value > limit)
+    if (value > max)
         return std::nullopt;
     return value;
 }
-
-} // namespace
 
 std::optional<std::uint32_t> ParseAddress(const QString& text)
 {
@@ -29,7 +25,7 @@ std::optional<std::uint32_t> ParseAddress(const QString& text)
         return std::nullopt;
     std::uint32_t address = 0;
     for (const QString& part : parts) {
-        const std::optional<int> octet = PlainNumber(part, 255);
+        const std::optional<qint64> octet = ParseWholeNumber(part, 255);
         if (!octet)
             return std::nullopt;
         address = (address << 8) | static_cast<std::uint32_t>(*octet);
@@ -39,7 +35,8 @@ std::optional<std::uint32_t> ParseAddress(const QString& text)
 
 std::optional<int> ParsePrefixLength(const QString& text)
 {
-    return PlainNumber(text, 32);
+    const std::optional<qint64> length = ParseWholeNumber(text, 32);
+    return length ? std::optional<int>(static_cast<int>(*length)) : std::nullopt;
 }
 
 std::uint32_t MaskOfLength(int length)

@@ -13,6 +13,9 @@
 
 std::optional<std::uint32_t> ParseAddress(const QString& text);
 
+// A decimal number from 0 to max, digits only, without leading zeros.
+std::optional<qint64> ParseWholeNumber(const QString& text, qint64 max);
+
 // "0" to "32".
 std::optional<int> ParsePrefixLength(const QString& text);
 

@@ -2,6 +2,7 @@
 
 #include "shell/program_info.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -11,8 +12,8 @@ const QString kProgram = QStringLiteral("ferol-calc");
 struct CommandEntry
 {
     const char* name;
-    QStringList flags;  // options without a value, beyond --json and --help
-    QStringList valued; // options followed by a value
+    QStringList flags;         // options without a value, beyond --json and --help
+    QList<QStringList> valued; // options followed by a value, each by its spellings
     const char* help;
     CliOutcome (*run)(const CommandArgs&);
 };
@@ -40,7 +41,7 @@ const std::array<CommandEntry, 4>& Commands()
                      RunSubnet},
         CommandEntry{"next",
                      {},
-                     {QStringLiteral("-n"), QStringLiteral("--count")},
+                     {{QStringLiteral("-n"), QStringLiteral("--count")}},
                      "Usage: ferol-calc next ADDRESS/LEN [-n N] [options]\n"
                      "\n"
                      "The subnet of ADDRESS and the ones after it at the same prefix length,\n"
@@ -106,6 +107,15 @@ bool IsHelp(const QString& argument)
     return argument == QLatin1String("--help") || argument == QLatin1String("-h");
 }
 
+const QStringList* ValuedOption(const CommandEntry& command, const QString& argument)
+{
+    for (const QStringList& spellings : command.valued) {
+        if (spellings.contains(argument))
+            return &spellings;
+    }
+    return nullptr;
+}
+
 // Sorts the arguments after the command name; a failure is a usage error.
 std::optional<CliOutcome> SortArguments(const CommandEntry& command, const QStringList& arguments,
                                         CommandArgs& args)
@@ -116,12 +126,11 @@ std::optional<CliOutcome> SortArguments(const CommandEntry& command, const QStri
             args.positional << argument;
         } else if (argument == QLatin1String("--json") || command.flags.contains(argument)) {
             args.flags.insert(argument);
-        } else if (command.valued.contains(argument)) {
+        } else if (const QStringList* spellings = ValuedOption(command, argument)) {
             if (i + 1 == arguments.size())
                 return Misused(QStringLiteral("option '%1' needs a value").arg(argument));
-            // The first spelling of an option is the one commands look up.
-            const QString key = command.valued.at(command.valued.indexOf(argument) & ~1);
-            args.values.insert(key, arguments[++i]);
+            // Commands look an option up by its first spelling.
+            args.values.insert(spellings->front(), arguments[++i]);
         } else {
             return Misused(QStringLiteral("unknown option '%1'").arg(argument));
         }

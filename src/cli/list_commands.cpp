@@ -27,19 +27,6 @@ CliOutcome AnsweredRows(const CommandArgs& args, int length, const QList<SubnetR
     return Answered(args, TextLines(lines), json);
 }
 
-std::optional<qint64> ParseCount(const QString& text)
-{
-    bool ok = false;
-    const qint64 count = text.toLongLong(&ok);
-    // toLongLong takes a sign and blanks; a count is digits only.
-    const bool digitsOnly = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-    });
-    if (!ok || !digitsOnly || count < 1 || count > kListLimit)
-        return std::nullopt;
-    return count;
-}
-
 } // namespace
 
 CliOutcome RunNext(const CommandArgs& args)
@@ -50,8 +37,8 @@ CliOutcome RunNext(const CommandArgs& args)
     if (start.failure)
         return *start.failure;
     const QString countText = args.values.value(QStringLiteral("-n"), QStringLiteral("20"));
-    const std::optional<qint64> count = ParseCount(countText);
-    if (!count) {
+    const std::optional<qint64> count = ParseWholeNumber(countText, kListLimit);
+    if (!count || *count == 0) {
         return Refused(QStringLiteral("'-n %1': the count must be a number from 1 to %2")
                            .arg(countText)
                            .arg(kListLimit));
