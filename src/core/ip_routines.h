@@ -15,8 +15,10 @@
 // The first (at most eight) characters of s as a binary number; only "1" counts as a one.
 int BinToOctet(const QString& s);
 
-// Eight binary digits of v. Above 255 v becomes v mod 255; a negative v gives the low
-// byte of its 16-bit two's complement.
+// Eight binary digits of v, made from the first and the last digit of v written in
+// hexadecimal. Above 255 v becomes v mod 255. A negative v is written as the four digits
+// of its 16-bit two's complement, so its middle digits are skipped: -5 (FFFB) gives
+// 11111011, but -17 (FFEF) gives 11111111, not the low byte 11101111.
 QString OctetToBin(std::int16_t v);
 
 // Four binary digits of the last non-blank character of s when that is an upper-case

@@ -2,6 +2,7 @@
 
 #include "core/colors.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -62,6 +63,35 @@ std::string LeadingNumber(const QString& text)
     return chars.substr(0, end);
 }
 
+// For a number too large or too small for a double: whether its first significant digit
+// stands at or left of the units place once the exponent is applied. Neither the count of
+// leading zeros nor the exponent's sign alone tells this ("0.000…1" and "1000…0e-1").
+bool IsHugeMagnitude(const std::string& number)
+{
+    const std::size_t e = number.find_first_of("eE");
+    long long exponent = 0;
+    if (e != std::string::npos) {
+        std::size_t i = e + 1;
+        const bool negative = i < number.size() && number[i] == '-';
+        if (i < number.size() && (number[i] == '+' || number[i] == '-'))
+            ++i;
+        // Saturates far beyond any digit count a text can hold.
+        for (; i < number.size() && exponent < 1'000'000'000'000LL; ++i)
+            exponent = exponent * 10 + (number[i] - '0');
+        if (negative)
+            exponent = -exponent;
+    }
+    const std::string mantissa = number.substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t firstSignificant = mantissa.find_first_not_of("0.");
+    if (firstSignificant == std::string::npos)
+        return false;
+    const long long place = firstSignificant < point
+                                ? static_cast<long long>(point - firstSignificant) - 1
+                                : -static_cast<long long>(firstSignificant - point);
+    return place + exponent >= 0;
+}
+
 } // namespace
 
 double NumericValue(const QString& text)
@@ -77,12 +107,8 @@ double NumericValue(const QString& text)
 
     double value = 0.0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        // Too large or too small for a double: the exponent's sign tells which.
-        const auto e = number.find_first_of("eE");
-        const bool tiny = e != std::string::npos && number.find('-', e) != std::string::npos;
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
-    }
+    if (error == std::errc::result_out_of_range)
+        value = IsHugeMagnitude(number) ? std::numeric_limits<double>::infinity() : 0.0;
     (void)end;
     return negative ? -value : value;
 }

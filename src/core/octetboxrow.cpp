@@ -1,9 +1,11 @@
 #include "core/octetboxrow.h"
 
-#include "core/widget_colors.h"
 #include "core/octet_routines.h"
+#include "core/widget_colors.h"
 
+#include <QApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -34,6 +36,13 @@ OctetBox::OctetBox(QWidget* parent) : QLineEdit(parent)
 
 void OctetBox::keyPressEvent(QKeyEvent* event)
 {
+    // A compose sequence or an on-screen keyboard can send several characters in one
+    // key; they are typed one by one, like keys.
+    if (event->text().size() > 1 && CharacterCode(*event) >= 32) {
+        event->accept();
+        typeText(event->text());
+        return;
+    }
     const int code = CharacterCode(*event);
     if (code == kNoCharacter || code > 0x7FFF) {
         QLineEdit::keyPressEvent(event);
@@ -56,6 +65,46 @@ void OctetBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void OctetBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    // The composition itself is shown as usual; only the committed text is typed.
+    const QString committed = event->commitString();
+    QInputMethodEvent composing(event->preeditString(), event->attributes());
+    QLineEdit::inputMethodEvent(&composing);
+    event->accept();
+    typeText(committed);
+}
+
+void OctetBox::typeText(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const QString character = text.mid(i, pair ? 2 : 1);
+        if (pair)
+            ++i;
+        // Each character goes where a key would: the box that has the focus by now, after
+        // any advance the characters before it caused.
+        auto* target = qobject_cast<OctetBox*>(QApplication::focusWidget());
+        if (!target)
+            target = this;
+        const int code = character.at(0).unicode();
+        if (code < 32)
+            continue; // an input method's control characters are no keys to type
+        if (code <= 0x7FFF) {
+            auto keyCode = static_cast<std::int16_t>(code);
+            FilterOctetKey(keyCode);
+            if (keyCode == kDot) {
+                emit target->advanceRequested();
+                continue;
+            }
+            if (keyCode == 0)
+                continue;
+        }
+        target->insert(character);
+    }
 }
 
 void OctetBox::focusInEvent(QFocusEvent* event)

@@ -7,7 +7,8 @@
 //                       the next digit replaces it;
 //   character typed  -> FilterOctetKey before insertion; "." is never inserted but moves
 //                       the focus to the next box (codes come from key + modifiers, so
-//                       Ctrl+V/X/Z arrive as 22/24/26 and are discarded);
+//                       Ctrl+V/X/Z arrive as 22/24/26 and are discarded); an input
+//                       method's commit is typed the same way, character by character;
 //   text changed     -> colour (red above 255), the advance to the next box once the text
 //                       has three characters, the optional clamp to "255", and then the
 //                       panel's own steps through octetChanged(index).
@@ -34,10 +35,15 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // Text that arrives as typing rather than as a paste (an input method's commit, a key
+    // carrying several characters) passes the same key rules, character by character.
+    void typeText(const QString& text);
+
     bool m_selectAllOnPress = false;
 };
 

@@ -52,6 +52,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
                         const QRect& rect)
 {
     auto* button = Place(new WrappingButton(caption, parent), name, rect);
-    button->setAutoDefault(false);
+    // A focused button takes Enter as well as Space, in a panel as in a dialog.
+    button->setAutoDefault(true);
     return button;
 }

@@ -1,6 +1,7 @@
 #include "subnet/ucsubnetcalc.h"
 
 #include "core/design_font.h"
+#include "core/keyedscrollbar.h"
 #include "core/octet_routines.h"
 #include "core/octetboxrow.h"
 #include "core/panel_controls.h"
@@ -74,7 +75,7 @@ void ucSubnetCalc::buildControls()
                           TwipsRect(4560, 240, 3435, 240), bold975);
 
     Frame1 = MakeFrame(outer, QStringLiteral("Frame1"), TwipsRect(120, 600, 8055, 1335));
-    scr_mask_bits = Place(new QScrollBar(Qt::Horizontal, Frame1), QStringLiteral("scr_mask_bits"),
+    scr_mask_bits = Place(new KeyedScrollBar(Frame1), QStringLiteral("scr_mask_bits"),
                           TwipsRect(240, 240, 2415, 375));
     scr_mask_bits->setRange(1, 32);
     scr_mask_bits->setValue(16);
@@ -82,8 +83,6 @@ void ucSubnetCalc::buildControls()
     scr_mask_bits->setPageStep(1);
     // A drag recalculates once, on release, like every other change of the length.
     scr_mask_bits->setTracking(false);
-    // QScrollBar inverts its keys by default, so Left would lengthen the mask.
-    scr_mask_bits->setInvertedControls(false);
     scr_mask_bits->setFocusPolicy(Qt::StrongFocus);
     Label1 = MakeLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("Mask Bits"),
                        TwipsRect(360, 720, 855, 255));
@@ -119,11 +118,13 @@ void ucSubnetCalc::buildControls()
     Label9[0] = MakeLabel(Frame2, ElementName("Label9", 0), QStringLiteral("Current Network:"),
                           TwipsRect(120, 240, 1455, 255));
     lbl_bonus = MakeLabel(Frame2, QStringLiteral("lbl_bonus"), QStringLiteral("0.0.0.0"),
-                          TwipsRect(1440, 240, 1575, 255));
+                          TwipsRect(1440, 240, 1695, 255));
+    // The design's network label ran into the next caption for a 15-character address;
+    // the caption and the mask move right just as far as it needs.
     Label9[1] = MakeLabel(Frame2, ElementName("Label9", 1), QStringLiteral("Subnet Mask:"),
-                          TwipsRect(2640, 240, 1455, 255));
+                          TwipsRect(3240, 240, 1305, 255));
     lbl_bonus2 = MakeLabel(Frame2, QStringLiteral("lbl_bonus2"), QStringLiteral("0.0.0.0"),
-                           TwipsRect(4200, 240, 1575, 255));
+                           TwipsRect(4620, 240, 1575, 255));
     Label4 = MakeLabel(Frame2, QStringLiteral("Label4"), QStringLiteral("Current Host Range"),
                        TwipsRect(120, 480, 1455, 255));
     txt_hosts =
@@ -139,10 +140,11 @@ void ucSubnetCalc::buildControls()
                           TwipsRect(120, 1080, 735, 255));
     Label3[1] = MakeLabel(sub_mask_frame, ElementName("Label3", 1), QStringLiteral("Subnet"),
                           TwipsRect(120, 1440, 615, 255));
+    // "Broadcast" is wider than the design's captions; they reach to the binary boxes.
     Label3[2] = MakeLabel(sub_mask_frame, ElementName("Label3", 2), QStringLiteral("Broadcast"),
-                          TwipsRect(120, 2160, 735, 255));
+                          TwipsRect(120, 2160, 825, 255));
     Label3[3] = MakeLabel(sub_mask_frame, ElementName("Label3", 3), QStringLiteral("Broadcast"),
-                          TwipsRect(120, 2520, 735, 255));
+                          TwipsRect(120, 2520, 825, 255));
     for (int k = 0; k < 4; ++k) {
         const int left = kWorksheetColumns[k];
         sub_host_bin[k] = MakeDisplayBox(sub_mask_frame, ElementName("sub_host_bin", k),

@@ -22,7 +22,13 @@ private slots:
         QTest::newRow("bare exponent letter") << "3e" << 3.0;
         QTest::newRow("letter first") << "abc25" << 0.0;
         QTest::newRow("high character") << QStringLiteral("9\u00e9") << 9.0;
-        QTest::newRow("overflow") << "1e999" << std::numeric_limits<double>::infinity();
+        const double infinity = std::numeric_limits<double>::infinity();
+        QTest::newRow("huge") << "1e999" << infinity;
+        QTest::newRow("huge by its digits") << "1" + QString(400, '0') + "e-1" << infinity;
+        QTest::newRow("huge negative") << "-1e999" << -infinity;
+        QTest::newRow("tiny") << "1e-999" << 0.0;
+        QTest::newRow("tiny by its zeros") << "0." + QString(400, '0') + "1" << 0.0;
+        QTest::newRow("tiny despite a plus") << "0." + QString(400, '0') + "1e+5" << 0.0;
     }
     void numericValue()
     {

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -81,6 +84,54 @@ private slots:
         w.type(keys);
         QCOMPARE(w.texts(), texts);
         QCOMPARE(w.focus(), focus);
+    }
+
+    void colourFollowsTheValue()
+    {
+        RowWindow w(1);
+        QStringList colours;
+        for (const char* text : {"256", "255", "2555", "12/", ""}) {
+            w.row->box(0)->setText(QString(text));
+            colours << (w.red(0) ? "red" : w.row->box(0)->palette().color(QPalette::Text).name());
+        }
+        QCOMPARE(colours.join(' '), QStringLiteral("red #000000 red #000000 #000000"));
+    }
+
+    // An input method's commit and a key carrying several characters are typed one
+    // character at a time, each into the box that has the focus by then.
+    void textArrivingAsTyping_data()
+    {
+        QTest::addColumn<bool>("inputMethod");
+        QTest::newRow("input method commit") << true;
+        QTest::newRow("multi-character key") << false;
+    }
+    void textArrivingAsTyping()
+    {
+        QFETCH(bool, inputMethod);
+        RowWindow w(4);
+        const QString text = QStringLiteral("1a2.3");
+        if (inputMethod) {
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QApplication::sendEvent(w.row->box(0), &commit);
+        } else {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+            QApplication::sendEvent(w.row->box(0), &key);
+        }
+        QCOMPARE(w.texts(), QStringLiteral("12.3.255.255"));
+        QCOMPARE(w.focus(), 1);
+    }
+
+    void selectionSurvivesReactivation()
+    {
+        RowWindow w(4);
+        OctetBox* box = w.row->box(0);
+        box->setSelection(1, 1);
+        QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(box, &out);
+        QApplication::sendEvent(box, &in);
+        QCOMPARE(box->selectedText(), QStringLiteral("5"));
     }
 
     void focusSelectsTheWholeText_data()

@@ -43,13 +43,27 @@ private slots:
         QCOMPARE(widget ? widget->property("text").toString() : m_dialog.windowTitle(), text);
     }
 
-    void enterAndEscClose()
+    // Enter presses the focused button, OK wherever else the focus is; Esc closes.
+    void enterAndEsc_data()
     {
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-            m_dialog.show();
-            QTest::keyClick(&m_dialog, key);
-            QVERIFY2(!m_dialog.isVisible(), qPrintable(QKeySequence(key).toString()));
-        }
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Enter on OK") << "cmdOK" << int(Qt::Key_Return) << true;
+        QTest::newRow("Enter on the license") << "cmdShowEula" << int(Qt::Key_Return) << false;
+        QTest::newRow("Esc on the license") << "cmdShowEula" << int(Qt::Key_Escape) << true;
+    }
+    void enterAndEsc()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(bool, closes);
+        auto* button = m_dialog.findChild<QWidget*>(focus);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key(key));
+        QCOMPARE(m_dialog.isVisible(), !closes);
+        QCOMPARE(m_services.richTextPaths.size(), closes ? 0 : 1);
+        m_services.richTextPaths.clear();
     }
 
     void licenseButtonHandsTheShippedDocument()

@@ -1,6 +1,7 @@
 #include "panelfixture.h"
 
 #include <QStyleOptionSlider>
+#include <QWheelEvent>
 
 class TestSubnetPanel : public QObject
 {
@@ -72,7 +73,7 @@ private slots:
         Panel p;
         for (int index = 0; index < 4; ++index) {
             p.address(index)->setFocus();
-            p.type("300");
+            p.type(index % 2 ? "256" : "300");
             QCOMPARE(p.address(index)->text(), QStringLiteral("255"));
             QCOMPARE(p.address(index)->palette().color(QPalette::Text), QColor(Qt::black));
             QCOMPARE(p.text("sub_host_bin_" + QString::number(index)), QStringLiteral("11111111"));
@@ -126,6 +127,81 @@ private slots:
         QCOMPARE(p.text("lbl_mask_bits"), ' ' + QString::number(p.maskBits()->sliderPosition()));
     }
 
+    void keysAndWheelOnTheLength_data()
+    {
+        QTest::addColumn<int>("key"); // 0: the wheel turned towards the user
+        QTest::addColumn<int>("length");
+        QTest::newRow("Left") << int(Qt::Key_Left) << 15;
+        QTest::newRow("Up") << int(Qt::Key_Up) << 15;
+        QTest::newRow("PgUp") << int(Qt::Key_PageUp) << 15;
+        QTest::newRow("Right") << int(Qt::Key_Right) << 17;
+        QTest::newRow("Down") << int(Qt::Key_Down) << 17;
+        QTest::newRow("PgDn") << int(Qt::Key_PageDown) << 17;
+        QTest::newRow("Home") << int(Qt::Key_Home) << 1;
+        QTest::newRow("End") << int(Qt::Key_End) << 32;
+        QTest::newRow("wheel towards the user") << 0 << 17;
+    }
+    void keysAndWheelOnTheLength()
+    {
+        QFETCH(int, key);
+        QFETCH(int, length);
+        Panel p;
+        p.enter("10.1.2.3/16");
+        if (key) {
+            QTest::keyClick(p.maskBits(), Qt::Key(key));
+        } else {
+            const QPointF at(5, 5);
+            QWheelEvent wheel(at, p.maskBits()->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(p.maskBits(), &wheel);
+        }
+        QCOMPARE(p.text("lbl_mask_bits"), ' ' + QString::number(length));
+    }
+
+    void enterOnAFocusedButtonPressesIt()
+    {
+        Panel p;
+        p.enter("192.168.1.77/24");
+        auto* next = p.panel.findChild<QAbstractButton*>("btnNextSubnet");
+        next->setFocus();
+        QTest::keyClick(next, Qt::Key_Return);
+        QCOMPARE(p.dotted(), QStringLiteral("192.168.2.77"));
+    }
+
+    // Every label at its longest text keeps inside its own rect, and no two labels'
+    // texts meet, so nothing runs into its neighbour. Labels draw from their top left.
+    void longestResultsFit_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("15-character addresses") << "223.255.255.253/30";
+        QTest::newRow("largest counts") << "10.0.0.1/30";
+        QTest::newRow("incomplete address") << "223.255.255./31";
+        QTest::newRow("all ones") << "223.255.255.255/30";
+    }
+    void longestResultsFit()
+    {
+        QFETCH(QString, entry);
+        Panel p;
+        p.enter(entry);
+        const auto textRect = [](const QLabel* label) {
+            const QFontMetrics metrics = label->fontMetrics();
+            return QRect(label->geometry().topLeft(),
+                         QSize(metrics.horizontalAdvance(label->text()), metrics.ascent()));
+        };
+        const QList<QLabel*> labels = p.panel.findChildren<QLabel*>();
+        for (QLabel* label : labels) {
+            QVERIFY2(textRect(label).width() <= label->width(), qPrintable(label->objectName()));
+            for (QLabel* other : labels) {
+                if (other != label && other->parentWidget() == label->parentWidget() &&
+                    !other->text().isEmpty() && !label->text().isEmpty())
+                    QVERIFY2(!textRect(other).intersects(textRect(label)),
+                             qPrintable(label->objectName() + " meets " + other->objectName()));
+            }
+        }
+        // A long host range shows its start, not its end.
+        QCOMPARE(p.panel.findChild<QLineEdit*>("txt_hosts")->cursorPosition(), 0);
+    }
+
     void optionMattersAt31BitsOnly()
     {
         Panel p;
@@ -162,13 +238,14 @@ private slots:
 
         QTest::keyClick(&p.panel, Qt::Key_H, Qt::AltModifier); // "&Host IP"
         QStringList order;
-        for (int i = 0; i < 9; ++i) {
+        for (int i = 0; i < 12; ++i) {
             order << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(order, (QStringList{"sub_address_0", "sub_address_1", "sub_address_2",
                                      "sub_address_3", "scr_mask_bits", "btnPrevSubnet",
-                                     "btnNextSubnet", "btnNextTwentySubnets", "chk_31bit"}));
+                                     "btnNextSubnet", "btnNextTwentySubnets", "chk_31bit",
+                                     "sub_address_0", "sub_address_1", "sub_address_2"}));
         QCOMPARE(ucSubnetCalc::squeeze(" 1 9\t2 "), QStringLiteral("19\t2"));
     }
 };

@@ -1,5 +1,6 @@
 // Renders the windows headless: window.png (the window as it opens), example.png (with
-// 192.168.1.130/26 entered), tab-N-KEY.png for each tab in order, and about.png. Nothing
+// 192.168.1.130/26 entered), longest-*.png (the subnet tab at its longest results),
+// tab-N-KEY.png for each tab in order, and about.png. Nothing
 // leaves the process: the services used here open nothing and answer every question No.
 
 #include "shell/application_setup.h"
@@ -63,16 +64,29 @@ int main(int argc, char** argv)
     window.show();
     bool ok = Save(window, folder, QStringLiteral("window.png"));
 
-    // The same window with a worked example, as a user would have typed it.
-    const QStringList example = {QStringLiteral("192"), QStringLiteral("168"), QStringLiteral("1"),
-                                 QStringLiteral("130")};
-    for (int k = 0; k < 4; ++k) {
-        if (auto* box = window.findChild<QLineEdit*>(QStringLiteral("sub_address_%1").arg(k)))
-            box->setText(example[k]);
+    // The same window with a worked example, as a user would have typed it, then with
+    // the longest texts each result can show, to see that none runs into its neighbour.
+    struct Entry
+    {
+        const char* file;
+        QStringList octets;
+        int maskBits;
+    };
+    const Entry entries[] = {
+        {"example.png", {"192", "168", "1", "130"}, 26},
+        {"longest-addresses.png", {"223", "255", "255", "253"}, 30},
+        {"longest-counts.png", {"10", "0", "0", "1"}, 1},
+        {"longest-status.png", {"223", "255", "255", ""}, 31},
+    };
+    for (const Entry& entry : entries) {
+        for (int k = 0; k < 4; ++k) {
+            if (auto* box = window.findChild<QLineEdit*>(QStringLiteral("sub_address_%1").arg(k)))
+                box->setText(entry.octets[k]);
+        }
+        if (auto* maskBits = window.findChild<QScrollBar*>(QStringLiteral("scr_mask_bits")))
+            maskBits->setValue(entry.maskBits);
+        ok = Save(window, folder, QString::fromLatin1(entry.file)) && ok;
     }
-    if (auto* maskBits = window.findChild<QScrollBar*>(QStringLiteral("scr_mask_bits")))
-        maskBits->setValue(26);
-    ok = Save(window, folder, QStringLiteral("example.png")) && ok;
 
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("TabStrip1"));
     for (int index = 0; tabs && index < tabs->count(); ++index) {
