@@ -23,6 +23,11 @@ QString ValueText(const QJsonValue& value)
 
 } // namespace
 
+QJsonValue TextOrNull(const QString& text)
+{
+    return text.isEmpty() ? QJsonValue() : QJsonValue(text);
+}
+
 QString AlignedText(const QList<Field>& fields)
 {
     qsizetype width = 0;

@@ -18,6 +18,9 @@ struct Field
     QJsonValue value;
 };
 
+// null for an empty text, so scripts see "no value" rather than "".
+QJsonValue TextOrNull(const QString& text);
+
 // Labels padded to one column; null shows as "-", numbers as whole decimal numbers.
 QString AlignedText(const QList<Field>& fields);
 

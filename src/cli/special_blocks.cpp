@@ -34,6 +34,14 @@ constexpr std::array kBlocks = {
     BlockEntry{"240.0.0.0", 4, "reserved", "Reserved"},
 };
 
+QString BlockText(const SpecialBlock& block)
+{
+    QString text = QString(block.category).replace(QLatin1Char('-'), QLatin1Char(' '));
+    if (!block.prefix.isEmpty())
+        text += QStringLiteral(" (%1, %2)").arg(block.prefix, block.name);
+    return text;
+}
+
 } // namespace
 
 SpecialBlock SpecialBlockOf(std::uint32_t address)
@@ -48,4 +56,13 @@ SpecialBlock SpecialBlockOf(std::uint32_t address)
         }
     }
     return {QStringLiteral("public"), {}, {}};
+}
+
+QList<Field> BlockFields(std::uint32_t address)
+{
+    const SpecialBlock block = SpecialBlockOf(address);
+    return {{{}, QStringLiteral("Block"), BlockText(block)},
+            {QStringLiteral("block"), {}, block.category},
+            {QStringLiteral("block_prefix"), {}, TextOrNull(block.prefix)},
+            {QStringLiteral("block_name"), {}, TextOrNull(block.name)}};
 }

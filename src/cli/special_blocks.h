@@ -3,6 +3,8 @@
 // Which special-purpose block of the IANA IPv4 registries an address falls in. Blocks
 // that are globally reachable and routed like any other (AS112, AMT) count as public.
 
+#include "cli/cli_output.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -15,3 +17,7 @@ struct SpecialBlock
 };
 
 SpecialBlock SpecialBlockOf(std::uint32_t address);
+
+// The block as a summary shows it: one text line, and the category, prefix and name as
+// JSON keys.
+QList<Field> BlockFields(std::uint32_t address);

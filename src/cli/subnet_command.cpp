@@ -11,11 +11,6 @@
 
 namespace {
 
-QJsonValue TextOrNull(const QString& text)
-{
-    return text.isEmpty() ? QJsonValue() : QJsonValue(text);
-}
-
 QJsonValue NumberOrNull(const QString& text)
 {
     return text.isEmpty() ? QJsonValue() : QJsonValue(text.toDouble());
@@ -27,28 +22,17 @@ QString BinaryRow(const std::array<QString, 4>& octets)
            QLatin1Char('.') + octets[3];
 }
 
-QString BlockText(const SpecialBlock& block)
-{
-    QString text = QString(block.category).replace(QLatin1Char('-'), QLatin1Char(' '));
-    if (!block.prefix.isEmpty())
-        text += QStringLiteral(" (%1, %2)").arg(block.prefix, block.name);
-    return text;
-}
-
 QList<Field> SubnetFields(std::uint32_t address, int length, bool rfc3021, bool binary)
 {
     const std::array<QString, 4> octets = OctetTexts(address);
     const SubnetInputs inputs = EngineInputs(octets, length, rfc3021);
     const SubnetResult result = CalculateSubnet(inputs);
     const HostSpan hosts = HostsOf(result, length, rfc3021);
-    const SpecialBlock block = SpecialBlockOf(address);
 
     QList<Field> fields = {
-        {QStringLiteral("address"), QStringLiteral("Address"), FormatAddress(address)},
-        {{}, QStringLiteral("Block"), BlockText(block)},
-        {QStringLiteral("block"), {}, block.category},
-        {QStringLiteral("block_prefix"), {}, TextOrNull(block.prefix)},
-        {QStringLiteral("block_name"), {}, TextOrNull(block.name)},
+        {QStringLiteral("address"), QStringLiteral("Address"), FormatAddress(address)}};
+    fields += BlockFields(address);
+    fields += {
         {QStringLiteral("class"), QStringLiteral("Class"),
          ClassifyFirstOctet(address >> 24).caption},
         {QStringLiteral("mask"), QStringLiteral("Mask"), result.subnetMask},
