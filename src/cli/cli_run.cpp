@@ -153,7 +153,7 @@ CliOutcome RunFerolCalc(const QStringList& arguments)
                 {}};
 
     // An address first means the subnet command, so "ferol-calc 10.0.0.1/8" works.
-    const bool addressFirst = first.front().isDigit();
+    const bool addressFirst = !first.isEmpty() && first.front().isDigit();
     const QString name = addressFirst ? QStringLiteral("subnet") : first;
     const QStringList rest = addressFirst ? arguments : arguments.mid(1);
     for (const CommandEntry& command : Commands()) {

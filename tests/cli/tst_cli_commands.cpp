@@ -160,6 +160,13 @@ private slots:
             QCOMPARE(answer.value(it.key()), it.value());
     }
 
+    void emptyFirstArgumentIsWrongUsage()
+    {
+        const CliOutcome outcome = RunFerolCalc({QString()});
+        QCOMPARE(outcome.status, 2);
+        QCOMPARE(outcome.out, QString());
+    }
+
     void specialBlocks_data()
     {
         QTest::addColumn<QString>("address");
