@@ -1,11 +1,41 @@
 #pragma once
 
-// The decimal IP calculator behind the third tab. For now an empty panel: the main
-// window can already place it, paint it and move the focus past it.
+// The decimal IP calculator behind the third tab: an address as four octet boxes
+// (txtIpAddy) and as one decimal number (txtDecimal), each following the other, with a
+// small list of example addresses opened by a button beside the boxes. The conversions
+// live in conversion.h; this class only moves text between them and its controls.
+//
+// Order of events:
+//   octet box changed      -> the octet row's shared steps (colour, advance unless
+//                             suppressed), then txtIpAddy_Change: unless updatingDecimal
+//                             is set, txtDecimal gets the decimal text of the boxes;
+//   key released in        -> with updatingDecimal and the advance suppression set, the
+//   txtDecimal                boxes take the dotted text of the number one by one, each
+//                             change running the steps above nested (colour only);
+//   list key pressed       -> lastListKey; Enter or Space pick the entry and close;
+//   list selection changed -> after Up or Down the boxes follow the entry and the list
+//   or entry clicked          stays open; otherwise the entry is picked, the list closes
+//                             and box 0 gets the focus;
+//   list lost the focus    -> it closes;
+//   button clicked         -> the list opens with the focus, or closes with the focus
+//                             in box 0; reaching the button by Tab opens it too.
+//
+// The advance suppression of the panel is the row's own flag
+// (OctetBoxRow::setAdvanceSuppressed), so there is one place that holds it.
 
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
+
+class HistoryButton;
+class OctetBox;
+class OctetBoxRow;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
 
 class ucDecimalCalc : public QWidget
 {
@@ -14,6 +44,50 @@ class ucDecimalCalc : public QWidget
 public:
     explicit ucDecimalCalc(QWidget* parent = nullptr);
 
-    // Background colour as 0x00BBGGRR.
+    // Background colour as 0x00BBGGRR, of the panel and of the frame over the button.
     void SetBackColor(std::uint32_t newColor);
+
+    // The design size of the panel.
+    QSize sizeHint() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildControls();
+    void UserControl_Initialize();
+    void UserControl_Resize();
+    void txtIpAddy_Change(int index);
+    void txtDecimal_KeyUp();
+    bool lstIpHistory_KeyDown(int qtKey);
+    void lstIpHistory_MousePress(const QPoint& position);
+    void lstIpHistory_Click();
+    void lstIpHistory_LostFocus();
+    void vscrollHistory_Change();
+    void vscrollHistory_GotFocus();
+
+    void showDecimalOfBoxes();
+    void FillOctetBoxes(const QString& text);
+    void PickHistoryEntry(QListWidget* listToClose);
+    void openHistoryList();
+    void closeHistoryList();
+    void setSuppressAdvance(bool suppressed);
+
+    // The key last pressed in the list, as a platform-neutral code; -1 after a pick made
+    // by Up or Down, 0 for any key that decides nothing.
+    std::int16_t lastListKey = 0;
+    bool updatingDecimal = false;
+
+    OctetBoxRow* m_addressRow = nullptr;
+    std::array<OctetBox*, 4> txtIpAddy{};
+    HistoryButton* vscrollHistory = nullptr;
+    QListWidget* lstIpHistory = nullptr;
+    QLineEdit* txtDecimal = nullptr;
+    QPlainTextEdit* Text1 = nullptr;
+    std::array<QLabel*, 2> Label1{};
+    QWidget* frameToHideScroller = nullptr;
+    QLineEdit* ipout = nullptr;
+    QFrame* Line1 = nullptr;
+    QFrame* Line2 = nullptr;
 };

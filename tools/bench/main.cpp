@@ -1,8 +1,10 @@
 // Prints how long the subnet panel takes for one keystroke's recalculation and for one
-// next-20-subnets report (twenty rows, the steps back and the file), as medians over
-// many runs. Figures only; nothing here passes or fails.
+// next-20-subnets report (twenty rows, the steps back and the file), and the decimal
+// panel for one key released in its number box (the conversion and four box writes), as
+// medians over many runs. Figures only; nothing here passes or fails.
 
 #include "core/design_font.h"
+#include "decimal/ucdecimalcalc.h"
 #include "subnet/ucsubnetcalc.h"
 #include "support/recordingshellservices.h"
 
@@ -64,10 +66,24 @@ int main(int argc, char** argv)
     auto* report = panel.findChild<QAbstractButton*>(QStringLiteral("btnNextTwentySubnets"));
     const double twenty = MedianMicroseconds(200, [&] { report->click(); });
 
+    ucDecimalCalc decimalPanel;
+    decimalPanel.show();
+    auto* number = decimalPanel.findChild<QLineEdit*>(QStringLiteral("txtDecimal"));
+    number->setFocus();
+    // The two addresses differ in every octet, so each release rewrites all four boxes.
+    const QStringList numbers = {QStringLiteral("3232235777"), QStringLiteral("1062654075")};
+    int turn = 0;
+    const double keyUp = MedianMicroseconds(5000, [&] {
+        number->setText(numbers[++turn % 2]);
+        QTest::keyRelease(number, Qt::Key_7);
+    });
+
     std::printf("keystroke recalculation (clear + one digit): median %.1f us over 5000 runs\n",
                 keystroke);
     std::printf("next 20 subnets report (40 steps + file):   median %.1f us over 200 runs\n",
                 twenty);
+    std::printf("decimal key release (conversion + 4 boxes): median %.1f us over 5000 runs\n",
+                keyUp);
     for (const RecordedMessage& message : services.messages)
         std::fprintf(stderr, "unexpected message: %s\n", qPrintable(message.text));
     return services.messages.isEmpty() ? 0 : 1;

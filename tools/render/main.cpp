@@ -1,6 +1,7 @@
 // Renders the windows headless: window.png (the window as it opens), example.png (with
 // 192.168.1.130/26 entered), longest-*.png (the subnet tab at its longest results),
-// tab-N-KEY.png for each tab in order, and about.png. Nothing
+// tab-N-KEY.png for each tab in order, decimal-example.png (the decimal tab with its list
+// of examples open) and about.png. Nothing
 // leaves the process: the services used here open nothing and answer every question No.
 
 #include "shell/application_setup.h"
@@ -8,9 +9,11 @@
 #include "shell/frmwelcome2.h"
 #include "support/recordingshellservices.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTabBar>
@@ -94,6 +97,20 @@ int main(int argc, char** argv)
         const QString key = tabs->tabBar()->tabData(index).toString();
         ok = Save(window, folder, QStringLiteral("tab-%1-%2.png").arg(index + 1).arg(key)) && ok;
     }
+
+    // The decimal tab with its list open and the second entry followed by the Down key.
+    for (int index = 0; tabs && index < tabs->count(); ++index) {
+        if (tabs->tabBar()->tabData(index).toString() == QStringLiteral("DecimalIpCalc"))
+            tabs->setCurrentIndex(index);
+    }
+    if (auto* listButton = window.findChild<QAbstractButton*>(QStringLiteral("vscrollHistory"))) {
+        listButton->click();
+        for (int press = 0; press < 2; ++press) {
+            QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QCoreApplication::sendEvent(QApplication::focusWidget(), &down);
+        }
+    }
+    ok = Save(window, folder, QStringLiteral("decimal-example.png")) && ok;
 
     frmAbout about(services, &window);
     about.show();
