@@ -65,3 +65,4 @@ CliOutcome RunSubnet(const CommandArgs& args);
 CliOutcome RunNext(const CommandArgs& args);
 CliOutcome RunSplit(const CommandArgs& args);
 CliOutcome RunRange(const CommandArgs& args);
+CliOutcome RunDecimal(const CommandArgs& args);

@@ -21,9 +21,9 @@ struct CommandEntry
 const char kCommonOptions[] = "  --json         one JSON document instead of text\n"
                               "  -h, --help     this help\n";
 
-const std::array<CommandEntry, 4>& Commands()
+const std::array<CommandEntry, 5>& Commands()
 {
-    static const std::array<CommandEntry, 4> commands = {
+    static const std::array<CommandEntry, 5> commands = {
         CommandEntry{"subnet",
                      {QStringLiteral("--rfc3021"), QStringLiteral("--binary")},
                      {},
@@ -70,6 +70,16 @@ const std::array<CommandEntry, 4>& Commands()
                      "\n"
                      "Options:\n",
                      RunRange},
+        CommandEntry{"decimal",
+                     {},
+                     {},
+                     "Usage: ferol-calc decimal VALUE [options]\n"
+                     "\n"
+                     "VALUE as a dotted address and as one decimal number (0 to 4294967295),\n"
+                     "converted whichever way VALUE is written, as the decimal tab does.\n"
+                     "\n"
+                     "Options:\n",
+                     RunDecimal},
     };
     return commands;
 }
@@ -87,6 +97,7 @@ QString GeneralHelp()
         "  next ADDRESS/LEN [-n N]             the next N subnets\n"
         "  split NETWORK/LEN NEWLEN            the subnets at a longer prefix\n"
         "  range FIRST LAST                    the prefixes covering a range\n"
+        "  decimal VALUE                       an address to its number, or back\n"
         "\n"
         "ferol-calc COMMAND --help describes a command; --version prints the version.\n"
         "Exit status: 0 answered, 1 an argument refused, 2 wrong usage.\n");
@@ -122,7 +133,9 @@ std::optional<CliOutcome> SortArguments(const CommandEntry& command, const QStri
 {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (!argument.startsWith(QLatin1Char('-'))) {
+        // A negative number is a value to refuse, not an option.
+        const bool number = argument.size() > 1 && argument.at(1).isDigit();
+        if (!argument.startsWith(QLatin1Char('-')) || number) {
             args.positional << argument;
         } else if (argument == QLatin1String("--json") || command.flags.contains(argument)) {
             args.flags.insert(argument);

@@ -77,6 +77,14 @@ private slots:
             << "next 255.255.255.7/24"
             << QString(kReportHeader) +
                    "255.255.255.0   ,   255.255.255.1 to 255.255.255.254  ,   255.255.255.255 \n";
+        QTest::newRow("decimal of an address")
+            << "decimal 192.168.1.1"
+            << "Address:  192.168.1.1\nDecimal:  3232235777\n"
+               "Block:    private use (192.168.0.0/16, Private-Use)\n";
+        QTest::newRow("decimal of the top number")
+            << "decimal 4294967295"
+            << "Address:  255.255.255.255\nDecimal:  4294967295\n"
+               "Block:    limited broadcast (255.255.255.255/32, Limited Broadcast)\n";
         QTest::newRow("range of one address") << "range 10.0.0.5 10.0.0.5"
                                               << "10.0.0.5/32\n";
         QTest::newRow("range of the whole space") << "range 0.0.0.0 255.255.255.255"
@@ -239,6 +247,18 @@ private slots:
                 actual << (value.isDouble() ? number(value.toDouble()) : value.toString());
             }
             QCOMPARE(actual, expected);
+        }
+    }
+
+    void decimalAgreesWithIntegerArithmetic()
+    {
+        QRandomGenerator random(4);
+        for (int round = 0; round < 2000; ++round) {
+            const std::uint32_t address = random.generate();
+            const QJsonObject there = JsonOf("decimal " + Dotted(address));
+            const QJsonObject back = JsonOf("decimal " + QString::number(address));
+            QCOMPARE(there.value("decimal").toDouble(), double(address));
+            QCOMPARE(back.value("address").toString(), Dotted(address));
         }
     }
 

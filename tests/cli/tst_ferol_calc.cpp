@@ -67,6 +67,12 @@ private slots:
         row("split too large", "split 0.0.0.0/0 17", 1,
             "ferol-calc split: '17': splitting /0 into /17 gives 131072 subnets, more than "
             "65536\n");
+        row("decimal above 32 bits", "decimal 4294967296", 1,
+            "ferol-calc decimal: '4294967296' is neither an IPv4 address nor a number from 0 to "
+            "4294967295\n");
+        row("negative decimal", "decimal -1", 1,
+            "ferol-calc decimal: '-1' is neither an IPv4 address nor a number from 0 to "
+            "4294967295\n");
         row("no command", "", 2, "ferol-calc: no command given\nTry 'ferol-calc --help'.\n");
         row("unknown command", "frobnicate", 2,
             "ferol-calc: unknown command 'frobnicate'\nTry 'ferol-calc --help'.\n");
