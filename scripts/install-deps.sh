@@ -8,6 +8,10 @@ packages=(
     qt6-base-dev           # Qt Core, Gui, Widgets and Test
     fonts-wine             # a stand-in for the Tahoma the windows were designed in
     xdg-utils              # lets the program open reports and web pages on the desktop
+    dpkg-dev file          # the Debian package: dpkg-shlibdeps finds its dependencies
+    lintian                # checks the package against Debian's rules
+    desktop-file-utils     # desktop-file-validate for the menu entry
+    appstream              # appstreamcli for the software catalogue's metainfo
 )
 
 missing=()

@@ -23,6 +23,16 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, 
     return label;
 }
 
+QLabel* MakeResultLabel(QWidget* parent, const QString& name, const QString& caption,
+                        const QRect& rect, const QFont& font)
+{
+    QLabel* label = MakeLabel(parent, name, caption, rect, font);
+    // Selectable by mouse only: QLabel then takes the focus on a click (so Ctrl+C reaches
+    // it) but never by Tab, and the tab order stays as designed.
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
 QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QRect& rect)
 {
     auto* frame = Place(new QGroupBox(parent), name, rect);

@@ -29,6 +29,11 @@ template <typename Widget> Widget* Place(Widget* widget, const QString& name, co
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
                   const QFont& font = DesignFont());
 
+// A label the program writes a result into. Its text can be selected with the mouse and
+// copied with the context menu or Ctrl+C; a click gives it the focus, but Tab passes it by.
+QLabel* MakeResultLabel(QWidget* parent, const QString& name, const QString& caption,
+                        const QRect& rect, const QFont& font = DesignFont());
+
 // A white frame without a title, grouping controls.
 QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QRect& rect);
 

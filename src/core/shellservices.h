@@ -44,7 +44,8 @@ public:
     // Opens a rich-text document (WordPad on Windows, the default application elsewhere).
     virtual ServiceResult openRichTextDocument(const QString& path) = 0;
 
-    // The folder of the executable, ending in exactly one separator.
+    // The folder of the program's own files (beside the executable, or the installed
+    // data folder), ending in exactly one separator.
     virtual QString appFolder() const = 0;
 
     // The user's documents folder, empty when the desktop does not know one.

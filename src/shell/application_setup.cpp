@@ -14,4 +14,6 @@ void SetUpApplication()
     QApplication::setFont(DesignFont());
     // Every window, the message boxes included, takes this icon unless it sets its own.
     QApplication::setWindowIcon(ProgramIcon());
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(DesktopFileName());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
 // What every process that shows the program's windows sets up first: its name and
-// version, the design font, and the icon every window takes.
+// version, the design font, the icon every window takes and the desktop entry it belongs to.
 
 void SetUpApplication();

@@ -1,6 +1,7 @@
 #include "shell/desktopshellservices.h"
 
 #include "core/output_folder.h"
+#include "shell/program_folder.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -92,7 +93,7 @@ ServiceResult DesktopShellServices::openRichTextDocument(const QString& path)
 
 QString DesktopShellServices::appFolder() const
 {
-    return WithTrailingSeparator(QCoreApplication::applicationDirPath());
+    return WithTrailingSeparator(ProgramFolder(QCoreApplication::applicationDirPath()));
 }
 
 QString DesktopShellServices::documentsFolder() const

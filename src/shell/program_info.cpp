@@ -17,6 +17,11 @@ QString LegalCopyright()
                           "provided as is, without warranty of any kind.");
 }
 
+QString DesktopFileName()
+{
+    return QStringLiteral(FEROL_APP_ID);
+}
+
 ProgramVersion CompiledVersion()
 {
     return {FEROL_VERSION_MAJOR, FEROL_VERSION_MINOR, FEROL_VERSION_PATCH};

@@ -16,6 +16,9 @@ QString AppTitle();
 QString FileDescription();
 QString LegalCopyright();
 
+// The name of the program's desktop entry, without ".desktop"; its icon has the same name.
+QString DesktopFileName();
+
 // The version this build was made from.
 ProgramVersion CompiledVersion();
 

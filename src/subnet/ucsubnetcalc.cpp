@@ -71,8 +71,8 @@ void ucSubnetCalc::buildControls()
         sub_address[i]->setGeometry(TwipsRect(addressColumns[i], 240, 735, 285));
     }
     sub_Label1->setBuddy(sub_address[0]);
-    sub_class = MakeLabel(outer, QStringLiteral("sub_class"), QStringLiteral("RESULT"),
-                          TwipsRect(4560, 240, 3435, 240), bold975);
+    sub_class = MakeResultLabel(outer, QStringLiteral("sub_class"), QStringLiteral("RESULT"),
+                                TwipsRect(4560, 240, 3435, 240), bold975);
 
     Frame1 = MakeFrame(outer, QStringLiteral("Frame1"), TwipsRect(120, 600, 8055, 1335));
     scr_mask_bits = Place(new KeyedScrollBar(Frame1), QStringLiteral("scr_mask_bits"),
@@ -86,12 +86,13 @@ void ucSubnetCalc::buildControls()
     scr_mask_bits->setFocusPolicy(Qt::StrongFocus);
     Label1 = MakeLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("Mask Bits"),
                        TwipsRect(360, 720, 855, 255));
-    lbl_mask_bits =
-        MakeLabel(Frame1, QStringLiteral("lbl_mask_bits"), {}, TwipsRect(1320, 720, 495, 255));
-    lbl_subnet_mask = MakeLabel(Frame1, QStringLiteral("lbl_subnet_mask"), QStringLiteral("RESULT"),
-                                TwipsRect(360, 960, 2415, 375), bold975);
-    lbl_sub2 = MakeLabel(Frame1, QStringLiteral("lbl_sub2"), QStringLiteral("RESULT"),
-                         TwipsRect(2880, 240, 2775, 255), bold825);
+    lbl_mask_bits = MakeResultLabel(Frame1, QStringLiteral("lbl_mask_bits"), {},
+                                    TwipsRect(1320, 720, 495, 255));
+    lbl_subnet_mask =
+        MakeResultLabel(Frame1, QStringLiteral("lbl_subnet_mask"), QStringLiteral("RESULT"),
+                        TwipsRect(360, 960, 2415, 375), bold975);
+    lbl_sub2 = MakeResultLabel(Frame1, QStringLiteral("lbl_sub2"), QStringLiteral("RESULT"),
+                               TwipsRect(2880, 240, 2775, 255), bold825);
     // Captions and their value labels: (caption, caption rect, value index, value rect).
     struct CountRow
     {
@@ -111,20 +112,20 @@ void ucSubnetCalc::buildControls()
         Label2[i] = MakeLabel(Frame1, ElementName("Label2", i), QString::fromLatin1(row.caption),
                               row.captionRect);
         lbl_info[row.infoIndex] =
-            MakeLabel(Frame1, ElementName("lbl_info", row.infoIndex), {}, row.infoRect);
+            MakeResultLabel(Frame1, ElementName("lbl_info", row.infoIndex), {}, row.infoRect);
     }
 
     Frame2 = MakeFrame(outer, QStringLiteral("Frame2"), TwipsRect(120, 1920, 8055, 975));
     Label9[0] = MakeLabel(Frame2, ElementName("Label9", 0), QStringLiteral("Current Network:"),
                           TwipsRect(120, 240, 1455, 255));
-    lbl_bonus = MakeLabel(Frame2, QStringLiteral("lbl_bonus"), QStringLiteral("0.0.0.0"),
-                          TwipsRect(1440, 240, 1695, 255));
+    lbl_bonus = MakeResultLabel(Frame2, QStringLiteral("lbl_bonus"), QStringLiteral("0.0.0.0"),
+                                TwipsRect(1440, 240, 1695, 255));
     // The design's network label ran into the next caption for a 15-character address;
     // the caption and the mask move right just as far as it needs.
     Label9[1] = MakeLabel(Frame2, ElementName("Label9", 1), QStringLiteral("Subnet Mask:"),
                           TwipsRect(3240, 240, 1305, 255));
-    lbl_bonus2 = MakeLabel(Frame2, QStringLiteral("lbl_bonus2"), QStringLiteral("0.0.0.0"),
-                           TwipsRect(4620, 240, 1575, 255));
+    lbl_bonus2 = MakeResultLabel(Frame2, QStringLiteral("lbl_bonus2"), QStringLiteral("0.0.0.0"),
+                                 TwipsRect(4620, 240, 1575, 255));
     Label4 = MakeLabel(Frame2, QStringLiteral("Label4"), QStringLiteral("Current Host Range"),
                        TwipsRect(120, 480, 1455, 255));
     txt_hosts =
@@ -164,16 +165,17 @@ void ucSubnetCalc::buildControls()
         Line1[i]->setFrameShape(QFrame::HLine);
         Line1[i]->setFrameShadow(QFrame::Plain);
     }
-    lbl_the_subnet = MakeLabel(sub_mask_frame, QStringLiteral("lbl_the_subnet"),
-                               QStringLiteral("RESULT"), TwipsRect(960, 1440, 2775, 495), bold975);
+    lbl_the_subnet =
+        MakeResultLabel(sub_mask_frame, QStringLiteral("lbl_the_subnet"), QStringLiteral("RESULT"),
+                        TwipsRect(960, 1440, 2775, 495), bold975);
     Picture2 =
         MakePicture(sub_mask_frame, QStringLiteral("Picture2"), TwipsRect(3840, 1440, 1455, 495));
     btnPrevSubnet = MakeButton(Picture2, QStringLiteral("btnPrevSubnet"),
                                QStringLiteral("<Prev Subnet"), TwipsRect(0, 0, 1335, 255));
     btnNextSubnet = MakeButton(Picture2, QStringLiteral("btnNextSubnet"),
                                QStringLiteral("Next Subnet>"), TwipsRect(0, 240, 1335, 255));
-    lbl_the_broad = MakeLabel(sub_mask_frame, QStringLiteral("lbl_the_broad"), {},
-                              TwipsRect(960, 2520, 2055, 255), bold975);
+    lbl_the_broad = MakeResultLabel(sub_mask_frame, QStringLiteral("lbl_the_broad"), {},
+                                    TwipsRect(960, 2520, 2055, 255), bold975);
 
     Picture1 = MakePicture(outer, QStringLiteral("Picture1"), TwipsRect(5640, 3960, 2655, 1335));
     btnNextTwentySubnets = MakeButton(Picture1, QStringLiteral("btnNextTwentySubnets"),

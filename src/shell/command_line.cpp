@@ -1,0 +1,36 @@
+#include "shell/command_line.h"
+
+#include "shell/program_info.h"
+
+#include <QCommandLineParser>
+
+CommandLineOutcome InterpretCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(FileDescription());
+    // Not addHelpOption(): its --help-all lists Qt's own options, which only a running
+    // QGuiApplication can name, and help must not need a display.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
+    const bool understood = parser.parse(arguments);
+
+    // Help and version win over a bad argument beside them, as in most programs.
+    if (parser.isSet(help))
+        return {CommandLineOutcome::Action::PrintHelp, parser.helpText()};
+    if (parser.isSet(version))
+        return {CommandLineOutcome::Action::PrintVersion, AppTitle() + QLatin1Char(' ') +
+                                                              VersionNumber(CompiledVersion()) +
+                                                              QLatin1Char('\n')};
+    QString error;
+    if (!understood)
+        error = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        error = QStringLiteral("Unexpected argument '%1'.")
+                    .arg(parser.positionalArguments().constFirst());
+    if (!error.isEmpty())
+        return {CommandLineOutcome::Action::Fail,
+                error + QStringLiteral("\nTry '--help' for the options.\n")};
+    return {};
+}
