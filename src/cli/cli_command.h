@@ -65,4 +65,5 @@ CliOutcome RunSubnet(const CommandArgs& args);
 CliOutcome RunNext(const CommandArgs& args);
 CliOutcome RunSplit(const CommandArgs& args);
 CliOutcome RunRange(const CommandArgs& args);
+CliOutcome RunWildcard(const CommandArgs& args);
 CliOutcome RunDecimal(const CommandArgs& args);

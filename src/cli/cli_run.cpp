@@ -21,9 +21,9 @@ struct CommandEntry
 const char kCommonOptions[] = "  --json         one JSON document instead of text\n"
                               "  -h, --help     this help\n";
 
-const std::array<CommandEntry, 5>& Commands()
+const std::array<CommandEntry, 6>& Commands()
 {
-    static const std::array<CommandEntry, 5> commands = {
+    static const std::array<CommandEntry, 6> commands = {
         CommandEntry{"subnet",
                      {QStringLiteral("--rfc3021"), QStringLiteral("--binary")},
                      {},
@@ -70,6 +70,18 @@ const std::array<CommandEntry, 5>& Commands()
                      "\n"
                      "Options:\n",
                      RunRange},
+        CommandEntry{"wildcard",
+                     {},
+                     {},
+                     "Usage: ferol-calc wildcard ADDRESS WILDCARD [options]\n"
+                     "\n"
+                     "The values each octet of ADDRESS matches under WILDCARD (1 bits may take\n"
+                     "any value), as the wildcard tab lists them, the number of matching\n"
+                     "addresses, and whether WILDCARD is contiguous, with its prefix if so.\n"
+                     "WILDCARD need not be contiguous.\n"
+                     "\n"
+                     "Options:\n",
+                     RunWildcard},
         CommandEntry{"decimal",
                      {},
                      {},
@@ -97,6 +109,7 @@ QString GeneralHelp()
         "  next ADDRESS/LEN [-n N]             the next N subnets\n"
         "  split NETWORK/LEN NEWLEN            the subnets at a longer prefix\n"
         "  range FIRST LAST                    the prefixes covering a range\n"
+        "  wildcard ADDRESS WILDCARD           the values a wildcard mask matches\n"
         "  decimal VALUE                       an address to its number, or back\n"
         "\n"
         "ferol-calc COMMAND --help describes a command; --version prints the version.\n"

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -77,6 +78,14 @@ private slots:
             << "next 255.255.255.7/24"
             << QString(kReportHeader) +
                    "255.255.255.0   ,   255.255.255.1 to 255.255.255.254  ,   255.255.255.255 \n";
+        QTest::newRow("contiguous wildcard")
+            << "wildcard 172.16.128.0 0.0.31.255"
+            << "Address:             172.16.128.0\nWildcard:            0.0.31.255\n"
+               "Block:               private use (172.16.0.0/12, Private-Use)\n"
+               "Matching addresses:  8192\nContiguous:          yes\n"
+               "Prefix:              172.16.128.0/19\n"
+               "Octet 1 matches:\n 172\nOctet 2 matches:\n 16\n"
+               "Octet 3 matches:\n 128- 159\nOctet 4 matches:\n 0- 255\n";
         QTest::newRow("decimal of an address")
             << "decimal 192.168.1.1"
             << "Address:  192.168.1.1\nDecimal:  3232235777\n"
@@ -154,6 +163,11 @@ private slots:
                                          << R"({"prefix_length":32,"subnets":[
                   {"network":"10.0.0.0","hosts":"10.0.0.0 to 10.0.0.0","broadcast":"10.0.0.0"},
                   {"network":"10.0.0.1","hosts":"10.0.0.1 to 10.0.0.1","broadcast":"10.0.0.1"}]})";
+        QTest::newRow("wildcard with gaps")
+            << "wildcard 10.0.6.10 0.0.170.5"
+            << R"({"contiguous":false,"prefix":null,"match_count":64,"matches":[[" 10"],[" 0"],
+                  [" 4"," 6"," 12"," 14"," 36"," 38"," 44"," 46"," 132"," 134"," 140"," 142",
+                   " 164"," 166"," 172"," 174"],[" 10- 11"," 14- 15"]]})";
     }
     void jsonAnswers()
     {
@@ -259,6 +273,41 @@ private slots:
             const QJsonObject back = JsonOf("decimal " + QString::number(address));
             QCOMPARE(there.value("decimal").toDouble(), double(address));
             QCOMPARE(back.value("address").toString(), Dotted(address));
+        }
+    }
+
+    // Each octet's runs hold exactly the values whose fixed bits equal the address's.
+    void wildcardAgreesWithIntegerArithmetic()
+    {
+        QRandomGenerator random(3);
+        for (int round = 0; round < 1000; ++round) {
+            const std::uint32_t address = random.generate();
+            const std::uint32_t wildcard =
+                round % 2 ? random.generate() : 0xFFFFFFFFu >> random.bounded(33);
+            const QJsonObject json = JsonOf("wildcard " + Dotted(address) + ' ' + Dotted(wildcard));
+            const int anyBits = std::popcount(wildcard);
+            const bool contiguous = ((std::uint64_t{wildcard} + 1) & wildcard) == 0;
+            QCOMPARE(json.value("match_count").toDouble(), std::ldexp(1.0, anyBits));
+            QCOMPARE(json.value("contiguous").toBool(), contiguous);
+            QCOMPARE(json.value("prefix").toString(),
+                     contiguous ? Dotted(address & ~wildcard) + '/' + QString::number(32 - anyBits)
+                                : QString());
+            for (int k = 0; k < 4; ++k) {
+                const int a = int(address >> (24 - 8 * k)) & 255;
+                const int fixed = ~int(wildcard >> (24 - 8 * k)) & 255;
+                QList<int> expected;
+                for (int v = 0; v < 256; ++v) {
+                    if ((v & fixed) == (a & fixed))
+                        expected << v;
+                }
+                QList<int> listed;
+                for (const QJsonValue& line : json.value("matches").toArray().at(k).toArray()) {
+                    const QStringList ends = line.toString().split('-');
+                    for (int v = ends.first().toInt(); v <= ends.last().trimmed().toInt(); ++v)
+                        listed << v;
+                }
+                QCOMPARE(listed, expected);
+            }
         }
     }
 

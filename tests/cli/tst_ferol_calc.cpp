@@ -67,6 +67,8 @@ private slots:
         row("split too large", "split 0.0.0.0/0 17", 1,
             "ferol-calc split: '17': splitting /0 into /17 gives 131072 subnets, more than "
             "65536\n");
+        row("wildcard octet above 255", "wildcard 10.0.0.1 0.0.0.256", 1,
+            "ferol-calc wildcard: '0.0.0.256' is not an IPv4 address\n");
         row("decimal above 32 bits", "decimal 4294967296", 1,
             "ferol-calc decimal: '4294967296' is neither an IPv4 address nor a number from 0 to "
             "4294967295\n");
