@@ -96,4 +96,4 @@ private slots:
 };
 
 QTEST_MAIN(TestHostileInput)
-#include "tst_hostile_input.moc"
+#include "tst_subnet_hostile_input.moc"
