@@ -2,7 +2,7 @@
 // address, and any text gives whole parts that add back up to its number rounded half
 // to even.
 
-#include "fuzz_input.h"
+#include "fuzz_helpers.h"
 
 #include "core/octet_routines.h"
 #include "decimal/conversion.h"
@@ -14,15 +14,6 @@
 #include <cstring>
 
 namespace {
-
-QString Dotted(std::uint32_t x)
-{
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(x >> 24)
-        .arg(x >> 16 & 255)
-        .arg(x >> 8 & 255)
-        .arg(x & 255);
-}
 
 // Nearest whole number, halves to the even one, without the library's rounding modes.
 double HalfToEven(double n)

@@ -1,7 +1,7 @@
 // Octet text conversions and the key rules, checked against plain integer arithmetic and
 // the C library's number reader.
 
-#include "fuzz_input.h"
+#include "fuzz_helpers.h"
 
 #include "core/ip_routines.h"
 #include "core/octet_routines.h"
@@ -22,16 +22,6 @@ bool IsBinary(const QString& s)
             return false;
     }
     return true;
-}
-
-// The dotted text of x written the obvious way.
-QString Dotted(std::uint32_t x)
-{
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(x >> 24)
-        .arg(x >> 16 & 255)
-        .arg(x >> 8 & 255)
-        .arg(x & 255);
 }
 
 void CheckOctetToBin(std::int16_t v)
@@ -59,7 +49,7 @@ void CheckMask(int n)
 
 void CheckBinToDotted(std::uint32_t x, const QString& noise)
 {
-    const QString bits = QString::number(x, 2).rightJustified(32, QLatin1Char('0'));
+    const QString bits = Bits(x);
     FUZZ_CHECK(BinToDotted(bits) == Dotted(x), bits);
     // Whatever the text, the result is four octets.
     const QStringList parts = BinToDotted(noise).split(QLatin1Char('.'));

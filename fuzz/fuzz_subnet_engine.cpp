@@ -1,7 +1,7 @@
 // The subnet calculation against plain 32-bit arithmetic: network <= host <= broadcast,
 // the mask and counts that follow from the length, and a status that is one of its texts.
 
-#include "fuzz_input.h"
+#include "fuzz_helpers.h"
 
 #include "subnet/engine.h"
 #include "subnet/host_entry.h"
@@ -9,15 +9,6 @@
 #include <QStringList>
 
 namespace {
-
-QString Dotted(std::uint32_t x)
-{
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(x >> 24)
-        .arg(x >> 16 & 255)
-        .arg(x >> 8 & 255)
-        .arg(x & 255);
-}
 
 // Octet box texts as the panel may hold them: a value 0..255 (clamped above), sometimes
 // with a trailing "/" or a character from 128 on, or nothing at all.
@@ -32,11 +23,6 @@ QString OctetText(FuzzInput& in)
     if (kind % 8 == 2)
         text += QChar(static_cast<char16_t>(128 + in.byte()));
     return text;
-}
-
-QString Bits(std::uint32_t x)
-{
-    return QString::number(x, 2).rightJustified(32, QLatin1Char('0'));
 }
 
 QString Joined(const std::array<QString, 4>& octets)

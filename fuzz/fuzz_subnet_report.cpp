@@ -2,7 +2,7 @@
 // row is 74 characters whenever the host range holds nine or more, and the file's bytes
 // are the lines with CR LF after each.
 
-#include "fuzz_input.h"
+#include "fuzz_helpers.h"
 
 #include "subnet/report.h"
 

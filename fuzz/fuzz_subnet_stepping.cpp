@@ -2,7 +2,7 @@
 // of the length, refuses only at the ends of the address space, writes plain octets,
 // and a step forward then back returns to the network it started from.
 
-#include "fuzz_input.h"
+#include "fuzz_helpers.h"
 
 #include "subnet/stepping.h"
 

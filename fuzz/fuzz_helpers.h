@@ -1,8 +1,8 @@
 #pragma once
 
-// What every fuzz target shares: reading typed values out of libFuzzer's bytes, and a
-// check that stops the run with the failing values printed, so a finding is a crash
-// libFuzzer saves and can replay.
+// What every fuzz target shares: reading typed values out of libFuzzer's bytes, a check
+// that stops the run with the failing values printed (so a finding is a crash libFuzzer
+// saves and can replay), and addresses written the obvious way for the oracles.
 
 #include <QString>
 
@@ -20,6 +20,21 @@
             std::abort();                                                                          \
         }                                                                                          \
     } while (false)
+
+// The dotted and the 32-character binary text of x.
+inline QString Dotted(std::uint32_t x)
+{
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(x >> 24)
+        .arg(x >> 16 & 255)
+        .arg(x >> 8 & 255)
+        .arg(x & 255);
+}
+
+inline QString Bits(std::uint32_t x)
+{
+    return QString::number(x, 2).rightJustified(32, QLatin1Char('0'));
+}
 
 class FuzzInput
 {
