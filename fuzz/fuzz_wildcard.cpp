@@ -59,9 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString context = QStringList(texts.begin(), texts.end()).join(QLatin1Char('|'));
     // Out-of-range boxes become "0"; the rest keep their text and count rounded.
     for (int k = 0; k < 8; ++k) {
-        const double value = NumericValue(match.octets[k]);
-        FUZZ_CHECK(match.octets[k] == texts[k] ? value >= 1 && value <= 255
-                                               : match.octets[k] == "0",
+        const double given = NumericValue(texts[k]);
+        const bool keeps = given >= 1 && given <= 255;
+        FUZZ_CHECK(match.octets[k] == (keeps ? texts[k] : QStringLiteral("0")),
                    context + " -> " + match.octets[k]);
     }
     for (int k = 0; k < 4; ++k) {
