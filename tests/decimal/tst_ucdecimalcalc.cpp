@@ -80,7 +80,6 @@ private slots:
         // Focusing txtDecimal first makes box 0 select its text when it gets the focus.
         row("999 in box 0", "focus:txtDecimal focus:txtIpAddy_0 type:999",
             "999!.255.255.255 [16777215999] txtIpAddy_1");
-
         row("2^32 typed", "focus:txtDecimal paste: type:4294967296",
             "256!.0.0.0 [4294967296] txtDecimal");
         row("paste waits for a key", "focus:txtDecimal paste:3232235777",
@@ -88,7 +87,6 @@ private slots:
         row("paste then a key", "focus:txtDecimal paste:3232235777 release", picked + "txtDecimal");
         row("blanks stay in txtDecimal", "focus:txtDecimal paste:32_322 release",
             "0.0.126.66 [32 322] txtDecimal");
-
         row("not finite", "focus:txtDecimal paste:1e999 release",
             "255.255.255.255 [1e999] txtDecimal");
         row("button opens", "open", ones + "lstIpHistory open");
@@ -105,7 +103,6 @@ private slots:
         row("click elsewhere closes", "open mouse:txtDecimal", ones + "txtDecimal");
         row("Tab from box 3 opens", "focus:txtIpAddy_3 key:Tab", ones + "lstIpHistory open");
         row("Tab from the list closes", "focus:txtIpAddy_3 key:Tab key:Tab", ones + "txtDecimal");
-
         row("then Enter opens", "focus:txtDecimal key:Backtab key:Return",
             ones + "lstIpHistory open");
         row("Shift+Tab past the button", "focus:txtDecimal key:Backtab key:Backtab",
@@ -143,8 +140,8 @@ private slots:
         QVERIFY(!covered.isEmpty());
         p.panel.SetBackColor(0x00123456u);
         const QImage image = p.panel.grab().toImage();
-        QCOMPARE(image.pixelColor(covered.center()), QColor(0x56, 0x34, 0x12));
-        QCOMPARE(image.pixelColor(2, 2), QColor(0x56, 0x34, 0x12));
+        QCOMPARE(image.pixelColor(covered.center()).name() + image.pixelColor(2, 2).name(),
+                 "#563412#563412");
     }
 };
 
