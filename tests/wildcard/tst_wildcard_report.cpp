@@ -35,7 +35,7 @@ private slots:
     {
         QFETCH(int, box);
         QFETCH(QString, text);
-        WildcardOctets octets = kInitialOctets;
+        WildcardOctets octets = {"172", "16", "128", "0", "0", "0", "31", "255"};
         octets[box] = text;
         const QByteArray bytes = WildcardReportBytes(octets, {" 1\n", " 2\n", " 3\n", " 4\n"});
         QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
