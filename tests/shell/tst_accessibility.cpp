@@ -1,0 +1,186 @@
+#include "shell/frmabout.h"
+#include "shell/frmwelcome2.h"
+
+#include "core/resultlabel.h"
+#include "support/recordingshellservices.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QAccessibleInterface* Accessible(QObject* object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+QString AccessibleName(QObject* object)
+{
+    QAccessibleInterface* accessible = Accessible(object);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+    RecordingShellServices m_services;
+    std::unique_ptr<frmWelcome2> m_window;
+
+    QTabWidget* tabs() const { return m_window->findChild<QTabWidget*>("TabStrip1"); }
+
+    struct Walk
+    {
+        QStringList stops;
+        QStringList unmarked; // stops that looked the same with the focus as without it
+    };
+
+    // Presses key from the tab strip until the focus is back on it.
+    Walk walk(Qt::Key key) const
+    {
+        Walk walk;
+        QWidget* focus = tabs()->tabBar();
+        focus->setFocus();
+        for (int press = 0; press < 30; ++press) {
+            const QImage focused = focus->grab().toImage();
+            QTest::keyClick(focus, key);
+            if (focus != tabs()->tabBar() && focus->grab().toImage() == focused)
+                walk.unmarked << focus->objectName();
+            focus = QApplication::focusWidget();
+            if (focus == tabs()->tabBar())
+                return walk;
+            walk.stops << focus->objectName();
+        }
+        walk.stops << "<trapped>";
+        return walk;
+    }
+
+    void tabRows()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::newRow("subnet") << 0;
+        QTest::newRow("decimal") << 2;
+    }
+
+private slots:
+    void init()
+    {
+        m_window = std::make_unique<frmWelcome2>(m_services);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::failOnWarning(QRegularExpression(".*"));
+    }
+
+    void tabCyclesThroughEachTabAndBack_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("forward");
+        QTest::addColumn<QString>("backward");
+        QTest::newRow("subnet") << 0
+                                << "sub_address_0 sub_address_1 sub_address_2 sub_address_3 "
+                                   "scr_mask_bits btnPrevSubnet btnNextSubnet "
+                                   "btnNextTwentySubnets chk_31bit"
+                                << "chk_31bit btnNextTwentySubnets btnNextSubnet btnPrevSubnet "
+                                   "scr_mask_bits sub_address_3 sub_address_2 sub_address_1 "
+                                   "sub_address_0";
+        // Tab onto the list button opens the list and moves into it; Shift+Tab only stops.
+        QTest::newRow("decimal") << 2
+                                 << "txtIpAddy_0 txtIpAddy_1 txtIpAddy_2 txtIpAddy_3 "
+                                    "lstIpHistory txtDecimal Text1"
+                                 << "Text1 txtDecimal vscrollHistory txtIpAddy_3 txtIpAddy_2 "
+                                    "txtIpAddy_1 txtIpAddy_0";
+    }
+
+    void tabCyclesThroughEachTabAndBack()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, forward);
+        QFETCH(QString, backward);
+        tabs()->setCurrentIndex(tab);
+        const Walk tabbed = walk(Qt::Key_Tab);
+        QCOMPARE(tabbed.stops.join(' '), forward);
+        QCOMPARE(tabbed.unmarked.join(' '), QString());
+        const Walk backtabbed = walk(Qt::Key_Backtab);
+        QCOMPARE(backtabbed.stops.join(' '), backward);
+        QCOMPARE(backtabbed.unmarked.join(' '), QString());
+    }
+
+    void everyFocusableControlIsNamedOnce_data() { tabRows(); }
+
+    void everyFocusableControlIsNamedOnce()
+    {
+        QFETCH(int, tab);
+        tabs()->setCurrentIndex(tab);
+        QWidget* panel = tabs()->widget(tab);
+        QList<QWidget*> controls;
+        for (const QString& stop : walk(Qt::Key_Tab).stops)
+            controls << panel->findChild<QWidget*>(stop);
+        for (QWidget* widget : panel->findChildren<QWidget*>()) {
+            if (!widget->isHidden() && widget->focusPolicy() != Qt::NoFocus &&
+                !controls.contains(widget))
+                controls << widget;
+        }
+        QMap<QString, QString> owners;
+        static const QRegularExpression element("_(\\d)$");
+        for (QWidget* control : std::as_const(controls)) {
+            const QString name = AccessibleName(control);
+            const QString id = control->objectName() + " named \"" + name + "\"";
+            QVERIFY2(!name.isEmpty(), qPrintable(id));
+            QVERIFY2(!owners.contains(name), qPrintable(id + " like " + owners.value(name)));
+            owners.insert(name, control->objectName());
+            const QRegularExpressionMatch octet = element.match(control->objectName());
+            if (qobject_cast<QLineEdit*>(control) && octet.hasMatch())
+                QVERIFY2(name.endsWith(
+                             QString(", octet %1 of 4").arg(octet.captured(1).toInt() % 4 + 1)),
+                         qPrintable(id));
+        }
+    }
+
+    void resultLabelsSayWhatTheirValueIs()
+    {
+        const QStringList octets = {"192", "168", "1", "130"};
+        for (int k = 0; k < 4; ++k)
+            m_window->findChild<QLineEdit*>("sub_address_" + QString::number(k))
+                ->setText(octets[k]);
+        const QList<ResultLabel*> labels = tabs()->widget(0)->findChildren<ResultLabel*>();
+        QVERIFY(!labels.isEmpty());
+        for (ResultLabel* label : labels) {
+            QAccessibleInterface* accessible = Accessible(label);
+            const QString value = label->text();
+            const QString name = accessible->text(QAccessible::Name);
+            QVERIFY2(!value.isEmpty() && !name.isEmpty() && name != value,
+                     qPrintable(label->objectName() + ": " + name));
+            QCOMPARE(accessible->role(), QAccessible::StaticText);
+            QCOMPARE(accessible->text(QAccessible::Value), value);
+            QAccessibleTextInterface* text = accessible->textInterface();
+            QVERIFY(text);
+            QCOMPARE(text->text(0, text->characterCount()), value);
+        }
+    }
+
+    void aboutDialogNamesItsControlsAndCycles()
+    {
+        frmAbout about(m_services, m_window.get());
+        about.show();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QStringList stops;
+        for (int press = 0; press < 3; ++press) {
+            QWidget* focus = about.focusWidget();
+            stops << focus->objectName() + "=" + AccessibleName(focus);
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        QCOMPARE(stops.join(' '), "cmdOK=OK cmdShowEula=View DODA cmdOK=OK");
+        QCOMPARE(AccessibleName(about.findChild<QWidget*>("imgFerolOrb")), "Ferol logo");
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
