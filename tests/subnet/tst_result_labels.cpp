@@ -36,21 +36,6 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), label->text());
     }
-
-    // Tab from the first address box around the whole panel: no label is ever a stop.
-    void tabNeverStopsOnALabel()
-    {
-        Panel p;
-        p.address(0)->setFocus();
-        QStringList stops;
-        for (int press = 0; press < 40; ++press) {
-            QWidget* focus = QApplication::focusWidget();
-            stops << focus->objectName();
-            QVERIFY2(!qobject_cast<QLabel*>(focus), qPrintable(stops.join(' ')));
-            QTest::keyClick(focus, Qt::Key_Tab);
-        }
-        QVERIFY2(stops.contains("scr_mask_bits"), qPrintable(stops.join(' ')));
-    }
 };
 
 QTEST_MAIN(TestResultLabels)

@@ -97,21 +97,14 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("subnets"); // the first three rows' subnets, the row count
         QTest::addColumn<QString>("after");
-        QTest::newRow("/24") << "192.168.1.0/24"
-                             << "192.168.1.0 192.168.2.0 192.168.3.0 20"
-                             << "192.168.1.0";
-        QTest::newRow("/26 host") << "192.168.1.200/26"
-                                  << "192.168.1.192 192.168.2.0 192.168.2.64 20"
-                                  << "192.168.1.192";
-        QTest::newRow("into loopback") << "126.0.0.0/8"
-                                       << "126.0.0.0 127.0.0.0 127.1.0.0 20"
-                                       << "126.255.0.0";
-        QTest::newRow("/32") << "10.0.0.4/32"
-                             << "10.0.0.4 10.0.0.4 10.0.0.4 20"
-                             << "10.0.0.4";
-        QTest::newRow("end of the space") << "255.255.240.0/24"
-                                          << "255.255.240.0 255.255.241.0 255.255.242.0 16"
-                                          << "255.255.240.0";
+        const auto row = [](const char* from, const char* subnets, const char* after) {
+            QTest::newRow(from) << QString(from) << QString(subnets) << QString(after);
+        };
+        row("192.168.1.0/24", "192.168.1.0 192.168.2.0 192.168.3.0 20", "192.168.1.0");
+        row("192.168.1.200/26", "192.168.1.192 192.168.2.0 192.168.2.64 20", "192.168.1.192");
+        row("126.0.0.0/8", "126.0.0.0 127.0.0.0 127.1.0.0 20", "126.255.0.0");
+        row("10.0.0.4/32", "10.0.0.4 10.0.0.4 10.0.0.4 20", "10.0.0.4");
+        row("255.255.240.0/24", "255.255.240.0 255.255.241.0 255.255.242.0 16", "255.255.240.0");
     }
     void report()
     {
@@ -151,18 +144,16 @@ private slots:
         QTest::addColumn<QString>("viewerError");
         QTest::addColumn<QString>("mentions");
         QTest::addColumn<QString>("after"); // the forward steps lose the host bits
-        QTest::newRow("folder name taken by a file") << "Ferol Subnet Calculator"
-                                                     << ""
-                                                     << "Ferol Subnet Calculator"
-                                                     << "192.168.1.200";
-        QTest::newRow("report name taken by a folder") << "Ferol Subnet Calculator/subnets.txt/"
-                                                       << ""
-                                                       << "subnets.txt"
-                                                       << "192.168.1.192";
-        QTest::newRow("no text viewer") << ""
-                                        << "no viewer"
-                                        << "no viewer"
-                                        << "192.168.1.192";
+        const auto row = [](const char* name, const char* obstacle, const char* viewerError,
+                            const char* mentions, const char* after) {
+            QTest::newRow(name) << QString(obstacle) << QString(viewerError) << QString(mentions)
+                                << QString(after);
+        };
+        row("folder name taken by a file", "Ferol Subnet Calculator", "", "Ferol Subnet Calculator",
+            "192.168.1.200");
+        row("report name taken by a folder", "Ferol Subnet Calculator/subnets.txt/", "",
+            "subnets.txt", "192.168.1.192");
+        row("no text viewer", "", "no viewer", "no viewer", "192.168.1.192");
     }
     void failuresAreToldAndTheProgramGoesOn()
     {

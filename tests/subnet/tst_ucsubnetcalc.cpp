@@ -11,25 +11,15 @@ private slots:
     void freshPanel()
     {
         Panel p;
-        const QStringList shown = {"lbl_mask_bits= 16",
-                                   "lbl_subnet_mask=255.255.0.0",
-                                   "lbl_bonus2=255.255.0.0",
-                                   "lbl_info_0=8",
-                                   "lbl_info_1=256",
-                                   "lbl_info_2=65534",
-                                   "lbl_info_3=16",
-                                   "lbl_sub2=Enter Complete Host Address",
-                                   "lbl_the_subnet=0.0.0.0",
-                                   "lbl_bonus=0.0.0.0",
-                                   "lbl_the_broad=0.0.255.255",
-                                   "txt_hosts=0.0.0.1 to 0.0.255.254",
-                                   "sub_class=RESULT",
-                                   "sub_mask_bin_1=11111111",
-                                   "sub_mask_bin_2=00000000",
-                                   "sub_host_bin_0=",
-                                   "txt_act_subnet_3=00000000",
-                                   "txt_broad_bin_3=11111111",
-                                   "sub_address_0="};
+        // control=text pairs
+        const QStringList shown =
+            QString("lbl_mask_bits= 16|lbl_subnet_mask=255.255.0.0|lbl_bonus2=255.255.0.0|"
+                    "lbl_info_0=8|lbl_info_1=256|lbl_info_2=65534|lbl_info_3=16|"
+                    "lbl_sub2=Enter Complete Host Address|lbl_the_subnet=0.0.0.0|lbl_bonus=0.0.0.0|"
+                    "lbl_the_broad=0.0.255.255|txt_hosts=0.0.0.1 to 0.0.255.254|sub_class=RESULT|"
+                    "sub_mask_bin_1=11111111|sub_mask_bin_2=00000000|sub_host_bin_0=|"
+                    "txt_act_subnet_3=00000000|txt_broad_bin_3=11111111|sub_address_0=")
+                .split('|');
         for (const QString& control : shown)
             QCOMPARE(control.section('=', 0, 0) + '=' + p.text(control.section('=', 0, 0)),
                      control);
@@ -39,20 +29,16 @@ private slots:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("shown"); // class, mask length, binary octet, focused box
-        QTest::newRow("class C") << "192"
-                                 << "Class C Address/24/11000000/1";
-        QTest::newRow("loopback") << "127"
-                                  << "Loopback Address/16/01111111/1";
-        QTest::newRow("class A keeps 16") << "10"
-                                          << "Class A Address/16/00001010/0";
-        QTest::newRow("224 and up") << "230"
-                                    << "Invalid IP Address/24/11100110/1";
-        QTest::newRow("over 255") << "300"
-                                  << "Invalid IP Address/24/11111111/1";
-        QTest::newRow("one digit") << "1"
-                                   << "Class A Address/16/00000001/0";
-        QTest::newRow("class B") << "150"
-                                 << "Class B Address/16/10010110/1";
+        const auto row = [](const char* name, const char* keys, const char* shown) {
+            QTest::newRow(name) << QString(keys) << QString(shown);
+        };
+        row("class C", "192", "Class C Address/24/11000000/1");
+        row("loopback", "127", "Loopback Address/16/01111111/1");
+        row("class A keeps 16", "10", "Class A Address/16/00001010/0");
+        row("224 and up", "230", "Invalid IP Address/24/11100110/1");
+        row("over 255", "300", "Invalid IP Address/24/11111111/1");
+        row("one digit", "1", "Class A Address/16/00000001/0");
+        row("class B", "150", "Class B Address/16/10010110/1");
     }
     void typingTheFirstOctet()
     {
@@ -97,16 +83,10 @@ private slots:
                  QStringLiteral("00000000 Class A Address"));
     }
 
-    void arrowKeysMoveTheLength()
+    void dragRecalculatesOnRelease()
     {
         Panel p;
-        p.enter("192.168.1.200/25");
-        QCOMPARE(p.text("lbl_info_1") + ' ' + p.text("lbl_info_2") + ' ' + p.text("lbl_sub2"),
-                 QStringLiteral("2 126 Invalid Subnet - All 1's"));
-        QTest::keyClick(p.maskBits(), Qt::Key_Left);
-        QCOMPARE(p.text("lbl_info_1") + ' ' + p.text("lbl_info_2") + ' ' + p.text("lbl_sub2"),
-                 QStringLiteral("1 254 Subnetting"));
-
+        p.enter("192.168.1.200/24");
         // Dragging the thumb recalculates once, on release.
         QStyleOptionSlider bar;
         bar.initFrom(p.maskBits());
