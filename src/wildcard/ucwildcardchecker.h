@@ -1,12 +1,30 @@
 #pragma once
 
-// The wildcard mask checker behind the second tab. For now an empty panel: the main
-// window can already place it, paint it and move the focus past it.
+// The wildcard mask checker behind the second tab. In: an address in ipadd1(0..3) and a
+// wildcard mask in ipadd1(4..7). Out: in validip(0..3), for each octet, the runs of
+// values the pair matches, written as text; the "Send to Notepad" button saves them to
+// wildcard.txt and opens it.
+//
+// Order of events on a change of ipadd1(i): the octet row's shared steps (colour, the
+// advance after a third character), then ipadd1_Change(i), which runs the engine
+// (btnCalculate_Click). The engine is computed as a whole first (match_engine.h); the
+// corrected octet texts are then written back box by box in the engine's order, and a
+// write that changes a box runs this whole sequence again, nested, before the outer run
+// goes on; the four lists are written last. Writes of unchanged texts raise nothing, so
+// the nesting ends once every box holds its corrected text.
+
+#include "wildcard/match_engine.h"
 
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 
+class MatchListBox;
+class OctetBox;
+class OctetBoxRow;
+class QLabel;
+class QPushButton;
 class ShellServices;
 
 class ucWildCardChecker : public QWidget
@@ -18,4 +36,31 @@ public:
 
     // Background colour as 0x00BBGGRR.
     void SetBackColor(std::uint32_t newColor);
+
+    // The design size of the panel's client area.
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildControls();
+    void placeDesignTexts();
+    void UserControl_Initialize();
+    void UserControl_Resize();
+    void ipadd1_Change(int index);
+    void btnCalculate_Click();
+    void btnSendToNotepad_Click();
+    WildcardOctets octetTexts() const;
+    WildcardLists listTexts() const;
+
+    ShellServices& m_services;
+
+    std::array<QLabel*, 2> Label1{};
+    OctetBoxRow* m_octetRow = nullptr;
+    std::array<OctetBox*, 8> ipadd1{};
+    QPushButton* btnCalculate = nullptr;
+    QPushButton* btnSendToNotepad = nullptr;
+    QLabel* Label2 = nullptr;
+    std::array<MatchListBox*, 4> validip{};
 };
