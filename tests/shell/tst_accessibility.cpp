@@ -61,6 +61,7 @@ class TestAccessibility : public QObject
     {
         QTest::addColumn<int>("tab");
         QTest::newRow("subnet") << 0;
+        QTest::newRow("wildcard") << 1;
         QTest::newRow("decimal") << 2;
     }
 
@@ -86,6 +87,13 @@ private slots:
                                 << "chk_31bit btnNextTwentySubnets btnNextSubnet btnPrevSubnet "
                                    "scr_mask_bits sub_address_3 sub_address_2 sub_address_1 "
                                    "sub_address_0";
+        QTest::newRow("wildcard") << 1
+                                  << "ipadd1_0 ipadd1_1 ipadd1_2 ipadd1_3 ipadd1_4 ipadd1_5 "
+                                     "ipadd1_6 ipadd1_7 btnCalculate btnSendToNotepad "
+                                     "validip_0 validip_1 validip_2 validip_3"
+                                  << "validip_3 validip_2 validip_1 validip_0 btnSendToNotepad "
+                                     "btnCalculate ipadd1_7 ipadd1_6 ipadd1_5 ipadd1_4 ipadd1_3 "
+                                     "ipadd1_2 ipadd1_1 ipadd1_0";
         // Tab onto the list button opens the list and moves into it; Shift+Tab only stops.
         QTest::newRow("decimal") << 2
                                  << "txtIpAddy_0 txtIpAddy_1 txtIpAddy_2 txtIpAddy_3 "
