@@ -111,9 +111,13 @@ void OctetBox::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
     // Coming back from another window or a context menu is not entering the box anew;
-    // the user's own selection stays.
+    // the user's own selection stays. A window opening with the focus in a box that never
+    // had it is entering it, though.
     const Qt::FocusReason reason = event->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+    const bool returning = m_hadFocus && (reason == Qt::ActiveWindowFocusReason ||
+                                          reason == Qt::PopupFocusReason);
+    m_hadFocus = true;
+    if (returning)
         return;
     selectAll();
     // The click that gave the focus would place the cursor and drop the selection.

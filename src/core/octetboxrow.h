@@ -45,6 +45,7 @@ private:
     void typeText(const QString& text);
 
     bool m_selectAllOnPress = false;
+    bool m_hadFocus = false;
 };
 
 // Gives the focus to boxes[index + 1] when there is such a box.
