@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     cmake g++ ninja-build
     qt6-base-dev           # Qt Core, Gui, Widgets and Test
+    qt6-webengine-dev      # the promotional pane's browser plugin (Qt WebEngine)
+    xvfb xauth             # a display for running the browser plugin headless
     fonts-wine             # a stand-in for the Tahoma the windows were designed in
     xdg-utils              # lets the program open reports and web pages on the desktop
     dpkg-dev file          # the Debian package: dpkg-shlibdeps finds its dependencies

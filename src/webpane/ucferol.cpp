@@ -1,12 +1,148 @@
 #include "webpane/ucferol.h"
 
+#include "core/design_font.h"
+#include "core/shellservices.h"
+#include "core/twips.h"
 #include "core/widget_colors.h"
+#include "webpane/navigation_policy.h"
+#include "webpane/page_composition.h"
+#include "webpane/page_script.h"
 
-// The services are taken now so the main window need not change when the page comes.
-ucFerol::ucFerol(ShellServices& /*services*/, QWidget* parent) : QWidget(parent)
+#include <QCoreApplication>
+#include <QDir>
+#include <QPluginLoader>
+#include <QResizeEvent>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace {
+
+// The design's colour until the main window hands its own.
+constexpr std::uint32_t kDesignBackColor = 0x8080FF;
+
+// Design margins between the pane's edges and the browser, twips.
+constexpr int kMarginLeft = 120;
+constexpr int kMarginTop = 120;
+constexpr int kMarginRight = 150;
+constexpr int kMarginBottom = 165;
+
+} // namespace
+
+ucFerol::ucFerol(ShellServices& services, QWidget* parent)
+    : ucFerol(services, DefaultPluginFolders(), parent)
 {}
+
+ucFerol::ucFerol(ShellServices& services, QStringList pluginFolders, QWidget* parent)
+    : QWidget(parent), m_services(services), m_pluginFolders(std::move(pluginFolders))
+{
+    setObjectName(QStringLiteral("ucFerol"));
+    setFont(DesignFont());
+    SetBackgroundColor(*this, kDesignBackColor);
+}
+
+QStringList ucFerol::DefaultPluginFolders()
+{
+    const QDir program(QCoreApplication::applicationDirPath());
+    return {program.path(),
+            QDir::cleanPath(program.filePath(QStringLiteral(FEROL_PANE_PLUGIN_RELATIVE_DIR)))};
+}
+
+QSize ucFerol::sizeHint() const
+{
+    return QSize(TwipsToPixels(5085), TwipsToPixels(4620));
+}
 
 void ucFerol::SetBackColor(std::uint32_t newColor)
 {
     SetBackgroundColor(*this, newColor);
+}
+
+void ucFerol::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A browser costs hundreds of megabytes; a user who never opens the tab pays nothing.
+    if (!m_browser)
+        UserControl_Initialize();
+}
+
+void ucFerol::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    UserControl_Resize();
+}
+
+void ucFerol::UserControl_Initialize()
+{
+    m_browser = loadPluginBrowser();
+    if (!m_browser)
+        m_browser = makeFallbackBrowser();
+    UserControl_Resize();
+    m_browser->show();
+}
+
+void ucFerol::UserControl_Resize()
+{
+    if (!m_browser || (window() && window()->isMinimized()))
+        return;
+    const int left = TwipsToPixels(kMarginLeft);
+    const int top = TwipsToPixels(kMarginTop);
+    const int newW = width() - left - TwipsToPixels(kMarginRight);
+    const int newH = height() - top - TwipsToPixels(kMarginBottom);
+    if (newW > 0 && newH > 0)
+        m_browser->setGeometry(left, top, newW, newH);
+}
+
+QWidget* ucFerol::loadPluginBrowser()
+{
+    for (const QString& folder : m_pluginFolders) {
+        QPluginLoader loader(QDir(folder).filePath(QStringLiteral(FEROL_PANE_PLUGIN_NAME)));
+        // Kept loaded for the life of the process: the browser's code lives in it.
+        auto* factory = qobject_cast<PaneBrowserFactory*>(loader.instance());
+        if (factory)
+            return factory->createBrowser(*this, this);
+    }
+    return nullptr;
+}
+
+QWidget* ucFerol::makeFallbackBrowser()
+{
+    auto* browser = new QTextBrowser(this);
+    browser->setObjectName(QStringLiteral("txtFerol"));
+    browser->setOpenLinks(false);
+    browser->setOpenExternalLinks(false);
+    browser->setContextMenuPolicy(Qt::NoContextMenu);
+    browser->setAcceptDrops(false);
+    // Links work, selection does not, as in the browser's page.
+    browser->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    browser->setFrameShape(QFrame::NoFrame);
+    browser->document()->setDefaultStyleSheet(BodyStyleSheet());
+    connect(browser, &QTextBrowser::anchorClicked, this, &ucFerol::browserNavigation);
+    browser->setHtml(QStringLiteral("<html><body>%1</body></html>")
+                         .arg(ComposePage(PaneImagesFromFolder(m_services.appFolder()))));
+    browserPageComposed();
+    return browser;
+}
+
+QString ucFerol::browserPageScript() const
+{
+    return PageScript(ComposePage(PaneImagesFromFolder(m_services.appFolder())));
+}
+
+bool ucFerol::browserNavigation(const QUrl& url)
+{
+    switch (DecideNavigation(url)) {
+    case NavigationDecision::LoadInPane:
+        return true;
+    case NavigationDecision::OpenInBrowser:
+        m_services.openWebAddress(url.toString());
+        return false;
+    case NavigationDecision::Refuse:
+        return false;
+    }
+    return false;
+}
+
+void ucFerol::browserPageComposed()
+{
+    emit pageComposed();
 }

@@ -1,21 +1,65 @@
 #pragma once
 
-// The promotional pane behind the fourth tab. For now an empty panel: the main window
-// can already place it, paint it and move the focus past it.
+// The promotional pane behind the fourth tab. In: the program's folder (for the three
+// images) from the services. Out: the composed page, and the maker's addresses handed
+// to the services when a link is activated.
+//
+// Order of events: nothing is loaded at creation. The first show loads the browser
+// plugin (a Qt WebEngine view, wbFerol) from beside the program; where it is missing or
+// refuses to load, a QTextBrowser (txtFerol) shows the same page instead. The browser
+// loads the blank document and, once that load has finished, runs the page script on
+// it; pageComposed follows. Every navigation request and new-window request goes
+// through DecideNavigation: web addresses to the services unchanged, the blank document
+// loads, the rest is refused, so the page never changes. The browser covers the pane
+// less the design margins, following every resize one for one.
 
+#include "webpane/panebrowser.h"
+
+#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
 
 class ShellServices;
 
-class ucFerol : public QWidget
+class ucFerol : public QWidget, private PaneBrowserHost
 {
     Q_OBJECT
 
 public:
+    // Looks for the browser plugin in DefaultPluginFolders().
     explicit ucFerol(ShellServices& services, QWidget* parent = nullptr);
+    // Looks for the browser plugin in these folders, in order.
+    ucFerol(ShellServices& services, QStringList pluginFolders, QWidget* parent = nullptr);
 
-    // Background colour as 0x00BBGGRR.
+    // Background colour as 0x00BBGGRR, seen in the margins around the browser.
     void SetBackColor(std::uint32_t newColor);
+
+    QSize sizeHint() const override;
+
+    // The program's folder, then the installed plugin folder relative to it.
+    static QStringList DefaultPluginFolders();
+
+signals:
+    // The page is in the browser (either kind).
+    void pageComposed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void UserControl_Initialize();
+    void UserControl_Resize();
+    QWidget* loadPluginBrowser();
+    QWidget* makeFallbackBrowser();
+
+    QString browserPageScript() const override;
+    bool browserNavigation(const QUrl& url) override;
+    void browserPageComposed() override;
+
+    ShellServices& m_services;
+    const QStringList m_pluginFolders;
+    // wbFerol or its fallback, made on the first show.
+    QWidget* m_browser = nullptr;
 };

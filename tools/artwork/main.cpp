@@ -3,10 +3,11 @@
 //
 //   ferol-artwork OUTDIR
 //
-// writes OUTDIR/icons/ferol-<size>.png, OUTDIR/images/banner.png and
-// OUTDIR/images/about-logo.png.
+// writes OUTDIR/icons/ferol-<size>.png, OUTDIR/images/banner.png,
+// OUTDIR/images/about-logo.png and the promotional pane's OUTDIR/pane/*-logo-ip-calc.gif.
 
 #include "core/design_font.h"
+#include "gif_writer.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -424,6 +425,51 @@ QImage MakeAboutLogo()
     return img;
 }
 
+// A logo of the promotional pane: the motif on a coloured tile, then the product's name
+// and what it is, on the white the pane's page has (GIF keeps no partial transparency).
+QImage MakePaneLogo(const QString& name, const QString& kind, const QColor& light,
+                    const QColor& dark)
+{
+    const int w = 200;
+    const int h = 48;
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    const QRectF tile(2, 2, 44, 44);
+    QLinearGradient fill(tile.topLeft(), tile.bottomLeft());
+    fill.setColorAt(0, light);
+    fill.setColorAt(1, dark);
+    p.setPen(QPen(dark.darker(130), 1.0));
+    p.setBrush(fill);
+    p.drawPath(RoundedBox(tile.adjusted(0.5, 0.5, -0.5, -0.5), 7));
+    const int motifSize = 32;
+    p.save();
+    p.translate(tile.center() - QPointF(motifSize / 2.0, motifSize / 2.0));
+    DrawMotif(p, LayoutMotif(motifSize), false);
+    p.restore();
+
+    p.setPen(dark.darker(150));
+    p.setFont(BrandFont(17, true));
+    p.drawText(QRectF(54, 3, w - 56, 24), Qt::AlignLeft | Qt::AlignVCenter, name);
+    p.setPen(QColor(0x55, 0x55, 0x55));
+    p.setFont(BrandFont(12, false));
+    p.drawText(QRectF(54, 26, w - 56, 18), Qt::AlignLeft | Qt::AlignVCenter, kind);
+    p.end();
+    return img;
+}
+
+bool SaveGif(const QImage& img, const QString& path)
+{
+    if (!WriteGif(img, path)) {
+        QTextStream(stderr) << "ferol-artwork: cannot write " << path << '\n';
+        return false;
+    }
+    QTextStream(stdout) << path << '\n';
+    return true;
+}
+
 bool Save(const QImage& img, const QString& path)
 {
     if (!img.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
@@ -466,5 +512,19 @@ int main(int argc, char** argv)
     }
     ok &= Save(MakeBanner(), out.filePath(QStringLiteral("images/banner.png")));
     ok &= Save(MakeAboutLogo(), out.filePath(QStringLiteral("images/about-logo.png")));
+
+    if (!out.mkpath(QStringLiteral("pane"))) {
+        QTextStream(stderr) << "ferol-artwork: cannot create " << out.filePath("pane") << '\n';
+        return 1;
+    }
+    ok &= SaveGif(MakePaneLogo(QStringLiteral("Lumbra"), QStringLiteral("Network Simulator"),
+                               kBlueLight, kBlueDark),
+                  out.filePath(QStringLiteral("pane/lumbra-logo-ip-calc.gif")));
+    ok &= SaveGif(MakePaneLogo(QStringLiteral("Orvat-Max"), QStringLiteral("Practice Exams"),
+                               kAmberLight, kAmberDark),
+                  out.filePath(QStringLiteral("pane/orvat-logo-ip-calc.gif")));
+    ok &= SaveGif(MakePaneLogo(QStringLiteral("Ferol"), QStringLiteral("IT Training"),
+                               QColor(0x5c, 0xc9, 0x7b), QColor(0x1f, 0x7a, 0x3c)),
+                  out.filePath(QStringLiteral("pane/training-logo-ip-calc.gif")));
     return ok ? 0 : 1;
 }
