@@ -10,7 +10,11 @@ namespace {
 void Apply(QWidget& panel, const QString& control, const QString& name, const char* description,
            const char* caption)
 {
-    auto* widget = panel.findChild<QWidget*>(control);
+    QWidget* widget = nullptr;
+    for (const QString& alternative : control.split(QLatin1Char('|'))) {
+        if (!widget)
+            widget = panel.findChild<QWidget*>(alternative);
+    }
     if (!widget) {
         qWarning("No control %s for its accessible name", qPrintable(control));
         return;

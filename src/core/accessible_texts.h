@@ -13,6 +13,7 @@ class QWidget;
 struct AccessibleText
 {
     // The control's objectName; with octets > 0, the name of an array of octet boxes.
+    // "a|b" names a control that is either a or b, whichever the panel made.
     const char* control;
     // What the control is, in the words of its caption. An octet box array's elements
     // get ", octet k of n" after it.

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTest>
 
 #include <memory>
@@ -53,6 +54,13 @@ class TestAccessibility : public QObject
             if (focus == tabs()->tabBar())
                 return stops;
             stops << focus->objectName();
+            // In the pane's page Tab moves from link to link: the stop is the link.
+            auto* page = qobject_cast<QTextBrowser*>(focus);
+            if (page && page->textCursor().hasSelection()) {
+                QTextCursor link(page->document());
+                link.setPosition(page->textCursor().selectionEnd());
+                stops.last() += QUrl(link.charFormat().anchorHref()).path();
+            }
         }
         return stops << "<trapped>";
     }
@@ -63,6 +71,7 @@ class TestAccessibility : public QObject
         QTest::newRow("subnet") << 0;
         QTest::newRow("wildcard") << 1;
         QTest::newRow("decimal") << 2;
+        QTest::newRow("ferol") << 3;
     }
 
 private slots:
@@ -100,6 +109,17 @@ private slots:
                                     "lstIpHistory txtDecimal Text1"
                                  << "Text1 txtDecimal vscrollHistory txtIpAddy_3 txtIpAddy_2 "
                                     "txtIpAddy_1 txtIpAddy_0";
+        // In the page without the browser plugin, Tab stops on each of its links in turn.
+        QTest::newRow("ferol")
+            << 3
+            << "txtFerol txtFerol/AboutLumbra.html txtFerol/AboutLumbra.html "
+               "txtFerol/about-practice-exams.html txtFerol/Guarantee.html "
+               "txtFerol/about-practice-exams.html "
+               "txtFerol/AboutTraining.html txtFerol/AboutTraining.html"
+            << "txtFerol txtFerol/AboutTraining.html txtFerol/AboutTraining.html "
+               "txtFerol/about-practice-exams.html txtFerol/Guarantee.html "
+               "txtFerol/about-practice-exams.html "
+               "txtFerol/AboutLumbra.html txtFerol/AboutLumbra.html";
     }
 
     void tabCyclesThroughEachTabAndBack()
@@ -110,6 +130,16 @@ private slots:
         tabs()->setCurrentIndex(tab);
         QCOMPARE(walk(Qt::Key_Tab).join(' '), forward);
         QCOMPARE(walk(Qt::Key_Backtab).join(' '), backward);
+    }
+
+    void paneLinkOpensByEnter()
+    {
+        tabs()->setCurrentIndex(3);
+        QTest::keyClick(tabs()->tabBar(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(m_services.webAddresses.size(), 1);
+        QVERIFY(m_services.webAddresses[0].contains("/aboutlumbra.html", Qt::CaseInsensitive));
     }
 
     void everyFocusableControlIsNamedOnce_data() { tabRows(); }
