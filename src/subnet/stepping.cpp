@@ -2,15 +2,14 @@
 
 #include "core/octet_routines.h"
 
-SubnetStep PlanSubnetStep(const std::array<QString, 4>& octets, int maskBits,
-                          StepDirection direction)
+namespace {
+
+// Octet s (1-based) holds mask bit number maskBits; a boundary at the end of an octet
+// steps the octet before it by one.
+SubnetStep PlanStepAtLength(const std::array<QString, 4>& octets, int maskBits,
+                            StepDirection direction)
 {
     SubnetStep step;
-    if (maskBits <= 0 || maskBits >= 32)
-        return step;
-
-    // Octet s (1-based) holds mask bit number maskBits; a boundary at the end of an
-    // octet steps the octet before it by one.
     int s = (maskBits - 1) / 8 + 1;
     const int r = maskBits - 8 * (s - 1);
     int inc = 1 << (8 - r);
@@ -35,6 +34,21 @@ SubnetStep PlanSubnetStep(const std::array<QString, 4>& octets, int maskBits,
         --s;
         inc = 1;
     }
+}
+
+} // namespace
+
+SubnetStep PlanSubnetStep(const std::array<QString, 4>& octets, int maskBits,
+                          StepDirection direction)
+{
+    if (maskBits <= 0 || maskBits >= 32)
+        return {};
+    return PlanStepAtLength(octets, maskBits, direction);
+}
+
+SubnetStep PlanAddressStep(const std::array<QString, 4>& octets, StepDirection direction)
+{
+    return PlanStepAtLength(octets, 32, direction);
 }
 
 int FirstEmptyOctet(const std::array<QString, 4>& octets)

@@ -44,6 +44,10 @@ struct SubnetStep
 SubnetStep PlanSubnetStep(const std::array<QString, 4>& octets, int maskBits,
                           StepDirection direction);
 
+// One address on, as a step between /32 subnets. The panel does not step at 32 bits;
+// lists of host routes do.
+SubnetStep PlanAddressStep(const std::array<QString, 4>& octets, StepDirection direction);
+
 // Index of the first empty octet text, -1 when all four hold text.
 int FirstEmptyOctet(const std::array<QString, 4>& octets);
 
