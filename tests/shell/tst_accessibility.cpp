@@ -12,6 +12,7 @@
 #include <QTextBrowser>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -86,6 +87,7 @@ private slots:
 
     void tabCyclesThroughEachTabAndBack_data()
     {
+        // Shift+Tab visits the stops in reverse unless the row says otherwise.
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("forward");
         QTest::addColumn<QString>("backward");
@@ -93,33 +95,29 @@ private slots:
                                 << "sub_address_0 sub_address_1 sub_address_2 sub_address_3 "
                                    "scr_mask_bits btnPrevSubnet btnNextSubnet "
                                    "btnNextTwentySubnets chk_31bit"
-                                << "chk_31bit btnNextTwentySubnets btnNextSubnet btnPrevSubnet "
-                                   "scr_mask_bits sub_address_3 sub_address_2 sub_address_1 "
-                                   "sub_address_0";
+                                << "";
         QTest::newRow("wildcard") << 1
                                   << "ipadd1_0 ipadd1_1 ipadd1_2 ipadd1_3 ipadd1_4 ipadd1_5 "
                                      "ipadd1_6 ipadd1_7 btnCalculate btnSendToNotepad "
                                      "validip_0 validip_1 validip_2 validip_3"
-                                  << "validip_3 validip_2 validip_1 validip_0 btnSendToNotepad "
-                                     "btnCalculate ipadd1_7 ipadd1_6 ipadd1_5 ipadd1_4 ipadd1_3 "
-                                     "ipadd1_2 ipadd1_1 ipadd1_0";
+                                  << "";
         // Tab onto the list button opens the list and moves into it; Shift+Tab only stops.
         QTest::newRow("decimal") << 2
                                  << "txtIpAddy_0 txtIpAddy_1 txtIpAddy_2 txtIpAddy_3 "
                                     "lstIpHistory txtDecimal Text1"
                                  << "Text1 txtDecimal vscrollHistory txtIpAddy_3 txtIpAddy_2 "
                                     "txtIpAddy_1 txtIpAddy_0";
-        // In the page without the browser plugin, Tab stops on each of its links in turn.
-        QTest::newRow("ferol")
-            << 3
-            << "txtFerol txtFerol/AboutLumbra.html txtFerol/AboutLumbra.html "
-               "txtFerol/about-practice-exams.html txtFerol/Guarantee.html "
-               "txtFerol/about-practice-exams.html "
-               "txtFerol/AboutTraining.html txtFerol/AboutTraining.html"
-            << "txtFerol txtFerol/AboutTraining.html txtFerol/AboutTraining.html "
-               "txtFerol/about-practice-exams.html txtFerol/Guarantee.html "
-               "txtFerol/about-practice-exams.html "
-               "txtFerol/AboutLumbra.html txtFerol/AboutLumbra.html";
+        // The page without the browser plugin: entered, then each of its links in turn.
+        QTest::newRow("ferol") << 3
+                               << "txtFerol txtFerol/AboutLumbra.html txtFerol/AboutLumbra.html "
+                                  "txtFerol/about-practice-exams.html txtFerol/Guarantee.html "
+                                  "txtFerol/about-practice-exams.html "
+                                  "txtFerol/AboutTraining.html txtFerol/AboutTraining.html"
+                               << "txtFerol txtFerol/AboutTraining.html "
+                                  "txtFerol/AboutTraining.html "
+                                  "txtFerol/about-practice-exams.html txtFerol/Guarantee.html "
+                                  "txtFerol/about-practice-exams.html "
+                                  "txtFerol/AboutLumbra.html txtFerol/AboutLumbra.html";
     }
 
     void tabCyclesThroughEachTabAndBack()
@@ -128,7 +126,12 @@ private slots:
         QFETCH(QString, forward);
         QFETCH(QString, backward);
         tabs()->setCurrentIndex(tab);
-        QCOMPARE(walk(Qt::Key_Tab).join(' '), forward);
+        QStringList stops = walk(Qt::Key_Tab);
+        QCOMPARE(stops.join(' '), forward);
+        if (backward.isEmpty()) {
+            std::reverse(stops.begin(), stops.end());
+            backward = stops.join(' ');
+        }
         QCOMPARE(walk(Qt::Key_Backtab).join(' '), backward);
     }
 
