@@ -283,7 +283,7 @@ private slots:
         for (int round = 0; round < 1000; ++round) {
             const std::uint32_t address = random.generate();
             const std::uint32_t wildcard =
-                round % 2 ? random.generate() : 0xFFFFFFFFu >> random.bounded(33);
+                round % 2 ? random.generate() : std::uint32_t(0xFFFFFFFFull >> random.bounded(33));
             const QJsonObject json = JsonOf("wildcard " + Dotted(address) + ' ' + Dotted(wildcard));
             const int anyBits = std::popcount(wildcard);
             const bool contiguous = ((std::uint64_t{wildcard} + 1) & wildcard) == 0;

@@ -74,6 +74,27 @@ private slots:
         QVERIFY(!bytes.startsWith("\xef\xbb\xbf"));
         QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
     }
+
+    // A pasted line break stays in an octet box (its value is that of the digits before
+    // it); in the file it still ends a line with CR LF.
+    void lineBreakInABox_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("LF in an address octet") << 0 << "215\n";
+        QTest::newRow("CR in a mask octet") << 5 << "3\r7";
+        QTest::newRow("CR LF in an octet") << 3 << "1\r\n";
+    }
+    void lineBreakInABox()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, text);
+        WildcardOctets octets = kInitialOctets;
+        octets[box] = text;
+        const QByteArray bytes = WildcardReportBytes(octets, {" 1\n", " 2\n", " 3\n", " 4\n"});
+        QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+        QCOMPARE(bytes.count('\r'), bytes.count("\r\n"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestWildcardReport)
