@@ -142,7 +142,7 @@ void ucDecimalCalc::buildControls()
     Label1[0] = MakeLabel(this, ElementName("Label1", 0), QStringLiteral("IP Address"),
                           TwipsRect(120, 120, 780, 195));
     Label1[1] = MakeLabel(this, ElementName("Label1", 1), QStringLiteral("Decimal Address"),
-                          TwipsRect(3240, 120, 1170, 195));
+                          TwipsRect(3240, 120, 1500, 195));
 
     // Lies over the upper part of the button, so that only its arrow shows.
     frameToHideScroller =

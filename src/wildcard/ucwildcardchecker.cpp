@@ -47,9 +47,9 @@ void ucWildCardChecker::SetBackColor(std::uint32_t newColor)
 void ucWildCardChecker::buildControls()
 {
     Label1[0] = MakeLabel(this, ElementName("Label1", 0), QStringLiteral("IP &Address"),
-                          TwipsRect(120, 285, 1020, 300));
+                          TwipsRect(120, 285, 1065, 300));
     Label1[1] = MakeLabel(this, ElementName("Label1", 1), QStringLiteral("Wildcard &Mask"),
-                          TwipsRect(120, 645, 1020, 300));
+                          TwipsRect(120, 645, 1065, 300));
     m_octetRow = new OctetBoxRow(QStringLiteral("ipadd1"), 8, OctetBoxRow::OverRange::Keep, this);
     for (int k = 0; k < 8; ++k) {
         ipadd1[k] = m_octetRow->box(k);
