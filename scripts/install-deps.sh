@@ -14,6 +14,7 @@ packages=(
     lintian                # checks the package against Debian's rules
     desktop-file-utils     # desktop-file-validate for the menu entry
     appstream              # appstreamcli for the software catalogue's metainfo
+    clang-14 libclang-rt-14-dev  # the fuzz targets: libFuzzer and the sanitizer runtimes
 )
 
 missing=()

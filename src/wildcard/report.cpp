@@ -12,7 +12,8 @@ QString Dotted(const WildcardOctets& octets, int first)
         QLatin1Char('.'));
 }
 
-// A multi-line box hands its text back with LF alone; the file wants CR LF throughout.
+// A multi-line box hands its text back with LF alone, and an octet box keeps a pasted
+// line break; the file wants CR LF throughout.
 QString WithCrLf(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -35,7 +36,7 @@ QByteArray WildcardReportBytes(const WildcardOctets& octets, const WildcardLists
     text += QStringLiteral("IP Address:    ") + Dotted(octets, 0) + crLf;
     text += QStringLiteral("Wildcard mask: ") + Dotted(octets, 4) + crLf;
     for (int i = 0; i < 4; ++i)
-        text += QStringLiteral(" ") + crLf + headings[i] + crLf + WithCrLf(lists[i]) + crLf;
+        text += QStringLiteral(" ") + crLf + headings[i] + crLf + lists[i] + crLf;
     text += QStringLiteral(" ") + crLf;
-    return text.toUtf8();
+    return WithCrLf(text).toUtf8();
 }

@@ -11,30 +11,29 @@ class TestCommandLine : public QObject
 private slots:
     void interpretsArguments_data()
     {
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("arguments");
         QTest::addColumn<Action>("action");
-        QTest::addColumn<QString>("textHolds");
-        const QString version = "Ferol Subnet Calculator " FEROL_PROJECT_VERSION "\n";
-        QTest::newRow("none") << QStringList{} << Action::Run << "";
-        QTest::newRow("--version") << QStringList{"--version"} << Action::PrintVersion << version;
-        QTest::newRow("-v") << QStringList{"-v"} << Action::PrintVersion << version;
-        QTest::newRow("--help") << QStringList{"--help"} << Action::PrintHelp << "--version";
-        QTest::newRow("-h") << QStringList{"-h"} << Action::PrintHelp << "Wildcard Checker";
-        QTest::newRow("help beside a bad option")
-            << QStringList{"--bogus", "--help"} << Action::PrintHelp << "--help";
-        QTest::newRow("unknown option") << QStringList{"--bogus"} << Action::Fail << "'bogus'";
-        QTest::newRow("Qt's help-all") << QStringList{"--help-all"} << Action::Fail << "help-all";
-        QTest::newRow("file argument")
-            << QStringList{"subnets.txt"} << Action::Fail << "'subnets.txt'";
+        QTest::addColumn<QString>("textHolds"); // the whole text for the version
+        const auto row = [](const char* arguments, Action action, const QString& textHolds) {
+            QTest::newRow(arguments) << QString(arguments) << action << textHolds;
+        };
+        row("", Action::Run, "");
+        row("--version", Action::PrintVersion,
+            "Ferol Subnet Calculator " FEROL_PROJECT_VERSION "\n");
+        row("-h", Action::PrintHelp, "Wildcard Checker");
+        row("--bogus --help", Action::PrintHelp, "--version");
+        row("--bogus", Action::Fail, "'bogus'");
+        row("--help-all", Action::Fail, "help-all");
+        row("subnets.txt", Action::Fail, "'subnets.txt'");
     }
 
     void interpretsArguments()
     {
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, arguments);
         QFETCH(Action, action);
         QFETCH(QString, textHolds);
-        const CommandLineOutcome outcome =
-            InterpretCommandLine(QStringList{"ferol-subnet-calculator"} + arguments);
+        const CommandLineOutcome outcome = InterpretCommandLine(
+            ("ferol-subnet-calculator " + arguments).split(' ', Qt::SkipEmptyParts));
         QCOMPARE(outcome.action, action);
         if (action == Action::PrintVersion)
             QCOMPARE(outcome.text, textHolds);

@@ -9,51 +9,39 @@ class TestProgramFolder : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_root;
-
-    // Makes path (relative to the temporary root) a folder, or a file when it has a dot.
-    void make(const QString& path)
-    {
-        const QString full = m_root.filePath(path);
-        if (QFileInfo(path).suffix().isEmpty()) {
-            QVERIFY(QDir().mkpath(full));
-        } else {
-            QVERIFY(QDir().mkpath(QFileInfo(full).path()));
-            QFile file(full);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-    }
-
 private slots:
+    // Paths under a fresh root: the folders (and the .txt files) present, the data folder
+    // relative to the executable's folder "usr/bin", and the folder expected.
     void dataFolderOnlyWhenItExists_data()
     {
-        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QString>("present");
         QTest::addColumn<QString>("relative");
         QTest::addColumn<QString>("expected");
-        const QString data = "../share/ferol-subnet-calculator";
-        QTest::newRow("installed") << QStringList{"usr/bin", "usr/share/ferol-subnet-calculator"}
-                                   << data << "usr/share/ferol-subnet-calculator";
-        QTest::newRow("build tree") << QStringList{"usr/bin"} << data << "usr/bin";
-        QTest::newRow("data name is a file")
-            << QStringList{"usr/bin", "usr/share/ferol-subnet-calculator.d/x.txt"}
-            << "../share/ferol-subnet-calculator.d/x.txt"
-            << "usr/bin";
-        QTest::newRow("no relative path")
-            << QStringList{"usr/bin", "usr/share/ferol-subnet-calculator"} << QString()
-            << "usr/bin";
+        const auto row = [](const char* name, const char* present, const char* relative,
+                            const char* expected) {
+            QTest::newRow(name) << QString(present) << QString(relative) << QString(expected);
+        };
+        const char* data = "../share/ferol-subnet-calculator";
+        row("installed", "usr/bin usr/share/ferol-subnet-calculator", data,
+            "usr/share/ferol-subnet-calculator");
+        row("build tree", "usr/bin", data, "usr/bin");
+        row("data name is a file", "usr/bin usr/share/ferol-subnet-calculator.d/x.txt",
+            "../share/ferol-subnet-calculator.d/x.txt", "usr/bin");
+        row("no relative path", "usr/bin usr/share/ferol-subnet-calculator", "", "usr/bin");
     }
-
     void dataFolderOnlyWhenItExists()
     {
-        QFETCH(QStringList, present);
+        QFETCH(QString, present);
         QFETCH(QString, relative);
         QFETCH(QString, expected);
-        QVERIFY(m_root.isValid());
-        QVERIFY(QDir(m_root.path()).removeRecursively() && QDir().mkpath(m_root.path()));
-        for (const QString& path : present)
-            make(path);
-        QCOMPARE(ProgramFolder(m_root.filePath("usr/bin"), relative),
-                 QDir::cleanPath(m_root.filePath(expected)));
+        QTemporaryDir root;
+        for (const QString& path : present.split(' ')) {
+            const QString full = root.filePath(path);
+            QVERIFY(QDir().mkpath(path.endsWith(".txt") ? QFileInfo(full).path() : full));
+            QVERIFY(!path.endsWith(".txt") || QFile(full).open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(ProgramFolder(root.filePath("usr/bin"), relative),
+                 QDir::cleanPath(root.filePath(expected)));
     }
 };
 

@@ -25,13 +25,15 @@ public:
         (void)QTest::qWaitForWindowActive(&panel);
     }
 
-    QString text(const QString& name) const
+    // The texts of the named controls (separated by blanks), joined by "|".
+    QString text(const QString& names) const
     {
-        if (auto* label = panel.findChild<QLabel*>(name))
-            return label->text();
-        if (auto* box = panel.findChild<QLineEdit*>(name))
-            return box->text();
-        return "<no control " + name + ">";
+        QStringList texts;
+        for (const QString& name : names.split(' ')) {
+            const QWidget* control = panel.findChild<QWidget*>(name);
+            texts << (control ? control->property("text").toString() : "<no " + name + ">");
+        }
+        return texts.join('|');
     }
     QLineEdit* address(int index) const
     {
@@ -56,10 +58,7 @@ public:
     }
     QString dotted() const
     {
-        QStringList octets;
-        for (int k = 0; k < 4; ++k)
-            octets << address(k)->text();
-        return octets.join('.');
+        return text("sub_address_0 sub_address_1 sub_address_2 sub_address_3").replace('|', '.');
     }
     void click(const QString& button)
     {
