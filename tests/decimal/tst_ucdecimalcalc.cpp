@@ -1,63 +1,45 @@
 #include "decimal/ucdecimalcalc.h"
 
+#include "support/paneldriver.h"
+
 #include <QApplication>
 #include <QListWidget>
 #include <QTest>
 
 namespace {
 
-// A shown, active panel driven through its controls by object name.
+// The decimal panel with its own steps: "open" clicks the list button on its arrow,
+// "entry:N" clicks list entry N, "paste:TEXT" puts text into txtDecimal as a mouse paste
+// does ("_" for a blank), "release" releases Shift there.
 struct Panel
 {
-    Panel()
-    {
-        panel.resize(panel.sizeHint());
-        panel.show();
-        panel.activateWindow();
-        (void)QTest::qWaitForWindowActive(&panel);
-    }
-    QWidget* get(const QString& name) const { return panel.findChild<QWidget*>(name); }
-    QString text(const QString& name) const { return get(name)->property("text").toString(); }
-    // The boxes ("!" after a red one), [txtDecimal], the focus, and "open" while the list shows.
+    // The boxes, [txtDecimal], the focus, and "open" while the list shows.
     QString state() const
     {
-        QString s;
-        for (const char* box : {"txtIpAddy_0", "txtIpAddy_1", "txtIpAddy_2", "txtIpAddy_3"})
-            s += text(box) + (get(box)->palette().text().color() == Qt::red ? "!." : ".");
-        return s.chopped(1) + " [" + text("txtDecimal") + "] " +
+        return d.octets("txtIpAddy", 4) + " [" + d.text("txtDecimal") + "] " +
                QApplication::focusWidget()->objectName() +
-               (get("lstIpHistory")->isVisible() ? " open" : "");
+               (d.get("lstIpHistory")->isVisible() ? " open" : "");
     }
-    // Steps: "open" clicks the list button on its arrow, "entry:N" clicks list entry N,
-    // "key:NAME" presses a key where the focus is, "focus:NAME" and "mouse:NAME" give a
-    // control the focus by code and by click, "type:TEXT" types there, "paste:TEXT" puts text
-    // into txtDecimal as a mouse paste does ("_" for a blank), "release" releases Shift there.
     void run(const QString& steps) const
     {
-        auto* list = static_cast<QListWidget*>(get("lstIpHistory"));
-        for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
-            const QString arg = step.section(':', 1);
+        auto* list = static_cast<QListWidget*>(d.get("lstIpHistory"));
+        d.run(steps, [&](const QString& step, const QString& arg) {
             if (step == "open")
-                QTest::mouseClick(get("vscrollHistory"), Qt::LeftButton, {}, QPoint(8, 25));
+                QTest::mouseClick(d.get("vscrollHistory"), Qt::LeftButton, {}, QPoint(8, 25));
             else if (step.startsWith("entry:"))
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                                   list->visualItemRect(list->item(arg.toInt())).center());
-            else if (step.startsWith("key:"))
-                QTest::keyClick(QApplication::focusWidget(), QKeySequence(arg)[0].key());
-            else if (step.startsWith("focus:"))
-                get(arg)->setFocus();
-            else if (step.startsWith("mouse:"))
-                QTest::mouseClick(get(arg), Qt::LeftButton);
-            else if (step.startsWith("type:"))
-                QTest::keyClicks(QApplication::focusWidget(), arg);
             else if (step.startsWith("paste:"))
-                get("txtDecimal")->setProperty("text", QString(arg).replace('_', ' '));
+                d.get("txtDecimal")->setProperty("text", QString(arg).replace('_', ' '));
             else if (step == "release")
-                QTest::keyRelease(get("txtDecimal"), Qt::Key_Shift);
-        }
+                QTest::keyRelease(d.get("txtDecimal"), Qt::Key_Shift);
+        });
     }
+    QWidget* get(const QString& name) const { return d.get(name); }
+    QString text(const QString& name) const { return d.text(name); }
 
     ucDecimalCalc panel;
+    PanelDriver d{panel};
 };
 
 } // namespace

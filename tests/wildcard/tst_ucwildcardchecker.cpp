@@ -1,3 +1,4 @@
+#include "support/paneldriver.h"
 #include "support/recordingshellservices.h"
 #include "wildcard/report.h"
 #include "wildcard/ucwildcardchecker.h"
@@ -11,41 +12,30 @@
 
 namespace {
 
-// A shown, active panel whose reports go to a fresh documents folder.
+// The wildcard panel, its reports going to a fresh documents folder, with its own steps:
+// "list:TEXT" (for the focused list's), "height:PIXELS", "noviewer" and "nofolder" (its
+// name taken by a file).
 struct Panel
 {
-    Panel() : panel(services)
-    {
-        services.documentsFolderPath = documents.path();
-        panel.resize(panel.sizeHint());
-        panel.show();
-        panel.activateWindow();
-        (void)QTest::qWaitForWindowActive(&panel);
-    }
-    QWidget* get(const QString& name) const { return panel.findChild<QWidget*>(name); }
-    QString text(const QString& name) const { return get(name)->property("text").toString(); }
+    Panel() { services.documentsFolderPath = documents.path(); }
     QPlainTextEdit* list(int i) const
     {
         return panel.findChild<QPlainTextEdit*>(QString("validip_%1").arg(i));
     }
-    // The octets ("!" after a red one), the focus, the result boxes' height in pixels, the
-    // reports opened and messages shown, any list that is not the engine's result for the
-    // octets, any list showing its scroll bar, and whether a saved report holds the boxes.
+    // The octets, the focus, the result boxes' height in pixels, the reports opened and
+    // messages shown, any list that is not the engine's result for the octets, any list
+    // showing its scroll bar, and whether a saved report holds the boxes.
     QString state() const
     {
         WildcardOctets octets;
         WildcardLists lists;
-        QString s;
-        for (int k = 0; k < 8; ++k) {
-            const QString name = "ipadd1_" + QString::number(k);
-            octets[k] = text(name);
-            s += text(name) + (get(name)->palette().text().color() == Qt::red ? "!." : ".");
-        }
-        s = s.chopped(1) + QString(" %1 %2 %3/%4")
-                               .arg(QApplication::focusWidget()->objectName())
-                               .arg(list(0)->height())
-                               .arg(services.textViewerPaths.size())
-                               .arg(services.messages.size());
+        for (int k = 0; k < 8; ++k)
+            octets[k] = d.text("ipadd1_" + QString::number(k));
+        QString s = d.octets("ipadd1", 8) + QString(" %1 %2 %3/%4")
+                                                .arg(QApplication::focusWidget()->objectName())
+                                                .arg(list(0)->height())
+                                                .arg(services.textViewerPaths.size())
+                                                .arg(services.messages.size());
         for (int i = 0; i < 4; ++i) {
             lists[i] = list(i)->toPlainText();
             if (lists[i] != MatchWildcard(octets).lists[i].split("\r\n").join('\n'))
@@ -58,38 +48,24 @@ struct Panel
             s += file.readAll() == WildcardReportBytes(octets, lists) ? " saved" : " saved wrong";
         return s;
     }
-    // Steps: "focus:NAME", "type:TEXT", "tab", "alt:LETTER",
-    // "click:NAME", "list:TEXT" (for the focused list's), "height:PIXELS", "noviewer" and
-    // "nofolder" (its name taken by a file).
     void run(const QString& steps)
     {
-        for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
-            const QString arg = step.section(':', 1);
-            QWidget* focus = QApplication::focusWidget();
-            if (step.startsWith("focus:"))
-                get(arg)->setFocus();
-            else if (step.startsWith("type:"))
-                QTest::keyClicks(focus, arg);
-            else if (step == "tab")
-                QTest::keyClick(focus, Qt::Key_Tab);
-            else if (step.startsWith("alt:"))
-                QTest::keyClick(&panel, arg[0].toLatin1(), Qt::AltModifier);
-            else if (step.startsWith("click:"))
-                QTest::mouseClick(get(arg), Qt::LeftButton);
-            else if (step.startsWith("list:"))
-                static_cast<QPlainTextEdit*>(focus)->setPlainText(arg);
+        d.run(steps, [&](const QString& step, const QString& arg) {
+            if (step.startsWith("list:"))
+                static_cast<QPlainTextEdit*>(QApplication::focusWidget())->setPlainText(arg);
             else if (step.startsWith("height:"))
                 panel.resize(panel.width(), arg.toInt());
             else if (step == "noviewer")
                 services.textViewerError = "no viewer";
             else if (step == "nofolder")
                 QFile(documents.filePath("Ferol Subnet Calculator")).open(QIODevice::WriteOnly);
-        }
+        });
     }
 
     QTemporaryDir documents;
     RecordingShellServices services;
-    ucWildCardChecker panel;
+    ucWildCardChecker panel{services};
+    PanelDriver d{panel};
 };
 
 } // namespace
@@ -121,9 +97,9 @@ private slots:
         // The report follows the typing without Calculate and takes the lists as shown.
         row("Alt+N", "focus:ipadd1_7 type:254 focus:validip_2 list:typed alt:N",
             "172.16.128.0.0.0.31.254 validip_2 222 1/0 list:typed scroll3 saved");
-        row("no text viewer", "noviewer click:btnSendToNotepad",
+        row("no text viewer", "noviewer mouse:btnSendToNotepad",
             design + "btnSendToNotepad 222 1/1 saved");
-        row("folder name taken", "nofolder click:btnSendToNotepad",
+        row("folder name taken", "nofolder mouse:btnSendToNotepad",
             design + "btnSendToNotepad 222 0/1");
         // 334 px are 5010 twips: the boxes end 250 twips above the bottom edge, 2720 twips
         // high; a panel too short for that leaves them so.
@@ -146,7 +122,7 @@ private slots:
         int changes = 0;
         for (int i = 0; i < 4; ++i)
             QObject::connect(p.list(i), &QPlainTextEdit::textChanged, [&] { ++changes; });
-        p.run("click:btnCalculate focus:ipadd1_7 type:0");
+        p.run("mouse:btnCalculate focus:ipadd1_7 type:0");
         QCOMPARE(changes, 1);
     }
 };

@@ -1,0 +1,66 @@
+#pragma once
+
+// Shows a panel, active, and drives it through its controls by object name, for the panel
+// tests' tables of user steps. Steps, separated by blanks: "focus:NAME" and "mouse:NAME"
+// give a control the focus by code and by a click, "type:TEXT" types where the focus is,
+// "key:NAME" presses a key there, "tab" presses Tab, "alt:LETTER" an access key. A step it
+// does not know goes to the test's own handler with its argument.
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <functional>
+
+class PanelDriver
+{
+public:
+    explicit PanelDriver(QWidget& panel) : m_panel(panel)
+    {
+        panel.resize(panel.sizeHint());
+        panel.show();
+        panel.activateWindow();
+        (void)QTest::qWaitForWindowActive(&panel);
+    }
+
+    QWidget* get(const QString& name) const { return m_panel.findChild<QWidget*>(name); }
+    QString text(const QString& name) const { return get(name)->property("text").toString(); }
+
+    // The boxes array_0 … array_(count-1) joined by ".", a "!" after each red one.
+    QString octets(const QString& array, int count) const
+    {
+        QStringList texts;
+        for (int k = 0; k < count; ++k) {
+            QWidget* box = get(array + '_' + QString::number(k));
+            texts << text(box->objectName()) +
+                         (box->palette().text().color() == Qt::red ? "!" : "");
+        }
+        return texts.join('.');
+    }
+
+    using OtherStep = std::function<void(const QString& step, const QString& arg)>;
+    void run(const QString& steps, const OtherStep& other = {}) const
+    {
+        for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
+            const QString arg = step.section(':', 1);
+            QWidget* focus = QApplication::focusWidget();
+            if (step.startsWith("focus:"))
+                get(arg)->setFocus();
+            else if (step.startsWith("mouse:"))
+                QTest::mouseClick(get(arg), Qt::LeftButton);
+            else if (step.startsWith("type:"))
+                QTest::keyClicks(focus, arg);
+            else if (step.startsWith("key:"))
+                QTest::keyClick(focus, QKeySequence(arg)[0].key());
+            else if (step == "tab")
+                QTest::keyClick(focus, Qt::Key_Tab);
+            else if (step.startsWith("alt:"))
+                QTest::keyClick(&m_panel, arg[0].toLatin1(), Qt::AltModifier);
+            else if (other)
+                other(step, arg);
+        }
+    }
+
+private:
+    QWidget& m_panel;
+};
