@@ -1,6 +1,8 @@
 #include "core/keyedscrollbar.h"
 
 #include <QKeyEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 KeyedScrollBar::KeyedScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent)
 {
@@ -38,4 +40,16 @@ void KeyedScrollBar::keyPressEvent(QKeyEvent* event)
     }
     triggerAction(action);
     event->accept();
+}
+
+void KeyedScrollBar::paintEvent(QPaintEvent* event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = rect().adjusted(1, 1, -1, -1);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }

@@ -4,6 +4,7 @@
 // design comes from does: Left, Up and PgUp lower the value, Right, Down and PgDn raise
 // it, Home and End go to the ends, and the wheel turned towards the user raises it.
 // Qt ties Left/Right and Up/Down to one inversion switch, so no setting gives this.
+// With the focus it draws a focus frame, which the desktop styles leave out on scroll bars.
 
 #include <QScrollBar>
 
@@ -16,4 +17,5 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };

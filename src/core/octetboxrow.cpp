@@ -114,8 +114,8 @@ void OctetBox::focusInEvent(QFocusEvent* event)
     // the user's own selection stays. A window opening with the focus in a box that never
     // had it is entering it, though.
     const Qt::FocusReason reason = event->reason();
-    const bool returning = m_hadFocus && (reason == Qt::ActiveWindowFocusReason ||
-                                          reason == Qt::PopupFocusReason);
+    const bool returning =
+        m_hadFocus && (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason);
     m_hadFocus = true;
     if (returning)
         return;

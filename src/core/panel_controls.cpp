@@ -1,5 +1,6 @@
 #include "core/panel_controls.h"
 
+#include "core/resultlabel.h"
 #include "core/widget_colors.h"
 #include "core/wrappingbutton.h"
 
@@ -12,10 +13,11 @@ QString ElementName(const char* arrayName, int index)
     return QString::fromLatin1(arrayName) + QLatin1Char('_') + QString::number(index);
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
-                  const QFont& font)
+namespace {
+
+QLabel* ShapeLabel(QLabel* label, const QString& name, const QRect& rect, const QFont& font)
 {
-    auto* label = Place(new QLabel(caption, parent), name, rect);
+    Place(label, name, rect);
     label->setFont(font);
     // Texts the program writes are shown as they are, never read as markup.
     label->setTextFormat(Qt::PlainText);
@@ -23,14 +25,18 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, 
     return label;
 }
 
+} // namespace
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
+                  const QFont& font)
+{
+    return ShapeLabel(new QLabel(caption, parent), name, rect, font);
+}
+
 QLabel* MakeResultLabel(QWidget* parent, const QString& name, const QString& caption,
                         const QRect& rect, const QFont& font)
 {
-    QLabel* label = MakeLabel(parent, name, caption, rect, font);
-    // Selectable by mouse only: QLabel then takes the focus on a click (so Ctrl+C reaches
-    // it) but never by Tab, and the tab order stays as designed.
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
+    return ShapeLabel(new ResultLabel(caption, parent), name, rect, font);
 }
 
 QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QRect& rect)

@@ -29,8 +29,9 @@ template <typename Widget> Widget* Place(Widget* widget, const QString& name, co
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& rect,
                   const QFont& font = DesignFont());
 
-// A label the program writes a result into. Its text can be selected with the mouse and
-// copied with the context menu or Ctrl+C; a click gives it the focus, but Tab passes it by.
+// A label the program writes a result into (a ResultLabel). Its text can be selected with
+// the mouse and copied with the context menu or Ctrl+C; a click gives it the focus, but
+// Tab passes it by. Assistive technology hears its accessible name and its text.
 QLabel* MakeResultLabel(QWidget* parent, const QString& name, const QString& caption,
                         const QRect& rect, const QFont& font = DesignFont());
 

@@ -6,7 +6,9 @@
 #include "core/twips.h"
 #include "core/widget_colors.h"
 #include "decimal/conversion.h"
+#include "decimal/decimal_accessible_names.h"
 #include "decimal/historybutton.h"
+#include "decimal/historylist.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -111,7 +113,7 @@ void ucDecimalCalc::buildControls()
     vscrollHistory = Place(new HistoryButton(this), QStringLiteral("vscrollHistory"),
                            TwipsRect(2450, 120, 255, 495));
 
-    lstIpHistory = Place(new QListWidget(this), QStringLiteral("lstIpHistory"),
+    lstIpHistory = Place(new HistoryList(this), QStringLiteral("lstIpHistory"),
                          TwipsRect(2450, 625, 1455, 645));
     lstIpHistory->addItems({QStringLiteral("192.167.1.1"), QStringLiteral("192.168.1.1"),
                             QStringLiteral("192.169.1.1")});
@@ -129,6 +131,8 @@ void ucDecimalCalc::buildControls()
                   TwipsRect(kText1Left, 960, 5655, 1335));
     Text1->setPlainText(kExplanation);
     Text1->setReadOnly(true);
+    // A caret the arrows move, so the keyboard can read the text and the focus shows.
+    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text1->setTabChangesFocus(true);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette grey = Text1->palette();
@@ -138,7 +142,7 @@ void ucDecimalCalc::buildControls()
     Label1[0] = MakeLabel(this, ElementName("Label1", 0), QStringLiteral("IP Address"),
                           TwipsRect(120, 120, 780, 195));
     Label1[1] = MakeLabel(this, ElementName("Label1", 1), QStringLiteral("Decimal Address"),
-                          TwipsRect(3240, 120, 1170, 195));
+                          TwipsRect(3240, 120, 1500, 195));
 
     // Lies over the upper part of the button, so that only its arrow shows.
     frameToHideScroller =
@@ -152,6 +156,8 @@ void ucDecimalCalc::buildControls()
 
     Line1 = MakeRule(this, QStringLiteral("Line1"), kLineTop1);
     Line2 = MakeRule(this, QStringLiteral("Line2"), kLineTop2);
+
+    ApplyAccessibleTexts(*this, kDecimalAccessibleNames);
 
     QWidget::setTabOrder(txtIpAddy[3], vscrollHistory);
     QWidget::setTabOrder(vscrollHistory, lstIpHistory);

@@ -5,6 +5,7 @@
 #include "core/panel_controls.h"
 #include "core/shellservices.h"
 #include "core/twips.h"
+#include "shell/about_accessible_names.h"
 #include "shell/program_icon.h"
 #include "shell/program_info.h"
 
@@ -65,6 +66,7 @@ frmAbout::frmAbout(ShellServices& services, QWidget* parent)
     cmdShowEula = MakeButton(this, QStringLiteral("cmdShowEula"), QStringLiteral("&View DODA"),
                              TwipsRect(4260, 2475, 1245, 345));
     setTabOrder(cmdOK, cmdShowEula);
+    ApplyAccessibleTexts(*this, kAboutAccessibleNames);
 
     // Esc reaches reject() through QDialog itself; both end the dialog the same way.
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);

@@ -8,6 +8,7 @@
 #include "shell/frmabout.h"
 #include "shell/program_icon.h"
 #include "shell/program_info.h"
+#include "shell/window_accessible_names.h"
 #include "subnet/ucsubnetcalc.h"
 #include "webpane/ucferol.h"
 #include "wildcard/ucwildcardchecker.h"
@@ -113,6 +114,7 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
         TabStrip1->tabBar()->setTabData(index, tab.key);
     }
     TabStrip1->setCurrentIndex(0);
+    ApplyAccessibleTexts(*this, kWindowAccessibleNames);
 
     buildMenus();
     placeAtCreation();

@@ -10,6 +10,7 @@
 #include "core/twips.h"
 #include "core/widget_colors.h"
 #include "subnet/host_entry.h"
+#include "subnet/subnet_accessible_names.h"
 #include "subnet/report.h"
 
 #include <QCheckBox>
@@ -70,7 +71,6 @@ void ucSubnetCalc::buildControls()
         sub_address[i] = m_addressRow->box(i);
         sub_address[i]->setGeometry(TwipsRect(addressColumns[i], 240, 735, 285));
     }
-    sub_Label1->setBuddy(sub_address[0]);
     sub_class = MakeResultLabel(outer, QStringLiteral("sub_class"), QStringLiteral("RESULT"),
                                 TwipsRect(4560, 240, 3435, 240), bold975);
 
@@ -184,6 +184,8 @@ void ucSubnetCalc::buildControls()
     chk_31bit = Place(new QCheckBox(QStringLiteral("&31-bit mask as per RFC 3021"), outer),
                       QStringLiteral("chk_31bit"), TwipsRect(5640, 5520, 2415, 255));
     SetBackgroundColor(*chk_31bit, kWhiteBgr);
+
+    ApplyAccessibleTexts(*this, kSubnetAccessibleNames);
 
     QWidget::setTabOrder(sub_address[3], scr_mask_bits);
     QWidget::setTabOrder(scr_mask_bits, btnPrevSubnet);

@@ -7,6 +7,8 @@
 #include "webpane/navigation_policy.h"
 #include "webpane/page_composition.h"
 #include "webpane/page_script.h"
+#include "webpane/panetextbrowser.h"
+#include "webpane/webpane_accessible_names.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -76,6 +78,7 @@ void ucFerol::UserControl_Initialize()
     m_browser = loadPluginBrowser();
     if (!m_browser)
         m_browser = makeFallbackBrowser();
+    ApplyAccessibleTexts(*this, kWebpaneAccessibleNames);
     UserControl_Resize();
     m_browser->show();
 }
@@ -106,7 +109,7 @@ QWidget* ucFerol::loadPluginBrowser()
 
 QWidget* ucFerol::makeFallbackBrowser()
 {
-    auto* browser = new QTextBrowser(this);
+    auto* browser = new PaneTextBrowser(this);
     browser->setObjectName(QStringLiteral("txtFerol"));
     browser->setOpenLinks(false);
     browser->setOpenExternalLinks(false);

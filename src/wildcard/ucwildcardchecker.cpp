@@ -9,6 +9,7 @@
 #include "core/widget_colors.h"
 #include "wildcard/matchlistbox.h"
 #include "wildcard/report.h"
+#include "wildcard/wildcard_accessible_names.h"
 #include "wildcard/result_layout.h"
 
 #include <QLabel>
@@ -46,16 +47,14 @@ void ucWildCardChecker::SetBackColor(std::uint32_t newColor)
 void ucWildCardChecker::buildControls()
 {
     Label1[0] = MakeLabel(this, ElementName("Label1", 0), QStringLiteral("IP &Address"),
-                          TwipsRect(120, 285, 1020, 300));
+                          TwipsRect(120, 285, 1065, 300));
     Label1[1] = MakeLabel(this, ElementName("Label1", 1), QStringLiteral("Wildcard &Mask"),
-                          TwipsRect(120, 645, 1020, 300));
+                          TwipsRect(120, 645, 1065, 300));
     m_octetRow = new OctetBoxRow(QStringLiteral("ipadd1"), 8, OctetBoxRow::OverRange::Keep, this);
     for (int k = 0; k < 8; ++k) {
         ipadd1[k] = m_octetRow->box(k);
         ipadd1[k]->setGeometry(TwipsRect(kOctetColumns[k % 4], k < 4 ? 240 : 600, 855, 285));
     }
-    Label1[0]->setBuddy(ipadd1[0]);
-    Label1[1]->setBuddy(ipadd1[4]);
 
     btnCalculate = MakeButton(this, QStringLiteral("btnCalculate"), QStringLiteral("&Calculate"),
                               TwipsRect(1200, 1080, 1815, 375));
@@ -68,6 +67,8 @@ void ucWildCardChecker::buildControls()
         validip[i] = Place(new MatchListBox(this), ElementName("validip", i),
                            TwipsRect(kOctetColumns[i], kResultTop, 855, 3333));
     }
+
+    ApplyAccessibleTexts(*this, kWildcardAccessibleNames);
 
     QWidget::setTabOrder(ipadd1[7], btnCalculate);
     QWidget::setTabOrder(btnCalculate, btnSendToNotepad);

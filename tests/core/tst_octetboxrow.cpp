@@ -116,6 +116,7 @@ private slots:
         QTest::newRow("mouse click") << 1 << "12";
         QTest::newRow("advance") << 2 << "12";
         QTest::newRow("window reactivated") << 3 << "2";
+        QTest::newRow("window opened with the focus in it") << 4 << "12";
     }
     void focusSelectsTheWholeText()
     {
@@ -129,8 +130,10 @@ private slots:
         } else if (how == 2) {
             w.type("123");
         } else {
-            box->setFocus();
-            box->setSelection(1, 1);
+            if (how == 3) {
+                box->setFocus();
+                box->setSelection(1, 1);
+            }
             QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
             QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
             QApplication::sendEvent(box, &out);

@@ -1,0 +1,21 @@
+#pragma once
+
+// A label the program writes a result into. Assistive technology hears it as static text
+// whose name is what the value is ("Maximum hosts", from the panel's accessible name)
+// and whose value and text are the result itself, so a screen reader's review mode reads
+// both; a plain QLabel with a name would hide its text behind the name. Its text can be
+// selected with the mouse and copied; when a click has given it the focus it draws the
+// style's focus frame (shown once the keyboard is in use), which QLabel leaves out.
+
+#include <QLabel>
+
+class ResultLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit ResultLabel(const QString& text, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+// What assistive technology hears for the main window's own controls. The tab strip
+// needs no text of its own: it is heard by the caption of its selected tab.
+
+#include "core/accessible_texts.h"
+
+inline constexpr AccessibleText kWindowAccessibleNames[] = {
+    {.control = "picFerolLogo", .name = "Ferol banner", .description = "Shows the Ferol tab"},
+};

@@ -1,0 +1,15 @@
+#include "webpane/panetextbrowser.h"
+
+PaneTextBrowser::PaneTextBrowser(QWidget* parent) : QTextBrowser(parent)
+{}
+
+bool PaneTextBrowser::focusNextPrevChild(bool next)
+{
+    const QTextCursor before = textCursor();
+    const bool handled = QTextBrowser::focusNextPrevChild(next);
+    if (!handled || !hasFocus() || textCursor() != before)
+        return handled;
+    // Stuck on the same link: leave the page, which starts afresh next time.
+    setTextCursor(QTextCursor(document()));
+    return QWidget::focusNextPrevChild(next);
+}
