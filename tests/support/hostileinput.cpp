@@ -5,196 +5,124 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 
-#include <cstdio>
-
 namespace {
 
-// Pieces the random texts are made of: octet-like numbers, number syntax, blanks, and
-// characters the key filter lets through (codes from 128 on), non-ASCII digits among them.
-const QStringList kPieces = {QStringLiteral("0"),
-                             QStringLiteral("7"),
-                             QStringLiteral("19"),
-                             QStringLiteral("255"),
-                             QStringLiteral("256"),
-                             QStringLiteral("999"),
-                             QStringLiteral("."),
-                             QStringLiteral("/"),
-                             QStringLiteral("-"),
-                             QStringLiteral("+"),
-                             QStringLiteral("e"),
-                             QStringLiteral("E+9"),
-                             QStringLiteral(" "),
-                             QStringLiteral("\t"),
-                             QStringLiteral("\n"),
-                             QStringLiteral("\r\n"),
-                             QStringLiteral("1e308"),
-                             QStringLiteral("2.5"),
-                             QStringLiteral("x"),
-                             QStringLiteral("&H1F"),
-                             QStringLiteral("4294967296"),
-                             QStringLiteral("\u00b2"),
-                             QStringLiteral("\u0661\u0669\u0662"), // superscript, Arabic-Indic
-                             QStringLiteral("\uff11\uff12"),       // full-width digits
-                             QStringLiteral("\u00e9"),
-                             QStringLiteral("\U0001F600"),
-                             QString(QChar(0xD800)),
-                             QString(QChar(0))};
+// What random texts are made of, separated by "|": octet-like numbers, number syntax,
+// blanks, and characters the key filter lets through (codes from 128 on): superscript,
+// Arabic-Indic and full-width digits, a letter, an emoji, a lone surrogate, and a NUL.
+constexpr char16_t kPieceList[] =
+    u"0|7|19|255|256|999|.|/|-|+|e|E+9| |\t|\n|\r\n|1e308|2.5|x|&H1F|4294967296|\u00b2|"
+    u"\u0661\u0669\u0662|\uff11\uff12|\u00e9|\U0001F600|\xD800|\0";
+const QStringList kPieces =
+    QStringView(kPieceList, std::size(kPieceList) - 1).toString().split('|');
 
-const int kKeys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,   Qt::Key_Right,
-                     Qt::Key_Home,      Qt::Key_End,    Qt::Key_Tab,    Qt::Key_Backtab,
-                     Qt::Key_Return,    Qt::Key_Up,     Qt::Key_Down,   Qt::Key_PageUp,
-                     Qt::Key_PageDown,  Qt::Key_Space,  Qt::Key_Escape, Qt::Key_Insert};
-
-quint32 SeedFromEnvironment()
-{
-    bool ok = false;
-    const quint32 seed = qEnvironmentVariable("FEROL_HOSTILE_SEED").toUInt(&ok);
-    return ok ? seed : QRandomGenerator::global()->generate();
-}
+// Shift+Insert, three times as likely as the others, pastes the text the step put on the
+// clipboard.
+const QList<QKeySequence> kKeys = QKeySequence::listFromString(
+    "Backspace; Del; Left; Right; Home; End; Tab; Backtab; Return; Up; Down; PgUp; PgDown; Space; "
+    "Esc; Ins; Ctrl+V; Ctrl+X; Ctrl+Z; Ctrl+A; Ctrl+C; Shift+Ins; Shift+Ins; Shift+Ins");
 
 } // namespace
 
-HostileInput::HostileInput(QWidget* panel)
-    : m_panel(panel), m_seed(SeedFromEnvironment()), m_random(m_seed)
+QString RunHostileInput(QWidget* panel, int steps,
+                        const std::function<QString(QWidget*, bool)>& problems)
 {
-    std::printf("hostile input seed %u (replay with FEROL_HOSTILE_SEED=%u)\n", m_seed, m_seed);
-    std::fflush(stdout);
-}
-
-int HostileInput::below(qsizetype n)
-{
-    return m_random.bounded(static_cast<int>(n));
-}
-
-QString HostileInput::randomText()
-{
-    if (below(50) == 0)
-        return QString(1000 + below(20000), QLatin1Char('9'));
-    QString text;
-    for (int n = below(6); n >= 0; --n)
-        text += kPieces[below(kPieces.size())];
-    return text;
-}
-
-QWidget* HostileInput::randomChild(const char* className)
-{
-    QList<QWidget*> candidates;
-    for (QWidget* child : m_panel->findChildren<QWidget*>()) {
-        if (child->inherits(className) && child->isVisible() && child->isEnabled())
-            candidates += child;
-    }
-    return candidates.isEmpty() ? nullptr : candidates[below(candidates.size())];
-}
-
-// The focused widget, after giving the focus to a random box when it has left the panel.
-QWidget* HostileInput::focused()
-{
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus || below(8) == 0) {
-        if (QWidget* box = randomChild("QLineEdit"))
+    bool replay = false;
+    const quint32 given = qEnvironmentVariable("FEROL_HOSTILE_SEED").toUInt(&replay);
+    const quint32 seed = replay ? given : QRandomGenerator::global()->generate();
+    qInfo("hostile input seed %u (replay with FEROL_HOSTILE_SEED=%u)", seed, seed);
+    panel->resize(panel->sizeHint());
+    panel->show();
+    panel->activateWindow();
+    if (!QTest::qWaitForWindowActive(panel))
+        return QStringLiteral("the panel never became active");
+    QRandomGenerator random(seed);
+    const auto below = [&](qsizetype n) {
+        return random.bounded(static_cast<int>(n));
+    };
+    const auto randomText = [&] {
+        QString text = below(50) ? QString() : QString(1000 + below(20000), u'9');
+        for (int n = below(6); n >= 0; --n)
+            text += kPieces[below(kPieces.size())];
+        return text;
+    };
+    const auto randomChild = [&](const char* className) -> QWidget* {
+        QList<QWidget*> found;
+        for (QWidget* child : panel->findChildren<QWidget*>()) {
+            if (child->inherits(className) && child->isVisible() && child->isEnabled())
+                found += child;
+        }
+        return found.isEmpty() ? nullptr : found[below(found.size())];
+    };
+    QStringList recent;
+    for (int n = 0; n < steps; ++n) {
+        // The focus goes to a random box when it has left the panel, and now and then anyway.
+        if (QWidget* box = randomChild("QLineEdit");
+            box && (!QApplication::focusWidget() || !below(8)))
             box->setFocus();
-        focus = QApplication::focusWidget();
+        QWidget* widget = QApplication::focusWidget() ? QApplication::focusWidget() : panel;
+        auto* edit = qobject_cast<QLineEdit*>(widget);
+        const int kind = below(24);
+        QString what = randomText();
+        QApplication::clipboard()->setText(what);
+        if (kind < 8) {
+            what = kind < 5 ? QString(QChar(u'0' + below(10))) : what.left(1);
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, what, Qt::NoModifier);
+        } else if (kind < 14) {
+            const QKeyCombination key = kKeys[below(kKeys.size())][0];
+            QTest::keyClick(widget, key.key(), key.keyboardModifiers());
+            what = QKeySequence(key).toString() + " with " + what.left(40) + " on the clipboard";
+        } else if (kind < 16 && edit && !edit->isReadOnly()) {
+            if (below(2))
+                edit->selectAll();
+            edit->paste(); // what the context menu's Paste does
+            what = "context paste " + what.left(40);
+        } else if (kind < 18 && widget->testAttribute(Qt::WA_InputMethodEnabled)) {
+            QInputMethodEvent event;
+            event.setCommitString(what.left(12));
+            QApplication::sendEvent(widget, &event);
+            what = "commit " + event.commitString();
+        } else if (auto* bar = qobject_cast<QScrollBar*>(randomChild("QScrollBar"));
+                   bar && kind < 20) {
+            bar->setValue(bar->minimum() - 5 + below(bar->maximum() - bar->minimum() + 11));
+            bar->triggerAction(static_cast<QAbstractSlider::SliderAction>(below(8)));
+            what = bar->objectName() + " to " + QString::number(bar->value());
+        } else if (auto* button = qobject_cast<QAbstractButton*>(randomChild("QAbstractButton"))) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            what = "click " + button->objectName();
+        }
+        recent << widget->objectName() + ": " + what;
+        recent = recent.mid(std::max<qsizetype>(0, recent.size() - 8));
+        if (const QString found = problems(widget, kind < 14); !found.isEmpty()) {
+            return QString::asprintf("seed %u, step %d: ", seed, n) + found + "\nlast steps:\n  " +
+                   recent.join("\n  ");
+        }
     }
-    return focus ? focus : m_panel;
+    return {};
 }
 
-QString HostileInput::typeKey(QWidget* widget)
+QString TextsNotMatching(const QWidget* panel, const QList<std::pair<QString, QString>>& rules)
 {
-    const int kind = below(10);
-    if (kind < 5) {
-        const QString key =
-            kind < 3 ? QString(QChar(u'0' + below(10))) : kPieces[below(kPieces.size())].left(1);
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, key, Qt::NoModifier);
-        return "key " + key;
+    QStringList problems;
+    for (const auto& [names, pattern] : rules) {
+        const QRegularExpression whole(QRegularExpression::anchoredPattern(pattern));
+        const auto children = panel->findChildren<QObject*>(
+            QRegularExpression(QRegularExpression::anchoredPattern(names)));
+        if (children.isEmpty())
+            problems += "no " + names;
+        for (const QObject* child : children) {
+            // Multi-line boxes have no "text" property.
+            const QString text =
+                child->property(child->property("text").isValid() ? "text" : "plainText")
+                    .toString();
+            if (!whole.match(text).hasMatch())
+                problems += child->objectName() + " \"" + text.left(60) + '"';
+        }
     }
-    if (kind < 9) {
-        const auto key = static_cast<Qt::Key>(kKeys[below(std::size(kKeys))]);
-        QTest::keyClick(widget, key);
-        return "key " + QString::number(key, 16);
-    }
-    static const Qt::Key kShortcuts[] = {Qt::Key_V, Qt::Key_X, Qt::Key_Z, Qt::Key_A, Qt::Key_C};
-    const Qt::Key key = kShortcuts[below(std::size(kShortcuts))];
-    QTest::keyClick(widget, key, Qt::ControlModifier);
-    return "ctrl+key " + QString::number(key, 16);
-}
-
-QString HostileInput::paste(QWidget* widget, bool byContextMenu)
-{
-    const QString text = randomText();
-    QApplication::clipboard()->setText(text);
-    const QString shown = text.left(40);
-    if (!byContextMenu) {
-        QTest::keyClick(widget, Qt::Key_Insert, Qt::ShiftModifier);
-        return "shift+insert " + shown;
-    }
-    auto* edit = qobject_cast<QLineEdit*>(widget);
-    if (!edit || edit->isReadOnly())
-        return "no paste";
-    if (below(2))
-        edit->selectAll();
-    edit->paste(); // what the context menu's Paste does
-    return "context paste " + shown;
-}
-
-QString HostileInput::commit(QWidget* widget)
-{
-    // An input method talks only to widgets that ask for it (read-only boxes do not).
-    if (!widget->testAttribute(Qt::WA_InputMethodEnabled))
-        return "no commit";
-    const QString text = randomText().left(12);
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QApplication::sendEvent(widget, &event);
-    return "commit " + text;
-}
-
-QString HostileInput::scroll()
-{
-    auto* bar = qobject_cast<QScrollBar*>(randomChild("QScrollBar"));
-    if (!bar)
-        return "no scroll bar";
-    if (below(2)) {
-        const int value = bar->minimum() - 5 + below(bar->maximum() - bar->minimum() + 11);
-        bar->setValue(value);
-        return bar->objectName() + " value " + QString::number(value);
-    }
-    const auto action = static_cast<QAbstractSlider::SliderAction>(1 + below(7));
-    bar->triggerAction(action);
-    return bar->objectName() + " action " + QString::number(action);
-}
-
-QString HostileInput::click()
-{
-    auto* button = qobject_cast<QAbstractButton*>(randomChild("QAbstractButton"));
-    if (!button)
-        return "no button";
-    QTest::mouseClick(button, Qt::LeftButton);
-    return "click " + button->objectName();
-}
-
-QString HostileInput::step()
-{
-    QWidget* widget = focused();
-    m_lastWidget = widget;
-    m_lastTarget = Target::Other;
-    const int kind = below(100);
-    QString what;
-    if (kind < 55) {
-        m_lastTarget = Target::Keys;
-        what = typeKey(widget);
-    } else if (kind < 65) {
-        what = paste(widget, false);
-    } else if (kind < 75) {
-        what = paste(widget, true);
-    } else if (kind < 83) {
-        what = commit(widget);
-    } else if (kind < 91) {
-        what = scroll();
-    } else {
-        what = click();
-    }
-    return widget->objectName() + ": " + what;
+    return problems.join("; ");
 }
