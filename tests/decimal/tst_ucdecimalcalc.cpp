@@ -51,11 +51,7 @@ class TestUcDecimalCalc : public QObject
 private slots:
     void steps_data()
     {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("state");
-        const auto row = [](const char* name, const char* steps, const QString& state) {
-            QTest::newRow(name) << QString(steps) << state;
-        };
+        const auto row = StepTable();
         const QString ones = "255.255.255.255 [4294967295] ";
         const QString picked = "192.168.1.1 [3232235777] ";
         row("as shown", "", ones + "txtIpAddy_0");

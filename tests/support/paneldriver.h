@@ -64,3 +64,13 @@ public:
 private:
     QWidget& m_panel;
 };
+
+// The columns of a table of user steps and the state they leave; returns the row adder.
+inline auto StepTable()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("state");
+    return [](const char* name, const char* steps, const QString& state) {
+        QTest::newRow(name) << QString(steps) << state;
+    };
+}

@@ -77,11 +77,7 @@ class TestWildcardPanel : public QObject
 private slots:
     void steps_data()
     {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("state");
-        const auto row = [](const char* name, const char* steps, const QString& state) {
-            QTest::newRow(name) << QString(steps) << state;
-        };
+        const auto row = StepTable();
         const QString design = "172.16.128.0.0.0.31.255 ";
         // Building the panel moved no focus: the first box has it, as a new window gives it.
         row("as built", "", design + "ipadd1_0 222 0/0");
