@@ -1,8 +1,9 @@
 #include "wildcard/match_engine.h"
+#include "wildcard/report.h"
 
 #include <QTest>
 
-class TestMatchEngine : public QObject
+class TestWildcardLogic : public QObject
 {
     Q_OBJECT
 
@@ -10,11 +11,11 @@ private slots:
     // Runs ascending, one a line; a value on its own without a dash.
     void lists()
     {
-        const QString lists = MatchList(172, 0) + '|' + MatchList(128, 31) + '|' +
+        const QString lists = MatchList(100, 0) + '|' + MatchList(128, 31) + '|' +
                               MatchList(0, 255) + '|' + MatchList(10, 5) + '|' +
                               MatchList(255, 128);
-        QCOMPARE(lists,
-                 " 172\r\n| 128- 159\r\n| 0- 255\r\n| 10- 11\r\n 14- 15\r\n| 127\r\n 255\r\n");
+        QCOMPARE(lists, " 100\r\n| 128- 159\r\n| 0- 255\r\n| 10- 11\r\n 14- "
+                        "15\r\n| 127\r\n 255\r\n");
         QString odd; // the longest list there is
         for (int k = 1; k < 256; k += 2)
             odd += QString(" %1\r\n").arg(k);
@@ -54,7 +55,22 @@ private slots:
                      box < 4 ? MatchList(value, 0) : MatchList(octet + 1, value));
         }
     }
+
+    // The report takes the texts as the boxes hold them: leading zeros, a character above 127
+    // (UTF-8, no byte-order mark), lists with LF or CR LF, one typed over without a final line end.
+    // A line break pasted into an octet box (CR LF, CR or LF alone) still ends a line with CR LF.
+    void report()
+    {
+        const WildcardOctets octets = {"01", "2\r\n", "3\r7", "4\u00e9", "0", "0\n", "31", "255"};
+        const WildcardLists lists = {" 1\n", " 2\r\n 3\r\n", "typed", " 0- 255\n"};
+        const QString expected = "www.ferol.example Wildcard mask checker|||IP Address:    "
+                                 "01.2|.3|7.4\u00e9|Wildcard mask: 0.0|.31.255| |First Octet "
+                                 "Match(es)| 1|| |Second Octet Match(es)| 2| 3|| |Third Octet "
+                                 "Match(es)|typed| |Fourth Octet Match(es)| 0- 255|| |";
+        QCOMPARE(WildcardReportBytes(octets, lists),
+                 QString(expected).replace('|', "\r\n").toUtf8());
+    }
 };
 
-QTEST_GUILESS_MAIN(TestMatchEngine)
-#include "tst_match_engine.moc"
+QTEST_GUILESS_MAIN(TestWildcardLogic)
+#include "tst_wildcard_logic.moc"
