@@ -16,15 +16,13 @@ private slots:
         QTest::addColumn<QString>("octets");
         QTest::addColumn<QString>("decimal");
         QTest::addColumn<QString>("dotted");
-        const auto row = [](const char* name, const char* octets, const char* decimal,
-                            const char* dotted) {
-            QTest::newRow(name) << QString(octets) << QString(decimal) << QString(dotted);
+        const auto row = [](const char* name, auto... texts) {
+            (QTest::newRow(name) << ... << QString(texts));
         };
         row("empty box counts as 0", "192||1|1", "3221225729", "192.0.1.1");
         row("octets above 255 weigh in", "999|999|999|999", "16826165991", "1002.234.234.231");
         row("just below 10^15", "0|0|0|999999999999999", "999999999999999", "59604644.198.127.255");
-        row("16 digits in the last box", "0|0|0|1234567890123456", "1.23456789012346E+15",
-            "73585980.138.186.196");
+        row("16 digits", "0|0|0|1234567890123456", "1.23456789012346E+15", "73585980.138.186.196");
         row("negative first octet", "-1|255|255|255", "-1", "-1.255.255.255");
         row("fraction, 2.5 to even", "0|0|0|2.5", "2.5", "0.0.0.2");
         row("255.5 carries", "0|0|0|255.5", "255.5", "0.0.1.0");

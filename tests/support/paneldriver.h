@@ -72,3 +72,14 @@ inline auto StepTable()
         QTest::newRow(name) << QString(steps) << state;
     };
 }
+
+// Runs the current row of such a table on a fresh Panel (run(steps), state()); a late
+// change shows within a second.
+template <class Panel> void RunStepRow()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, state);
+    Panel p;
+    p.run(steps);
+    QTRY_COMPARE_WITH_TIMEOUT(p.state(), state, 1000);
+}

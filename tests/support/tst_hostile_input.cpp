@@ -42,17 +42,14 @@ const QList<QKeySequence> kKeys = QKeySequence::listFromString(
 const QString kOctet = QStringLiteral("(25[0-5]|2[0-4][0-9]|1[0-9][0-9]|[1-9]?[0-9])");
 const QString kDotted = QStringLiteral("(%1\\.){3}%1").arg(kOctet);
 
-// What is wrong with the panel now (empty when nothing): focused is the widget that had the focus
-// for the step, keys whether the step pressed and released keys in it.
-using Problems = std::function<QString(QWidget* focused, bool keys)>;
-
-// Shows the panel and does 3000 random things to it; fails with the first problem, the seed and the
-// step (FEROL_HOSTILE_SEED replays them all).
-void RunHostileInput(QWidget& panel, const Problems& problems)
+// Shows the panel and does 3000 random things to it, asking problems(focused, keys) after each
+// what is wrong now (empty when nothing): focused is the widget that had the focus for the step,
+// keys whether the step pressed and released keys in it. Fails with the first problem, the seed
+// and the step (FEROL_HOSTILE_SEED replays them all).
+void RunHostileInput(QWidget& panel, const std::function<QString(QWidget*, bool)>& problems)
 {
-    bool replay = false;
-    const quint32 given = qEnvironmentVariable("FEROL_HOSTILE_SEED").toUInt(&replay);
-    const quint32 seed = replay ? given : QRandomGenerator::global()->generate();
+    const QString given = qEnvironmentVariable("FEROL_HOSTILE_SEED");
+    const quint32 seed = given.isEmpty() ? QRandomGenerator::global()->generate() : given.toUInt();
     qInfo("hostile input seed %u (replay with FEROL_HOSTILE_SEED=%u)", seed, seed);
     const PanelDriver shown(panel);
     QRandomGenerator random(seed);
@@ -134,11 +131,6 @@ QString TextsNotMatching(const QWidget& panel, const QList<std::pair<QString, QS
     return problems.join("; ");
 }
 
-QList<QLineEdit*> Boxes(const QWidget& panel, const QString& names)
-{
-    return panel.findChildren<QLineEdit*>(QRegularExpression("^" + names + "$"));
-}
-
 } // namespace
 
 class TestHostileInput : public QObject
@@ -167,15 +159,14 @@ private slots:
                  {"(sub_mask_bin|txt_act_subnet|txt_broad_bin)_[0-3]", "[01]{8}"},
                  // The host's worksheet row stays empty until its box is first entered.
                  {"sub_host_bin_[0-3]", "([01]{8})?"},
-                 {"lbl_sub2", "Subnetting|Supernetting|Mask too long, no "
-                              "hosts\\.|Subnetting as per "
-                              "RFC3021\\.|Warning! Subnet - All 0's|Invalid Subnet - "
-                              "All 1's|Enter Complete "
-                              "Host Address"},
+                 {"lbl_sub2", "Subnetting|Supernetting|Mask too long, no hosts\\.|Subnetting as "
+                              "per RFC3021\\.|Warning! Subnet - All 0's|Invalid Subnet - All "
+                              "1's|Enter Complete Host Address"},
                  // "RESULT" until the first octet is entered.
                  {"sub_class", "RESULT|Class A Address|Loopback Address|Class B Address|Class C "
                                "Address|Invalid IP Address"}})};
-            for (const QLineEdit* box : Boxes(panel, "sub_address_[0-3]")) {
+            for (const QLineEdit* box :
+                 panel.findChildren<QLineEdit*>(QRegularExpression("^sub_address_[0-3]$"))) {
                 if (NumericValue(box->text()) > 255)
                     problems += "box " + box->text().left(60);
             }
@@ -192,7 +183,8 @@ private slots:
         bool listsEdited = false;
         RunHostileInput(panel, [&](QWidget* focused, bool) {
             QStringList octets, problems;
-            for (const QLineEdit* box : Boxes(panel, "ipadd1_[0-7]")) {
+            for (const QLineEdit* box :
+                 panel.findChildren<QLineEdit*>(QRegularExpression("^ipadd1_[0-7]$"))) {
                 const double value = NumericValue(octets.emplace_back(box->text()));
                 if (box->text() != "0" && (value < 1 || value > 255))
                     problems += "octet box " + box->text().left(60);
@@ -216,7 +208,8 @@ private slots:
         QStringList before;
         RunHostileInput(panel, [&](QWidget* focused, bool keys) {
             QStringList octets, problems;
-            for (const QLineEdit* box : Boxes(panel, "txtIpAddy_[0-3]")) {
+            for (const QLineEdit* box :
+                 panel.findChildren<QLineEdit*>(QRegularExpression("^txtIpAddy_[0-3]$"))) {
                 const bool red = NumericValue(octets.emplace_back(box->text())) > 255;
                 if (box->palette().color(QPalette::Text) != (red ? Qt::red : Qt::black))
                     problems += "colour of " + box->text().left(60);

@@ -50,9 +50,8 @@ private slots:
             const WildcardMatch match = MatchWildcard(texts);
             texts[box] = kept;
             QCOMPARE(match.octets, texts);
-            const int octet = box % 4;
-            QCOMPARE(match.lists[octet],
-                     box < 4 ? MatchList(value, 0) : MatchList(octet + 1, value));
+            QCOMPARE(match.lists[box % 4],
+                     box < 4 ? MatchList(value, 0) : MatchList(box - 3, value));
         }
     }
 
