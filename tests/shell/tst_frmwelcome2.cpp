@@ -1,17 +1,37 @@
+#include "shell/frmabout.h"
 #include "shell/frmwelcome2.h"
 
+#include "core/resultlabel.h"
 #include "core/twips.h"
 #include "support/recordingshellservices.h"
 
+#include <QAccessible>
 #include <QAction>
-#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
+namespace {
+
+QString AccessibleName(QObject* object)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+} // namespace
+
+// The main window and its About dialog: what they show, what they do, and what a keyboard
+// or screen reader user meets in them and in every panel.
 class TestFrmWelcome2 : public QObject
 {
     Q_OBJECT
@@ -24,14 +44,53 @@ class TestFrmWelcome2 : public QObject
     RecordingShellServices m_services;
     std::unique_ptr<frmWelcome2> m_window;
 
+    // Opens About from the Help menu, as the user does. The offscreen platform leaves the
+    // main window active, where a desktop would activate the dialog.
+    frmAbout* about()
+    {
+        item("mnuAbout")->trigger();
+        auto* dialog = m_window->findChild<frmAbout*>("frmAbout");
+        dialog->activateWindow();
+        return QTest::qWaitFor([dialog] { return dialog->isActiveWindow(); }) ? dialog : nullptr;
+    }
+
+    // Presses key from start until the focus is back on it; the stops between, each
+    // marked "!" when it looked the same with the focus as without it. A stop in the
+    // pane's page is the link Tab selected there.
+    QStringList walk(QWidget* start, Qt::Key key) const
+    {
+        QStringList stops;
+        QWidget* focus = start;
+        focus->setFocus();
+        for (int press = 0; press < 30; ++press) {
+            const QImage focused = focus->grab().toImage();
+            QTest::keyClick(focus, key);
+            if (focus != start && focus->grab().toImage() == focused)
+                stops.last() += "!";
+            focus = QApplication::focusWidget();
+            if (focus == start)
+                return stops;
+            stops << focus->objectName();
+            auto* page = qobject_cast<QTextBrowser*>(focus);
+            if (page && page->textCursor().hasSelection()) {
+                QTextCursor link(page->document());
+                link.setPosition(page->textCursor().selectionEnd());
+                stops.last() = QUrl(link.charFormat().anchorHref()).fileName();
+            }
+        }
+        return stops << "<trapped>";
+    }
+
 private slots:
     void init()
     {
+        // A table row naming no control warns while the window is built.
+        QTest::failOnWarning(QRegularExpression(".*"));
         m_window.reset();
         m_services = {};
         m_window = std::make_unique<frmWelcome2>(m_services);
         m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
 
     void opensOnTheSubnetTabOnWhite()
@@ -49,17 +108,14 @@ private slots:
         QVERIFY(!m_window->findChild<QMenu*>("cmdOpen")->menuAction()->isEnabled());
     }
 
-    void menusAsDesignedAndAboutOpensModal()
+    void menusAsDesigned()
     {
         QStringList seen;
-        const QList<QMenu*> menus = {
-            m_window->findChild<QMenu*>("mnuFile"), m_window->findChild<QMenu*>("cmdOpen"),
-            m_window->findChild<QMenu*>("mnuMore"), m_window->findChild<QMenu*>("mnuHelp")};
-        for (const QMenu* menu : menus) {
+        for (const char* name : {"mnuFile", "cmdOpen", "mnuMore", "mnuHelp"}) {
             QStringList items;
-            for (const QAction* action : menu->actions())
+            for (const QAction* action : m_window->findChild<QMenu*>(name)->actions())
                 items << (action->isSeparator() ? "-" : action->text());
-            seen << menu->title() + ": " + items.join(", ");
+            seen << m_window->findChild<QMenu*>(name)->title() + ": " + items.join(", ");
         }
         QCOMPARE(seen, (QStringList{
                            "&File: Open, E&xit",
@@ -68,9 +124,6 @@ private slots:
                            "&More: Free &Lumbra Demo (Network Simulator), Free &Orvat Demos "
                            "(Practice Exams), Ferol's Free &Utilities",
                            "&Help: &Ferol Home Page, &Contact Us, -, &About Subnet Calculator"}));
-        item("mnuAbout")->trigger();
-        const auto* about = m_window->findChild<QDialog*>("frmAbout");
-        QVERIFY(about && about->isVisible() && about->isModal());
     }
 
     void webItemsOpenTheirAddress()
@@ -140,6 +193,159 @@ private slots:
         // Closed or not, the window keeps its place, size and tab.
         QCOMPARE(m_window->geometry(), geometry);
         QCOMPARE(m_window->CurrentTabKey(), "DecimalIpCalc");
+    }
+
+    void aboutIsModalAndFilledOnEachShowing()
+    {
+        frmAbout* dialog = about();
+        QVERIFY(dialog && dialog->isModal());
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+        dialog->hide();
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            label->setText("stale");
+        dialog->show();
+        QStringList texts = {dialog->windowTitle(), dialog->focusWidget()->objectName()};
+        for (const char* name :
+             {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer", "cmdOK", "cmdShowEula"})
+            texts << dialog->findChild<QWidget*>(name)->property("text").toString();
+        QCOMPARE(texts.join('|'),
+                 "About Ferol Subnet Calculator|cmdOK|Ferol Subnet Calculator|Version 2.0.4|"
+                 "Ferol Subnet Calculator contains the following tools:  Subnet Calculator, "
+                 "Wildcard Checker, Decimal IP Calculator.|"
+                 "Copyright \u00A9 2026 Ferol. All rights reserved. This program is provided as "
+                 "is, without warranty of any kind.|"
+                 "OK|&View DODA");
+    }
+
+    // The focus starts on OK; Enter presses the focused button, Esc closes.
+    void aboutEnterAndEsc_data()
+    {
+        QTest::addColumn<bool>("tab");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Enter on OK") << false << int(Qt::Key_Return) << true;
+        QTest::newRow("Enter on the license") << true << int(Qt::Key_Return) << false;
+        QTest::newRow("Esc on the license") << true << int(Qt::Key_Escape) << true;
+    }
+    void aboutEnterAndEsc()
+    {
+        QFETCH(bool, tab);
+        QFETCH(int, key);
+        QFETCH(bool, closes);
+        const QPointer<frmAbout> dialog = about();
+        if (tab)
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(dialog->focusWidget(), Qt::Key(key));
+        QCOMPARE(dialog && dialog->isVisible(), !closes);
+        QCOMPARE(m_services.richTextPaths.size(), closes ? 0 : 1);
+    }
+
+    void aboutHandsTheShippedLicenseDocument()
+    {
+        m_services.appFolderPath = FEROL_PROGRAM_DIR "/";
+        frmAbout* dialog = about();
+        QTest::mouseClick(dialog->findChild<QWidget*>("cmdShowEula"), Qt::LeftButton);
+        QVERIFY(m_services.messages.isEmpty());
+        m_services.richTextError = "no viewer";
+        QTest::mouseClick(dialog->findChild<QWidget*>("cmdShowEula"), Qt::LeftButton);
+        const QString path = m_services.appFolderPath + "DODA.Subnet.rtf";
+        QCOMPARE(m_services.richTextPaths, QStringList({path, path}));
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(m_services.messages.size(), 1);
+        QCOMPARE(m_services.messages[0].text, "The EULA Is Unavailable At This Time");
+        QVERIFY(dialog->isVisible());
+    }
+
+    void everyControlIsReachedAndNamedOnce_data()
+    {
+        // Shift+Tab visits the stops in reverse unless the row says otherwise.
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("forward");
+        QTest::addColumn<QString>("backward");
+        auto row = [](const char* name, int tab, const char* forward, const char* backward = "") {
+            QTest::newRow(name) << tab << QString(forward) << QString(backward);
+        };
+        row("subnet", 0,
+            "sub_address_0 sub_address_1 sub_address_2 sub_address_3 scr_mask_bits "
+            "btnPrevSubnet btnNextSubnet btnNextTwentySubnets chk_31bit");
+        row("wildcard", 1,
+            "ipadd1_0 ipadd1_1 ipadd1_2 ipadd1_3 ipadd1_4 ipadd1_5 ipadd1_6 "
+            "ipadd1_7 btnCalculate btnSendToNotepad validip_0 validip_1 "
+            "validip_2 validip_3");
+        // Tab onto the list button opens the list and moves into it; Shift+Tab only stops.
+        row("decimal", 2,
+            "txtIpAddy_0 txtIpAddy_1 txtIpAddy_2 txtIpAddy_3 lstIpHistory "
+            "txtDecimal Text1",
+            "Text1 txtDecimal vscrollHistory txtIpAddy_3 txtIpAddy_2 txtIpAddy_1 txtIpAddy_0");
+        // The page without the browser plugin: entered, then each of its links in turn.
+        row("ferol", 3,
+            "txtFerol AboutLumbra.html AboutLumbra.html about-practice-exams.html "
+            "Guarantee.html about-practice-exams.html AboutTraining.html "
+            "AboutTraining.html",
+            "txtFerol AboutTraining.html AboutTraining.html about-practice-exams.html "
+            "Guarantee.html about-practice-exams.html AboutLumbra.html AboutLumbra.html");
+        // From OK, the one other stop; its logo is named too.
+        row("about", 4, "cmdShowEula");
+    }
+
+    void everyControlIsReachedAndNamedOnce()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, forward);
+        QFETCH(QString, backward);
+        tabs()->setCurrentIndex(tab % 4);
+        QWidget* top = tab < 4 ? tabs()->widget(tab) : about();
+        QWidget* start = tab < 4 ? tabs()->tabBar() : top->findChild<QWidget*>("cmdOK");
+        QStringList stops = walk(start, Qt::Key_Tab);
+        QCOMPARE(stops.join(' '), forward);
+        // The visible focusable controls and pictures, and the list that only shows while
+        // Tab is in it.
+        QList<QWidget*> controls = top->findChildren<QWidget*>();
+        controls.removeIf([&stops](const QWidget* widget) {
+            const auto* picture = qobject_cast<const QLabel*>(widget);
+            return (widget->focusPolicy() == Qt::NoFocus &&
+                    !(picture && !picture->pixmap().isNull())) ||
+                   (widget->isHidden() && !stops.contains(widget->objectName()));
+        });
+        QMap<QString, QString> owners;
+        static const QRegularExpression element("_(\\d)$");
+        for (QWidget* control : std::as_const(controls)) {
+            const QString name = AccessibleName(control);
+            const QString id = control->objectName() + " named \"" + name + "\"";
+            QVERIFY2(!name.isEmpty() && !owners.contains(name), qPrintable(id));
+            owners.insert(name, control->objectName());
+            const QRegularExpressionMatch octet = element.match(control->objectName());
+            if (qobject_cast<QLineEdit*>(control) && octet.hasMatch())
+                QVERIFY2(name.endsWith(
+                             QString(", octet %1 of 4").arg(octet.captured(1).toInt() % 4 + 1)),
+                         qPrintable(id));
+        }
+        std::reverse(stops.begin(), stops.end());
+        QCOMPARE(walk(start, Qt::Key_Backtab).join(' '),
+                 backward.isEmpty() ? stops.join(' ') : backward);
+    }
+
+    void resultLabelsSayWhatTheirValueIs()
+    {
+        m_window->findChild<QLineEdit*>("sub_address_0")->setText("192");
+        QTest::keyClick(tabs()->tabBar(), Qt::Key_Tab);
+        const QList<ResultLabel*> labels = tabs()->widget(0)->findChildren<ResultLabel*>();
+        QVERIFY(!labels.isEmpty());
+        for (ResultLabel* label : labels) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(label);
+            QAccessibleTextInterface* text = accessible->textInterface();
+            const QString value = label->text();
+            const QString name = accessible->text(QAccessible::Name);
+            QVERIFY2(!value.isEmpty() && !name.isEmpty() && name != value && text,
+                     qPrintable(label->objectName() + ": " + name));
+            QCOMPARE(accessible->text(QAccessible::Value) + "|" +
+                         text->text(0, text->characterCount()),
+                     value + "|" + value);
+            // A click gives the label the focus; once the keyboard is in use, it shows.
+            const QImage unfocused = label->grab().toImage();
+            label->setFocus(Qt::MouseFocusReason);
+            QVERIFY2(label->grab().toImage() != unfocused, qPrintable(label->objectName()));
+        }
     }
 };
 

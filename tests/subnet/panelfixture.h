@@ -4,27 +4,17 @@
 // object name, as a user or an automation tool would.
 
 #include "subnet/ucsubnetcalc.h"
+#include "support/paneldriver.h"
 #include "support/recordingshellservices.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTest>
+#include <QWheelEvent>
 
 class Panel
 {
 public:
-    Panel() : panel(services)
-    {
-        panel.resize(panel.sizeHint());
-        panel.show();
-        panel.activateWindow();
-        (void)QTest::qWaitForWindowActive(&panel);
-    }
-
     // The texts of the named controls (separated by blanks), joined by "|".
     QString text(const QString& names) const
     {
@@ -41,12 +31,6 @@ public:
     }
     QScrollBar* maskBits() const { return panel.findChild<QScrollBar*>("scr_mask_bits"); }
 
-    // Each key goes to whichever widget has the focus at that moment, as typing does.
-    void type(const QString& keys) const
-    {
-        for (QChar key : keys)
-            QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
-    }
     // "a.b.c.d/m": the octets as pasted, then the mask length.
     void enter(const QString& hostAndMask) const
     {
@@ -56,20 +40,45 @@ public:
         if (hostAndMask.contains('/'))
             maskBits()->setValue(hostAndMask.section('/', 1).toInt());
     }
-    QString dotted() const
+
+    // Runs the driver's steps and these: "enter:a.b.c.d/m"; "drag:N" holds the length's
+    // thumb at N, "drop" lets it go; "wheel" turns the wheel on the length towards the
+    // user. Returns what the reading steps saw, joined by ",": "show:A,B" the controls'
+    // texts joined by "|", "at" the address and length, "focus" the focused control,
+    // "told" the messages shown so far.
+    QString run(const QString& steps)
     {
-        return text("sub_address_0 sub_address_1 sub_address_2 sub_address_3").replace('|', '.');
-    }
-    void click(const QString& button)
-    {
-        QTest::mouseClick(panel.findChild<QAbstractButton*>(button), Qt::LeftButton);
-    }
-    int focusIndex() const
-    {
-        const QString name = QApplication::focusWidget()->objectName();
-        return name.startsWith("sub_address_") ? name.right(1).toInt() : -1;
+        QStringList seen;
+        driver.run(steps, [&](const QString& step, const QString& arg) {
+            if (step.startsWith("enter:"))
+                enter(arg);
+            else if (step.startsWith("drag:")) {
+                maskBits()->setSliderDown(true);
+                maskBits()->setSliderPosition(arg.toInt());
+            } else if (step == "drop")
+                maskBits()->setSliderDown(false);
+            else if (step == "wheel") {
+                QWheelEvent wheel({5, 5}, maskBits()->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
+                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(maskBits(), &wheel);
+            } else if (step.startsWith("show:"))
+                seen << text(QString(arg).replace(',', ' '));
+            else if (step == "at")
+                seen << text("sub_address_0 sub_address_1 sub_address_2 sub_address_3")
+                                .replace('|', '.') +
+                            '/' + QString::number(maskBits()->value());
+            else if (step == "focus")
+                seen << QApplication::focusWidget()->objectName();
+            else if (step == "told") {
+                for (const RecordedMessage& message : std::as_const(services.messages))
+                    seen << message.title + ':' + message.text;
+            } else
+                seen << "<unknown step " + step + ">";
+        });
+        return seen.join(',');
     }
 
     RecordingShellServices services;
-    ucSubnetCalc panel;
+    ucSubnetCalc panel{services};
+    PanelDriver driver{panel};
 };

@@ -1,4 +1,5 @@
 #include "subnet/engine.h"
+#include "subnet/report.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -22,16 +23,15 @@ SubnetInputs Inputs(const QString& hostAndMask, int addrClass)
 
 QString Dotted(quint32 a)
 {
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(a >> 24)
-        .arg(a >> 16 & 255)
-        .arg(a >> 8 & 255)
-        .arg(a & 255);
+    QStringList octets;
+    for (int shift = 24; shift >= 0; shift -= 8)
+        octets << QString::number(a >> shift & 255);
+    return octets.join('.');
 }
 
 } // namespace
 
-class TestSubnetEngine : public QObject
+class TestSubnetLogic : public QObject
 {
     Q_OBJECT
 
@@ -40,16 +40,13 @@ private slots:
     {
         QTest::addColumn<QString>("host");
         QTest::addColumn<int>("cls");
-        QTest::addColumn<QString>(
-            "shown"); // subnet bits, max subnets, max hosts, host bits, status
-        const auto row = [](const char* host, int cls, const char* shown) {
-            QTest::newRow(host) << QString(host) << cls << QString(shown);
-        };
-        row("192.168.1.130/26", 3, "2 4 62 6 Subnetting");
-        row("10.0.0.1/16", 1, "8 256 65534 16 Warning! Subnet - All 0's");
-        row("172.16.255.1/24", 2, "8 256 254 8 Invalid Subnet - All 1's");
-        row("192.168.17.5/20", 3, "    Supernetting");
-        row("192.168.1./24", 3, "0 1 254 8 Subnetting");
+        // Subnet bits, max subnets, max hosts, host bits, status.
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("subnetting") << "192.168.1.130/26" << 3 << "2 4 62 6 Subnetting";
+        QTest::newRow("zeros") << "10.0.0.1/16" << 1 << "8 256 65534 16 Warning! Subnet - All 0's";
+        QTest::newRow("ones") << "172.16.255.1/24" << 2 << "8 256 254 8 Invalid Subnet - All 1's";
+        QTest::newRow("supernetting") << "192.168.17.5/20" << 3 << "    Supernetting";
+        QTest::newRow("incomplete") << "192.168.1./24" << 3 << "0 1 254 8 Subnetting";
     }
     void countsAndStatus()
     {
@@ -83,7 +80,17 @@ private slots:
             }
         }
     }
+
+    void reportLines()
+    {
+        QCOMPARE(SubnetReportHeader(), "Subnet" + QString(10, ' ') + ",   Valid Hosts" +
+                                           QString(23, ' ') + ",   Broadcast" + QString(7, ' '));
+        // Long texts are cut to their cells; a range under nine characters shortens its row.
+        QCOMPARE(SubnetReportRow("255.255.255.255X", QString(40, 'h'), "1"),
+                 "255.255.255.255X,   " + QString(34, 'h') + ",   1" + QString(15, ' '));
+        QCOMPARE(SubnetReportRow("1.0.0.0", "1 to 2", "b").size(), 74 - 3);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestSubnetEngine)
-#include "tst_engine.moc"
+QTEST_GUILESS_MAIN(TestSubnetLogic)
+#include "tst_subnet_logic.moc"

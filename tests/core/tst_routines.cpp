@@ -1,0 +1,130 @@
+#include "core/ip_routines.h"
+#include "core/octet_routines.h"
+
+#include <QTest>
+
+#include <initializer_list>
+#include <limits>
+#include <utility>
+
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// A table of one routine's cases: the columns "in" and "out", a row per case named by
+// its input.
+template <typename In, typename Out> void Cases(std::initializer_list<std::pair<In, Out>> cases)
+{
+    QTest::addColumn<In>("in");
+    QTest::addColumn<Out>("out");
+    for (const auto& [in, out] : cases) {
+        QString name = QVariant(in).toString().replace('\t', "\\t").replace('\n', "\\n");
+        if (name.size() > 20)
+            name = name.left(8) + "..." + name.right(8);
+        QTest::addRow("'%s'", qPrintable(name)) << in << out;
+    }
+}
+
+// Runs the routine on the current row.
+template <typename In, typename Out, typename Routine> void Check(Routine routine)
+{
+    QFETCH(In, in);
+    QFETCH(Out, out);
+    QCOMPARE(Out(routine(in)), out);
+}
+
+} // namespace
+
+class TestRoutines : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The length is taken without surrounding blanks, the characters with them.
+    void binToOctet_data()
+    {
+        Cases<QString, int>({{"", 0}, {"111111110000", 255}, {" 1", 0}, {"1x1a", 10}});
+    }
+    void binToOctet() { Check<QString, int>(BinToOctet); }
+
+    // Over 255 wraps by 255; below 0 shows the first and last hex digits of 16 bits.
+    void octetToBin_data()
+    {
+        Cases<std::int16_t, QString>({{16, "00010000"},
+                                      {255, "11111111"},
+                                      {300, "00101101"},
+                                      {510, "00000000"},
+                                      {-17, "11111111"}});
+    }
+    void octetToBin() { Check<std::int16_t, QString>(OctetToBin); }
+
+    void hexDigitToBin_data()
+    {
+        Cases<QString, QString>({{"b", ""}, {" 7 ", "0111"}, {"1F", "1111"}});
+    }
+    void hexDigitToBin() { Check<QString, QString>(HexDigitToBin); }
+
+    void bitsToMask_data()
+    {
+        Cases<int, QString>({{0, "0.0.0.0"},
+                             {9, "255.128.0.0"},
+                             {20, "255.255.240.0"},
+                             {32, "255.255.255.255"},
+                             {33, "255.255.255."},
+                             {-1, ".0.0.0"}});
+    }
+    void bitsToMask() { Check<int, QString>(BitsToMask); }
+
+    void binToDotted_data()
+    {
+        Cases<QString, QString>({{"11000000101010000000000100000001", "192.168.1.1"},
+                                 {"", "0.0.0.0"},
+                                 {"1", "1.0.0.0"}});
+    }
+    void binToDotted() { Check<QString, QString>(BinToDotted); }
+
+    void numericValue_data()
+    {
+        const QString zeros(400, '0'); // beyond the range of a double
+        Cases<QString, double>({{"", 0},
+                                {" 1 2\t3\n", 123},
+                                {"-1.5.3", -1.5},
+                                {"2e2x", 200},
+                                {"3e", 3},
+                                {"abc25", 0},
+                                {QStringLiteral("9\u00e9"), 9},
+                                {"-1e999", -kInfinity},
+                                {"1" + zeros + "e-1", kInfinity},
+                                {"1e-999", 0},
+                                {"0." + zeros + "1", 0},
+                                {"0." + zeros + "1e+5", 0}});
+    }
+    void numericValue() { Check<QString, double>(NumericValue); }
+
+    // Halves go to the even neighbour; beyond 16 bits the value holds at the bound.
+    void roundToInt16_data()
+    {
+        Cases<double, int>({{2.5, 2}, {3.5, 4}, {-1e9, -32768}, {kInfinity, 32767}});
+    }
+    void roundToInt16() { Check<double, int>(RoundToInt16); }
+
+    // Every key code a box filters: the runs that pass unchanged; all others become 0.
+    void filterOctetKey()
+    {
+        QString passing;
+        bool previous = false;
+        for (int code = 0; code <= 0x8000; ++code) {
+            auto key = static_cast<std::int16_t>(code); // 0x8000 wraps: the end of the last run
+            FilterOctetKey(key);
+            QVERIFY(key == 0 || key == static_cast<std::int16_t>(code));
+            if ((key == code) != previous)
+                passing +=
+                    key == code ? QString::number(code) : '-' + QString::number(code - 1) + ' ';
+            previous = key == code;
+        }
+        QCOMPARE(passing, "0-13 46-57 128-32767 ");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRoutines)
+#include "tst_routines.moc"

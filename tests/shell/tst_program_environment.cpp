@@ -1,0 +1,84 @@
+#include "shell/command_line.h"
+#include "shell/desktopshellservices.h"
+#include "shell/program_folder.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using Action = CommandLineOutcome::Action;
+
+// What the program takes from its surroundings before and besides its window: the command
+// line, the folder of its own files, and the desktop that shows its documents.
+class TestProgramEnvironment : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void interpretsArguments_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("textHolds"); // the whole text for the version
+        const auto row = [](const char* arguments, Action action, const QString& textHolds) {
+            QTest::newRow(arguments) << QString(arguments) << action << textHolds;
+        };
+        row("", Action::Run, "");
+        row("--version", Action::PrintVersion,
+            "Ferol Subnet Calculator " FEROL_PROJECT_VERSION "\n");
+        row("-h", Action::PrintHelp, "Wildcard Checker");
+        row("--bogus --help", Action::PrintHelp, "--version");
+        row("--bogus", Action::Fail, "'bogus'");
+        row("--help-all", Action::Fail, "help-all");
+        row("subnets.txt", Action::Fail, "'subnets.txt'.\nTry '--help'");
+    }
+
+    void interpretsArguments()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(Action, action);
+        QFETCH(QString, textHolds);
+        const CommandLineOutcome outcome = InterpretCommandLine(
+            ("ferol-subnet-calculator " + arguments).split(' ', Qt::SkipEmptyParts));
+        QCOMPARE(outcome.action, action);
+        if (action == Action::PrintVersion)
+            QCOMPARE(outcome.text, textHolds);
+        else
+            QVERIFY2(outcome.text.contains(textHolds), qPrintable(outcome.text));
+    }
+
+    // The data folder is named relative to the executable's folder "bin".
+    void dataFolderOnlyWhereOneExists()
+    {
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkpath("bin") && QDir(root.path()).mkpath("share/ferol"));
+        QVERIFY(QFile(root.filePath("share/ferol.txt")).open(QIODevice::WriteOnly));
+        QStringList found;
+        for (const char* data : {"../share/ferol", "../share/none", "../share/ferol.txt", ""})
+            found << ProgramFolder(root.filePath("bin"), data).mid(root.path().size());
+        QCOMPARE(found.join('|'), "/share/ferol|/bin|/bin|/bin");
+    }
+
+    void folderGetsExactlyOneTrailingSeparator()
+    {
+        QStringList shown;
+        for (const char* folder : {"/opt/my apps", "/opt/ferol//", "/", ""})
+            shown << QDir::fromNativeSeparators(
+                WithTrailingSeparator(QDir::toNativeSeparators(folder)));
+        QCOMPARE(shown.join('|'), "/opt/my apps/|/opt/ferol/|/|");
+    }
+
+    // Checked on a file that does not exist, so no viewer is ever started.
+    void missingDocumentIsRefusedWithItsPath()
+    {
+        QTemporaryDir dir;
+        const QString path = QDir::toNativeSeparators(dir.filePath("missing file.txt"));
+        DesktopShellServices services;
+        for (const ServiceResult& result :
+             {services.openInTextViewer(path), services.openRichTextDocument(path)})
+            QVERIFY2(!result.ok() && result.error.contains(path), qPrintable(result.error));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProgramEnvironment)
+#include "tst_program_environment.moc"

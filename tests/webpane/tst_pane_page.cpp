@@ -1,0 +1,71 @@
+#include "core/maker_links.h"
+#include "webpane/navigation_policy.h"
+#include "webpane/page_composition.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+// The page the pane composes, and where a request from it may go.
+class tst_pane_page : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every address (less the maker's affixes), image text and source in page order; an
+    // empty item is a blank line, which parts the blocks (the exam block has one of its
+    // own). A quote or an ampersand in a folder is escaped.
+    void linksAndImagesInOrder()
+    {
+        const QStringList affixes = MakerAddress("*").split('*');
+        static const QRegularExpression item("<br><br>|(?:href|alt|src)=\"([^\"]*)\"");
+        QStringList items;
+        for (const QRegularExpressionMatch& match :
+             item.globalMatch(ComposePage({"/R&D \"x\"/1.gif", "2.gif", "3.gif"})))
+            items << match.captured(1).remove(affixes[0]).remove(affixes[1]);
+        QCOMPARE(items.join('|'),
+                 "/AboutLumbra.html|Lumbra Network Simulator|/R&amp;D &quot;x&quot;/1.gif|"
+                 "/AboutLumbra.html||/about-practice-exams.html|Orvat-Max Practice Exams|2.gif||"
+                 "/Guarantee.html|/about-practice-exams.html||/AboutTraining.html|Ferol Training|"
+                 "3.gif|/AboutTraining.html");
+    }
+
+    // A folder name that HTML and URLs both dislike.
+    void imagesFromFolderAsData()
+    {
+        QTemporaryDir root;
+        const QString folder = root.filePath("R&D \"pane\"/"), images = FEROL_PANE_IMAGES_DIR;
+        QVERIFY(QDir().mkpath(folder));
+        for (int i = 0; i < kPaneBlockCount; ++i) {
+            QFile file(images + kPaneImageFiles[i]);
+            QVERIFY(file.copy(folder + kPaneImageFiles[i]) && file.open(QIODevice::ReadOnly));
+            QCOMPARE(PaneImagesFromFolder(folder)[i],
+                     "data:image/gif;base64," + file.readAll().toBase64());
+        }
+        QCOMPARE(QUrl(PaneImagesFromFolder(root.path() + "/")[1]).toLocalFile(),
+                 root.filePath("orvat-logo-ip-calc.gif"));
+    }
+
+    // Web addresses leave, the blank document loads, the rest is refused.
+    void navigation()
+    {
+        QStringList decisions;
+        for (const QString& address : QStringList{
+                 MakerAddress("/AboutLumbra.html"), "HTTP://www.ferol.example/Guarantee.html",
+                 "https://www.ferol.example/", "about:blank", "about:version",
+                 "javascript:alert(1)", "file:///etc/passwd", "ftp://www.ferol.example/",
+                 "http:AboutLumbra.html"}) {
+            const NavigationDecision decision = DecideNavigation(QUrl(address));
+            decisions << (decision == NavigationDecision::OpenInBrowser ? "out"
+                          : decision == NavigationDecision::LoadInPane  ? "load"
+                                                                        : "-");
+        }
+        QCOMPARE(decisions.join(' '), "out out out load - - - - -");
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_pane_page)
+#include "tst_pane_page.moc"
