@@ -3,8 +3,8 @@
 // Shows a panel, active, and drives it through its controls by object name, for the panel
 // tests' tables of user steps. Steps, separated by blanks: "focus:NAME" and "mouse:NAME"
 // give a control the focus by code and by a click, "type:TEXT" types where the focus is,
-// "key:NAME" presses a key there, "alt:LETTER" an access key. A step it does not know goes
-// to the test's own handler with its argument.
+// "key:NAME" presses a key there, "tab" presses Tab, "alt:LETTER" an access key. A step it
+// does not know goes to the test's own handler with its argument.
 
 #include <QApplication>
 #include <QTest>
@@ -50,8 +50,8 @@ public:
                 QTest::mouseClick(get(arg), Qt::LeftButton);
             else if (step.startsWith("type:"))
                 QTest::keyClicks(focus, arg);
-            else if (step.startsWith("key:"))
-                QTest::keyClick(focus, QKeySequence(arg)[0].key());
+            else if (step.startsWith("key:") || step == "tab")
+                QTest::keyClick(focus, step == "tab" ? Qt::Key_Tab : QKeySequence(arg)[0].key());
             else if (step.startsWith("alt:"))
                 QTest::keyClick(&m_panel, arg[0].toLatin1(), Qt::AltModifier);
             else if (other)

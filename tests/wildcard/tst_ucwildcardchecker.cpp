@@ -82,8 +82,7 @@ private slots:
         row("over 255", "focus:ipadd1_1 type:300", "172.0.128.0.0.0.31.255 ipadd1_2 222 0/0");
         row("long list scrolls", "focus:ipadd1_7 type:254",
             "172.16.128.0.0.0.31.254 ipadd1_7 222 0/0 scroll3");
-        row("tab order", "focus:ipadd1_7 key:Tab key:Tab key:Tab key:Tab key:Tab key:Tab",
-            design + "validip_3 222 0/0");
+        row("tab order", "focus:ipadd1_7 tab tab tab tab tab tab", design + "validip_3 222 0/0");
         row("Alt+A", "focus:validip_2 alt:A", design + "ipadd1_0 222 0/0");
         row("Alt+M", "focus:validip_2 alt:M", design + "ipadd1_4 222 0/0");
         // Only Calculate puts back a list the user typed over.
