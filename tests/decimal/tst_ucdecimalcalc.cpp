@@ -72,6 +72,7 @@ private slots:
         row("Tab from box 3 opens", "focus:txtIpAddy_3 key:Tab", ones + "lstIpHistory open");
         row("Tab from the list closes", "focus:txtIpAddy_3 key:Tab key:Tab", ones + "txtDecimal");
         row("Enter opens", "focus:txtDecimal key:Backtab key:Return", ones + "lstIpHistory open");
+        row("Down opens", "focus:txtDecimal key:Backtab key:Down", ones + "lstIpHistory open");
         row("Shift+Tab twice", "focus:txtDecimal key:Backtab key:Backtab", ones + "txtIpAddy_3");
     }
     void steps() { RunStepRow<Panel>(); }
