@@ -16,7 +16,7 @@ enum class ParseError
     LeadingZero,       // "010" would read as octal somewhere else, so it is refused
     OutOfRange,        // a field or number beyond its largest value
     BadPrefixLength,   // after "/": not a length the family allows
-    NonContiguousMask, // a mask with a gap in its ones
+    NonContiguousMask, // after "/": not a mask of leading ones (malformed, or with a gap)
     HostBitsSet,       // a network written with host bits where none may be
 };
 
