@@ -32,21 +32,27 @@ std::string AlignedText(const std::vector<Field>& fields)
     return text;
 }
 
-JsonObject JsonObjectOf(const std::vector<Field>& fields)
+JsonObject JsonObjectOf(std::vector<Field> fields)
 {
     JsonObject object;
-    for (const Field& field : fields) {
+    object.reserve(fields.size());
+    for (Field& field : fields) {
         if (!field.key.empty())
-            object.emplace_back(field.key, field.value);
+            object.emplace_back(std::move(field.key), std::move(field.value));
     }
     return object;
 }
 
-CliOutcome Answered(const CommandArgs& args, std::string text, const JsonValue& json)
+void Append(std::vector<Field>& fields, std::vector<Field> more)
 {
-    if (args.has("--json"))
-        return {0, JsonText(json, !args.jsonLines), {}};
-    return {0, std::move(text), {}};
+    fields.insert(fields.end(), std::make_move_iterator(more.begin()),
+                  std::make_move_iterator(more.end()));
+}
+
+CliOutcome AnsweredFields(const CommandArgs& args, std::vector<Field> fields)
+{
+    return Answered(
+        args, [&] { return AlignedText(fields); }, [&] { return JsonObjectOf(std::move(fields)); });
 }
 
 ReadArgument<net::Ipv4Address> ReadAddress(const std::string& argument)
@@ -68,7 +74,8 @@ ReadArgument<net::Ipv4Interface> ReadInterface(const std::string& argument)
     if (length)
         return {{address.value, *length}, std::nullopt};
     if (length.error() == net::ParseError::NonContiguousMask)
-        return {{}, Refused("'" + suffix + "' is not a subnet mask (leading one bits, then zeros)")};
+        return {{},
+                Refused("'" + suffix + "' is not a subnet mask (leading one bits, then zeros)")};
     return {{}, Refused("'" + argument + "': the prefix length must be a number from 0 to 32")};
 }
 
@@ -76,8 +83,7 @@ std::vector<Field> BlockFields(const net::Ipv4Network& network)
 {
     const net::Ipv4SpecialBlock* block = net::Ipv4SpecialBlockOf(network);
     if (!block) {
-        const std::string category =
-            net::Ipv4OverlapsSpecialBlock(network) ? "mixed" : "public";
+        const std::string category = net::Ipv4OverlapsSpecialBlock(network) ? "mixed" : "public";
         const std::string text =
             category == "mixed" ? "mixed (holds special-purpose blocks)" : category;
         return {{{}, "Block", text},

@@ -32,9 +32,9 @@ struct CliOutcome
 struct CommandArgs
 {
     std::vector<std::string> positional;
-    std::set<std::string, std::less<>> flags;            // "--json", "--rfc3021"
+    std::set<std::string, std::less<>> flags;               // "--json", "--rfc3021"
     std::map<std::string, std::string, std::less<>> values; // "--count" -> "5"
-    bool jsonLines = false; // one line per answer, for a batch
+    bool jsonLines = false;                                 // one line per answer, for a batch
 
     bool has(std::string_view flag) const { return flags.contains(flag); }
 };
@@ -53,14 +53,25 @@ struct Field
 
 // Labels padded to one column, each line ended by a newline.
 std::string AlignedText(const std::vector<Field>& fields);
-JsonObject JsonObjectOf(const std::vector<Field>& fields);
+JsonObject JsonObjectOf(std::vector<Field> fields);
 
-// The text form, or the JSON form when --json was given.
-CliOutcome Answered(const CommandArgs& args, std::string text, const JsonValue& json);
+// The text form, or the JSON form when --json was given; only the form asked for is made.
+template <typename MakeText, typename MakeJson>
+CliOutcome Answered(const CommandArgs& args, MakeText makeText, MakeJson makeJson)
+{
+    if (args.has("--json"))
+        return {0, JsonText(makeJson(), !args.jsonLines), {}};
+    return {0, makeText(), {}};
+}
+
+// A summary in either form.
+CliOutcome AnsweredFields(const CommandArgs& args, std::vector<Field> fields);
+
+// Appends `more` to `fields`.
+void Append(std::vector<Field>& fields, std::vector<Field> more);
 
 // An argument read strictly; on failure, the refusal that names it.
-template <typename T>
-struct ReadArgument
+template <typename T> struct ReadArgument
 {
     T value{};
     std::optional<CliOutcome> failure;

@@ -2,13 +2,14 @@
 
 #include "cli/cli_command.h"
 #include "cli/command_line.h"
+#include "cli/line_reader.h"
 #include "ferol_version.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
 
 namespace {
 
@@ -183,8 +184,8 @@ int RunBatch(const CommandEntry& command, CommandArgs args, std::size_t slot,
                                    words.begin(), words.end());
         const CliOutcome outcome = command.run(lineArgs);
         if (outcome.status != 0) {
-            io.err(Prefix(command.name) + ": line " + std::to_string(number) + ": "
-                   + outcome.err + '\n');
+            io.err(Prefix(command.name) + ": line " + std::to_string(number) + ": " + outcome.err +
+                   '\n');
             status = kStatusRefused;
             continue;
         }
@@ -208,8 +209,8 @@ int RunCommand(const CommandEntry& command, CommandArgs args, const CliIo& io)
             ReportFailure(io, outcome, command.name);
         return outcome.status;
     }
-    if (dash != args.positional.end()
-        && (file != args.values.end() || std::count(dash, args.positional.end(), "-") > 1)) {
+    if (dash != args.positional.end() &&
+        (file != args.values.end() || std::count(dash, args.positional.end(), "-") > 1)) {
         ReportFailure(io, Misused("one input at a time: '-' or --file"), command.name);
         return kStatusMisused;
     }
@@ -218,17 +219,21 @@ int RunCommand(const CommandEntry& command, CommandArgs args, const CliIo& io)
         args.positional.erase(dash);
         return RunBatch(command, std::move(args), slot, io.readInput, io);
     }
-    std::ifstream stream(file->second);
+    std::FILE* stream = std::fopen(file->second.c_str(), "rb");
     if (!stream) {
-        ReportFailure(io,
-                      Refused("cannot read '" + file->second + "': " + std::strerror(errno)),
+        ReportFailure(io, Refused("cannot read '" + file->second + "': " + std::strerror(errno)),
                       command.name);
         return kStatusRefused;
     }
-    const auto readLine = [&stream](std::string& line) {
-        return bool(std::getline(stream, line));
-    };
-    return RunBatch(command, std::move(args), 0, readLine, io);
+    int status = 0;
+    {
+        LineReader lines(stream);
+        status = RunBatch(
+            command, std::move(args), 0, [&lines](std::string& line) { return lines.next(line); },
+            io);
+    }
+    std::fclose(stream);
+    return status;
 }
 
 bool HasFile(const CommandLine& line)
@@ -248,8 +253,8 @@ int RunFerolCalc(const std::vector<std::string>& arguments, const CliIo& io)
     std::vector<std::string> positional = line.positional;
     if (command) {
         positional.erase(positional.begin());
-    } else if ((!first.empty() && ((first[0] >= '0' && first[0] <= '9') || first == "-"))
-               || (first.empty() && line.positional.empty() && HasFile(line))) {
+    } else if ((!first.empty() && ((first[0] >= '0' && first[0] <= '9') || first == "-")) ||
+               (first.empty() && line.positional.empty() && HasFile(line))) {
         // An address first means the subnet command, so "ferol-calc 10.0.0.1/8" works.
         command = FindCommand("subnet");
     }
@@ -272,9 +277,9 @@ int RunFerolCalc(const std::vector<std::string>& arguments, const CliIo& io)
     }
     if (!command) {
         ReportFailure(io,
-                      Misused(line.positional.empty() ? "no command given"
-                                                      : "unknown command '" + std::string(first)
-                                                            + "'"),
+                      Misused(line.positional.empty()
+                                  ? "no command given"
+                                  : "unknown command '" + std::string(first) + "'"),
                       {});
         return kStatusMisused;
     }

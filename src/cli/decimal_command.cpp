@@ -19,14 +19,13 @@ CliOutcome RunDecimal(const CommandArgs& args)
     } else {
         const auto number = net::ParseWholeNumber(value, 0xFFFFFFFFu);
         if (!number) {
-            return Refused("'" + value
-                           + "' is neither an IPv4 address nor a number from 0 to 4294967295");
+            return Refused("'" + value +
+                           "' is neither an IPv4 address nor a number from 0 to 4294967295");
         }
         address = net::Ipv4Address(std::uint32_t(*number));
     }
     std::vector<Field> fields = {{"address", "Address", address.toString()},
                                  {"decimal", "Decimal", std::uint64_t{address.value()}}};
-    const std::vector<Field> block = BlockFields(net::Ipv4Network::containing(address, 32));
-    fields.insert(fields.end(), block.begin(), block.end());
-    return Answered(args, AlignedText(fields), JsonObjectOf(fields));
+    Append(fields, BlockFields(net::Ipv4Network::containing(address, 32)));
+    return AnsweredFields(args, std::move(fields));
 }

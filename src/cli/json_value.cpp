@@ -14,43 +14,31 @@ void WriteString(std::string& out, const std::string& text)
 {
     static const char kHex[] = "0123456789abcdef";
     out += '"';
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                out += "\\u00";
-                out += kHex[(c >> 4) & 15];
-                out += kHex[c & 15];
-            } else {
-                out += c;
-            }
+    std::size_t plain = 0; // start of the characters not yet written
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        out.append(text, plain, i - plain);
+        plain = i + 1;
+        out += '\\';
+        if (c == '"' || c == '\\') {
+            out += char(c);
+        } else {
+            out += "u00";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
         }
     }
+    out.append(text, plain, std::string::npos);
     out += '"';
 }
 
-template <typename... Ts>
-struct Overloaded : Ts...
+template <typename... Ts> struct Overloaded : Ts...
 {
     using Ts::operator()...;
 };
-template <typename... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
+template <typename... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 } // namespace
 

@@ -19,37 +19,46 @@ std::string RightAligned(const std::string& text, std::size_t width)
     return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
 }
 
-const std::string kRowsHeader = Padded("Network", 20) + Padded("First host", 17)
-                                + Padded("Last host", 17) + RightAligned("Hosts", 10) + "  Broadcast\n";
+const std::string kRowsHeader = Padded("Network", 20) + Padded("First host", 17) +
+                                Padded("Last host", 17) + RightAligned("Hosts", 10) +
+                                "  Broadcast\n";
 
 // One subnet as a row: the columns in text, the typed values in JSON.
-void AddRow(const net::Ipv4Network& network, bool rfc3021, std::string& text, JsonArray& rows)
+std::string TextRow(const net::Ipv4Network& network, const std::optional<net::Ipv4Range>& hosts)
 {
-    const std::optional<net::Ipv4Range> hosts = network.hosts(rfc3021);
-    const std::uint64_t count = hosts ? hosts->size() : 0;
-    const std::string first = hosts ? hosts->first.toString() : "-";
-    const std::string last = hosts ? hosts->last.toString() : "-";
-    text += Padded(network.toString(), 20) + Padded(first, 17) + Padded(last, 17)
-            + RightAligned(std::to_string(count), 10) + "  " + network.broadcast().toString()
-            + '\n';
-    rows.push_back(JsonObject{{"network", network.address().toString()},
-                              {"prefix_length", network.prefixLength()},
-                              {"first_host", hosts ? JsonValue(first) : JsonValue()},
-                              {"last_host", hosts ? JsonValue(last) : JsonValue()},
-                              {"host_count", count},
-                              {"broadcast", network.broadcast().toString()}});
+    return Padded(network.toString(), 20) + Padded(hosts ? hosts->first.toString() : "-", 17) +
+           Padded(hosts ? hosts->last.toString() : "-", 17) +
+           RightAligned(std::to_string(hosts ? hosts->size() : 0), 10) + "  " +
+           network.broadcast().toString() + '\n';
+}
+
+JsonObject JsonRow(const net::Ipv4Network& network, const std::optional<net::Ipv4Range>& hosts)
+{
+    return {{"network", network.address().toString()},
+            {"prefix_length", network.prefixLength()},
+            {"first_host", hosts ? JsonValue(hosts->first.toString()) : JsonValue()},
+            {"last_host", hosts ? JsonValue(hosts->last.toString()) : JsonValue()},
+            {"host_count", hosts ? hosts->size() : std::uint64_t{0}},
+            {"broadcast", network.broadcast().toString()}};
 }
 
 CliOutcome AnsweredRows(const CommandArgs& args, const std::vector<net::Ipv4Network>& networks,
                         int length)
 {
     const bool rfc3021 = args.has("--rfc3021");
-    std::string text = kRowsHeader;
-    JsonArray rows;
-    for (const net::Ipv4Network& network : networks)
-        AddRow(network, rfc3021, text, rows);
-    const JsonObject json = {{"prefix_length", length}, {"subnets", std::move(rows)}};
-    return Answered(args, std::move(text), json);
+    const auto text = [&] {
+        std::string rows = kRowsHeader;
+        for (const net::Ipv4Network& network : networks)
+            rows += TextRow(network, network.hosts(rfc3021));
+        return rows;
+    };
+    const auto json = [&] {
+        JsonArray rows;
+        for (const net::Ipv4Network& network : networks)
+            rows.emplace_back(JsonRow(network, network.hosts(rfc3021)));
+        return JsonObject{{"prefix_length", length}, {"subnets", std::move(rows)}};
+    };
+    return Answered(args, text, json);
 }
 
 } // namespace
@@ -65,8 +74,8 @@ CliOutcome RunNext(const CommandArgs& args)
     const std::string countText = found == args.values.end() ? "20" : found->second;
     const auto count = net::ParseWholeNumber(countText, kListLimit);
     if (!count || *count == 0) {
-        return Refused("'-n " + countText + "': the count must be a number from 1 to "
-                       + std::to_string(kListLimit));
+        return Refused("'-n " + countText + "': the count must be a number from 1 to " +
+                       std::to_string(kListLimit));
     }
     std::vector<net::Ipv4Network> networks;
     std::optional<net::Ipv4Network> network = start.value.network();
@@ -86,21 +95,21 @@ CliOutcome RunSplit(const CommandArgs& args)
         return *written.failure;
     const net::Ipv4Network network = written.value.network();
     if (network.address() != written.value.address) {
-        return Refused("'" + args.positional[0] + "' is not a network address; the network is "
-                       + network.toString());
+        return Refused("'" + args.positional[0] + "' is not a network address; the network is " +
+                       network.toString());
     }
     const std::string& newLengthText = args.positional[1];
     const auto newLength = net::ParsePrefixLength(newLengthText, net::Ipv4Address::kBits);
     if (!newLength || *newLength < network.prefixLength()) {
-        return Refused("'" + newLengthText + "': the new prefix length must be a number from "
-                       + std::to_string(network.prefixLength()) + " to 32");
+        return Refused("'" + newLengthText + "': the new prefix length must be a number from " +
+                       std::to_string(network.prefixLength()) + " to 32");
     }
     const std::uint64_t count = network.subnetCount(*newLength);
     if (count > kListLimit) {
-        return Refused("'" + newLengthText + "': splitting /"
-                       + std::to_string(network.prefixLength()) + " into /"
-                       + std::to_string(*newLength) + " gives " + std::to_string(count)
-                       + " subnets, more than " + std::to_string(kListLimit));
+        return Refused("'" + newLengthText + "': splitting /" +
+                       std::to_string(network.prefixLength()) + " into /" +
+                       std::to_string(*newLength) + " gives " + std::to_string(count) +
+                       " subnets, more than " + std::to_string(kListLimit));
     }
     std::vector<net::Ipv4Network> networks;
     networks.reserve(count);
@@ -120,18 +129,24 @@ CliOutcome RunRange(const CommandArgs& args)
     if (last.failure)
         return *last.failure;
     if (first.value > last.value) {
-        return Refused("'" + args.positional[0] + "' is above '" + args.positional[1]
-                       + "': FIRST must not be above LAST");
+        return Refused("'" + args.positional[0] + "' is above '" + args.positional[1] +
+                       "': FIRST must not be above LAST");
     }
-    std::string text;
-    JsonArray prefixes;
-    for (const net::Ipv4Network& network : net::Ipv4CoverOfRange(first.value, last.value)) {
-        text += network.toString() + '\n';
-        prefixes.emplace_back(network.toString());
-    }
-    const JsonObject json = {{"first", first.value.toString()},
-                             {"last", last.value.toString()},
-                             {"address_count", net::Ipv4Range{first.value, last.value}.size()},
-                             {"prefixes", std::move(prefixes)}};
-    return Answered(args, std::move(text), json);
+    const std::vector<net::Ipv4Network> cover = net::Ipv4CoverOfRange(first.value, last.value);
+    const auto text = [&] {
+        std::string lines;
+        for (const net::Ipv4Network& network : cover)
+            lines += network.toString() + '\n';
+        return lines;
+    };
+    const auto json = [&] {
+        JsonArray prefixes;
+        for (const net::Ipv4Network& network : cover)
+            prefixes.emplace_back(network.toString());
+        return JsonObject{{"first", first.value.toString()},
+                          {"last", last.value.toString()},
+                          {"address_count", net::Ipv4Range{first.value, last.value}.size()},
+                          {"prefixes", std::move(prefixes)}};
+    };
+    return Answered(args, text, json);
 }

@@ -57,8 +57,7 @@ std::vector<Field> ClassfulFields(const net::Ipv4Interface& subnet, bool rfc3021
     std::vector<Field> fields = {{{}, "Class", "Class " + ClassText(addressClass) + " Address"},
                                  {"class", {}, ClassText(addressClass)}};
     std::optional<net::ClassfulFigures> figures;
-    std::string status =
-        "Class " + ClassText(addressClass) + " has no network and host parts";
+    std::string status = "Class " + ClassText(addressClass) + " has no network and host parts";
     if (classful) {
         const net::ClassfulAnalysis analysis =
             net::AnalyseClassful(subnet.address, *classful, subnet.prefixLength, rfc3021);
@@ -84,21 +83,19 @@ std::vector<Field> SubnetFields(const net::Ipv4Interface& subnet, bool rfc3021, 
     const net::Ipv4Network network = subnet.network();
     const std::optional<net::Ipv4Range> hosts = network.hosts(rfc3021);
     std::vector<Field> fields = {{"address", "Address", subnet.address.toString()}};
-    const std::vector<Field> block = BlockFields(network);
-    fields.insert(fields.end(), block.begin(), block.end());
+    Append(fields, BlockFields(network));
     const std::vector<Field> classful = ClassfulFields(subnet, rfc3021);
     fields.insert(fields.end(), classful.begin(), classful.begin() + 2);
-    fields.insert(fields.end(),
-                  {{"mask", "Mask", network.mask().toString()},
-                   {"wildcard", "Wildcard", network.wildcard().toString()},
-                   {"prefix_length", "Prefix length", network.prefixLength()},
-                   {"network", "Network", network.address().toString()},
-                   {"cidr", {}, network.toString()},
-                   {"broadcast", "Broadcast", network.broadcast().toString()},
-                   {"first_host", "First host", AddressOrNull(hosts, true)},
-                   {"last_host", "Last host", AddressOrNull(hosts, false)},
-                   {"host_count", "Hosts", hosts ? hosts->size() : std::uint64_t{0}},
-                   {"rfc3021", {}, rfc3021}});
+    fields.insert(fields.end(), {{"mask", "Mask", network.mask().toString()},
+                                 {"wildcard", "Wildcard", network.wildcard().toString()},
+                                 {"prefix_length", "Prefix length", network.prefixLength()},
+                                 {"network", "Network", network.address().toString()},
+                                 {"cidr", {}, network.toString()},
+                                 {"broadcast", "Broadcast", network.broadcast().toString()},
+                                 {"first_host", "First host", AddressOrNull(hosts, true)},
+                                 {"last_host", "Last host", AddressOrNull(hosts, false)},
+                                 {"host_count", "Hosts", hosts ? hosts->size() : std::uint64_t{0}},
+                                 {"rfc3021", {}, rfc3021}});
     fields.insert(fields.end(), classful.begin() + 2, classful.end());
     if (binary) {
         fields.insert(fields.end(),
@@ -137,5 +134,5 @@ CliOutcome RunSubnet(const CommandArgs& args)
         return *subnet.failure;
     const std::vector<Field> fields =
         SubnetFields(subnet.value, args.has("--rfc3021"), args.has("--binary"));
-    return Answered(args, AlignedText(fields), JsonObjectOf(fields));
+    return AnsweredFields(args, std::move(fields));
 }

@@ -20,30 +20,38 @@ CliOutcome RunWildcard(const CommandArgs& args)
     const std::optional<net::Ipv4Network> network = wildcard.network();
     std::vector<Field> fields = {{"address", "Address", address.value.toString()},
                                  {"wildcard", "Wildcard", wildcardMask.value.toString()}};
-    const std::vector<Field> block = BlockFields(wildcard.enclosingNetwork());
-    fields.insert(fields.end(), block.begin(), block.end());
+    Append(fields, BlockFields(wildcard.enclosingNetwork()));
     fields.insert(fields.end(),
                   {{"match_count", "Matching addresses", wildcard.matchCount()},
                    {"contiguous", "Contiguous", network.has_value()},
                    {"prefix", "Prefix", network ? JsonValue(network->toString()) : JsonValue()}});
 
-    std::string text = AlignedText(fields);
-    JsonArray lists;
-    for (int octet = 0; octet < 4; ++octet) {
-        text += "Octet " + std::to_string(octet + 1) + " matches: ";
-        JsonArray runs;
-        const char* separator = "";
-        for (const net::OctetRun& run : wildcard.octetRuns(octet)) {
-            text += separator + std::to_string(run.first);
-            if (run.last > run.first)
-                text += "-" + std::to_string(run.last);
-            separator = ", ";
-            runs.push_back(JsonObject{{"first", int(run.first)}, {"last", int(run.last)}});
+    const auto text = [&] {
+        std::string lines = AlignedText(fields);
+        for (int octet = 0; octet < 4; ++octet) {
+            lines += "Octet " + std::to_string(octet + 1) + " matches: ";
+            const char* separator = "";
+            for (const net::OctetRun& run : wildcard.octetRuns(octet)) {
+                lines += separator + std::to_string(run.first);
+                if (run.last > run.first)
+                    lines += "-" + std::to_string(run.last);
+                separator = ", ";
+            }
+            lines += '\n';
         }
-        text += '\n';
-        lists.emplace_back(std::move(runs));
-    }
-    JsonObject json = JsonObjectOf(fields);
-    json.emplace_back("matches", std::move(lists));
-    return Answered(args, std::move(text), json);
+        return lines;
+    };
+    const auto json = [&] {
+        JsonArray lists;
+        for (int octet = 0; octet < 4; ++octet) {
+            JsonArray runs;
+            for (const net::OctetRun& run : wildcard.octetRuns(octet))
+                runs.push_back(JsonObject{{"first", int(run.first)}, {"last", int(run.last)}});
+            lists.emplace_back(std::move(runs));
+        }
+        JsonObject object = JsonObjectOf(fields);
+        object.emplace_back("matches", std::move(lists));
+        return object;
+    };
+    return Answered(args, text, json);
 }

@@ -45,14 +45,15 @@ ClassfulAnalysis AnalyseClassful(Ipv4Address host, int classfulLength, int lengt
     std::uint64_t maxHosts = addresses > 2 ? addresses - 2 : 0;
     if (length == 31 && rfc3021)
         maxHosts = 2;
-    analysis.figures = ClassfulFigures{subnetBits, hostBits, std::uint64_t{1} << subnetBits,
-                                       maxHosts};
+    analysis.figures =
+        ClassfulFigures{subnetBits, hostBits, std::uint64_t{1} << subnetBits, maxHosts};
     if (length >= 31)
-        analysis.status = rfc3021 && length == 31 ? ClassfulStatus::PointToPoint
-                                                  : ClassfulStatus::NoHosts;
+        analysis.status =
+            rfc3021 && length == 31 ? ClassfulStatus::PointToPoint : ClassfulStatus::NoHosts;
     if (subnetBits > 0) {
-        const std::uint32_t field =
-            (host.value() & Ipv4MaskOfLength(length).value()) << classfulLength >> (32 - subnetBits);
+        const std::uint32_t field = (host.value() & Ipv4MaskOfLength(length).value())
+                                        << classfulLength >>
+                                    (32 - subnetBits);
         if (field == 0)
             analysis.status = ClassfulStatus::SubnetZero;
         else if (field == (std::uint32_t{0xFFFFFFFF} >> (32 - subnetBits)))

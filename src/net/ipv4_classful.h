@@ -52,7 +52,6 @@ struct ClassfulAnalysis
 // `host` with a prefix of `length` bits, read against a class length of `classfulLength`
 // (both 0 to 32). The subnet field (the bits between the two lengths) decides the status
 // before the length does: an all-zeros or all-ones field is named even at /31 and /32.
-ClassfulAnalysis AnalyseClassful(Ipv4Address host, int classfulLength, int length,
-                                 bool rfc3021);
+ClassfulAnalysis AnalyseClassful(Ipv4Address host, int classfulLength, int length, bool rfc3021);
 
 } // namespace net

@@ -19,10 +19,7 @@ struct Ipv4Range
     Ipv4Address first;
     Ipv4Address last;
 
-    constexpr std::uint64_t size() const
-    {
-        return std::uint64_t{last.value()} - first.value() + 1;
-    }
+    constexpr std::uint64_t size() const { return std::uint64_t{last.value()} - first.value() + 1; }
     friend constexpr bool operator==(const Ipv4Range&, const Ipv4Range&) = default;
 };
 
@@ -34,8 +31,7 @@ public:
     // The network of `length` bits that holds `address`: host bits are cleared.
     static constexpr Ipv4Network containing(Ipv4Address address, int length)
     {
-        return Ipv4Network(Ipv4Address(address.value() & Ipv4MaskOfLength(length).value()),
-                           length);
+        return Ipv4Network(Ipv4Address(address.value() & Ipv4MaskOfLength(length).value()), length);
     }
 
     // "a.b.c.d/n" or "a.b.c.d/m.m.m.m" with no host bits set; a bare address is its /32.
@@ -86,9 +82,7 @@ public:
     friend constexpr auto operator<=>(const Ipv4Network&, const Ipv4Network&) = default;
 
 private:
-    constexpr Ipv4Network(Ipv4Address address, int length) : m_address(address), m_length(length)
-    {
-    }
+    constexpr Ipv4Network(Ipv4Address address, int length) : m_address(address), m_length(length) {}
 
     Ipv4Address m_address; // host bits always clear
     int m_length = 0;

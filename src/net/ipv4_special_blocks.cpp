@@ -40,8 +40,8 @@ constexpr std::array kBlocks = {
                      Flags(true, true, false, false, true)},
     Ipv4SpecialBlock{Block(172, 16, 0, 0, 12), "Private-Use", "private-use", kPrivate},
     // The /24 itself is only a container; its own blocks carry the meaning.
-    Ipv4SpecialBlock{Block(192, 0, 0, 0, 24), "IETF Protocol Assignments",
-                     "protocol-assignments", Flags(false, false, false, false, false)},
+    Ipv4SpecialBlock{Block(192, 0, 0, 0, 24), "IETF Protocol Assignments", "protocol-assignments",
+                     Flags(false, false, false, false, false)},
     Ipv4SpecialBlock{Block(192, 0, 0, 0, 29), "IPv4 Service Continuity Prefix",
                      "service-continuity", kPrivate},
     Ipv4SpecialBlock{Block(192, 0, 0, 8, 32), "IPv4 dummy address", "dummy",
@@ -61,8 +61,7 @@ constexpr std::array kBlocks = {
     // Withdrawn: the registry keeps the entry but fills none of its columns.
     Ipv4SpecialBlock{Block(192, 88, 99, 0, 24), "Deprecated (6to4 Relay Anycast)", "deprecated",
                      Flags(false, false, false, false, false)},
-    Ipv4SpecialBlock{Block(192, 88, 99, 2, 32), "6a44-relay anycast address", "anycast",
-                     kPrivate},
+    Ipv4SpecialBlock{Block(192, 88, 99, 2, 32), "6a44-relay anycast address", "anycast", kPrivate},
     Ipv4SpecialBlock{Block(192, 168, 0, 0, 16), "Private-Use", "private-use", kPrivate},
     Ipv4SpecialBlock{Block(192, 175, 48, 0, 24), "Direct Delegation AS112 Service", "anycast",
                      kGlobalAnycast},
@@ -92,8 +91,8 @@ const Ipv4SpecialBlock* Ipv4SpecialBlockOf(const Ipv4Network& network)
 {
     const Ipv4SpecialBlock* found = nullptr;
     for (const Ipv4SpecialBlock& block : kBlocks) {
-        if (block.network.contains(network)
-            && (!found || block.network.prefixLength() > found->network.prefixLength()))
+        if (block.network.contains(network) &&
+            (!found || block.network.prefixLength() > found->network.prefixLength()))
             found = &block;
     }
     return found;

@@ -20,8 +20,7 @@ enum class ParseError
     HostBitsSet,       // a network written with host bits where none may be
 };
 
-template <typename T>
-class Parsed
+template <typename T> class Parsed
 {
 public:
     Parsed(T value) : m_state(std::move(value)) {}

@@ -53,7 +53,9 @@ Answer RunInProcess(const QString& commandLine)
     std::string out, err;
     const CliIo io{[](std::string&) { return false; },
                    [&out](std::string_view text) { out += text; },
-                   [&err](std::string_view text) { err += text; }};
+                   [&err](std::string_view text) {
+                       err += text;
+                   }};
     const int status = RunFerolCalc(arguments, io);
     return {status, QString::fromStdString(out), QString::fromStdString(err)};
 }
@@ -69,8 +71,11 @@ QJsonObject JsonOf(const QString& text)
 
 QString Dotted(quint32 a)
 {
-    return QStringLiteral("%1.%2.%3.%4").arg(a >> 24).arg(a >> 16 & 255).arg(a >> 8 & 255).arg(
-        a & 255);
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(a >> 24)
+        .arg(a >> 16 & 255)
+        .arg(a >> 8 & 255)
+        .arg(a & 255);
 }
 
 } // namespace
@@ -129,7 +134,8 @@ private slots:
             "Address:          192.0.0.9\n"
             "Block:            anycast (192.0.0.9/32, Port Control Protocol Anycast)\n...");
         row("across blocks", "10.0.0.0/7", 0,
-            "Address:          10.0.0.0\nBlock:            mixed (holds special-purpose blocks)\n...");
+            "Address:          10.0.0.0\nBlock:            mixed (holds special-purpose "
+            "blocks)\n...");
         row("version", "--version", 0, "ferol-calc " FEROL_VERSION "\n");
         row("help", "--help", 0, "Usage: ferol-calc COMMAND ARGUMENTS [options]\n...");
         row("help beats a bad argument", "split 300.0.0.0 -h", 0,
@@ -140,9 +146,11 @@ private slots:
         row("/33", "subnet 10.0.0.0/33", 1,
             "ferol-calc subnet: '10.0.0.0/33': the prefix length must be a number from 0 to 32\n");
         row("gap mask", "subnet 10.0.0.0 255.0.255.0", 1,
-            "ferol-calc subnet: '255.0.255.0' is not a subnet mask (leading one bits, then zeros)\n");
+            "ferol-calc subnet: '255.0.255.0' is not a subnet mask (leading one bits, then "
+            "zeros)\n");
         row("gap mask after slash", "10.0.0.0/255.0.255.0", 1,
-            "ferol-calc subnet: '255.0.255.0' is not a subnet mask (leading one bits, then zeros)\n");
+            "ferol-calc subnet: '255.0.255.0' is not a subnet mask (leading one bits, then "
+            "zeros)\n");
         row("length as mask", "subnet 10.0.0.0 24", 1,
             "ferol-calc subnet: '24' is not a subnet mask (leading one bits, then zeros)\n");
         row("range reversed", "range 10.0.0.9 10.0.0.1", 1,
@@ -202,36 +210,45 @@ private slots:
     {
         QTest::addColumn<QString>("commandLine");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("binary rows") << "192.168.1.130/26 --binary" << R"({"class":"C",
+        QTest::newRow("binary rows") << "192.168.1.130/26 --binary"
+                                     << R"({"class":"C",
             "host_binary":"11000000.10101000.00000001.10000010",
             "mask_binary":"11111111.11111111.11111111.11000000",
             "network_binary":"11000000.10101000.00000001.10000000",
             "broadcast_binary":"11000000.10101000.00000001.10111111"})";
-        QTest::newRow("class E") << "subnet 255.255.255.255 255.255.255.255" << R"({
+        QTest::newRow("class E") << "subnet 255.255.255.255 255.255.255.255"
+                                 << R"({
             "address":"255.255.255.255","block":"limited-broadcast",
             "block_name":"Limited Broadcast","block_prefix":"255.255.255.255/32",
             "block_flags":{"source":false,"destination":true,"forwardable":false,
             "globally_reachable":false,"reserved_by_protocol":true},"class":"E",
             "first_host":"255.255.255.255","host_count":1,"max_subnets":null,"subnet_bits":null,
             "status":"Class E has no network and host parts"})";
-        QTest::newRow("/31") << "subnet 10.1.0.1/31" << R"({"first_host":null,"last_host":null,
+        QTest::newRow("/31") << "subnet 10.1.0.1/31"
+                             << R"({"first_host":null,"last_host":null,
             "host_count":0,"max_hosts":0,"status":"Mask too long, no hosts."})";
-        QTest::newRow("/31 point-to-point") << "subnet 10.1.0.1/31 --rfc3021" << R"({
+        QTest::newRow("/31 point-to-point") << "subnet 10.1.0.1/31 --rfc3021"
+                                            << R"({
             "first_host":"10.1.0.0","last_host":"10.1.0.1","host_count":2,"max_hosts":2,
             "rfc3021":true,"status":"Subnetting as per RFC3021."})";
-        QTest::newRow("127 is class A") << "127.0.0.1/8" << R"({"class":"A","block":"loopback",
+        QTest::newRow("127 is class A") << "127.0.0.1/8"
+                                        << R"({"class":"A","block":"loopback",
             "subnet_bits":0,"max_subnets":1,"max_hosts":16777214,"status":"Subnetting"})";
-        QTest::newRow("public") << "8.8.8.8" << R"({"block":"public","block_prefix":null,
+        QTest::newRow("public") << "8.8.8.8"
+                                << R"({"block":"public","block_prefix":null,
             "block_flags":null})";
-        QTest::newRow("split rows") << "split 10.0.0.0/31 32" << R"({"prefix_length":32,
+        QTest::newRow("split rows") << "split 10.0.0.0/31 32"
+                                    << R"({"prefix_length":32,
             "subnets":[{"network":"10.0.0.0","prefix_length":32,"first_host":"10.0.0.0",
             "last_host":"10.0.0.0","host_count":1,"broadcast":"10.0.0.0"},{"network":"10.0.0.1",
             "prefix_length":32,"first_host":"10.0.0.1","last_host":"10.0.0.1","host_count":1,
             "broadcast":"10.0.0.1"}]})";
-        QTest::newRow("next /31 point-to-point") << "next 10.0.0.0/31 -n 1 --rfc3021" << R"({
+        QTest::newRow("next /31 point-to-point") << "next 10.0.0.0/31 -n 1 --rfc3021"
+                                                 << R"({
             "subnets":[{"network":"10.0.0.0","prefix_length":31,"first_host":"10.0.0.0",
             "last_host":"10.0.0.1","host_count":2,"broadcast":"10.0.0.1"}]})";
-        QTest::newRow("wildcard runs") << "wildcard 10.0.6.10 0.0.170.5" << R"({
+        QTest::newRow("wildcard runs") << "wildcard 10.0.6.10 0.0.170.5"
+                                       << R"({
             "contiguous":false,"prefix":null,"match_count":64,"matches":[[{"first":10,"last":10}],
             [{"first":0,"last":0}],[{"first":4,"last":4},{"first":6,"last":6},
             {"first":12,"last":12},{"first":14,"last":14},{"first":36,"last":36},
@@ -240,11 +257,13 @@ private slots:
             {"first":142,"last":142},{"first":164,"last":164},{"first":166,"last":166},
             {"first":172,"last":172},{"first":174,"last":174}],
             [{"first":10,"last":11},{"first":14,"last":15}]]})";
-        QTest::newRow("whole space matches") << "wildcard 1.2.3.4 255.255.255.255"
-                                            << R"({"match_count":4294967296,"prefix":"0.0.0.0/0"})";
+        QTest::newRow("whole space matches")
+            << "wildcard 1.2.3.4 255.255.255.255"
+            << R"({"match_count":4294967296,"prefix":"0.0.0.0/0"})";
         QTest::newRow("decimal") << "decimal 4294967295"
                                  << R"({"address":"255.255.255.255","decimal":4294967295})";
-        QTest::newRow("range") << "range 10.0.0.1 10.0.0.6" << R"({"first":"10.0.0.1",
+        QTest::newRow("range") << "range 10.0.0.1 10.0.0.6"
+                               << R"({"first":"10.0.0.1",
             "last":"10.0.0.6","address_count":6,"prefixes":["10.0.0.1/32","10.0.0.2/31",
             "10.0.0.4/31","10.0.0.6/32"]})";
     }
@@ -261,9 +280,9 @@ private slots:
         const QJsonObject got = JsonOf(answer.out);
         for (auto it = wanted.begin(); it != wanted.end(); ++it)
             QVERIFY2(got.value(it.key()) == it.value(),
-                     qPrintable(it.key() + ": "
-                                + QJsonDocument(QJsonObject{{"got", got.value(it.key())}})
-                                      .toJson(QJsonDocument::Compact)));
+                     qPrintable(it.key() + ": " +
+                                QJsonDocument(QJsonObject{{"got", got.value(it.key())}})
+                                    .toJson(QJsonDocument::Compact)));
     }
 
     // The network answered and the number of rows, for the ways people write a command.
@@ -272,17 +291,28 @@ private slots:
         QTest::addColumn<QString>("commandLine");
         QTest::addColumn<QString>("cidr");
         QTest::addColumn<int>("rows"); // subnet rows of next and split; 0 for subnet
-        QTest::newRow("address/mask") << "10.1.2.3/255.255.255.0" << "10.1.2.0/24" << 0;
-        QTest::newRow("json first") << "--json 10.1.2.3/24" << "10.1.2.0/24" << 0;
-        QTest::newRow("bare address") << "10.1.2.3" << "10.1.2.3/32" << 0;
-        QTest::newRow("address mask") << "subnet 10.1.2.3 255.255.0.0" << "10.1.0.0/16" << 0;
-        QTest::newRow("options first") << "--rfc3021 --json subnet 10.1.2.3/31" << "10.1.2.2/31" << 0;
-        QTest::newRow("--count=") << "next --count=3 10.0.0.0/24" << "10.0.0.0/24" << 3;
-        QTest::newRow("-n3") << "-n3 next 10.0.0.0/24" << "10.0.0.0/24" << 3;
-        QTest::newRow("-n 3 last") << "next 10.0.0.0/24 -n 3" << "10.0.0.0/24" << 3;
-        QTest::newRow("bare next") << "next 10.0.0.7 -n2" << "10.0.0.7/32" << 2;
-        QTest::newRow("split mask") << "split 10.0.0.0/255.255.255.0 25" << "10.0.0.0/25" << 2;
-        QTest::newRow("after --") << "-- 10.1.2.3/8" << "10.0.0.0/8" << 0;
+        QTest::newRow("address/mask") << "10.1.2.3/255.255.255.0"
+                                      << "10.1.2.0/24" << 0;
+        QTest::newRow("json first") << "--json 10.1.2.3/24"
+                                    << "10.1.2.0/24" << 0;
+        QTest::newRow("bare address") << "10.1.2.3"
+                                      << "10.1.2.3/32" << 0;
+        QTest::newRow("address mask") << "subnet 10.1.2.3 255.255.0.0"
+                                      << "10.1.0.0/16" << 0;
+        QTest::newRow("options first") << "--rfc3021 --json subnet 10.1.2.3/31"
+                                       << "10.1.2.2/31" << 0;
+        QTest::newRow("--count=") << "next --count=3 10.0.0.0/24"
+                                  << "10.0.0.0/24" << 3;
+        QTest::newRow("-n3") << "-n3 next 10.0.0.0/24"
+                             << "10.0.0.0/24" << 3;
+        QTest::newRow("-n 3 last") << "next 10.0.0.0/24 -n 3"
+                                   << "10.0.0.0/24" << 3;
+        QTest::newRow("bare next") << "next 10.0.0.7 -n2"
+                                   << "10.0.0.7/32" << 2;
+        QTest::newRow("split mask") << "split 10.0.0.0/255.255.255.0 25"
+                                    << "10.0.0.0/25" << 2;
+        QTest::newRow("after --") << "-- 10.1.2.3/8"
+                                  << "10.0.0.0/8" << 0;
     }
     void forms()
     {
@@ -294,8 +324,8 @@ private slots:
         const QJsonObject json = JsonOf(answer.out);
         const QJsonArray subnets = json.value("subnets").toArray();
         const QJsonObject first = rows ? subnets.first().toObject() : json;
-        QCOMPARE(first.value("network").toString() + '/'
-                     + QString::number(first.value("prefix_length").toInt()),
+        QCOMPARE(first.value("network").toString() + '/' +
+                     QString::number(first.value("prefix_length").toInt()),
                  cidr);
         QCOMPARE(subnets.size(), rows);
     }
@@ -307,26 +337,32 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        QTest::newRow("json lines") << "subnet - --json"
-                                    << "10.0.0.0/8\n10.0.0.300/8\n  192.168.0.1/16\r\n"
-                                    << 1 << "10.0.0.0 192.168.0.1 "
-                                    << "ferol-calc subnet: line 2: '10.0.0.300' is not an IPv4 address\n";
+        QTest::newRow("json lines")
+            << "subnet - --json"
+            << "10.0.0.0/8\n10.0.0.300/8\n  192.168.0.1/16\r\n"
+            << 1 << "10.0.0.0 192.168.0.1 "
+            << "ferol-calc subnet: line 2: '10.0.0.300' is not an IPv4 address\n";
         QTest::newRow("blank and comment lines") << "--json -"
-                                                 << "# nets\n\n10.1.2.3\n" << 0
-                                                 << "10.1.2.3 " << "";
-        QTest::newRow("no end of line") << "decimal - --json" << "1.2.3.4\n16909061" << 0
-                                        << "1.2.3.4 1.2.3.5 " << "";
+                                                 << "# nets\n\n10.1.2.3\n"
+                                                 << 0 << "10.1.2.3 "
+                                                 << "";
+        QTest::newRow("no end of line") << "decimal - --json"
+                                        << "1.2.3.4\n16909061" << 0 << "1.2.3.4 1.2.3.5 "
+                                        << "";
         QTest::newRow("line of two words") << "range - --json"
-                                           << "10.0.0.0 10.0.0.255\n10.0.0.9 10.0.0.1\n" << 1
-                                           << "10.0.0.0 "
+                                           << "10.0.0.0 10.0.0.255\n10.0.0.9 10.0.0.1\n"
+                                           << 1 << "10.0.0.0 "
                                            << "ferol-calc range: line 2: '10.0.0.9' is above "
                                               "'10.0.0.1': FIRST must not be above LAST\n";
-        QTest::newRow("dash in place") << "split - 25 --json" << "10.0.0.0/24\n1.0.0.0/8 9\n" << 1
-                                       << "10.0.0.0 "
+        QTest::newRow("dash in place") << "split - 25 --json"
+                                       << "10.0.0.0/24\n1.0.0.0/8 9\n"
+                                       << 1 << "10.0.0.0 "
                                        << "ferol-calc split: line 2: expected NETWORK/LEN NEWLEN\n";
-        QTest::newRow("text blocks") << "- " << "10.0.0.0/30\n10.0.0.4/30\n" << 0
-                                     << "Address:          10.0.0.0\n...\n\nAddress:          10.0.0.4\n..."
-                                     << "";
+        QTest::newRow("text blocks")
+            << "- "
+            << "10.0.0.0/30\n10.0.0.4/30\n"
+            << 0 << "Address:          10.0.0.0\n...\n\nAddress:          10.0.0.4\n..."
+            << "";
     }
     void batch()
     {
@@ -351,11 +387,11 @@ private slots:
         for (const QString& line : answer.out.split('\n', Qt::SkipEmptyParts)) {
             const QJsonObject json = JsonOf(line);
             const QJsonValue subnets = json.value("subnets");
-            firsts += (subnets.isArray() ? subnets[0]["network"]
-                                         : json.contains("first") ? json["first"]
-                                                                  : json["address"])
-                          .toString()
-                      + ' ';
+            firsts += (subnets.isArray()        ? subnets[0]["network"]
+                       : json.contains("first") ? json["first"]
+                                                : json["address"])
+                          .toString() +
+                      ' ';
         }
         QCOMPARE(firsts, out);
     }
@@ -405,11 +441,16 @@ private slots:
             QCOMPARE(json["last_host"].toString(), noHosts ? "" : Dotted(last));
             QCOMPARE(json["host_count"].toInteger(), noHosts ? 0 : qint64(last) - first + 1);
             const int top = int(address >> 24);
-            const QString cls = top < 128 ? "A" : top < 192 ? "B" : top < 224 ? "C" : top < 240 ? "D" : "E";
+            const QString cls = top < 128   ? "A"
+                                : top < 192 ? "B"
+                                : top < 224 ? "C"
+                                : top < 240 ? "D"
+                                            : "E";
             QVERIFY2(json["class"].toString() == cls, qPrintable(context));
             const int classful = top < 128 ? 8 : top < 192 ? 16 : 24;
             if (top >= 224) {
-                QVERIFY2(json["subnet_bits"].isNull() && json["max_hosts"].isNull(), qPrintable(context));
+                QVERIFY2(json["subnet_bits"].isNull() && json["max_hosts"].isNull(),
+                         qPrintable(context));
                 continue;
             }
             if (m == 0 || top == 127) {
@@ -421,8 +462,9 @@ private slots:
             tab.enter(Dotted(address) + "/" + QString::number(m));
             const auto shown = [&json](const char* key) {
                 const QJsonValue value = json[key];
-                return value.isNull() ? QString() : value.isString() ? value.toString()
-                                                                     : QString::number(value.toInteger());
+                return value.isNull()     ? QString()
+                       : value.isString() ? value.toString()
+                                          : QString::number(value.toInteger());
             };
             QCOMPARE(QStringList({shown("subnet_bits"), shown("max_subnets"), shown("max_hosts"),
                                   shown("host_bits"), shown("status")})

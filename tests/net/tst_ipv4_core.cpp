@@ -26,8 +26,11 @@ std::uint32_t MaskOf(int length)
 
 QString Dotted(std::uint32_t a)
 {
-    return QStringLiteral("%1.%2.%3.%4").arg(a >> 24).arg(a >> 16 & 255).arg(a >> 8 & 255).arg(
-        a & 255);
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(a >> 24)
+        .arg(a >> 16 & 255)
+        .arg(a >> 8 & 255)
+        .arg(a & 255);
 }
 
 } // namespace
@@ -84,16 +87,26 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("address");
         QTest::addColumn<int>("length"); // -1: refused
-        QTest::newRow("length") << "10.1.2.3/24" << "10.1.2.3" << 24;
-        QTest::newRow("mask") << "10.1.2.3/255.255.255.0" << "10.1.2.3" << 24;
-        QTest::newRow("bare") << "10.1.2.3" << "10.1.2.3" << 32;
-        QTest::newRow("/0") << "10.1.2.3/0" << "10.1.2.3" << 0;
-        QTest::newRow("zero mask") << "10.1.2.3/0.0.0.0" << "10.1.2.3" << 0;
-        QTest::newRow("/33") << "10.1.2.3/33" << "" << -1;
-        QTest::newRow("/08") << "10.1.2.3/08" << "" << -1;
-        QTest::newRow("empty length") << "10.1.2.3/" << "" << -1;
-        QTest::newRow("gap mask") << "10.1.2.3/255.0.255.0" << "" << -1;
-        QTest::newRow("two slashes") << "10.1.2.3/8/8" << "" << -1;
+        QTest::newRow("length") << "10.1.2.3/24"
+                                << "10.1.2.3" << 24;
+        QTest::newRow("mask") << "10.1.2.3/255.255.255.0"
+                              << "10.1.2.3" << 24;
+        QTest::newRow("bare") << "10.1.2.3"
+                              << "10.1.2.3" << 32;
+        QTest::newRow("/0") << "10.1.2.3/0"
+                            << "10.1.2.3" << 0;
+        QTest::newRow("zero mask") << "10.1.2.3/0.0.0.0"
+                                   << "10.1.2.3" << 0;
+        QTest::newRow("/33") << "10.1.2.3/33"
+                             << "" << -1;
+        QTest::newRow("/08") << "10.1.2.3/08"
+                             << "" << -1;
+        QTest::newRow("empty length") << "10.1.2.3/"
+                                      << "" << -1;
+        QTest::newRow("gap mask") << "10.1.2.3/255.0.255.0"
+                                  << "" << -1;
+        QTest::newRow("two slashes") << "10.1.2.3/8/8"
+                                     << "" << -1;
     }
     void interfaceForms()
     {
@@ -124,15 +137,14 @@ private slots:
             QVERIFY2(network.addressCount() == std::uint64_t{~mask} + 1, qPrintable(context));
             QVERIFY2(network.contains(Ipv4Address(a)), qPrintable(context));
             const std::uint32_t outside = a ^ (length ? 1u << (32 - length) : 0u);
-            QVERIFY2(network.contains(Ipv4Address(outside)) == (length == 0),
-                     qPrintable(context));
+            QVERIFY2(network.contains(Ipv4Address(outside)) == (length == 0), qPrintable(context));
             QVERIFY2(Ipv4PrefixLengthOfMask(Ipv4Address(mask)) == length, qPrintable(context));
 
             const auto hosts = network.hosts(round % 2 == 0);
             const std::uint32_t first = a & mask, last = first | ~mask;
             if (length <= 30) {
-                QVERIFY2(hosts && hosts->first.value() == first + 1
-                             && hosts->last.value() == last - 1,
+                QVERIFY2(hosts && hosts->first.value() == first + 1 &&
+                             hosts->last.value() == last - 1,
                          qPrintable(context));
             } else if (length == 31 && round % 2 == 1) {
                 QVERIFY2(!hosts, qPrintable(context));
@@ -156,9 +168,8 @@ private slots:
             QVERIFY2(count == std::uint64_t{1} << (longer - length), qPrintable(context));
             const std::uint64_t index = random.generate64() % count;
             const Ipv4Network part = network.subnet(longer, index);
-            QVERIFY2(part.address().value()
-                             == first + std::uint32_t(index << (32 - longer))
-                         && network.contains(part) && !part.contains(network) == (longer > length),
+            QVERIFY2(part.address().value() == first + std::uint32_t(index << (32 - longer)) &&
+                         network.contains(part) && !part.contains(network) == (longer > length),
                      qPrintable(context));
         }
     }
@@ -218,8 +229,8 @@ private slots:
                 for (int k = 0; k < 256; ++k) {
                     const bool matches = ((k ^ address) & ~wildcard & 255) == 0;
                     if (listed[std::size_t(k)] != matches)
-                        QFAIL(qPrintable(QStringLiteral("%1 under %2: %3").arg(address).arg(
-                            wildcard).arg(k)));
+                        QFAIL(qPrintable(
+                            QStringLiteral("%1 under %2: %3").arg(address).arg(wildcard).arg(k)));
                 }
             }
         }
@@ -231,7 +242,8 @@ private slots:
         for (int round = 0; round < 5000; ++round) {
             const std::uint32_t a = random.generate();
             // Half contiguous, half random.
-            const std::uint32_t w = round % 2 ? ~MaskOf(int(random.bounded(33))) : random.generate();
+            const std::uint32_t w =
+                round % 2 ? ~MaskOf(int(random.bounded(33))) : random.generate();
             const Ipv4Wildcard wildcard{Ipv4Address(a), Ipv4Address(w)};
             const std::uint32_t probe = random.generate();
             QCOMPARE(wildcard.matches(Ipv4Address(probe)), ((probe ^ a) & ~w) == 0);
@@ -315,15 +327,19 @@ private slots:
         QTest::addColumn<int>("classful");
         QTest::addColumn<bool>("rfc3021");
         QTest::addColumn<ClassfulStatus>("status");
-        QTest::newRow("mixed field") << "192.168.1.130/26" << 24 << false << ClassfulStatus::Subnetting;
-        QTest::newRow("no field") << "192.168.1.130/24" << 24 << false << ClassfulStatus::Subnetting;
-        QTest::newRow("shorter") << "192.168.1.130/23" << 24 << false << ClassfulStatus::Supernetting;
+        QTest::newRow("mixed field")
+            << "192.168.1.130/26" << 24 << false << ClassfulStatus::Subnetting;
+        QTest::newRow("no field") << "192.168.1.130/24" << 24 << false
+                                  << ClassfulStatus::Subnetting;
+        QTest::newRow("shorter") << "192.168.1.130/23" << 24 << false
+                                 << ClassfulStatus::Supernetting;
         QTest::newRow("zeros") << "10.0.0.1/16" << 8 << false << ClassfulStatus::SubnetZero;
         QTest::newRow("ones") << "172.16.255.1/24" << 16 << false << ClassfulStatus::AllOnesSubnet;
         QTest::newRow("/31") << "10.1.0.1/31" << 8 << false << ClassfulStatus::NoHosts;
         QTest::newRow("/31 p2p") << "10.1.0.1/31" << 8 << true << ClassfulStatus::PointToPoint;
         QTest::newRow("/32") << "10.1.0.1/32" << 8 << true << ClassfulStatus::NoHosts;
-        QTest::newRow("/31 all ones") << "10.255.255.255/31" << 8 << true << ClassfulStatus::AllOnesSubnet;
+        QTest::newRow("/31 all ones")
+            << "10.255.255.255/31" << 8 << true << ClassfulStatus::AllOnesSubnet;
     }
     void classfulStatus()
     {
@@ -347,10 +363,12 @@ private slots:
                     if (!figures)
                         continue;
                     const std::int64_t addresses = std::int64_t{1} << (32 - length);
-                    const std::int64_t hosts = length == 31 && rfc3021 ? 2 : std::max<std::int64_t>(addresses - 2, 0);
+                    const std::int64_t hosts =
+                        length == 31 && rfc3021 ? 2 : std::max<std::int64_t>(addresses - 2, 0);
                     QCOMPARE(figures->subnetBits, length - classful);
                     QCOMPARE(figures->hostBits, 32 - length);
-                    QCOMPARE(std::int64_t(figures->maxSubnets), std::int64_t{1} << (length - classful));
+                    QCOMPARE(std::int64_t(figures->maxSubnets),
+                             std::int64_t{1} << (length - classful));
                     QCOMPARE(std::int64_t(figures->maxHosts), hosts);
                 }
             }

@@ -77,8 +77,8 @@ private slots:
         QCOMPARE(blocks.size(), std::size(kRegistry));
         for (const RegistryRow& row : kRegistry) {
             const auto found = std::find_if(blocks.begin(), blocks.end(), [&](const auto& block) {
-                return block.network.address() == Address(row.first)
-                       && block.network.broadcast() == Address(row.last);
+                return block.network.address() == Address(row.first) &&
+                       block.network.broadcast() == Address(row.last);
             });
             QVERIFY2(found != blocks.end(), row.first);
             QCOMPARE(QString::fromLatin1(found->name.data(), qsizetype(found->name.size())),
@@ -92,23 +92,40 @@ private slots:
         QTest::addColumn<QString>("network");
         QTest::addColumn<QString>("name"); // empty: no block
         QTest::addColumn<bool>("overlaps");
-        QTest::newRow("PCP anycast") << "192.0.0.9/32" << "Port Control Protocol Anycast" << true;
-        QTest::newRow("TURN anycast") << "192.0.0.10/32" << "Traversal Using Relays around NAT Anycast" << true;
-        QTest::newRow("in the /24 only") << "192.0.0.128/25" << "IETF Protocol Assignments" << true;
-        QTest::newRow("holds finer blocks") << "192.0.0.8/30" << "IETF Protocol Assignments" << true;
-        QTest::newRow("continuity") << "192.0.0.4/30" << "IPv4 Service Continuity Prefix" << true;
-        QTest::newRow("this host") << "0.0.0.0/32" << "This host on this network" << true;
-        QTest::newRow("this network") << "0.0.0.1/32" << "This network" << true;
-        QTest::newRow("private /16") << "10.1.0.0/16" << "Private-Use" << true;
-        QTest::newRow("private /8") << "10.0.0.0/8" << "Private-Use" << true;
-        QTest::newRow("across private") << "10.0.0.0/7" << "" << true;
-        QTest::newRow("public") << "11.0.0.0/8" << "" << false;
-        QTest::newRow("next to shared") << "100.63.255.255/32" << "" << false;
-        QTest::newRow("6a44 relay") << "192.88.99.2/32" << "6a44-relay anycast address" << true;
-        QTest::newRow("beside 6a44") << "192.88.99.3/32" << "Deprecated (6to4 Relay Anycast)" << true;
-        QTest::newRow("broadcast") << "255.255.255.255/32" << "Limited Broadcast" << true;
-        QTest::newRow("below broadcast") << "255.255.255.254/32" << "Reserved" << true;
-        QTest::newRow("all") << "0.0.0.0/0" << "" << true;
+        QTest::newRow("PCP anycast") << "192.0.0.9/32"
+                                     << "Port Control Protocol Anycast" << true;
+        QTest::newRow("TURN anycast") << "192.0.0.10/32"
+                                      << "Traversal Using Relays around NAT Anycast" << true;
+        QTest::newRow("in the /24 only") << "192.0.0.128/25"
+                                         << "IETF Protocol Assignments" << true;
+        QTest::newRow("holds finer blocks") << "192.0.0.8/30"
+                                            << "IETF Protocol Assignments" << true;
+        QTest::newRow("continuity") << "192.0.0.4/30"
+                                    << "IPv4 Service Continuity Prefix" << true;
+        QTest::newRow("this host") << "0.0.0.0/32"
+                                   << "This host on this network" << true;
+        QTest::newRow("this network") << "0.0.0.1/32"
+                                      << "This network" << true;
+        QTest::newRow("private /16") << "10.1.0.0/16"
+                                     << "Private-Use" << true;
+        QTest::newRow("private /8") << "10.0.0.0/8"
+                                    << "Private-Use" << true;
+        QTest::newRow("across private") << "10.0.0.0/7"
+                                        << "" << true;
+        QTest::newRow("public") << "11.0.0.0/8"
+                                << "" << false;
+        QTest::newRow("next to shared") << "100.63.255.255/32"
+                                        << "" << false;
+        QTest::newRow("6a44 relay") << "192.88.99.2/32"
+                                    << "6a44-relay anycast address" << true;
+        QTest::newRow("beside 6a44") << "192.88.99.3/32"
+                                     << "Deprecated (6to4 Relay Anycast)" << true;
+        QTest::newRow("broadcast") << "255.255.255.255/32"
+                                   << "Limited Broadcast" << true;
+        QTest::newRow("below broadcast") << "255.255.255.254/32"
+                                         << "Reserved" << true;
+        QTest::newRow("all") << "0.0.0.0/0"
+                             << "" << true;
     }
     void blockOfNetwork()
     {
