@@ -7,10 +7,54 @@
 // does not know goes to the test's own handler with its argument.
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QTest>
 #include <QWidget>
 
 #include <functional>
+
+// Pastes text into a text box the way a user does: "menu" (its context menu's Paste),
+// "shift+insert", "middle" (a middle click; false where the platform has no selection to
+// paste) or "drop" (a drag from elsewhere let go at the box's left edge).
+inline bool Paste(QWidget* box, const QString& path, const QString& text)
+{
+    QClipboard* clipboard = QApplication::clipboard();
+    const QPoint left(2, box->height() / 2);
+    if (path == "menu") {
+        clipboard->setText(text);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, left, box->mapToGlobal(left));
+        QApplication::sendEvent(box, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return false;
+        for (QAction* action : menu->actions()) {
+            if (action->text().startsWith("&Paste"))
+                action->trigger();
+        }
+        menu->close();
+    } else if (path == "shift+insert") {
+        clipboard->setText(text);
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+    } else if (path == "middle") {
+        if (!clipboard->supportsSelection())
+            return false;
+        clipboard->setText(text, QClipboard::Selection);
+        QTest::mouseClick(box, Qt::MiddleButton, {}, left);
+    } else if (path == "drop") {
+        QMimeData data;
+        data.setText(text);
+        QDragEnterEvent enter(left, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(box, &enter);
+        QDropEvent drop(left, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(box, &drop);
+    } else {
+        return false;
+    }
+    return true;
+}
 
 class PanelDriver
 {
