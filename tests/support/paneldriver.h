@@ -7,6 +7,8 @@
 // "paste:PATH=TEXT" pastes into the focused box. A step it does not know goes to the
 // test's own handler with its argument; one that neither knows fails the test.
 
+#include "support/privateclipboard.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -21,10 +23,13 @@
 
 // Pastes text into a text box the way a user does: "menu" (its context menu's Paste),
 // "shift+insert", "middle" (a middle click; false where the platform has no selection to
-// paste) or "drop" (a drag from elsewhere let go at the box's left edge).
+// paste) or "drop" (a drag from elsewhere let go at the box's left edge). The clipboard
+// paths refuse (false) to touch a desktop's clipboard.
 inline bool Paste(QWidget* box, const QString& path, const QString& text)
 {
     QClipboard* clipboard = QApplication::clipboard();
+    if (path != "drop" && !ClipboardIsPrivate())
+        return false;
     const QPoint left(2, box->height() / 2);
     if (path == "menu") {
         clipboard->setText(text);
@@ -148,6 +153,8 @@ template <class Panel> void RunStepRow()
 {
     QFETCH(QString, steps);
     QFETCH(QString, state);
+    if (steps.contains("paste:") && !ClipboardIsPrivate())
+        QSKIP(kDesktopClipboard);
     Panel p;
     p.run(steps);
     if (QTest::currentTestFailed())
