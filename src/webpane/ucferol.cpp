@@ -137,7 +137,7 @@ bool ucFerol::browserNavigation(const QUrl& url)
     case NavigationDecision::LoadInPane:
         return true;
     case NavigationDecision::OpenInBrowser:
-        m_services.openWebAddress(url.toString());
+        m_services.openWebAddress(this, url.toString());
         return false;
     case NavigationDecision::Refuse:
         return false;
