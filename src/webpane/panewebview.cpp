@@ -38,6 +38,8 @@ PaneWebView::PaneWebView(PaneBrowserHost& host, QWidget* parent)
     setAcceptDrops(false);
     setPage(new PaneWebPage(host, this));
     connect(this, &QWebEngineView::loadFinished, this, &PaneWebView::handleLoadFinished);
+    connect(page(), &QWebEnginePage::renderProcessTerminated, this,
+            &PaneWebView::handleRenderProcessEnd);
     loadBlankDocument();
 }
 
@@ -78,4 +80,10 @@ void PaneWebView::handleLoadFinished(bool ok)
         if (self)
             self->m_host.browserPageComposed();
     });
+}
+
+void PaneWebView::handleRenderProcessEnd(QWebEnginePage::RenderProcessTerminationStatus status)
+{
+    if (status != QWebEnginePage::NormalTerminationStatus)
+        m_host.browserFailed();
 }
