@@ -1,4 +1,4 @@
-#include "support/recordingshellservices.h"
+#include "testing/recordingshellservices.h"
 #include "webpane/ucferol.h"
 
 #include <QGuiApplication>
@@ -8,6 +8,8 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <unistd.h>
+
 // The pane's first showing, with its browser plugin, in a window on a real display
 // server: the window keeps its native window (Qt would re-create it for a view drawn
 // through OpenGL: unmapped, black, a maximised state lost), its state and its geometry.
@@ -16,7 +18,13 @@ class tst_pane_native_window : public QObject
     Q_OBJECT
 
 public:
-    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
+    // As root the engine starts only without its sandbox.
+    static void initMain()
+    {
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        if (geteuid() == 0)
+            qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    }
 
 private slots:
     void initTestCase()
