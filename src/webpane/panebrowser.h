@@ -17,6 +17,9 @@ class PaneBrowserHost
 public:
     virtual ~PaneBrowserHost() = default;
 
+    // The blank document the browser loads and the page is composed on.
+    virtual QUrl browserDocument() const = 0;
+
     // JavaScript that turns the loaded blank document into the page.
     virtual QString browserPageScript() const = 0;
 

@@ -57,6 +57,7 @@ private:
     QWidget* makeFallbackBrowser();
     void showBrowser(QWidget* browser);
 
+    QUrl browserDocument() const override;
     QString browserPageScript() const override;
     bool browserNavigation(const QUrl& url) override;
     void browserPageComposed() override;

@@ -3,6 +3,7 @@
 
 #include "core/resultlabel.h"
 #include "core/twips.h"
+#include "ferol_version.h"
 #include "testing/recordingshellservices.h"
 
 #include <QAccessible>
@@ -270,7 +271,7 @@ private slots:
              {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer", "cmdOK", "cmdShowEula"})
             texts << dialog->findChild<QWidget*>(name)->property("text").toString();
         QCOMPARE(texts.join('|'),
-                 "About Ferol Subnet Calculator|cmdOK|Ferol Subnet Calculator|Version 2.0.4|"
+                 "About Ferol Subnet Calculator|cmdOK|Ferol Subnet Calculator|Version " FEROL_VERSION "|"
                  "Ferol Subnet Calculator contains the following tools:  Subnet Calculator, "
                  "Wildcard Checker, Decimal IP Calculator.|"
                  "Copyright \u00A9 2026 Ferol. All rights reserved. This program is provided as "
