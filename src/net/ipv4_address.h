@@ -1,0 +1,67 @@
+#pragma once
+
+// The typed address core, IPv4 side: addresses, masks and networks as small values with
+// strict parsing and one canonical text each. Standard C++ only; the panels' QtCore
+// logic and ferol-calc both compute through it, and nothing here knows how a panel
+// words a result.
+//
+// Conventions the whole of src/net follows (IPv6 sits beside IPv4 with the same shape):
+// namespace net; one value type per file (ipv4_address.h, ipv4_network.h, ...); types
+// PascalCase, member functions camelCase, free routines PascalCase; parsers are static
+// `parse(std::string_view)` returning Parsed<T> (parsed.h); `toString()` gives the
+// canonical text; values compare with <=> by their numeric order.
+
+#include "net/parsed.h"
+
+#include <array>
+#include <compare>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace net {
+
+class Ipv4Address
+{
+public:
+    static constexpr int kBits = 32;
+
+    constexpr Ipv4Address() = default;
+    constexpr explicit Ipv4Address(std::uint32_t value) : m_value(value) {}
+
+    static constexpr Ipv4Address fromOctets(std::uint8_t a, std::uint8_t b, std::uint8_t c,
+                                            std::uint8_t d)
+    {
+        return Ipv4Address((std::uint32_t{a} << 24) | (std::uint32_t{b} << 16)
+                           | (std::uint32_t{c} << 8) | std::uint32_t{d});
+    }
+
+    // Four decimal numbers 0 to 255 joined by dots; no blanks, signs or leading zeros.
+    static Parsed<Ipv4Address> parse(std::string_view text);
+
+    constexpr std::uint32_t value() const { return m_value; }
+    constexpr std::array<std::uint8_t, 4> octets() const
+    {
+        return {std::uint8_t(m_value >> 24), std::uint8_t(m_value >> 16),
+                std::uint8_t(m_value >> 8), std::uint8_t(m_value)};
+    }
+
+    std::string toString() const;
+
+    friend constexpr auto operator<=>(Ipv4Address, Ipv4Address) = default;
+
+private:
+    std::uint32_t m_value = 0;
+};
+
+// The mask of `length` leading one bits, 0 to 32.
+constexpr Ipv4Address Ipv4MaskOfLength(int length)
+{
+    return Ipv4Address(length <= 0 ? 0u : ~std::uint32_t{0} << (32 - length));
+}
+
+// The length of a mask of leading ones; nothing for a mask with a gap.
+std::optional<int> Ipv4PrefixLengthOfMask(Ipv4Address mask);
+
+} // namespace net

@@ -1,0 +1,51 @@
+#pragma once
+
+// What a parse gives back: the value, or the reason it was refused. IPv4 and IPv6 parsers
+// share the reasons, so a caller words a refusal once whatever the family.
+
+#include <cassert>
+#include <utility>
+#include <variant>
+
+namespace net {
+
+enum class ParseError
+{
+    Empty,             // nothing given
+    Malformed,         // not the shape of an address, network or number
+    LeadingZero,       // "010" would read as octal somewhere else, so it is refused
+    OutOfRange,        // a field or number beyond its largest value
+    BadPrefixLength,   // after "/": not a length the family allows
+    NonContiguousMask, // a mask with a gap in its ones
+    HostBitsSet,       // a network written with host bits where none may be
+};
+
+template <typename T>
+class Parsed
+{
+public:
+    Parsed(T value) : m_state(std::move(value)) {}
+    Parsed(ParseError error) : m_state(error) {}
+
+    bool ok() const { return std::holds_alternative<T>(m_state); }
+    explicit operator bool() const { return ok(); }
+
+    const T& value() const
+    {
+        assert(ok());
+        return std::get<T>(m_state);
+    }
+    const T& operator*() const { return value(); }
+    const T* operator->() const { return &value(); }
+
+    ParseError error() const
+    {
+        assert(!ok());
+        return std::get<ParseError>(m_state);
+    }
+
+private:
+    std::variant<T, ParseError> m_state;
+};
+
+} // namespace net
