@@ -1,7 +1,5 @@
 #include "net/vlsm.h"
 
-#include "net/ipv4_cover.h"
-
 #include <algorithm>
 #include <bit>
 
@@ -39,9 +37,15 @@ VlsmPlan PlanVlsm(const Ipv4Network& parent, std::span<const std::uint32_t> host
         next += size;
     }
     plan.allocations = std::move(order);
-    const std::uint64_t end = std::uint64_t{parent.broadcast().value()} + 1;
-    if (next < end) {
-        plan.unused = CoveringNetworks(Ipv4Address(std::uint32_t(next)), parent.broadcast());
+    // What is left is the top of the parent, a whole power of two less the used sizes; each
+    // of its one bits, smallest first, is a block aligned where the previous one ends.
+    std::uint64_t left = parent.addressCount() - total;
+    while (left != 0) {
+        const std::uint64_t size = left & (~left + 1);
+        plan.unused.push_back(Ipv4Network::containing(Ipv4Address(std::uint32_t(next)),
+                                                      32 - std::countr_zero(size)));
+        next += size;
+        left -= size;
     }
     return plan;
 }

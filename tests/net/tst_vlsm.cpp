@@ -62,9 +62,9 @@ private slots:
                 Ipv4Network::containing(Ipv4Address(random->generate()), parentLength);
             const bool rfc3021 = random->bounded(2) == 1;
             std::vector<std::uint32_t> needs(std::size_t(1 + random->bounded(8)));
-            const int scale = 1 + random->bounded(std::min(32, 32 - parentLength + 2));
+            const int scale = 1 + random->bounded(std::min(31, 32 - parentLength + 2));
             for (std::uint32_t& need : needs)
-                need = std::uint32_t(1 + random->bounded(std::uint64_t{1} << (scale - 1)));
+                need = 1 + random->bounded(std::uint32_t{1} << (scale - 1));
 
             std::uint64_t total = 0;
             for (const std::uint32_t need : needs)
