@@ -37,10 +37,9 @@ void CheckNetwork(const net::Ipv6Network& network)
     const auto text = network.toString();
     FUZZ_CHECK(net::Ipv6Network::parse(text).ok() && *net::Ipv6Network::parse(text) == network,
                Text(text));
-    FUZZ_CHECK(network.contains(network.address()) && network.contains(network.last()),
-               Text(text));
-    FUZZ_CHECK(network.addressCount()
-                   == net::AddressCount::span(network.address().value(), network.last().value()),
+    FUZZ_CHECK(network.contains(network.address()) && network.contains(network.last()), Text(text));
+    FUZZ_CHECK(network.addressCount() ==
+                   net::AddressCount::span(network.address().value(), network.last().value()),
                Text(text));
     if (const auto next = network.next()) {
         FUZZ_CHECK(!network.contains(next->address()), Text(text));

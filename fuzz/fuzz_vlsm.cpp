@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::uint8_t kind = in.byte();
         needs.push_back(kind < 240 ? 1 + (in.uint32() >> (kind % 32)) : std::max(1u, in.uint32()));
     }
-    const QString detail = QString::fromStdString(parent.toString()) + " needs "
-                           + QString::number(needs.size()) + (rfc3021 ? " rfc3021" : "");
+    const QString detail = QString::fromStdString(parent.toString()) + " needs " +
+                           QString::number(needs.size()) + (rfc3021 ? " rfc3021" : "");
 
     std::uint64_t total = 0;
     for (const std::uint32_t need : needs)
@@ -41,8 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool pointToPoint = rfc3021 && count <= 2;
         FUZZ_CHECK((pointToPoint ? count : count - 2) >= allocation.hosts, detail);
         const std::uint64_t half = count / 2;
-        const bool halfHolds = half >= 4 ? half - 2 >= allocation.hosts
-                                         : rfc3021 && half >= allocation.hosts;
+        const bool halfHolds =
+            half >= 4 ? half - 2 >= allocation.hosts : rfc3021 && half >= allocation.hosts;
         FUZZ_CHECK(count == 1 || !halfHolds, detail);
         FUZZ_CHECK(network.address().value() >= next && parent.contains(network), detail);
         next = std::uint64_t{network.broadcast().value()} + 1;

@@ -21,7 +21,7 @@ int HexDigitValue(char c)
 // `groups`; the last piece may be a dotted IPv4 address when `mayEndInIpv4`. Gives the
 // reason when the text is not a list of groups.
 std::optional<ParseError> AppendGroups(std::string_view text, bool mayEndInIpv4,
-                        std::vector<std::uint16_t>& groups)
+                                       std::vector<std::uint16_t>& groups)
 {
     std::size_t start = 0;
     for (;;) {

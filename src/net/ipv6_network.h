@@ -21,8 +21,7 @@ public:
     // The network of `length` bits that holds `address`: host bits are cleared.
     static constexpr Ipv6Network containing(Ipv6Address address, int length)
     {
-        return Ipv6Network(Ipv6Address(address.value() & Ipv6MaskOfLength(length).value()),
-                           length);
+        return Ipv6Network(Ipv6Address(address.value() & Ipv6MaskOfLength(length).value()), length);
     }
 
     // "address/n" with no host bits set; a bare address is its /128.
@@ -57,9 +56,7 @@ public:
     friend constexpr auto operator<=>(const Ipv6Network&, const Ipv6Network&) = default;
 
 private:
-    constexpr Ipv6Network(Ipv6Address address, int length) : m_address(address), m_length(length)
-    {
-    }
+    constexpr Ipv6Network(Ipv6Address address, int length) : m_address(address), m_length(length) {}
 
     Ipv6Address m_address; // host bits always clear
     int m_length = 0;

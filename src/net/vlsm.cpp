@@ -32,8 +32,8 @@ VlsmPlan PlanVlsm(const Ipv4Network& parent, std::span<const std::uint32_t> host
     std::uint64_t next = parent.address().value();
     for (VlsmAllocation& allocation : order) {
         const std::uint64_t size = VlsmBlockSize(allocation.hosts, rfc3021);
-        allocation.network = Ipv4Network::containing(Ipv4Address(std::uint32_t(next)),
-                                                     32 - std::countr_zero(size));
+        allocation.network =
+            Ipv4Network::containing(Ipv4Address(std::uint32_t(next)), 32 - std::countr_zero(size));
         next += size;
     }
     plan.allocations = std::move(order);
@@ -42,8 +42,8 @@ VlsmPlan PlanVlsm(const Ipv4Network& parent, std::span<const std::uint32_t> host
     std::uint64_t left = parent.addressCount() - total;
     while (left != 0) {
         const std::uint64_t size = left & (~left + 1);
-        plan.unused.push_back(Ipv4Network::containing(Ipv4Address(std::uint32_t(next)),
-                                                      32 - std::countr_zero(size)));
+        plan.unused.push_back(
+            Ipv4Network::containing(Ipv4Address(std::uint32_t(next)), 32 - std::countr_zero(size)));
         next += size;
         left -= size;
     }

@@ -66,8 +66,7 @@ Oracle HostMask(int length)
 
 std::string CountText(int length)
 {
-    return length == 0 ? "340282366920938463463374607431768211456"
-                       : Decimal(HostMask(length) + 1);
+    return length == 0 ? "340282366920938463463374607431768211456" : Decimal(HostMask(length) + 1);
 }
 
 } // namespace
@@ -162,8 +161,8 @@ private slots:
                 const Ipv6Network& network = cover[n];
                 QCOMPARE(ToOracle(network.address().value()), expected);
                 expected = ToOracle(network.last().value()) + 1;
-                if (n > 0 && cover[n - 1].prefixLength() == network.prefixLength()
-                    && network.prefixLength() > 0) {
+                if (n > 0 && cover[n - 1].prefixLength() == network.prefixLength() &&
+                    network.prefixLength() > 0) {
                     const auto parent =
                         Ipv6Network::containing(network.address(), network.prefixLength() - 1);
                     QVERIFY(!parent.contains(cover[n - 1]));
@@ -173,8 +172,7 @@ private slots:
         }
         const Oracle top = kAllOnes;
         QCOMPARE(net::CoveringNetworks(Ipv6Address(), Ipv6Address(FromOracle(top))).size(), 1u);
-        QCOMPARE(net::CoveringNetworks(Ipv6Address(FromOracle(1)),
-                                       Ipv6Address(FromOracle(top - 1)))
+        QCOMPARE(net::CoveringNetworks(Ipv6Address(FromOracle(1)), Ipv6Address(FromOracle(top - 1)))
                      .size(),
                  254u);
     }
@@ -186,9 +184,8 @@ private slots:
             Oracle last = RandomNumber();
             if (last < first)
                 std::swap(first, last);
-            const std::string expected = first == 0 && last == kAllOnes
-                                             ? CountText(0)
-                                             : Decimal(last - first + 1);
+            const std::string expected =
+                first == 0 && last == kAllOnes ? CountText(0) : Decimal(last - first + 1);
             QCOMPARE(AddressCount::span(FromOracle(first), FromOracle(last)).toString(), expected);
         }
         QCOMPARE(AddressCount::span(UInt128(), UInt128::max()), AddressCount::powerOfTwo(128));
@@ -211,11 +208,16 @@ private slots:
     {
         QTest::addColumn<QString>("network");
         QTest::addColumn<QString>("zone");
-        QTest::newRow("/24") << "192.0.2.0/24" << "2.0.192.in-addr.arpa";
-        QTest::newRow("/26 in its /24") << "192.0.2.64/26" << "2.0.192.in-addr.arpa";
-        QTest::newRow("/8") << "10.0.0.0/8" << "10.in-addr.arpa";
-        QTest::newRow("/32") << "10.1.2.3/32" << "3.2.1.10.in-addr.arpa";
-        QTest::newRow("/7") << "10.0.0.0/7" << "in-addr.arpa";
+        QTest::newRow("/24") << "192.0.2.0/24"
+                             << "2.0.192.in-addr.arpa";
+        QTest::newRow("/26 in its /24") << "192.0.2.64/26"
+                                        << "2.0.192.in-addr.arpa";
+        QTest::newRow("/8") << "10.0.0.0/8"
+                            << "10.in-addr.arpa";
+        QTest::newRow("/32") << "10.1.2.3/32"
+                             << "3.2.1.10.in-addr.arpa";
+        QTest::newRow("/7") << "10.0.0.0/7"
+                            << "in-addr.arpa";
     }
     void ipv4ReverseZones()
     {

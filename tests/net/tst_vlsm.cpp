@@ -112,15 +112,15 @@ private slots:
         QTest::addColumn<QStringList>("networks"); // in address order, then "free" ones
         QTest::newRow("four needs in a /24")
             << "192.168.1.0/24" << QList<std::uint32_t>{10, 50, 2, 25} << false
-            << QStringList{"192.168.1.0/26 50", "192.168.1.64/27 25", "192.168.1.96/28 10",
-                           "192.168.1.112/30 2", "free 192.168.1.116/30", "free 192.168.1.120/29",
+            << QStringList{"192.168.1.0/26 50",    "192.168.1.64/27 25",    "192.168.1.96/28 10",
+                           "192.168.1.112/30 2",   "free 192.168.1.116/30", "free 192.168.1.120/29",
                            "free 192.168.1.128/25"};
         QTest::newRow("point to point under RFC 3021")
             << "10.0.0.0/29" << QList<std::uint32_t>{1, 2, 2} << true
             << QStringList{"10.0.0.0/31 2", "10.0.0.2/31 2", "10.0.0.4/32 1", "free 10.0.0.5/32",
                            "free 10.0.0.6/31"};
-        QTest::newRow("exactly full") << "10.0.0.0/30" << QList<std::uint32_t>{2} << false
-                                      << QStringList{"10.0.0.0/30 2"};
+        QTest::newRow("exactly full")
+            << "10.0.0.0/30" << QList<std::uint32_t>{2} << false << QStringList{"10.0.0.0/30 2"};
         QTest::newRow("the whole space") << "0.0.0.0/0" << QList<std::uint32_t>{4294967294u}
                                          << false << QStringList{"0.0.0.0/0 4294967294"};
     }
@@ -134,8 +134,8 @@ private slots:
                                    std::vector(needs.begin(), needs.end()), rfc3021);
         QStringList shown;
         for (const auto& allocation : plan.allocations)
-            shown << QString::fromStdString(allocation.network.toString()) + ' '
-                         + QString::number(allocation.hosts);
+            shown << QString::fromStdString(allocation.network.toString()) + ' ' +
+                         QString::number(allocation.hosts);
         for (const auto& unused : plan.unused)
             shown << "free " + QString::fromStdString(unused.toString());
         QCOMPARE(shown, networks);
@@ -146,12 +146,12 @@ private slots:
         QTest::addColumn<QString>("parent");
         QTest::addColumn<QList<std::uint32_t>>("needs");
         QTest::addColumn<qulonglong>("missing");
-        QTest::newRow("one address over") << "10.0.0.0/24" << QList<std::uint32_t>{126, 126, 1}
-                                          << qulonglong(4);
-        QTest::newRow("/31 without RFC 3021") << "10.0.0.0/31" << QList<std::uint32_t>{2}
-                                              << qulonglong(2);
-        QTest::newRow("beyond any network") << "0.0.0.0/0" << QList<std::uint32_t>{4294967295u}
-                                            << qulonglong(4294967296u);
+        QTest::newRow("one address over")
+            << "10.0.0.0/24" << QList<std::uint32_t>{126, 126, 1} << qulonglong(4);
+        QTest::newRow("/31 without RFC 3021")
+            << "10.0.0.0/31" << QList<std::uint32_t>{2} << qulonglong(2);
+        QTest::newRow("beyond any network")
+            << "0.0.0.0/0" << QList<std::uint32_t>{4294967295u} << qulonglong(4294967296u);
     }
     void refusals()
     {
