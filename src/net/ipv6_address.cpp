@@ -84,7 +84,7 @@ Parsed<Ipv6Address> Ipv6Address::parse(std::string_view text)
     } else {
         const std::string_view before = text.substr(0, gap);
         const std::string_view after = text.substr(gap + 2);
-        if (after.find("::") != std::string_view::npos || after.starts_with(':'))
+        if (after.find("::") != std::string_view::npos)
             return ParseError::Malformed;
         if (!before.empty()) {
             if (const auto error = AppendGroups(before, false, head))
