@@ -7,9 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DFEROL_FUZZ=ON \
-    -DFEROL_WARNINGS_AS_ERRORS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz --target fuzzers
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
 
 mkdir -p build-fuzz/findings
 for seeds in fuzz/corpus/*/; do

@@ -175,7 +175,7 @@ CliOutcome RunFerolCalc(const QStringList& arguments)
         return {0, GeneralHelp(), {}};
     if (first == QLatin1String("--version"))
         return {0,
-                kProgram + QLatin1Char(' ') + VersionNumber(CompiledVersion()) + QLatin1Char('\n'),
+                kProgram + QLatin1Char(' ') + CompiledVersion().toString() + QLatin1Char('\n'),
                 {}};
 
     // An address first means the subnet command, so "ferol-calc 10.0.0.1/8" works.

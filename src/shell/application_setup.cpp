@@ -9,7 +9,7 @@
 void SetUpApplication()
 {
     QApplication::setApplicationName(AppTitle());
-    QApplication::setApplicationVersion(VersionNumber(CompiledVersion()));
+    QApplication::setApplicationVersion(CompiledVersion().toString());
     RegisterDesignFonts();
     QApplication::setFont(DesignFont());
     // Every window, the message boxes included, takes this icon unless it sets its own.

@@ -21,7 +21,7 @@ CommandLineOutcome InterpretCommandLine(const QStringList& arguments)
         return {CommandLineOutcome::Action::PrintHelp, parser.helpText()};
     if (parser.isSet(version))
         return {CommandLineOutcome::Action::PrintVersion, AppTitle() + QLatin1Char(' ') +
-                                                              VersionNumber(CompiledVersion()) +
+                                                              CompiledVersion().toString() +
                                                               QLatin1Char('\n')};
     QString error;
     if (!understood)

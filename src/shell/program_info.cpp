@@ -1,5 +1,7 @@
 #include "shell/program_info.h"
 
+#include "ferol_version.h"
+
 QString AppTitle()
 {
     return QStringLiteral("Ferol Subnet Calculator");
@@ -22,19 +24,12 @@ QString DesktopFileName()
     return QStringLiteral(FEROL_APP_ID);
 }
 
-ProgramVersion CompiledVersion()
+QVersionNumber CompiledVersion()
 {
     return {FEROL_VERSION_MAJOR, FEROL_VERSION_MINOR, FEROL_VERSION_PATCH};
 }
 
-QString VersionNumber(const ProgramVersion& version)
+QString VersionText(const QVersionNumber& version)
 {
-    // QString::number ignores the locale, so no digit grouping or native digits creep in.
-    return QString::number(version.major) + QLatin1Char('.') + QString::number(version.minor) +
-           QLatin1Char('.') + QString::number(version.revision);
-}
-
-QString VersionText(const ProgramVersion& version)
-{
-    return QStringLiteral("Version ") + VersionNumber(version);
+    return QStringLiteral("Version ") + version.toString();
 }

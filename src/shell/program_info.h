@@ -4,13 +4,7 @@
 // and copyright. The version is set once, in the top-level CMakeLists.txt, and compiled in.
 
 #include <QString>
-
-struct ProgramVersion
-{
-    int major = 0;
-    int minor = 0;
-    int revision = 0;
-};
+#include <QVersionNumber>
 
 QString AppTitle();
 QString FileDescription();
@@ -19,11 +13,8 @@ QString LegalCopyright();
 // The name of the program's desktop entry, without ".desktop"; its icon has the same name.
 QString DesktopFileName();
 
-// The version this build was made from.
-ProgramVersion CompiledVersion();
+// The version this build was made from; its toString() is major.minor.patch.
+QVersionNumber CompiledVersion();
 
-// major.minor.revision, each a plain decimal number.
-QString VersionNumber(const ProgramVersion& version);
-
-// "Version " + VersionNumber.
-QString VersionText(const ProgramVersion& version);
+// "Version " + the version's major.minor.patch.
+QString VersionText(const QVersionNumber& version);

@@ -3,6 +3,7 @@
 // against what the subnet tab shows.
 
 #include "cli/cli_run.h"
+#include "ferol_version.h"
 #include "panelfixture.h"
 
 #include <QHostAddress>

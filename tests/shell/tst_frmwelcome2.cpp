@@ -3,7 +3,7 @@
 
 #include "core/resultlabel.h"
 #include "core/twips.h"
-#include "support/recordingshellservices.h"
+#include "testing/recordingshellservices.h"
 
 #include <QAccessible>
 #include <QAction>

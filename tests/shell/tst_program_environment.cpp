@@ -1,3 +1,4 @@
+#include "ferol_version.h"
 #include "shell/command_line.h"
 #include "shell/desktopshellservices.h"
 #include "shell/program_folder.h"
@@ -25,7 +26,7 @@ private slots:
         };
         row("", Action::Run, "");
         row("--version", Action::PrintVersion,
-            "Ferol Subnet Calculator " FEROL_PROJECT_VERSION "\n");
+            "Ferol Subnet Calculator " FEROL_VERSION "\n");
         row("-h", Action::PrintHelp, "Wildcard Checker");
         row("--bogus --help", Action::PrintHelp, "--version");
         row("--bogus", Action::Fail, "'bogus'");

@@ -5,7 +5,7 @@
 
 #include "subnet/ucsubnetcalc.h"
 #include "support/paneldriver.h"
-#include "support/recordingshellservices.h"
+#include "testing/recordingshellservices.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 #include "core/maker_links.h"
-#include "support/recordingshellservices.h"
+#include "testing/recordingshellservices.h"
 #include "webpane/page_composition.h"
 #include "webpane/ucferol.h"
 

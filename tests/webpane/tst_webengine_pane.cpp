@@ -1,5 +1,5 @@
 #include "core/maker_links.h"
-#include "support/recordingshellservices.h"
+#include "testing/recordingshellservices.h"
 #include "webpane/page_composition.h"
 #include "webpane/page_script.h"
 #include "webpane/ucferol.h"
@@ -11,6 +11,11 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QWebEngineView>
+
+#include <memory>
+#include <optional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -34,15 +39,21 @@ class tst_webengine_pane : public QObject
     Q_OBJECT
 
 public:
-    // Qt WebEngine shares the application's GL context; it must be asked for first.
-    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
+    // Qt WebEngine shares the application's GL context; it must be asked for first. As
+    // root the engine starts only without its sandbox.
+    static void initMain()
+    {
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        if (geteuid() == 0)
+            qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    }
 
 private slots:
     void initTestCase()
     {
         m_services.appFolderPath = FEROL_PANE_IMAGES_DIR;
         m_pane = new ucFerol(m_services, {FEROL_PANE_PLUGIN_DIR});
-        m_composed = new QSignalSpy(m_pane, &ucFerol::pageComposed);
+        m_composed = std::make_unique<QSignalSpy>(m_pane, &ucFerol::pageComposed);
         m_tabs.addTab(new QWidget, "first");
         m_tabs.addTab(m_pane, "Ferol");
         m_tabs.resize(500, 460);
@@ -137,25 +148,24 @@ private slots:
     }
 
 private:
-    // Results come back as JSON text, so arrays compare as Qt values.
+    // Results come back as JSON text, so arrays compare as Qt values. The answer is
+    // shared with the callback, which may still come after a timeout returned.
     QJsonValue evaluate(const QString& expression)
     {
-        QVariant result;
-        bool done = false;
+        const auto answer = std::make_shared<std::optional<QString>>();
         m_view->page()->runJavaScript("JSON.stringify([" + expression + "])",
-                                      [&](const QVariant& value) {
-                                          result = value;
-                                          done = true;
+                                      [answer](const QVariant& value) {
+                                          answer->emplace(value.toString());
                                       });
-        if (!QTest::qWaitFor([&] { return done; }, kEngineTimeout))
+        if (!QTest::qWaitFor([&] { return answer->has_value(); }, kEngineTimeout))
             return QJsonValue::Undefined;
-        return QJsonDocument::fromJson(result.toString().toUtf8()).array().at(0);
+        return QJsonDocument::fromJson(answer->value().toUtf8()).array().at(0);
     }
 
     RecordingShellServices m_services;
     QTabWidget m_tabs;
     ucFerol* m_pane = nullptr;
-    QSignalSpy* m_composed = nullptr;
+    std::unique_ptr<QSignalSpy> m_composed;
     QWebEngineView* m_view = nullptr;
 };
 

@@ -1,5 +1,5 @@
 #include "support/paneldriver.h"
-#include "support/recordingshellservices.h"
+#include "testing/recordingshellservices.h"
 #include "wildcard/report.h"
 #include "wildcard/ucwildcardchecker.h"
 

@@ -2,19 +2,21 @@
 
 #include "shell/application_setup.h"
 #include "shell/frmwelcome2.h"
-#include "support/recordingshellservices.h"
+#include "testing/recordingshellservices.h"
 #include "webpane/ucferol.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -107,13 +109,24 @@ TabTiming SelectPaneTab(RecordingShellServices& services, const QStringList& plu
     tabs.addTab(pane, QStringLiteral("Ferol"));
     tabs.resize(560, 480);
     tabs.show();
-    if (!QTest::qWaitForWindowExposed(&tabs))
+    const QDeadlineTimer exposure(5000);
+    while (!tabs.windowHandle()->isExposed() && !exposure.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (!tabs.windowHandle()->isExposed())
         return {};
-    QSignalSpy composed(pane, &ucFerol::pageComposed);
+    bool composed = false;
+    QEventLoop untilComposed;
+    QObject::connect(pane, &ucFerol::pageComposed, &untilComposed, [&] {
+        composed = true;
+        untilComposed.quit();
+    });
+    QTimer::singleShot(60000, &untilComposed, &QEventLoop::quit);
     QElapsedTimer timer;
     timer.start();
     tabs.setCurrentIndex(1);
-    if (composed.isEmpty() && !composed.wait(60000))
+    if (!composed)
+        untilComposed.exec();
+    if (!composed)
         return {};
     return {static_cast<double>(timer.nsecsElapsed()) / 1e6,
             pane->findChild<QWidget*>(QStringLiteral("wbFerol")) != nullptr};

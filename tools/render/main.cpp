@@ -7,7 +7,7 @@
 #include "shell/application_setup.h"
 #include "shell/frmabout.h"
 #include "shell/frmwelcome2.h"
-#include "support/recordingshellservices.h"
+#include "testing/recordingshellservices.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "support/recordingshellservices.h"
+#include "testing/recordingshellservices.h"
 
 #include "core/output_folder.h"
 
