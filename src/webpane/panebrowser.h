@@ -17,6 +17,9 @@ class PaneBrowserHost
 public:
     virtual ~PaneBrowserHost() = default;
 
+    // The blank document the browser loads and the page is composed on.
+    virtual QUrl browserDocument() const = 0;
+
     // JavaScript that turns the loaded blank document into the page.
     virtual QString browserPageScript() const = 0;
 
@@ -39,5 +42,5 @@ public:
     virtual QWidget* createBrowser(PaneBrowserHost& host, QWidget* parent) = 0;
 };
 
-#define PaneBrowserFactory_iid "example.ferol.SubnetCalculator.PaneBrowserFactory/1"
+#define PaneBrowserFactory_iid "example.ferol.SubnetCalculator.PaneBrowserFactory/2"
 Q_DECLARE_INTERFACE(PaneBrowserFactory, PaneBrowserFactory_iid)

@@ -7,12 +7,6 @@
 #include <QPointer>
 #include <QWebEngineNewWindowRequest>
 
-namespace {
-
-const QUrl kBlankDocument(QStringLiteral("about:blank"));
-
-} // namespace
-
 PaneWebPage::PaneWebPage(PaneBrowserHost& host, QObject* parent)
     : QWebEnginePage(parent), m_host(host)
 {
@@ -57,14 +51,14 @@ void PaneWebView::childEvent(QChildEvent* event)
 void PaneWebView::loadBlankDocument()
 {
     m_blankLoadPending = true;
-    load(kBlankDocument);
+    load(m_host.browserDocument());
 }
 
 void PaneWebView::handleLoadFinished(bool ok)
 {
     if (!ok)
         return; // a refused request; the document is still ours
-    if (!m_blankLoadPending || url() != kBlankDocument) {
+    if (!m_blankLoadPending || url() != m_host.browserDocument()) {
         // Something the host never asked for replaced the document (the engine turns
         // requests it blocks itself into about:blank#blocked): build the page again.
         if (!m_blankLoadPending)

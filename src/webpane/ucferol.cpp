@@ -126,6 +126,11 @@ QWidget* ucFerol::makeFallbackBrowser()
     return browser;
 }
 
+QUrl ucFerol::browserDocument() const
+{
+    return BlankDocumentUrl();
+}
+
 QString ucFerol::browserPageScript() const
 {
     return PageScript(ComposePage(PaneImagesFromFolder(m_services.appFolder())));

@@ -54,6 +54,7 @@ private:
     QWidget* loadPluginBrowser();
     QWidget* makeFallbackBrowser();
 
+    QUrl browserDocument() const override;
     QString browserPageScript() const override;
     bool browserNavigation(const QUrl& url) override;
     void browserPageComposed() override;

@@ -60,6 +60,7 @@ private slots:
         row("paste waits for a key", "paste:3232235777", "255.255.255.255 [3232235777] txtDecimal");
         row("blanks stay in txtDecimal", "paste:32_322 key:End", "0.0.126.66 [32 322] txtDecimal");
         row("not finite", "paste:1e999 key:End", "255.255.255.255 [1e999] txtDecimal");
+        row("button opens", "open", ones + "lstIpHistory open");
         row("button closes", "open open", ones + "txtIpAddy_0");
         row("click the selected entry", "open entry:1 type:7 open entry:1", picked + "txtIpAddy_0");
         row("first Down", "open key:Down", "192.167.1.1 [3232170241] lstIpHistory open");

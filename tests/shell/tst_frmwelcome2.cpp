@@ -3,6 +3,7 @@
 
 #include "core/resultlabel.h"
 #include "core/twips.h"
+#include "ferol_version.h"
 #include "testing/recordingshellservices.h"
 
 #include <QAccessible>
@@ -209,7 +210,7 @@ private slots:
              {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer", "cmdOK", "cmdShowEula"})
             texts << dialog->findChild<QWidget*>(name)->property("text").toString();
         QCOMPARE(texts.join('|'),
-                 "About Ferol Subnet Calculator|cmdOK|Ferol Subnet Calculator|Version 2.0.4|"
+                 "About Ferol Subnet Calculator|cmdOK|Ferol Subnet Calculator|Version " FEROL_VERSION "|"
                  "Ferol Subnet Calculator contains the following tools:  Subnet Calculator, "
                  "Wildcard Checker, Decimal IP Calculator.|"
                  "Copyright \u00A9 2026 Ferol. All rights reserved. This program is provided as "
@@ -221,21 +222,21 @@ private slots:
     void aboutEnterAndEsc_data()
     {
         QTest::addColumn<bool>("tab");
-        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("Enter on OK") << false << int(Qt::Key_Return) << true;
-        QTest::newRow("Enter on the license") << true << int(Qt::Key_Return) << false;
-        QTest::newRow("Esc on the license") << true << int(Qt::Key_Escape) << true;
+        QTest::newRow("Enter on OK") << false << Qt::Key_Return << true;
+        QTest::newRow("Enter on the license") << true << Qt::Key_Return << false;
+        QTest::newRow("Esc on the license") << true << Qt::Key_Escape << true;
     }
     void aboutEnterAndEsc()
     {
         QFETCH(bool, tab);
-        QFETCH(int, key);
+        QFETCH(Qt::Key, key);
         QFETCH(bool, closes);
         const QPointer<frmAbout> dialog = about();
         if (tab)
             QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
-        QTest::keyClick(dialog->focusWidget(), Qt::Key(key));
+        QTest::keyClick(dialog->focusWidget(), key);
         QCOMPARE(dialog && dialog->isVisible(), !closes);
         QCOMPARE(m_services.richTextPaths.size(), closes ? 0 : 1);
     }
