@@ -283,21 +283,21 @@ private slots:
     void aboutEnterAndEsc_data()
     {
         QTest::addColumn<bool>("tab");
-        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("Enter on OK") << false << int(Qt::Key_Return) << true;
-        QTest::newRow("Enter on the license") << true << int(Qt::Key_Return) << false;
-        QTest::newRow("Esc on the license") << true << int(Qt::Key_Escape) << true;
+        QTest::newRow("Enter on OK") << false << Qt::Key_Return << true;
+        QTest::newRow("Enter on the license") << true << Qt::Key_Return << false;
+        QTest::newRow("Esc on the license") << true << Qt::Key_Escape << true;
     }
     void aboutEnterAndEsc()
     {
         QFETCH(bool, tab);
-        QFETCH(int, key);
+        QFETCH(Qt::Key, key);
         QFETCH(bool, closes);
         const QPointer<frmAbout> dialog = about();
         if (tab)
             QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
-        QTest::keyClick(dialog->focusWidget(), Qt::Key(key));
+        QTest::keyClick(dialog->focusWidget(), key);
         QCOMPARE(dialog && dialog->isVisible(), !closes);
         QCOMPARE(m_services.richTextPaths.size(), closes ? 0 : 1);
     }
