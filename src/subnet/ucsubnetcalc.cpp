@@ -353,16 +353,16 @@ void ucSubnetCalc::btnNextTwentySubnets_Click()
         return;
     // The folder is had before the panel moves, so a failure leaves it exactly as it was.
     const QString reportName = QStringLiteral("The subnet list");
-    const ReportFolder folder = OpenReportFolder(m_services, reportName);
+    const Outcome folder = OpenReportFolder(m_services, reportName);
     if (!folder.ok()) {
-        showSubnetMessage(folder.failure);
+        showSubnetMessage(folder.error);
         return;
     }
-    const QString failure =
-        SaveAndOpenReport(m_services, folder, QString::fromLatin1(kSubnetReportFileName),
-                          SubnetReportBytes(reportLinesFromHere()), reportName);
-    if (!failure.isEmpty())
-        showSubnetMessage(failure);
+    const Outcome saved = SaveAndOpenReport(m_services, this, folder.value,
+                                            QString::fromLatin1(kSubnetReportFileName),
+                                            SubnetReportBytes(reportLinesFromHere()), reportName);
+    if (!saved.ok())
+        showSubnetMessage(saved.error);
 }
 
 // Twenty rows from the current subnet on, fewer when the address space ends first; the

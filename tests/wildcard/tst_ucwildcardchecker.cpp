@@ -56,7 +56,7 @@ struct Panel
             else if (step.startsWith("height:"))
                 panel.resize(panel.width(), arg.toInt());
             else if (step == "noviewer")
-                services.textViewerError = "no viewer";
+                services.openersFail = true;
             else if (step == "nofolder")
                 QFile(documents.filePath("Ferol Subnet Calculator")).open(QIODevice::WriteOnly);
             else
