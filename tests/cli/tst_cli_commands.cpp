@@ -466,10 +466,15 @@ private slots:
                        : value.isString() ? value.toString()
                                           : QString::number(value.toInteger());
             };
-            QCOMPARE(QStringList({shown("subnet_bits"), shown("max_subnets"), shown("max_hosts"),
-                                  shown("host_bits"), shown("status")})
-                         .join('|'),
-                     tab.text("lbl_info_0 lbl_info_1 lbl_info_2 lbl_info_3 lbl_sub2"));
+            const std::pair<const char*, const char*> keysAndControls[] = {
+                {"subnet_bits", "lbl_info_0"}, {"max_subnets", "lbl_info_1"},
+                {"max_hosts", "lbl_info_2"},   {"host_bits", "lbl_info_3"},
+                {"status", "lbl_sub2"}};
+            for (const auto& [key, control] : keysAndControls) {
+                QVERIFY2(shown(key) == tab.text(control),
+                         qPrintable(context + ": " + key + " " + shown(key) + ", " + control + " "
+                                    + tab.text(control)));
+            }
         }
     }
 };
