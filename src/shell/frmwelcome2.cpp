@@ -130,6 +130,8 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
     QCoreApplication::instance()->installEventFilter(this);
 
     ShowTab(false);
+    // The window opens ready for an address: the first digits typed are its first octet.
+    ucSubnetCalc1->focusHostAddress();
 }
 
 void frmWelcome2::buildMenus()

@@ -110,6 +110,17 @@ private slots:
         QVERIFY(!m_window->findChild<QMenu*>("cmdOpen")->menuAction()->isEnabled());
     }
 
+    // The window, just shown, takes an address typed straight away.
+    void opensReadyForAnAddress()
+    {
+        for (char key : QByteArray("10.1.2.3"))
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QStringList octets;
+        for (int k = 0; k < 4; ++k)
+            octets << m_window->findChild<QLineEdit*>("sub_address_" + QString::number(k))->text();
+        QCOMPARE(octets.join('.'), "10.1.2.3");
+    }
+
     void menusAsDesigned()
     {
         QStringList seen;
