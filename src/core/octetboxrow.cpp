@@ -245,7 +245,6 @@ void OctetBox::focusOutEvent(QFocusEvent* event)
 
 void OctetBox::mousePressEvent(QMouseEvent* event)
 {
-    m_arrivedByAdvance = false;
     QLineEdit::mousePressEvent(event);
     if (m_selectAllOnPress) {
         m_selectAllOnPress = false;
