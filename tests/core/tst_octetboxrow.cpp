@@ -187,8 +187,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("state");
         QTest::addColumn<int>("fills");
-        const auto row = [](const char* name, const char* path, const char* text,
-                            const char* state, int fills) {
+        const auto row = [](const char* name, const char* path, const char* text, const char* state,
+                            int fills) {
             QTest::newRow(name) << QString(path) << QString(text) << QString(state) << fills;
         };
         row("menu, address", "menu", "10.20.30.40", "10.20.30.40 @1", 1);
