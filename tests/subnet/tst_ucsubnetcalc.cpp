@@ -38,65 +38,28 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("text");
-        const std::pair<const char*, const char*> controls[] = {
-            {"ip_subnet_frame", ""},
-            {"sub_Label1", "&Host IP"},
-            {"sub_address_0", ""},
-            {"sub_class", "RESULT"},
-            {"Frame1", ""},
-            {"scr_mask_bits", ""},
-            {"Label1", "Mask Bits"},
-            {"lbl_mask_bits", " 16"},
-            {"lbl_subnet_mask", "255.255.0.0"},
-            {"lbl_sub2", "Enter Complete Host Address"},
-            {"Frame2", ""},
-            {"Label9_0", "Current Network:"},
-            {"lbl_bonus", "0.0.0.0"},
-            {"Label9_1", "Subnet Mask:"},
-            {"lbl_bonus2", "255.255.0.0"},
-            {"Label4", "Current Host Range"},
-            {"txt_hosts", "0.0.0.1 to 0.0.255.254"},
-            {"sub_mask_frame", ""},
-            {"sub_label2_0", "Host"},
-            {"sub_label2_1", "Mask"},
-            {"Line1_0", ""},
-            {"Line1_1", ""},
-            {"lbl_the_subnet", "0.0.0.0"},
-            {"Picture2", ""},
-            {"btnPrevSubnet", "<Prev Subnet"},
-            {"lbl_the_broad", "0.0.255.255"},
-            {"Picture1", ""},
-            {"chk_31bit", "&31-bit mask as per RFC 3021"},
-            {"Label2_0", "Subnet Bits"},
-            {"Label2_1", "Host Bits"},
-            {"Label2_2", "Max Subnets"},
-            {"Label2_3", "Max Hosts"},
-            {"lbl_info_0", "8"},
-            {"lbl_info_1", "256"},
-            {"lbl_info_2", "65534"},
-            {"lbl_info_3", "16"},
-            {"sub_host_bin_0", ""},
-            {"sub_host_bin_1", ""},
-            {"sub_host_bin_2", ""},
-            {"sub_host_bin_3", ""},
-            {"sub_mask_bin_0", "11111111"},
-            {"sub_mask_bin_1", "11111111"},
-            {"sub_mask_bin_2", "00000000"},
-            {"sub_mask_bin_3", "00000000"},
-            {"Label3_0", "Subnet"},
-            {"Label3_1", "Subnet"},
-            {"Label3_2", "Broadcast"},
-            {"Label3_3", "Broadcast"},
-            {"txt_act_subnet_0", "00000000"},
-            {"txt_act_subnet_1", "00000000"},
-            {"txt_act_subnet_2", "00000000"},
-            {"txt_act_subnet_3", "00000000"},
-            {"txt_broad_bin_0", "00000000"},
-            {"txt_broad_bin_1", "00000000"},
-            {"txt_broad_bin_2", "11111111"},
-            {"txt_broad_bin_3", "11111111"}};
-        for (const auto& [control, text] : controls)
-            QTest::newRow(control) << QString(control) << QString(text);
+        // "name=text" for each control, separated by "|".
+        const QString controls =
+            "ip_subnet_frame=|sub_Label1=&Host IP|sub_address_0=|sub_class=RESULT|Frame1=|"
+            "scr_mask_bits=|Label1=Mask Bits|lbl_mask_bits= 16|lbl_subnet_mask=255.255.0.0|"
+            "lbl_sub2=Enter Complete Host Address|Frame2=|Label9_0=Current Network:|"
+            "lbl_bonus=0.0.0.0|Label9_1=Subnet Mask:|lbl_bonus2=255.255.0.0|"
+            "Label4=Current Host Range|txt_hosts=0.0.0.1 to 0.0.255.254|sub_mask_frame=|"
+            "sub_label2_0=Host|sub_label2_1=Mask|Line1_0=|Line1_1=|lbl_the_subnet=0.0.0.0|"
+            "Picture2=|btnPrevSubnet=<Prev Subnet|lbl_the_broad=0.0.255.255|Picture1=|"
+            "chk_31bit=&31-bit mask as per RFC 3021|Label2_0=Subnet Bits|Label2_1=Host Bits|"
+            "Label2_2=Max Subnets|Label2_3=Max Hosts|lbl_info_0=8|lbl_info_1=256|"
+            "lbl_info_2=65534|lbl_info_3=16|sub_host_bin_0=|sub_host_bin_1=|sub_host_bin_2=|"
+            "sub_host_bin_3=|sub_mask_bin_0=11111111|sub_mask_bin_1=11111111|"
+            "sub_mask_bin_2=00000000|sub_mask_bin_3=00000000|Label3_0=Subnet|Label3_1=Subnet|"
+            "Label3_2=Broadcast|Label3_3=Broadcast|txt_act_subnet_0=00000000|"
+            "txt_act_subnet_1=00000000|txt_act_subnet_2=00000000|txt_act_subnet_3=00000000|"
+            "txt_broad_bin_0=00000000|txt_broad_bin_1=00000000|txt_broad_bin_2=11111111|"
+            "txt_broad_bin_3=11111111";
+        for (const QString& control : controls.split('|')) {
+            const QString name = control.section('=', 0, 0);
+            QTest::newRow(qPrintable(name)) << name << control.section('=', 1);
+        }
     }
     void asShown()
     {
