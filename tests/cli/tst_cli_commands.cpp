@@ -5,6 +5,7 @@
 #include "cli/cli_run.h"
 #include "ferol_version.h"
 #include "panelfixture.h"
+#include "support/dotted.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -69,14 +70,6 @@ QJsonObject JsonOf(const QString& text)
     return document.object();
 }
 
-QString Dotted(quint32 a)
-{
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(a >> 24)
-        .arg(a >> 16 & 255)
-        .arg(a >> 8 & 255)
-        .arg(a & 255);
-}
 
 } // namespace
 

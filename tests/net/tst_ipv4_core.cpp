@@ -6,6 +6,7 @@
 #include "net/ipv4_network.h"
 #include "net/ipv4_wildcard.h"
 #include "net/number_text.h"
+#include "support/dotted.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -24,14 +25,6 @@ std::uint32_t MaskOf(int length)
     return length == 0 ? 0u : 0xFFFFFFFFu << (32 - length);
 }
 
-QString Dotted(std::uint32_t a)
-{
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(a >> 24)
-        .arg(a >> 16 & 255)
-        .arg(a >> 8 & 255)
-        .arg(a & 255);
-}
 
 } // namespace
 
