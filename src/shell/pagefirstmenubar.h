@@ -25,4 +25,3 @@ protected:
 private:
     const std::function<QWidget*()> m_visiblePage;
 };
-
