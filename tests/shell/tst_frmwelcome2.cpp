@@ -265,8 +265,7 @@ private slots:
                 for (const char* warning : {"raise()", "grabbing the keyboard"})
                     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
             }
-            QTest::keyClick(QApplication::focusWidget(), key[0].key(),
-                            key[0].keyboardModifiers());
+            QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
             QWidget* popup = QApplication::activePopupWidget();
             const QString seen =
                 popup ? popup->objectName() : QApplication::focusWidget()->objectName();
