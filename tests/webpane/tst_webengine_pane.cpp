@@ -153,10 +153,9 @@ private:
     QJsonValue evaluate(const QString& expression)
     {
         const auto answer = std::make_shared<std::optional<QString>>();
-        m_view->page()->runJavaScript("JSON.stringify([" + expression + "])",
-                                      [answer](const QVariant& value) {
-                                          answer->emplace(value.toString());
-                                      });
+        m_view->page()->runJavaScript(
+            "JSON.stringify([" + expression + "])",
+            [answer](const QVariant& value) { answer->emplace(value.toString()); });
         if (!QTest::qWaitFor([&] { return answer->has_value(); }, kEngineTimeout))
             return QJsonValue::Undefined;
         return QJsonDocument::fromJson(answer->value().toUtf8()).array().at(0);
