@@ -29,6 +29,10 @@ public:
 
     // The page script has run on the document.
     virtual void browserPageComposed() = 0;
+
+    // The browser cannot go on (the process that drew its page ended abnormally); the
+    // host puts something else in its place and deletes it.
+    virtual void browserFailed() = 0;
 };
 
 class PaneBrowserFactory
@@ -38,7 +42,8 @@ public:
 
     // A browser widget named wbFerol that loads the blank document, runs the host's page
     // script once that load (its own, not a cancelled link's) has finished, and asks the
-    // host about every navigation. Its drops and context menu are off.
+    // host about every navigation. Its drops and context menu are off. Creating it leaves
+    // the native window of parent's top level as it is.
     virtual QWidget* createBrowser(PaneBrowserHost& host, QWidget* parent) = 0;
 };
 

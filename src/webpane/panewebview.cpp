@@ -32,6 +32,8 @@ PaneWebView::PaneWebView(PaneBrowserHost& host, QWidget* parent)
     setAcceptDrops(false);
     setPage(new PaneWebPage(host, this));
     connect(this, &QWebEngineView::loadFinished, this, &PaneWebView::handleLoadFinished);
+    connect(page(), &QWebEnginePage::renderProcessTerminated, this,
+            &PaneWebView::handleRenderProcessEnd);
     loadBlankDocument();
 }
 
@@ -72,4 +74,10 @@ void PaneWebView::handleLoadFinished(bool ok)
         if (self)
             self->m_host.browserPageComposed();
     });
+}
+
+void PaneWebView::handleRenderProcessEnd(QWebEnginePage::RenderProcessTerminationStatus status)
+{
+    if (status != QWebEnginePage::NormalTerminationStatus)
+        m_host.browserFailed();
 }

@@ -4,13 +4,14 @@
 #include "core/shellservices.h"
 #include "core/twips.h"
 #include "core/widget_colors.h"
+#include "webpane/engine_conditions.h"
 #include "webpane/navigation_policy.h"
 #include "webpane/page_composition.h"
 #include "webpane/page_script.h"
 #include "webpane/panetextbrowser.h"
 #include "webpane/webpane_accessible_names.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QPluginLoader>
 #include <QResizeEvent>
@@ -75,9 +76,14 @@ void ucFerol::resizeEvent(QResizeEvent* event)
 
 void ucFerol::UserControl_Initialize()
 {
-    m_browser = loadPluginBrowser();
-    if (!m_browser)
-        m_browser = makeFallbackBrowser();
+    QWidget* browser =
+        BrowserEngineMayStart(CurrentEngineConditions()) ? loadPluginBrowser() : nullptr;
+    showBrowser(browser ? browser : makeFallbackBrowser());
+}
+
+void ucFerol::showBrowser(QWidget* browser)
+{
+    m_browser = browser;
     ApplyAccessibleTexts(*this, kWebpaneAccessibleNames);
     UserControl_Resize();
     m_browser->show();
@@ -133,7 +139,9 @@ QUrl ucFerol::browserDocument() const
 
 QString ucFerol::browserPageScript() const
 {
-    return PageScript(ComposePage(PaneImagesFromFolder(m_services.appFolder())));
+    const QStringList fonts = DesignFontFiles();
+    return PageScript(ComposePage(PaneImagesFromFolder(m_services.appFolder())),
+                      fonts.isEmpty() ? QString() : FileDataAddress(fonts.first()));
 }
 
 bool ucFerol::browserNavigation(const QUrl& url)
@@ -142,7 +150,7 @@ bool ucFerol::browserNavigation(const QUrl& url)
     case NavigationDecision::LoadInPane:
         return true;
     case NavigationDecision::OpenInBrowser:
-        m_services.openWebAddress(url.toString());
+        m_services.openWebAddress(this, url.toString());
         return false;
     case NavigationDecision::Refuse:
         return false;
@@ -153,4 +161,15 @@ bool ucFerol::browserNavigation(const QUrl& url)
 void ucFerol::browserPageComposed()
 {
     emit pageComposed();
+}
+
+void ucFerol::browserFailed()
+{
+    QWidget* failed = m_browser;
+    const bool hadFocus = failed->isAncestorOf(QApplication::focusWidget());
+    failed->hide();
+    failed->deleteLater();
+    showBrowser(makeFallbackBrowser());
+    if (hadFocus)
+        m_browser->setFocus();
 }

@@ -85,17 +85,6 @@ private slots:
         QCOMPARE(QDir::fromNativeSeparators(WithTrailingSeparator(QDir::toNativeSeparators(folder))),
                  shown);
     }
-
-    // Checked on a file that does not exist, so no viewer is ever started.
-    void missingDocumentIsRefusedWithItsPath()
-    {
-        QTemporaryDir dir;
-        const QString path = QDir::toNativeSeparators(dir.filePath("missing file.txt"));
-        DesktopShellServices services;
-        for (const ServiceResult& result :
-             {services.openInTextViewer(path), services.openRichTextDocument(path)})
-            QVERIFY2(!result.ok() && result.error.contains(path), qPrintable(result.error));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestProgramEnvironment)

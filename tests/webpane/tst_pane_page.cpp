@@ -1,4 +1,5 @@
 #include "core/maker_links.h"
+#include "webpane/engine_conditions.h"
 #include "webpane/navigation_policy.h"
 #include "webpane/page_composition.h"
 
@@ -15,6 +16,30 @@ class tst_pane_page : public QObject
     Q_OBJECT
 
 private slots:
+    // Root gets the browser engine only with its sandbox switched off by the user.
+    void engineMayStart_data()
+    {
+        QTest::addColumn<bool>("root");
+        QTest::addColumn<bool>("disableSandboxSet");
+        QTest::addColumn<QByteArray>("flags");
+        QTest::addColumn<bool>("mayStart");
+        QTest::newRow("user") << false << false << QByteArray() << true;
+        QTest::newRow("root") << true << false << QByteArray() << false;
+        QTest::newRow("root, sandbox variable") << true << true << QByteArray() << true;
+        QTest::newRow("root, flag among others")
+            << true << false << QByteArray("--disable-gpu  --no-sandbox") << true;
+        QTest::newRow("root, other flags only")
+            << true << false << QByteArray("--no-sandboxed --disable-gpu") << false;
+    }
+    void engineMayStart()
+    {
+        QFETCH(bool, root);
+        QFETCH(bool, disableSandboxSet);
+        QFETCH(QByteArray, flags);
+        QFETCH(bool, mayStart);
+        QCOMPARE(BrowserEngineMayStart({root, disableSandboxSet, flags}), mayStart);
+    }
+
     // Every address (less the maker's affixes), image text and source in page order; an
     // empty item is a blank line, which parts the blocks (the exam block has one of its
     // own). A quote or an ampersand in a folder is escaped.

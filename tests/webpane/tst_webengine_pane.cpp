@@ -7,11 +7,15 @@
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTest>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <csignal>
 #include <memory>
 #include <optional>
 
@@ -69,7 +73,8 @@ private slots:
     }
 
     // The script ran: the page refuses selection, its context menu and dragging. The size
-    // is "smaller" than 16 px; had the font shorthand come after it, it would be 16.
+    // is "smaller" than 16 px; had the font shorthand come after it, it would be 16. The
+    // design font came with the page and was drawn.
     void composedPage()
     {
         const QString crlf = "\r\n";
@@ -78,7 +83,7 @@ private slots:
                                   HeadScriptLines().join(crlf) + crlf, "HEAD"}},
             "functionfunctionfunctionfalse",
             "rgb(51, 51, 51)|true|5px|0px|default|none|auto|\"Segoe UI\", Tahoma",
-            "3 images decoded, 7 links, all to _blank: true"};
+            "3 images decoded, 7 links, all to _blank: true", "1 face: Tahoma loaded"};
         // Compared as JSON text, which a failure prints in full.
         QCOMPARE(Json(evaluate(
                      "(s => [Array.from(document.scripts).map(s => [s.id, "
@@ -89,7 +94,10 @@ private slots:
                      "s.borderTopStyle, s.overflow, s.fontFamily.substring(0, 18)].join('|'),"
                      " Array.from(document.images).filter(i => i.naturalWidth > 0).length +"
                      " ' images decoded, ' + document.links.length + ' links, all to _blank: ' +"
-                     " Array.from(document.links).every(a => a.target == '_blank')]"
+                     " Array.from(document.links).every(a => a.target == '_blank'),"
+                     " document.querySelectorAll('style#designFontFace').length + ' face: ' +"
+                     " Array.from(document.fonts).map(f => f.family.replace(/\"/g, '') + ' ' +"
+                     " f.status).join()]"
                      ")(getComputedStyle(document.body))")),
                  Json(expected));
     }
@@ -147,16 +155,34 @@ private slots:
                  left);
     }
 
+    // Last, since the pane's view goes with it: the process that draws the page dies, and
+    // the text page takes the view's place.
+    void pageProcessDeathLeavesTheTextPage()
+    {
+        const qint64 pid = m_view->page()->renderProcessPid();
+        QVERIFY(pid > 0);
+        const QRect place = m_view->geometry();
+        const QPointer<QWebEngineView> view = m_view;
+        m_view = nullptr;
+        QCOMPARE(::kill(pid_t(pid), SIGKILL), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!view, kActionTimeout);
+        auto* text = m_pane->findChild<QTextBrowser*>("txtFerol");
+        QVERIFY(text && text->isVisible());
+        QCOMPARE(text->geometry(), place);
+        QVERIFY(text->toPlainText().contains("Lumbra"));
+    }
+
 private:
     // Results come back as JSON text, so arrays compare as Qt values. The answer is
     // shared with the callback, which may still come after a timeout returned.
     QJsonValue evaluate(const QString& expression)
     {
+        if (!m_view)
+            return QJsonValue::Undefined;
         const auto answer = std::make_shared<std::optional<QString>>();
-        m_view->page()->runJavaScript("JSON.stringify([" + expression + "])",
-                                      [answer](const QVariant& value) {
-                                          answer->emplace(value.toString());
-                                      });
+        m_view->page()->runJavaScript(
+            "JSON.stringify([" + expression + "])",
+            [answer](const QVariant& value) { answer->emplace(value.toString()); });
         if (!QTest::qWaitFor([&] { return answer->has_value(); }, kEngineTimeout))
             return QJsonValue::Undefined;
         return QJsonDocument::fromJson(answer->value().toUtf8()).array().at(0);

@@ -1,0 +1,124 @@
+#include "shell/desktop_opener.h"
+#include "shell/desktopshellservices.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+// What the user learns when the desktop's opener fails, with a stand-in xdg-open first on
+// PATH that ends the way the row says, so no real program is ever started.
+class TestDesktopOpening : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    const QByteArray m_path = qgetenv("PATH");
+
+    // PATH holds only a folder with an xdg-open running script (none for an empty one).
+    void useOpener(const QString& script)
+    {
+        const QString bin = m_dir.filePath("bin");
+        QDir(bin).removeRecursively();
+        QDir().mkpath(bin);
+        qputenv("PATH", QFile::encodeName(bin));
+        QFile opener(bin + "/xdg-open");
+        if (script.isEmpty() || !opener.open(QIODevice::WriteOnly))
+            return;
+        opener.write("#!/bin/sh\n" + script.toUtf8() + "\n");
+        opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        qputenv("PATH", QFile::encodeName(bin) + ":" + m_path);
+    }
+
+    static QStringList shownMessages()
+    {
+        QStringList texts;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+                texts << box->text();
+        return texts;
+    }
+
+private slots:
+    void cleanup()
+    {
+        qDeleteAll(QApplication::topLevelWidgets());
+        qputenv("PATH", m_path);
+    }
+
+    void failuresNameWhatCouldNotBeOpened_data()
+    {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<Opening>("what");
+        QTest::addColumn<QString>("target"); // in the documents folder, or an address
+        QTest::addColumn<QString>("told");   // in the message; none for an empty text
+        const auto row = [](const char* name, const char* opener, Opening what, const char* target,
+                            const char* told) {
+            QTest::newRow(name) << opener << what << target << told;
+        };
+        const char* web = "http://www.ferol.example/ContactUs.html?EID=1";
+        row("report, opener fails", "exit 4", Opening::Report, "report.txt", "saved as");
+        row("license, opener fails", "exit 3", Opening::Document, "DODA.Subnet.rtf", "rtf");
+        row("web address, opener fails", "exit 4", Opening::WebAddress, web, web);
+        row("opener killed", "kill -9 $$", Opening::WebAddress, web, web);
+        row("no opener at all", "", Opening::Report, "report.txt", "report.txt");
+        row("document missing", "exit 0", Opening::Document, "gone.rtf", "gone.rtf");
+        // The stand-in also checks that the path, blanks and all, is its one argument.
+        row("report opened", "test -f \"$1\" && test $# = 1", Opening::Report, "report.txt", "");
+        row("web address opened", "exit 0", Opening::WebAddress, web, "");
+    }
+
+    // Success says nothing; a failure, told a moment later, names the path or address.
+    void failuresNameWhatCouldNotBeOpened()
+    {
+        QFETCH(QString, opener);
+        QFETCH(Opening, what);
+        QFETCH(QString, target);
+        QFETCH(QString, told);
+        useOpener(opener);
+        const QDir documents(m_dir.filePath("my documents"));
+        documents.mkpath(".");
+        for (const char* name : {"report.txt", "DODA.Subnet.rtf"})
+            QFile(documents.filePath(name)).open(QIODevice::WriteOnly);
+        const QString path = QDir::toNativeSeparators(documents.filePath(target));
+        DesktopShellServices services;
+        QWidget window;
+        window.show();
+        if (what == Opening::Report)
+            services.openInTextViewer(&window, path);
+        else if (what == Opening::Document)
+            services.openRichTextDocument(&window, path);
+        else
+            services.openWebAddress(&window, target);
+        if (told.isEmpty()) {
+            // A success ends within the wait as well; nothing may have been told by then.
+            QTest::qWait(1000);
+            QCOMPARE(shownMessages(), QStringList());
+            return;
+        }
+        QTRY_COMPARE(shownMessages().size(), 1);
+        const QString message = shownMessages()[0];
+        QVERIFY2(message.contains(told) && (what == Opening::WebAddress || message.contains(path)),
+                 qPrintable(message));
+    }
+
+    // A second request while the first opener still runs gets its own verdict, and an
+    // opener that fails only after the verdict time counts as one that worked (a viewer
+    // closed later by the user). Each finished opener is deleted.
+    void eachRequestHasItsOwnVerdict()
+    {
+        useOpener("sleep \"$1\"; exit 4");
+        DesktopOpener opener(800);
+        QStringList failed;
+        for (const char* seconds : {"0.3", "0.2", "1.5"})
+            opener.open(QUrl(seconds), [&failed, seconds] { failed << seconds; });
+        QTest::qWait(2500);
+        QCOMPARE(failed, QStringList({"0.2", "0.3"}));
+        QCOMPARE(opener.findChildren<QObject*>().size(), 0);
+    }
+};
+
+QTEST_MAIN(TestDesktopOpening)
+#include "tst_desktop_opening.moc"
