@@ -17,10 +17,9 @@
 // step goes on. The report steps forward twenty times, reading each row from the result
 // labels, then steps back as often as it moved.
 
+#include "core/tabpanel.h"
 #include "subnet/engine.h"
 #include "subnet/stepping.h"
-
-#include <QWidget>
 
 #include <array>
 #include <cstdint>
@@ -28,7 +27,6 @@
 class OctetBox;
 class OctetBoxRow;
 class QCheckBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -36,15 +34,12 @@ class QPushButton;
 class QScrollBar;
 class ShellServices;
 
-class ucSubnetCalc : public QWidget
+class ucSubnetCalc : public TabPanel
 {
     Q_OBJECT
 
 public:
     explicit ucSubnetCalc(ShellServices& services, QWidget* parent = nullptr);
-
-    // The panel's own background, outside its frame (0x00BBGGRR).
-    void SetBackColor(std::uint32_t newColor);
 
     // a1 without its blanks; tabs and every other character stay.
     static QString squeeze(const QString& a1);
@@ -108,7 +103,7 @@ private:
     std::array<QLabel*, 2> sub_label2{};
     std::array<QLineEdit*, 4> sub_host_bin{};
     std::array<QLineEdit*, 4> sub_mask_bin{};
-    std::array<QFrame*, 2> Line1{};
+    std::array<QWidget*, 2> Line1{};
     std::array<QLabel*, 4> Label3{};
     std::array<QLineEdit*, 4> txt_act_subnet{};
     QLabel* lbl_the_subnet = nullptr;

@@ -13,9 +13,8 @@
 // goes on; the four lists are written last. Writes of unchanged texts raise nothing, so
 // the nesting ends once every box holds its corrected text.
 
+#include "core/tabpanel.h"
 #include "wildcard/match_engine.h"
-
-#include <QWidget>
 
 #include <array>
 #include <cstdint>
@@ -27,15 +26,12 @@ class QLabel;
 class QPushButton;
 class ShellServices;
 
-class ucWildCardChecker : public QWidget
+class ucWildCardChecker : public TabPanel
 {
     Q_OBJECT
 
 public:
     explicit ucWildCardChecker(ShellServices& services, QWidget* parent = nullptr);
-
-    // Background colour as 0x00BBGGRR.
-    void SetBackColor(std::uint32_t newColor);
 
     // The design size of the panel's client area.
     QSize sizeHint() const override;
