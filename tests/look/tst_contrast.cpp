@@ -30,56 +30,59 @@ double Contrast(QRgb a, QRgb b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// The text a widget shows, and a way to take it out and put it back without any handler
-// of the program noticing; an empty text for widgets that show none.
+// A text a widget shows, and a way to take it out and put it back without any handler
+// of the program noticing. A list shows one text per entry, each with its own colours.
 struct ShownText
 {
+    QString name;
     QString text;
     std::function<void(const QString&)> set;
 };
 
-ShownText TextOf(QWidget* widget)
+QList<ShownText> TextsOf(QWidget* widget)
 {
+    const QString name = widget->objectName();
     if (auto* label = qobject_cast<QLabel*>(widget))
-        return {label->text(), [label](const QString& t) {
-                    label->setText(t);
-                }};
+        return {{name, label->text(), [label](const QString& t) {
+                     label->setText(t);
+                 }}};
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        return {button->text(), [button](const QString& t) {
-                    button->setText(t);
-                }};
-    if (auto* box = qobject_cast<QLineEdit*>(widget))
-        return {box->text(), [box](const QString& t) {
-                    const QSignalBlocker quiet(box);
-                    box->setText(t);
-                }};
-    if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
-        return {box->toPlainText(), [box](const QString& t) {
-                    const QSignalBlocker quiet(box);
-                    box->setPlainText(t);
-                }};
-    if (auto* list = qobject_cast<QListWidget*>(widget)) {
-        QStringList entries;
-        for (int row = 0; row < list->count(); ++row)
-            entries << list->item(row)->text();
-        return {entries.join('\n'), [list](const QString& t) {
-                    const QStringList lines = t.split('\n');
-                    for (int row = 0; row < list->count(); ++row)
-                        list->item(row)->setText(t.isEmpty() ? QString() : lines.value(row));
-                }};
+        return {{name, button->text(), [button](const QString& t) {
+                     button->setText(t);
+                 }}};
+    if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        return {{name, box->text(), [box](const QString& t) {
+                     const QSignalBlocker quiet(box);
+                     box->setText(t);
+                 }}};
     }
-    return {};
+    if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+        return {{name, box->toPlainText(), [box](const QString& t) {
+                     const QSignalBlocker quiet(box);
+                     box->setPlainText(t);
+                 }}};
+    }
+    QList<ShownText> entries;
+    if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        for (int row = 0; row < list->count(); ++row) {
+            QListWidgetItem* item = list->item(row);
+            entries.append({name + ' ' + item->text(), item->text(), [item](const QString& t) {
+                                item->setText(t);
+                            }});
+        }
+    }
+    return entries;
 }
 
-// The contrast of a widget's text against what is drawn behind it: the window is drawn
-// with the text and without it, and every pixel the text changed is compared with what
-// lies there without it. The text's own colour shows where its strokes cover a whole
-// pixel, so the best-contrasted pixel is the text's colour against its background.
-double TextContrast(QWidget* widget, const ShownText& shown)
+// The contrast of a text against what is drawn behind it: the window is drawn with the
+// text and without it, and every pixel the text changed is compared with what lies there
+// without it. The text's own colour shows where its strokes cover a whole pixel, so the
+// best-contrasted pixel is the text's colour against its background.
+double TextContrast(const QWidget& widget, const ShownText& shown)
 {
-    const QImage with = LookWindow::drawn(*widget);
+    const QImage with = LookWindow::drawn(widget);
     shown.set(QString());
-    const QImage without = LookWindow::drawn(*widget);
+    const QImage without = LookWindow::drawn(widget);
     shown.set(shown.text);
     double best = 1.0;
     for (int y = 0; y < with.height(); ++y) {
@@ -125,20 +128,25 @@ private slots:
         QFETCH(bool, listOpen);
         LookWindow look(theme);
         QWidget* shown = look.show(where);
-        if (listOpen)
+        if (listOpen) {
+            // Open, with an entry highlighted.
             QTest::mouseClick(shown->findChild<QWidget*>("vscrollHistory"), Qt::LeftButton);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        }
 
         QStringList measured;
         QStringList unreadable;
         for (QWidget* widget : shown->findChildren<QWidget*>()) {
-            const ShownText text = TextOf(widget);
-            if (!widget->isVisible() || text.text.isEmpty())
+            if (!widget->isVisible())
                 continue;
-            const double contrast = TextContrast(widget, text);
-            measured << widget->objectName();
-            if (contrast < 4.5)
-                unreadable
-                    << QStringLiteral("%1 %2:1").arg(widget->objectName()).arg(contrast, 0, 'f', 1);
+            for (const ShownText& text : TextsOf(widget)) {
+                if (text.text.isEmpty())
+                    continue;
+                const double contrast = TextContrast(*widget, text);
+                measured << text.name;
+                if (contrast < 4.5)
+                    unreadable << QStringLiteral("%1 %2:1").arg(text.name).arg(contrast, 0, 'f', 1);
+            }
         }
         QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(", ")));
         // The measure saw the texts it should: nothing vanished from the search.
