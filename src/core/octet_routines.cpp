@@ -10,6 +10,13 @@
 
 namespace {
 
+// The bounds of the two runs of codes the key rule discards: the control codes from
+// "shift out" on, blank and the punctuation up to "-"; then from ":" (after "9") to DEL.
+constexpr std::int16_t kShiftOut = 14;
+constexpr std::int16_t kHyphen = 45;
+constexpr std::int16_t kColon = 58;
+constexpr std::int16_t kDel = 127;
+
 bool IsIgnoredBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
@@ -115,9 +122,9 @@ double NumericValue(const QString& text)
 
 void FilterOctetKey(std::int16_t& keyCode)
 {
-    if (keyCode >= 14 && keyCode <= 45)
+    if (keyCode >= kShiftOut && keyCode <= kHyphen)
         keyCode = 0;
-    if (keyCode >= 58 && keyCode <= 127)
+    if (keyCode >= kColon && keyCode <= kDel)
         keyCode = 0;
 }
 

@@ -11,6 +11,9 @@
 // exponent), ignoring blanks, tabs and line feeds anywhere; 0 when there is none.
 double NumericValue(const QString& text);
 
+// The typed "." that moves on to the next box instead of being inserted.
+inline constexpr std::int16_t kDotCode = 46;
+
 // Character codes as a text box's key handler sees them; 0 means "discard the key".
 // Control codes 0..13, ".", "/", digits and codes from 128 on pass; the rest becomes 0.
 void FilterOctetKey(std::int16_t& keyCode);

@@ -4,15 +4,45 @@
 #include "core/widget_colors.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
+
+#include <utility>
 
 namespace {
 
 constexpr int kNoCharacter = -1;
-constexpr int kDot = 46;
+// The key rule knows 16-bit codes; characters beyond pass as they are.
+constexpr int kLastRuleCode = 0x7FFF;
+constexpr int kFirstPrintable = 32;
+
+// Keys pressed on the way to a character rather than keys of their own: a layout that
+// types "." with Shift must not lose the rule for the "." after an advance.
+bool IsModifierKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_Mode_switch:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+        return true;
+    default:
+        return false;
+    }
+}
 
 // The character code a key would type, as a text box's key handler sees it. Qt reports
 // Ctrl+letter as the letter, so the control code is derived from key and modifiers.
@@ -34,37 +64,59 @@ int CharacterCode(const QKeyEvent& event)
 OctetBox::OctetBox(QWidget* parent) : QLineEdit(parent)
 {}
 
+void OctetBox::setText(const QString& text)
+{
+    if (text != this->text())
+        QLineEdit::setText(text);
+}
+
+bool OctetBox::passesKeyRule(int code)
+{
+    const bool arrivedByAdvance = std::exchange(m_arrivedByAdvance, false);
+    if (code > kLastRuleCode)
+        return true;
+    auto keyCode = static_cast<std::int16_t>(code);
+    FilterOctetKey(keyCode);
+    if (keyCode == kDotCode) {
+        if (!arrivedByAdvance)
+            emit advanceRequested();
+        return false;
+    }
+    return keyCode != 0;
+}
+
 void OctetBox::keyPressEvent(QKeyEvent* event)
 {
+    const int code = CharacterCode(*event);
     // A compose sequence or an on-screen keyboard can send several characters in one
     // key; they are typed one by one, like keys.
-    if (event->text().size() > 1 && CharacterCode(*event) >= 32) {
+    if (event->text().size() > 1 && code >= kFirstPrintable) {
         event->accept();
         typeText(event->text());
         return;
     }
-    const int code = CharacterCode(*event);
-    if (code == kNoCharacter || code > 0x7FFF) {
+    if (code == kNoCharacter) {
+        if (!IsModifierKey(event->key()))
+            m_arrivedByAdvance = false;
+        // Shift+Insert; Ctrl+V carries a character code and never gets here.
+        if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
+            event->accept();
+            pasteFrom(QClipboard::Clipboard);
+            return;
+        }
         QLineEdit::keyPressEvent(event);
         return;
     }
-    auto keyCode = static_cast<std::int16_t>(code);
-    FilterOctetKey(keyCode);
-    if (keyCode == kDot) {
+    if (passesKeyRule(code)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // Printable keys are swallowed; control keys travel on, so Esc still reaches a
+    // dialog and Ctrl+V a menu, but never the box.
+    if (code < kFirstPrintable)
+        event->ignore();
+    else
         event->accept();
-        emit advanceRequested();
-        return;
-    }
-    if (keyCode == 0) {
-        // Printable keys are swallowed; control keys travel on, so Esc still reaches a
-        // dialog and Ctrl+V a menu, but never the box.
-        if (code < 32)
-            event->ignore();
-        else
-            event->accept();
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
 }
 
 void OctetBox::inputMethodEvent(QInputMethodEvent* event)
@@ -91,20 +143,81 @@ void OctetBox::typeText(const QString& text)
         if (!target)
             target = this;
         const int code = character.at(0).unicode();
-        if (code < 32)
+        if (code < kFirstPrintable)
             continue; // an input method's control characters are no keys to type
-        if (code <= 0x7FFF) {
-            auto keyCode = static_cast<std::int16_t>(code);
-            FilterOctetKey(keyCode);
-            if (keyCode == kDot) {
-                emit target->advanceRequested();
-                continue;
-            }
-            if (keyCode == 0)
-                continue;
-        }
-        target->insert(character);
+        if (target->passesKeyRule(code))
+            target->insert(character);
     }
+}
+
+void OctetBox::pasteText(const QString& text)
+{
+    if (const std::optional<PastedAddress> address = ParsePastedAddress(text)) {
+        emit addressPasted(*address);
+        return;
+    }
+    const QString line = OneLineText(text);
+    if (!line.isEmpty() || hasSelectedText())
+        insert(line);
+}
+
+void OctetBox::pasteFrom(QClipboard::Mode mode)
+{
+    pasteText(QGuiApplication::clipboard()->text(mode));
+}
+
+void OctetBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    // The menu's Paste goes where every other paste goes. Its action has no name to find
+    // it by; it is the one QLineEdit connected to its paste slot, by signature, so only a
+    // disconnect by signature finds it.
+    const QList<QAction*> actions = menu->actions();
+    for (QAction* action : actions) {
+        if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste())))
+            connect(action, &QAction::triggered, this, [this] { pasteFrom(QClipboard::Clipboard); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void OctetBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    // Where the platform has a selection to paste, a middle click pastes it at the place
+    // the press put the cursor.
+    if (event->button() == Qt::MiddleButton && !isReadOnly() &&
+        QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        pasteFrom(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void OctetBox::dropEvent(QDropEvent* event)
+{
+    const QMimeData* data = event->mimeData();
+    if (isReadOnly() || !data->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    if (const std::optional<PastedAddress> address = ParsePastedAddress(data->text())) {
+        // Copied, never moved: the boxes take the octets, the source keeps its text.
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+        emit addressPasted(*address);
+        return;
+    }
+    // Any other text is dropped as one line, at the place the drag points to.
+    QMimeData line;
+    line.setText(OneLineText(data->text()));
+    QDropEvent oneLine(event->position(), event->possibleActions(), &line, event->buttons(),
+                       event->modifiers(), event->type());
+    oneLine.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&oneLine);
+    event->setDropAction(oneLine.dropAction());
+    event->setAccepted(oneLine.isAccepted());
 }
 
 void OctetBox::focusInEvent(QFocusEvent* event)
@@ -124,8 +237,15 @@ void OctetBox::focusInEvent(QFocusEvent* event)
     m_selectAllOnPress = reason == Qt::MouseFocusReason;
 }
 
+void OctetBox::focusOutEvent(QFocusEvent* event)
+{
+    m_arrivedByAdvance = false;
+    QLineEdit::focusOutEvent(event);
+}
+
 void OctetBox::mousePressEvent(QMouseEvent* event)
 {
+    m_arrivedByAdvance = false;
     QLineEdit::mousePressEvent(event);
     if (m_selectAllOnPress) {
         m_selectAllOnPress = false;
@@ -153,6 +273,8 @@ OctetBoxRow::OctetBoxRow(const QString& arrayName, int count, OverRange overRang
         connect(box, &QLineEdit::textChanged, this, [this, index] { handleTextChange(index); });
         connect(box, &OctetBox::advanceRequested, this,
                 [this, index] { FocusNextInArray(index, m_boxes); });
+        connect(box, &OctetBox::addressPasted, this,
+                [this, index](const PastedAddress& pasted) { fillFromPaste(index, pasted); });
     }
 }
 
@@ -160,9 +282,31 @@ void OctetBoxRow::handleTextChange(int index)
 {
     OctetBox* changed = m_boxes.at(index);
     SetTextColor(*changed, OctetTextColor(changed->text()));
-    if (changed->text().size() >= 3 && !m_advanceSuppressed)
+    if (changed->text().size() >= 3 && !m_advanceSuppressed && index + 1 < count()) {
         FocusNextInArray(index, m_boxes);
+        m_boxes.at(index + 1)->noteArrivalByAdvance();
+    }
     if (m_overRange == OverRange::ClampTo255 && NumericValue(changed->text()) > 255)
         changed->setText(QStringLiteral("255"));
     emit octetChanged(index);
+}
+
+// Each box takes its octet as an ordinary change, but the focus stays in the box pasted
+// into: the advance would otherwise leave it wherever the last three-digit octet sent it.
+void OctetBoxRow::fillFromPaste(int index, const PastedAddress& pasted)
+{
+    {
+        const QScopedValueRollback stay(m_advanceSuppressed, true);
+        const bool addressAndMask = pasted.mask && count() >= 8;
+        fill(addressAndMask ? 0 : index / 4 * 4, pasted.address);
+        if (addressAndMask)
+            fill(4, *pasted.mask);
+    }
+    emit addressPasted(pasted);
+}
+
+void OctetBoxRow::fill(int first, const DottedTexts& texts)
+{
+    for (int i = 0; i < 4 && first + i < count(); ++i)
+        m_boxes.at(first + i)->setText(texts.at(i));
 }

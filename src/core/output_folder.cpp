@@ -27,11 +27,11 @@ QString OutputFolderPath(const QString& documents)
     return Native(folder + QLatin1String(kOutputFolderName));
 }
 
-ServiceResult CreateFolderPath(const QString& path)
+Outcome CreateFolderPath(const QString& path)
 {
     const QString target = QDir::cleanPath(QDir::fromNativeSeparators(path));
     if (target.isEmpty())
-        return ServiceResult::failure(QStringLiteral("No folder was named to create."));
+        return Outcome::failure(QStringLiteral("No folder was named to create."));
 
     // Walk up to the deepest level that exists, so roots, drives and network shares
     // are never asked to be made; then make the missing levels from the top down.
@@ -46,33 +46,32 @@ ServiceResult CreateFolderPath(const QString& path)
     }
     if (QFileInfo::exists(level) && !QFileInfo(level).isDir()) {
         if (level == target)
-            return ServiceResult::failure(
+            return Outcome::failure(
                 QStringLiteral("\"%1\" is a file, not a folder.").arg(Native(target)));
-        return ServiceResult::failure(
+        return Outcome::failure(
             QStringLiteral("The folder \"%1\" cannot be created because \"%2\" is a file.")
                 .arg(Native(target), Native(level)));
     }
 
     for (const QString& next : std::as_const(missing)) {
         if (!QDir().mkdir(next)) {
-            return ServiceResult::failure(
+            return Outcome::failure(
                 QStringLiteral("The folder \"%1\" could not be created.").arg(Native(next)));
         }
     }
-    return ServiceResult::success();
+    return Outcome::success();
 }
 
-FolderResult OutputFolder(const QString& documents, bool create)
+Outcome OutputFolder(const QString& documents, bool create)
 {
     if (documents.isEmpty())
-        return {{},
-                QStringLiteral("The documents folder is unknown, so the reports have no "
-                               "folder to go to.")};
+        return Outcome::failure(QStringLiteral("The documents folder is unknown, so the "
+                                               "reports have no folder to go to."));
     const QString folder = OutputFolderPath(documents);
     if (create && !QFileInfo(folder).isDir()) {
-        const ServiceResult made = CreateFolderPath(folder);
+        const Outcome made = CreateFolderPath(folder);
         if (!made.ok())
-            return {folder, made.error};
+            return made;
     }
-    return {folder, {}};
+    return Outcome::success(folder);
 }

@@ -2,7 +2,7 @@
 
 // Where the reports go: the documents folder's "Ferol Subnet Calculator" folder.
 
-#include "core/shellservices.h"
+#include "core/outcome.h"
 
 #include <QString>
 
@@ -14,7 +14,7 @@ QString OutputFolderPath(const QString& documents);
 // Creates path level by level. Levels that already exist as folders are fine; a level
 // that exists as a file, or that cannot be made, ends the work with that level's path
 // and the reason in the error.
-ServiceResult CreateFolderPath(const QString& path);
+Outcome CreateFolderPath(const QString& path);
 
-// OutputFolderPath(documents), created when create is true and it is missing.
-FolderResult OutputFolder(const QString& documents, bool create);
+// OutputFolderPath(documents) as the value, created when create is true and it is missing.
+Outcome OutputFolder(const QString& documents, bool create);

@@ -3,31 +3,27 @@
 #include <QDir>
 #include <QSaveFile>
 
-ReportFolder OpenReportFolder(ShellServices& services, const QString& reportName)
+Outcome OpenReportFolder(ShellServices& services, const QString& reportName)
 {
-    const FolderResult folder = services.outputFolder(true);
+    const Outcome folder = services.outputFolder(true);
     if (!folder.ok())
-        return {{}, QStringLiteral("%1 could not be saved.\n%2").arg(reportName, folder.error)};
-    return {folder.path, {}};
+        return Outcome::failure(
+            QStringLiteral("%1 could not be saved.\n%2").arg(reportName, folder.error));
+    return folder;
 }
 
-QString SaveAndOpenReport(ShellServices& services, const ReportFolder& folder,
+Outcome SaveAndOpenReport(ShellServices& services, QWidget* parent, const QString& folder,
                           const QString& fileName, const QByteArray& bytes,
                           const QString& reportName)
 {
-    const QString path = QDir(folder.path).filePath(fileName);
+    const QString path = QDir(folder).filePath(fileName);
     const QString nativePath = QDir::toNativeSeparators(path);
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
-        return QStringLiteral("%1 could not be saved to %2.\n%3")
-            .arg(reportName, nativePath, file.errorString());
+        return Outcome::failure(QStringLiteral("%1 could not be saved to %2.\n%3")
+                                    .arg(reportName, nativePath, file.errorString()));
     }
-
-    const ServiceResult viewer = services.openInTextViewer(nativePath);
-    if (!viewer.ok()) {
-        return QStringLiteral("%1 was saved to %2, but it could not be opened.\n%3")
-            .arg(reportName, nativePath, viewer.error);
-    }
-    return {};
+    services.openInTextViewer(parent, nativePath);
+    return Outcome::success(nativePath);
 }

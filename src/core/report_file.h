@@ -3,28 +3,22 @@
 // How every report reaches the user, in this order: the output folder is had first (a
 // panel asks before it changes anything, so a folder failure leaves it as it was), the
 // file is then written whole through QSaveFile (an earlier report stays intact unless the
-// new one is complete), and the text viewer is started on it last. Each failure comes
-// back as the message to show, naming the path that failed; an empty text means done.
+// new one is complete), and the text viewer is started on it last; should no program
+// open it, the services tell the user where it was saved. A failure to have the folder or
+// to save comes back as the message to show, naming the path that failed.
 
+#include "core/outcome.h"
 #include "core/shellservices.h"
 
 #include <QByteArray>
 #include <QString>
 
-struct ReportFolder
-{
-    QString path;
-    QString failure; // the message for the user when the folder could not be had
+// The output folder as the value, created when missing. reportName starts the failure
+// message ("The subnet list").
+Outcome OpenReportFolder(ShellServices& services, const QString& reportName);
 
-    bool ok() const { return failure.isEmpty(); }
-};
-
-// The output folder, created when missing. reportName starts the failure message
-// ("The subnet list").
-ReportFolder OpenReportFolder(ShellServices& services, const QString& reportName);
-
-// Replaces folder/fileName with bytes and opens it in the text viewer. Returns the
-// message for the user, empty when the report was saved and opened.
-QString SaveAndOpenReport(ShellServices& services, const ReportFolder& folder,
+// Replaces folder/fileName with bytes and opens it in the text viewer over parent. The
+// value is the report's path.
+Outcome SaveAndOpenReport(ShellServices& services, QWidget* parent, const QString& folder,
                           const QString& fileName, const QByteArray& bytes,
                           const QString& reportName);

@@ -6,43 +6,31 @@
 // program passes the desktop implementation, tests a recording fake, so no test opens
 // a window outside the process or blocks on a modal box.
 
+#include "core/outcome.h"
+
 #include <QString>
 
 class QWidget;
-
-// The outcome of a service call that can fail; error says what failed and where.
-struct ServiceResult
-{
-    QString error;
-
-    bool ok() const { return error.isEmpty(); }
-    static ServiceResult success() { return {}; }
-    static ServiceResult failure(const QString& reason) { return {reason}; }
-};
-
-// A folder path, or why it could not be had.
-struct FolderResult
-{
-    QString path;
-    QString error;
-
-    bool ok() const { return error.isEmpty(); }
-};
 
 class ShellServices
 {
 public:
     virtual ~ShellServices() = default;
 
-    // Opens a web address in the user's default browser; a failure is not reported.
-    virtual void openWebAddress(const QString& address) = 0;
+    // The openers return at once and never wait for the program they start. When no
+    // program can open what they were given, whether that shows at once or a few seconds
+    // later, they tell the user so (OpenFailureMessage) in a box over parent, or over
+    // nothing once parent is gone; success stays silent.
+
+    // Opens a web address in the user's default browser.
+    virtual void openWebAddress(QWidget* parent, const QString& address) = 0;
 
     // Opens a report in the text viewer (Notepad on Windows, the desktop's default
-    // application for text files elsewhere). The program does not wait for it.
-    virtual ServiceResult openInTextViewer(const QString& path) = 0;
+    // application for text files elsewhere).
+    virtual void openInTextViewer(QWidget* parent, const QString& path) = 0;
 
     // Opens a rich-text document (WordPad on Windows, the default application elsewhere).
-    virtual ServiceResult openRichTextDocument(const QString& path) = 0;
+    virtual void openRichTextDocument(QWidget* parent, const QString& path) = 0;
 
     // The folder of the program's own files (beside the executable, or the installed
     // data folder), ending in exactly one separator.
@@ -53,7 +41,7 @@ public:
 
     // The documents folder's "Ferol Subnet Calculator" folder, without a trailing
     // separator; created level by level when create is true and it is missing.
-    virtual FolderResult outputFolder(bool create) = 0;
+    virtual Outcome outputFolder(bool create) = 0;
 
     // A message box with an OK button only and no icon.
     virtual void showMessage(QWidget* parent, const QString& title, const QString& text) = 0;

@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 namespace {
@@ -167,11 +168,9 @@ void ucDecimalCalc::buildControls()
 
 void ucDecimalCalc::UserControl_Initialize()
 {
-    updatingDecimal = true;
-    setSuppressAdvance(true);
+    const QScopedValueRollback updating(updatingDecimal, true);
+    const auto stay = m_addressRow->suppressAdvance();
     showDecimalOfBoxes();
-    updatingDecimal = false;
-    setSuppressAdvance(false);
 }
 
 bool ucDecimalCalc::eventFilter(QObject* watched, QEvent* event)
@@ -213,11 +212,6 @@ void ucDecimalCalc::UserControl_Resize()
     Line2->resize(TwipsToPixels(w + 250), Line2->height());
 }
 
-void ucDecimalCalc::setSuppressAdvance(bool suppressed)
-{
-    m_addressRow->setAdvanceSuppressed(suppressed);
-}
-
 void ucDecimalCalc::showDecimalOfBoxes()
 {
     const std::array<QString, 4> octets = {txtIpAddy[0]->text(), txtIpAddy[1]->text(),
@@ -229,18 +223,15 @@ void ucDecimalCalc::txtIpAddy_Change(int /*index*/)
 {
     if (updatingDecimal)
         return;
-    updatingDecimal = true;
+    const QScopedValueRollback updating(updatingDecimal, true);
     showDecimalOfBoxes();
-    updatingDecimal = false;
 }
 
 void ucDecimalCalc::txtDecimal_KeyUp()
 {
-    updatingDecimal = true;
-    setSuppressAdvance(true);
+    const QScopedValueRollback updating(updatingDecimal, true);
+    const auto stay = m_addressRow->suppressAdvance();
     FillOctetBoxes(DecimalToDotted(txtDecimal->text()));
-    updatingDecimal = false;
-    setSuppressAdvance(false);
 }
 
 void ucDecimalCalc::FillOctetBoxes(const QString& text)
@@ -285,9 +276,8 @@ void ucDecimalCalc::lstIpHistory_Click()
 {
     if (lastListKey == kKeyDown || lastListKey == kKeyUp) {
         lastListKey = kArrowPicked;
-        setSuppressAdvance(true);
+        const auto stay = m_addressRow->suppressAdvance();
         PickHistoryEntry(nullptr);
-        setSuppressAdvance(false);
         return;
     }
     PickHistoryEntry(lstIpHistory);

@@ -21,7 +21,9 @@
 //                             in box 0; reaching the button by Tab opens it too.
 //
 // The advance suppression of the panel is the row's own flag
-// (OctetBoxRow::setAdvanceSuppressed), so there is one place that holds it.
+// (OctetBoxRow::suppressAdvance), so there is one place that holds it. A pasted address
+// fills the boxes through the row, each change running the steps above, so the number
+// follows it.
 
 #include "core/tabpanel.h"
 
@@ -68,7 +70,6 @@ private:
     void PickHistoryEntry(QListWidget* listToClose);
     void openHistoryList();
     void closeHistoryList();
-    void setSuppressAdvance(bool suppressed);
 
     // The key last pressed in the list, as a platform-neutral code; -1 after a pick made
     // by Up or Down, 0 for any key that decides nothing.

@@ -18,6 +18,7 @@ enum class ParseError
     BadPrefixLength,   // after "/": not a length the family allows
     NonContiguousMask, // a mask with a gap in its ones
     HostBitsSet,       // a network written with host bits where none may be
+    ZoneIndex,         // an IPv6 zone ("%eth0") names a link of one host, not an address
 };
 
 template <typename T>

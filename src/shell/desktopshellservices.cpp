@@ -4,10 +4,10 @@
 #include "shell/program_folder.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -18,51 +18,35 @@
 
 namespace {
 
-enum class Viewer
+// A box over parent that does not wait for the user; its text can be selected and
+// copied, the path in it above all.
+void TellFailure(QWidget* parent, const QString& text)
 {
-    PlainText,
-    RichText
-};
+    auto* box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), text,
+                                QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->open();
+}
 
-// Starts the program that shows a document of this kind and does not wait for it.
-bool StartViewer(Viewer viewer, const QString& path)
-{
-    const QString nativePath = QDir::toNativeSeparators(path);
 #ifdef Q_OS_WIN
-    // Windows: reports open maximized in Notepad, rich text in WordPad (write.exe is its
-    // launcher on the search path). QProcess quotes a path with blanks as one argument.
-    // Where WordPad no longer ships, the application registered for .rtf takes over.
+// Windows: reports open maximized in Notepad, rich text in WordPad (write.exe is its
+// launcher on the search path). QProcess quotes a path with blanks as one argument.
+bool StartWindowsViewer(Opening what, const QString& nativePath)
+{
     QProcess process;
-    process.setProgram(viewer == Viewer::PlainText ? QStringLiteral("notepad.exe")
-                                                   : QStringLiteral("write.exe"));
+    process.setProgram(what == Opening::Report ? QStringLiteral("notepad.exe")
+                                               : QStringLiteral("write.exe"));
     process.setArguments({nativePath});
-    if (viewer == Viewer::PlainText) {
+    if (what == Opening::Report) {
         process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* args) {
             args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
             args->startupInfo->wShowWindow = SW_SHOWMAXIMIZED;
         });
     }
-    if (process.startDetached())
-        return true;
-    return viewer == Viewer::RichText && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-#else
-    // Elsewhere: the desktop's default application for the file's type.
-    Q_UNUSED(viewer);
-    Q_UNUSED(nativePath);
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return process.startDetached();
+}
 #endif
-}
-
-ServiceResult OpenDocument(Viewer viewer, const QString& path)
-{
-    const QString nativePath = QDir::toNativeSeparators(path);
-    if (!QFileInfo(path).isFile())
-        return ServiceResult::failure(QStringLiteral("\"%1\" does not exist.").arg(nativePath));
-    if (!StartViewer(viewer, path))
-        return ServiceResult::failure(
-            QStringLiteral("No program could be started to show \"%1\".").arg(nativePath));
-    return ServiceResult::success();
-}
 
 } // namespace
 
@@ -76,19 +60,45 @@ QString WithTrailingSeparator(const QString& folder)
     return QDir::toNativeSeparators(path + QLatin1Char('/'));
 }
 
-void DesktopShellServices::openWebAddress(const QString& address)
+void DesktopShellServices::open(QWidget* parent, const QUrl& url, Opening what,
+                                const QString& shown)
 {
-    QDesktopServices::openUrl(QUrl(address));
+    // The box goes over the window that asked, unless it has gone meanwhile.
+    const QPointer<QWidget> owner(parent);
+    m_opener.open(url, [owner, what, shown] {
+        TellFailure(owner.data(), OpenFailureMessage(what, shown));
+    });
 }
 
-ServiceResult DesktopShellServices::openInTextViewer(const QString& path)
+void DesktopShellServices::openDocument(QWidget* parent, Opening what, const QString& path)
 {
-    return OpenDocument(Viewer::PlainText, path);
+    const QString nativePath = QDir::toNativeSeparators(path);
+    if (!QFileInfo(path).isFile()) {
+        TellFailure(parent, QStringLiteral("\"%1\" does not exist.").arg(nativePath));
+        return;
+    }
+#ifdef Q_OS_WIN
+    // Where the viewer cannot start (WordPad no longer ships everywhere), the application
+    // registered for the file's type takes over.
+    if (StartWindowsViewer(what, nativePath))
+        return;
+#endif
+    open(parent, QUrl::fromLocalFile(QDir::fromNativeSeparators(path)), what, nativePath);
 }
 
-ServiceResult DesktopShellServices::openRichTextDocument(const QString& path)
+void DesktopShellServices::openWebAddress(QWidget* parent, const QString& address)
 {
-    return OpenDocument(Viewer::RichText, path);
+    open(parent, QUrl(address), Opening::WebAddress, address);
+}
+
+void DesktopShellServices::openInTextViewer(QWidget* parent, const QString& path)
+{
+    openDocument(parent, Opening::Report, path);
+}
+
+void DesktopShellServices::openRichTextDocument(QWidget* parent, const QString& path)
+{
+    openDocument(parent, Opening::Document, path);
 }
 
 QString DesktopShellServices::appFolder() const
@@ -102,7 +112,7 @@ QString DesktopShellServices::documentsFolder() const
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
-FolderResult DesktopShellServices::outputFolder(bool create)
+Outcome DesktopShellServices::outputFolder(bool create)
 {
     return OutputFolder(documentsFolder(), create);
 }

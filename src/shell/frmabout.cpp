@@ -107,7 +107,5 @@ void frmAbout::Form_Load()
 void frmAbout::ShowLicenseDocument()
 {
     const QString path = m_services.appFolder() + QLatin1String(kLicenseDocument);
-    if (!m_services.openRichTextDocument(path).ok())
-        m_services.showMessage(this, AppTitle(),
-                               QStringLiteral("The EULA Is Unavailable At This Time"));
+    m_services.openRichTextDocument(this, path);
 }

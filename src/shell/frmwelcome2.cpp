@@ -7,6 +7,7 @@
 #include "core/twips.h"
 #include "decimal/ucdecimalcalc.h"
 #include "shell/frmabout.h"
+#include "shell/pagefirstmenubar.h"
 #include "shell/program_icon.h"
 #include "shell/program_info.h"
 #include "shell/window_accessible_names.h"
@@ -26,6 +27,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -117,18 +119,20 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
     TabStrip1->setCurrentIndex(0);
     ApplyAccessibleTexts(*this, kWindowAccessibleNames);
 
+    setMenuBar(new PageFirstMenuBar([this] { return TabStrip1->currentWidget(); }, this));
     buildMenus();
     placeAtCreation();
 
     m_client->installEventFilter(this);
     picFerolLogo->installEventFilter(this);
     connect(TabStrip1, &QTabWidget::currentChanged, this, &frmWelcome2::TabStrip1_Click);
-#ifndef QT_NO_SESSIONMANAGER
-    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        connect(app, &QGuiApplication::commitDataRequest, this, &frmWelcome2::SessionEnding);
-#endif
+    // The session manager's end of the session reaches the application as a request to
+    // quit, which closes every window; a checkpoint or a cancelled logout never does.
+    QCoreApplication::instance()->installEventFilter(this);
 
     ShowTab(false);
+    // The window opens ready for an address: the first digits typed are its first octet.
+    ucSubnetCalc1->focusHostAddress();
 }
 
 void frmWelcome2::buildMenus()
@@ -279,12 +283,7 @@ void frmWelcome2::mnuAbout_Click()
 
 void frmWelcome2::openMakerPage(const QString& path)
 {
-    m_services.openWebAddress(MakerAddress(path));
-}
-
-void frmWelcome2::SessionEnding()
-{
-    m_sessionEnding = true;
+    m_services.openWebAddress(this, MakerAddress(path));
 }
 
 void frmWelcome2::closeEvent(QCloseEvent* event)
@@ -298,7 +297,11 @@ void frmWelcome2::closeEvent(QCloseEvent* event)
 
 bool frmWelcome2::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_client && event->type() == QEvent::Resize) {
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) {
+        m_sessionEnding = true;
+        // Still here once the request has been handled: the program goes on, and asks again.
+        QTimer::singleShot(0, this, [this] { m_sessionEnding = false; });
+    } else if (watched == m_client && event->type() == QEvent::Resize) {
         Form_Resize();
     } else if (watched == picFerolLogo && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);

@@ -8,7 +8,8 @@
 // goes into the visible panel and the focus never rests on a covered one. On resize the
 // tab strip keeps equal side margins and follows the client height one for one, and the
 // banner stays centred. Web items hand maker addresses to the services; About opens a
-// freshly loaded dialog; closing asks first unless the desktop session is ending.
+// freshly loaded dialog; closing asks first unless the desktop session is ending. The
+// visible page's access keys win over the menus' (PageFirstMenuBar).
 
 #include "core/colors.h"
 
@@ -48,9 +49,6 @@ public:
     // Key of the tab whose panel was shown last.
     QString CurrentTabKey() const { return currentTabKey; }
 
-    // The desktop session is ending: from now on the window closes without asking.
-    void SessionEnding();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,6 +71,9 @@ private:
     const std::uint32_t panelBackColor = kWhiteBgr;
     int lastScaleHeight = 0;
     int minTrackHeight = 0;
+    // Set while the application handles a request to quit (the session manager's, once the
+    // session really ends), so the window closes without asking; a request that did not
+    // end the program leaves it unset again.
     bool m_sessionEnding = false;
 
     QWidget* m_client = nullptr;

@@ -188,6 +188,7 @@ void ucSubnetCalc::buildControls()
     QWidget::setTabOrder(btnNextTwentySubnets, chk_31bit);
 
     connect(m_addressRow, &OctetBoxRow::octetChanged, this, &ucSubnetCalc::sub_address_Change);
+    connect(m_addressRow, &OctetBoxRow::addressPasted, this, &ucSubnetCalc::sub_address_Pasted);
     connect(scr_mask_bits, &QScrollBar::valueChanged, this, &ucSubnetCalc::scr_mask_bits_Change);
     connect(chk_31bit, &QCheckBox::toggled, this, &ucSubnetCalc::chk_31bit_Click);
     connect(btnNextSubnet, &QPushButton::clicked, this, &ucSubnetCalc::btnNextSubnet_Click);
@@ -222,6 +223,20 @@ void ucSubnetCalc::sub_address_Change(int index)
             scr_mask_bits->setValue(8 * addr_class);
     }
     scr_mask_bits_Change();
+}
+
+// A length the scroll bar cannot show (0) or a mask that is no subnet mask leaves the
+// length alone rather than show a network nobody asked for.
+void ucSubnetCalc::sub_address_Pasted(const PastedAddress& pasted)
+{
+    if (pasted.maskLength && *pasted.maskLength >= scr_mask_bits->minimum() &&
+        *pasted.maskLength <= scr_mask_bits->maximum())
+        scr_mask_bits->setValue(*pasted.maskLength);
+}
+
+void ucSubnetCalc::focusHostAddress()
+{
+    sub_address[0]->setFocus(Qt::OtherFocusReason);
 }
 
 SubnetInputs ucSubnetCalc::currentInputs() const
@@ -332,16 +347,16 @@ void ucSubnetCalc::btnNextTwentySubnets_Click()
         return;
     // The folder is had before the panel moves, so a failure leaves it exactly as it was.
     const QString reportName = QStringLiteral("The subnet list");
-    const ReportFolder folder = OpenReportFolder(m_services, reportName);
+    const Outcome folder = OpenReportFolder(m_services, reportName);
     if (!folder.ok()) {
-        showSubnetMessage(folder.failure);
+        showSubnetMessage(folder.error);
         return;
     }
-    const QString failure =
-        SaveAndOpenReport(m_services, folder, QString::fromLatin1(kSubnetReportFileName),
-                          SubnetReportBytes(reportLinesFromHere()), reportName);
-    if (!failure.isEmpty())
-        showSubnetMessage(failure);
+    const Outcome saved = SaveAndOpenReport(m_services, this, folder.value,
+                                            QString::fromLatin1(kSubnetReportFileName),
+                                            SubnetReportBytes(reportLinesFromHere()), reportName);
+    if (!saved.ok())
+        showSubnetMessage(saved.error);
 }
 
 // Twenty rows from the current subnet on, fewer when the address space ends first; the

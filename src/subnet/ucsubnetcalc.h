@@ -10,7 +10,9 @@
 // advance, clamp to "255"), then sub_address_Change(i): the binary host octet; for box 0
 // the class, and on a class change the mask length's default, whose valueChanged runs
 // scr_mask_bits_Change nested; finally one more scr_mask_bits_Change with the final
-// texts. The arithmetic lives in engine.h, host_entry.h, stepping.h and report.h; this
+// texts. An address pasted into a box fills the four boxes that way, one after the
+// other; then sub_address_Pasted sets a pasted prefix length or contiguous mask on
+// scr_mask_bits, so it wins over the class default. The arithmetic lives in engine.h, host_entry.h, stepping.h and report.h; this
 // class only moves text between them and its controls.
 //
 // Stepping rewrites octet boxes, so every written box runs the sequence above before the
@@ -26,6 +28,7 @@
 
 class OctetBox;
 class OctetBoxRow;
+struct PastedAddress;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -47,12 +50,16 @@ public:
     // The design size of the panel's client area.
     QSize sizeHint() const override;
 
+    // Where a user starts: the first host octet box takes the focus.
+    void focusHostAddress();
+
 private:
     void buildControls();
     void UserControl_Initialize();
     void scr_mask_bits_Change();
     void chk_31bit_Click();
     void sub_address_Change(int index);
+    void sub_address_Pasted(const PastedAddress& pasted);
     SubnetInputs currentInputs() const;
     void showResult(const SubnetResult& result);
 

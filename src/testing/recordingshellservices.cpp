@@ -2,21 +2,26 @@
 
 #include "core/output_folder.h"
 
-void RecordingShellServices::openWebAddress(const QString& address)
+void RecordingShellServices::opened(QStringList& record, Opening what, const QString& target)
 {
-    webAddresses << address;
+    record << target;
+    if (openersFail)
+        messages << RecordedMessage{QStringLiteral("opener"), OpenFailureMessage(what, target)};
 }
 
-ServiceResult RecordingShellServices::openInTextViewer(const QString& path)
+void RecordingShellServices::openWebAddress(QWidget*, const QString& address)
 {
-    textViewerPaths << path;
-    return {textViewerError};
+    opened(webAddresses, Opening::WebAddress, address);
 }
 
-ServiceResult RecordingShellServices::openRichTextDocument(const QString& path)
+void RecordingShellServices::openInTextViewer(QWidget*, const QString& path)
 {
-    richTextPaths << path;
-    return {richTextError};
+    opened(textViewerPaths, Opening::Report, path);
+}
+
+void RecordingShellServices::openRichTextDocument(QWidget*, const QString& path)
+{
+    opened(richTextPaths, Opening::Document, path);
 }
 
 QString RecordingShellServices::appFolder() const
@@ -29,7 +34,7 @@ QString RecordingShellServices::documentsFolder() const
     return documentsFolderPath;
 }
 
-FolderResult RecordingShellServices::outputFolder(bool create)
+Outcome RecordingShellServices::outputFolder(bool create)
 {
     return OutputFolder(documentsFolderPath, create);
 }

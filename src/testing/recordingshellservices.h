@@ -2,10 +2,12 @@
 
 // A ShellServices that records every call instead of leaving the process. Folders are
 // whatever the caller sets (the output folder really is made below documentsFolderPath);
-// questions are answered with yesAnswer; viewers fail with the error the caller sets.
+// questions are answered with yesAnswer; when openersFail is set, every opener tells its
+// failure as the desktop's does, in a recorded message.
 // The tests use it to see what the program asked for, the renderer and the benchmark
 // to keep the desktop out of their way.
 
+#include "core/open_failure.h"
 #include "core/shellservices.h"
 
 #include <QList>
@@ -20,12 +22,12 @@ struct RecordedMessage
 class RecordingShellServices : public ShellServices
 {
 public:
-    void openWebAddress(const QString& address) override;
-    ServiceResult openInTextViewer(const QString& path) override;
-    ServiceResult openRichTextDocument(const QString& path) override;
+    void openWebAddress(QWidget* parent, const QString& address) override;
+    void openInTextViewer(QWidget* parent, const QString& path) override;
+    void openRichTextDocument(QWidget* parent, const QString& path) override;
     QString appFolder() const override;
     QString documentsFolder() const override;
-    FolderResult outputFolder(bool create) override;
+    Outcome outputFolder(bool create) override;
     void showMessage(QWidget* parent, const QString& title, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& title, const QString& question) override;
 
@@ -33,8 +35,7 @@ public:
     QString appFolderPath;
     QString documentsFolderPath;
     bool yesAnswer = true;
-    QString textViewerError;
-    QString richTextError;
+    bool openersFail = false;
 
     // What the code under test did.
     QStringList webAddresses;
@@ -42,4 +43,7 @@ public:
     QStringList richTextPaths;
     QList<RecordedMessage> messages;
     QList<RecordedMessage> questions;
+
+private:
+    void opened(QStringList& record, Opening what, const QString& target);
 };

@@ -17,6 +17,9 @@ class PaneBrowserHost
 public:
     virtual ~PaneBrowserHost() = default;
 
+    // The blank document the browser loads and the page is composed on.
+    virtual QUrl browserDocument() const = 0;
+
     // JavaScript that turns the loaded blank document into the page.
     virtual QString browserPageScript() const = 0;
 
@@ -26,6 +29,10 @@ public:
 
     // The page script has run on the document.
     virtual void browserPageComposed() = 0;
+
+    // The browser cannot go on (the process that drew its page ended abnormally); the
+    // host puts something else in its place and deletes it.
+    virtual void browserFailed() = 0;
 };
 
 class PaneBrowserFactory
@@ -35,9 +42,10 @@ public:
 
     // A browser widget named wbFerol that loads the blank document, runs the host's page
     // script once that load (its own, not a cancelled link's) has finished, and asks the
-    // host about every navigation. Its drops and context menu are off.
+    // host about every navigation. Its drops and context menu are off. Creating it leaves
+    // the native window of parent's top level as it is.
     virtual QWidget* createBrowser(PaneBrowserHost& host, QWidget* parent) = 0;
 };
 
-#define PaneBrowserFactory_iid "example.ferol.SubnetCalculator.PaneBrowserFactory/1"
+#define PaneBrowserFactory_iid "example.ferol.SubnetCalculator.PaneBrowserFactory/2"
 Q_DECLARE_INTERFACE(PaneBrowserFactory, PaneBrowserFactory_iid)

@@ -7,12 +7,6 @@
 #include <QPointer>
 #include <QWebEngineNewWindowRequest>
 
-namespace {
-
-const QUrl kBlankDocument(QStringLiteral("about:blank"));
-
-} // namespace
-
 PaneWebPage::PaneWebPage(PaneBrowserHost& host, QObject* parent)
     : QWebEnginePage(parent), m_host(host)
 {
@@ -38,6 +32,8 @@ PaneWebView::PaneWebView(PaneBrowserHost& host, QWidget* parent)
     setAcceptDrops(false);
     setPage(new PaneWebPage(host, this));
     connect(this, &QWebEngineView::loadFinished, this, &PaneWebView::handleLoadFinished);
+    connect(page(), &QWebEnginePage::renderProcessTerminated, this,
+            &PaneWebView::handleRenderProcessEnd);
     loadBlankDocument();
 }
 
@@ -57,14 +53,14 @@ void PaneWebView::childEvent(QChildEvent* event)
 void PaneWebView::loadBlankDocument()
 {
     m_blankLoadPending = true;
-    load(kBlankDocument);
+    load(m_host.browserDocument());
 }
 
 void PaneWebView::handleLoadFinished(bool ok)
 {
     if (!ok)
         return; // a refused request; the document is still ours
-    if (!m_blankLoadPending || url() != kBlankDocument) {
+    if (!m_blankLoadPending || url() != m_host.browserDocument()) {
         // Something the host never asked for replaced the document (the engine turns
         // requests it blocks itself into about:blank#blocked): build the page again.
         if (!m_blankLoadPending)
@@ -78,4 +74,10 @@ void PaneWebView::handleLoadFinished(bool ok)
         if (self)
             self->m_host.browserPageComposed();
     });
+}
+
+void PaneWebView::handleRenderProcessEnd(QWebEnginePage::RenderProcessTerminationStatus status)
+{
+    if (status != QWebEnginePage::NormalTerminationStatus)
+        m_host.browserFailed();
 }

@@ -5,7 +5,8 @@
 // cancelled link click also ends in a finished (failed) load of the blank document,
 // and the page must not be rebuilt for it. Navigation requests and new-window requests
 // (target "_blank", window.open) both go to the host, and no new window ever opens.
-// Should the engine replace the document on its own, the view builds the page again.
+// Should the engine replace the document on its own, the view builds the page again;
+// should the process that draws the page end abnormally, the host takes over.
 
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -44,6 +45,7 @@ protected:
 private:
     void loadBlankDocument();
     void handleLoadFinished(bool ok);
+    void handleRenderProcessEnd(QWebEnginePage::RenderProcessTerminationStatus status);
 
     PaneBrowserHost& m_host;
     bool m_blankLoadPending = false;

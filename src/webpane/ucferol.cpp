@@ -3,13 +3,14 @@
 #include "core/design_font.h"
 #include "core/shellservices.h"
 #include "core/twips.h"
+#include "webpane/engine_conditions.h"
 #include "webpane/navigation_policy.h"
 #include "webpane/page_composition.h"
 #include "webpane/page_script.h"
 #include "webpane/panetextbrowser.h"
 #include "webpane/webpane_accessible_names.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QPluginLoader>
 #include <QResizeEvent>
@@ -69,9 +70,14 @@ void ucFerol::resizeEvent(QResizeEvent* event)
 
 void ucFerol::UserControl_Initialize()
 {
-    m_browser = loadPluginBrowser();
-    if (!m_browser)
-        m_browser = makeFallbackBrowser();
+    QWidget* browser = BrowserEngineMayStart(CurrentEngineConditions()) ? loadPluginBrowser()
+                                                                         : nullptr;
+    showBrowser(browser ? browser : makeFallbackBrowser());
+}
+
+void ucFerol::showBrowser(QWidget* browser)
+{
+    m_browser = browser;
     ApplyAccessibleTexts(*this, kWebpaneAccessibleNames);
     UserControl_Resize();
     m_browser->show();
@@ -120,6 +126,11 @@ QWidget* ucFerol::makeFallbackBrowser()
     return browser;
 }
 
+QUrl ucFerol::browserDocument() const
+{
+    return BlankDocumentUrl();
+}
+
 QString ucFerol::browserPageScript() const
 {
     return PageScript(ComposePage(PaneImagesFromFolder(m_services.appFolder())));
@@ -131,7 +142,7 @@ bool ucFerol::browserNavigation(const QUrl& url)
     case NavigationDecision::LoadInPane:
         return true;
     case NavigationDecision::OpenInBrowser:
-        m_services.openWebAddress(url.toString());
+        m_services.openWebAddress(this, url.toString());
         return false;
     case NavigationDecision::Refuse:
         return false;
@@ -142,4 +153,15 @@ bool ucFerol::browserNavigation(const QUrl& url)
 void ucFerol::browserPageComposed()
 {
     emit pageComposed();
+}
+
+void ucFerol::browserFailed()
+{
+    QWidget* failed = m_browser;
+    const bool hadFocus = failed->isAncestorOf(QApplication::focusWidget());
+    failed->hide();
+    failed->deleteLater();
+    showBrowser(makeFallbackBrowser());
+    if (hadFocus)
+        m_browser->setFocus();
 }

@@ -6,7 +6,9 @@
 //
 // Order of events: nothing is loaded at creation. The first show loads the browser
 // plugin (a Qt WebEngine view, wbFerol) from beside the program; where it is missing or
-// refuses to load, a QTextBrowser (txtFerol) shows the same page instead. The browser
+// refuses to load, or the engine may not start here (BrowserEngineMayStart), a
+// QTextBrowser (txtFerol) shows the same page instead, as it does from the moment the
+// engine's page process dies. The rest of the program never notices. The browser
 // loads the blank document and, once that load has finished, runs the page script on
 // it; pageComposed follows. Every navigation request and new-window request goes
 // through DecideNavigation: web addresses to the services unchanged, the blank document
@@ -50,10 +52,13 @@ private:
     void UserControl_Resize();
     QWidget* loadPluginBrowser();
     QWidget* makeFallbackBrowser();
+    void showBrowser(QWidget* browser);
 
+    QUrl browserDocument() const override;
     QString browserPageScript() const override;
     bool browserNavigation(const QUrl& url) override;
     void browserPageComposed() override;
+    void browserFailed() override;
 
     ShellServices& m_services;
     const QStringList m_pluginFolders;

@@ -144,13 +144,12 @@ void ucWildCardChecker::btnCalculate_Click()
 void ucWildCardChecker::btnSendToNotepad_Click()
 {
     const QString reportName = QStringLiteral("The wildcard report");
-    const ReportFolder folder = OpenReportFolder(m_services, reportName);
-    QString failure = folder.failure;
-    if (folder.ok()) {
-        failure =
-            SaveAndOpenReport(m_services, folder, QString::fromLatin1(kWildcardReportFileName),
-                              WildcardReportBytes(octetTexts(), listTexts()), reportName);
+    Outcome done = OpenReportFolder(m_services, reportName);
+    if (done.ok()) {
+        done = SaveAndOpenReport(m_services, this, done.value,
+                                 QString::fromLatin1(kWildcardReportFileName),
+                                 WildcardReportBytes(octetTexts(), listTexts()), reportName);
     }
-    if (!failure.isEmpty())
-        m_services.showMessage(this, QStringLiteral("Wildcard Mask Checker"), failure);
+    if (!done.ok())
+        m_services.showMessage(this, QStringLiteral("Wildcard Mask Checker"), done.error);
 }

@@ -10,8 +10,10 @@
 // (btnCalculate_Click). The engine is computed as a whole first (match_engine.h); the
 // corrected octet texts are then written back box by box in the engine's order, and a
 // write that changes a box runs this whole sequence again, nested, before the outer run
-// goes on; the four lists are written last. Writes of unchanged texts raise nothing, so
-// the nesting ends once every box holds its corrected text.
+// goes on; the four lists are written last. Writes of unchanged texts touch nothing (not
+// the selection an advance made, nor the caret of an edit), so the nesting ends once
+// every box holds its corrected text. A pasted address fills the address or the mask
+// half it was pasted into, an address and a mask both; each box runs this sequence.
 
 #include "core/tabpanel.h"
 #include "wildcard/match_engine.h"

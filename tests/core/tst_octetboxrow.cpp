@@ -1,4 +1,6 @@
 #include "core/octetboxrow.h"
+
+#include "support/paneldriver.h"
 #include "support/privateclipboard.h"
 
 #include <QApplication>
@@ -27,14 +29,22 @@ struct RowWindow
         row->box(0)->setFocus();
     }
     // Each key goes to whichever box has the focus at that moment, as typing does; "\b" is
-    // Backspace and "\x7f" Delete, each with the control character a keyboard sends.
+    // Backspace and "\x7f" Delete, each with the control character a keyboard sends, "^"
+    // a Shift key alone, "<" the Left arrow.
     void type(const QString& keys) const
     {
         for (QChar key : keys) {
-            const Qt::Key code = key == '\b'     ? Qt::Key_Backspace
-                                 : key == '\x7f' ? Qt::Key_Delete
-                                                 : QTest::asciiToKey(key.toLatin1());
-            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), code, key, {});
+            QWidget* focus = QApplication::focusWidget();
+            if (key == '^')
+                QTest::keyClick(focus, Qt::Key_Shift);
+            else if (key == '<')
+                QTest::keyClick(focus, Qt::Key_Left);
+            else
+                QTest::sendKeyEvent(QTest::Click, focus,
+                                    key == '\b'     ? Qt::Key_Backspace
+                                    : key == '\x7f' ? Qt::Key_Delete
+                                                    : QTest::asciiToKey(key.toLatin1()),
+                                    key, {});
         }
     }
     // The boxes' texts, "!" after a red one, "?" after one neither red nor black, and the
@@ -68,7 +78,13 @@ private slots:
         const auto row = [](const char* name, const char* keys, const char* state) {
             QTest::newRow(name) << QString(keys) << QString(state);
         };
-        row("a dot skips the box an advance reached", "192.168.1.1", "192.255.168.11 @3");
+        // The "." right after an advance is the one the user meant for it.
+        row("dots after advances", "192.168.1.1", "192.168.1.1 @3");
+        row("advances alone", "1921681.1", "192.168.1.1 @3");
+        row("dots alone", "10.0.0.1", "10.0.0.1 @3");
+        row("a second dot moves on", "192..1", "192.255.1.255 @2");
+        row("a key before the dot", "192<.1", "192.255.1.255 @2");
+        row("Shift before the dot", "192^.1", "192.1.255.255 @1");
         row("a dot in the last box stays", "1.2.3.4.5", "1.2.3.45 @3");
         row("filtered characters", "1a 2+-,3", "123.255.255.255 @1");
         row("slash is typed like a digit", "12/", "12/.255.255.255 @1");
@@ -144,15 +160,59 @@ private slots:
     void programAssignments()
     {
         RowWindow w;
+        OctetBox* box = w.row->box(0);
         QSignalSpy changes(w.row, &OctetBoxRow::octetChanged);
-        w.row->box(0)->setText("255"); // the same text raises nothing
-        w.row->setAdvanceSuppressed(true);
-        w.row->box(0)->setText("123");
-        const QString suppressed = w.state();
-        w.row->setAdvanceSuppressed(false);
-        w.row->box(0)->setText("2555");
-        QCOMPARE(suppressed + ' ' + w.state() + ' ' + QString::number(changes.count()),
-                 "123.255.255.255 @0 2555!.255.255.255 @1 2");
+        box->setSelection(1, 1);
+        w.row->box(0)->setText("255");
+        QCOMPARE(box->selectedText(), "5");
+        QCOMPARE(changes.count(), 0);
+        {
+            const auto stay = w.row->suppressAdvance();
+            box->setText("123");
+        }
+        QCOMPARE(w.state(), "123.255.255.255 @0");
+        box->setText("2555");
+        QCOMPARE(w.state(), "2555!.255.255.255 @1");
+        QCOMPARE(changes.count(), 2);
+    }
+
+    // Every way of pasting: a dotted address fills the row and the focus stays; other text
+    // goes into the box, one line.
+    void pasting_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<int>("fills");
+        const auto row = [](const char* name, const char* path, const char* text,
+                            const char* state, int fills) {
+            QTest::newRow(name) << QString(path) << QString(text) << QString(state) << fills;
+        };
+        row("menu, address", "menu", "10.20.30.40", "10.20.30.40 @1", 1);
+        row("Shift+Insert, prefix", "shift+insert", " 10.1.2.3/27\n", "10.1.2.3 @1", 1);
+        row("middle click, mask", "middle", "1.2.3.4 255.0.0.0", "1.2.3.4 @1", 1);
+        row("drop, address", "drop", "\t192.168.100.200", "192.168.100.200 @1", 1);
+        row("menu, a line break", "menu", "7\r\n", "255.7.255.255 @1", 0);
+        row("Shift+Insert, tabs", "shift+insert", "1\t2\t3", "255.123.255.255 @2", 0);
+        row("middle click, text", "middle", "4\n", "255.4255!.255.255 @2", 0);
+        row("drop, text", "drop", "9\n9", "255.99255!.255.255 @2", 0);
+    }
+    void pasting()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, text);
+        QFETCH(QString, state);
+        QFETCH(int, fills);
+        if (path != "drop" && !ClipboardIsPrivate())
+            QSKIP(kDesktopClipboard);
+        if (path == "middle" && !QApplication::clipboard()->supportsSelection())
+            QSKIP("no selection to paste on this platform");
+        RowWindow w;
+        QSignalSpy pasted(w.row, &OctetBoxRow::addressPasted);
+        w.row->box(1)->setFocus();
+        QVERIFY(Paste(w.row->box(1), path, text));
+        QCOMPARE(w.state(), state);
+        QCOMPARE(pasted.count(), fills);
     }
 
     void onlyCopyPassesTheClipboardKeys()

@@ -15,13 +15,13 @@ class TestOutputFolder : public QObject
 private slots:
     void madeLevelByLevelWhenMissingThenReused()
     {
-        // path + error compares the path and that there is no error at once.
-        const FolderResult made = OutputFolder(at("home/docs"), true);
-        QCOMPARE(made.path + made.error, at("home/docs/Ferol Subnet Calculator"));
+        // value + error compares the path and that there is no error at once.
+        const Outcome made = OutputFolder(at("home/docs"), true);
+        QCOMPARE(made.value + made.error, at("home/docs/Ferol Subnet Calculator"));
         QVERIFY(QFile(at("home/docs/Ferol Subnet Calculator/subnets.txt")).open(QFile::WriteOnly));
         // A trailing separator on the documents folder makes no difference.
-        const FolderResult reused = OutputFolder(at("home/docs/"), true);
-        QCOMPARE(reused.path + reused.error, made.path);
+        const Outcome reused = OutputFolder(at("home/docs/"), true);
+        QCOMPARE(reused.value + reused.error, made.value);
         QVERIFY(QFile::exists(at("home/docs/Ferol Subnet Calculator/subnets.txt")));
     }
 

@@ -1,5 +1,6 @@
 #include "core/ip_routines.h"
 #include "core/octet_routines.h"
+#include "core/pasted_address.h"
 
 #include <QTest>
 
@@ -123,6 +124,56 @@ private slots:
             previous = key == code;
         }
         QCOMPARE(passing, "0-13 46-57 128-32767 ");
+    }
+
+    // What a pasted text fills: the address and the mask as written, "" for none; the
+    // length, -1 for none.
+    void pastedAddress_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<int>("length");
+        const auto row = [](const char* name, const QString& text, const char* address,
+                            const char* mask, int length) {
+            QTest::newRow(name) << text << QString(address) << QString(mask) << length;
+        };
+        row("address", "10.20.30.40", "10.20.30.40", "", -1);
+        row("blanks and a line around", " 192.168.1.130 255.255.255.192\r\n", "192.168.1.130",
+            "255.255.255.192", 26);
+        row("prefix length", "10.1.2.3/27", "10.1.2.3", "", 27);
+        row("prefix length 0", "10.1.2.3/0", "10.1.2.3", "", 0);
+        row("prefix length 33", "10.1.2.3/33", "", "", -1);
+        row("mask after a slash", "10.0.0.1/255.0.0.0", "10.0.0.1", "255.0.0.0", 8);
+        row("mask of no length", "1.2.3.4\t0.0.0.255", "1.2.3.4", "0.0.0.255", -1);
+        row("mask of length 0", "1.2.3.4  0.0.0.0", "1.2.3.4", "0.0.0.0", 0);
+        row("mask over 255", "1.2.3.4 255.255.256.0", "1.2.3.4", "255.255.256.0", -1);
+        row("octets as written", "999.01.1.1", "999.01.1.1", "", -1);
+        row("three parts", "1.2.3", "", "", -1);
+        row("a dot too many", "1.2.3.4.", "", "", -1);
+        row("four digits", "1234.1.1.1", "", "", -1);
+        row("words after it", "1.2.3.4 is mine", "", "", -1);
+        row("other digits", QStringLiteral("\uff11.2.3.4"), "", "", -1);
+    }
+    void pastedAddress()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, address);
+        QFETCH(QString, mask);
+        QFETCH(int, length);
+        const std::optional<PastedAddress> pasted = ParsePastedAddress(text);
+        const auto dotted = [](const DottedTexts& octets) {
+            return QStringList(octets.begin(), octets.end()).join('.');
+        };
+        QCOMPARE(pasted ? dotted(pasted->address) : QString(), address);
+        QCOMPARE(pasted && pasted->mask ? dotted(*pasted->mask) : QString(), mask);
+        QCOMPARE(pasted ? pasted->maskLength.value_or(-1) : -1, length);
+    }
+
+    // Line breaks of every kind and tabs go; blanks stay.
+    void oneLineText()
+    {
+        QCOMPARE(OneLineText(QStringLiteral(" 1\r\n2\t3\v\f\u0085\u2028\u20294 ")), " 1234 ");
     }
 };
 

@@ -9,8 +9,8 @@
 namespace {
 
 // The decimal panel with its own steps: "open" clicks the list button on its arrow,
-// "entry:N" clicks list entry N, "paste:TEXT" puts text into txtDecimal, focused, as a mouse
-// paste does ("_" for a blank).
+// "entry:N" clicks list entry N, "decimal:TEXT" puts text into txtDecimal, focused, as a
+// mouse paste does ("_" for a blank).
 struct Panel
 {
     // The boxes, [txtDecimal], the focus, and "open" while the list shows.
@@ -24,15 +24,18 @@ struct Panel
     {
         auto* list = static_cast<QListWidget*>(d.get("lstIpHistory"));
         d.run(steps, [&](const QString& step, const QString& arg) {
-            if (step == "open")
+            if (step == "open") {
                 QTest::mouseClick(d.get("vscrollHistory"), Qt::LeftButton, {}, QPoint(8, 25));
-            else if (step.startsWith("entry:"))
+            } else if (step.startsWith("entry:")) {
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                                   list->visualItemRect(list->item(arg.toInt())).center());
-            else if (step.startsWith("paste:")) {
+            } else if (step.startsWith("decimal:")) {
                 d.get("txtDecimal")->setFocus();
                 d.get("txtDecimal")->setProperty("text", QString(arg).replace('_', ' '));
+            } else {
+                return false;
             }
+            return true;
         });
     }
 
@@ -56,10 +59,20 @@ private slots:
         // Focusing txtDecimal first makes box 0 select its text when it gets the focus.
         row("999 in box 0", "focus:txtDecimal focus:txtIpAddy_0 type:999",
             "999!.255.255.255 [16777215999] txtIpAddy_1");
-        row("2^32 typed", "paste: type:4294967296", "256!.0.0.0 [4294967296] txtDecimal");
-        row("paste waits for a key", "paste:3232235777", "255.255.255.255 [3232235777] txtDecimal");
-        row("blanks stay in txtDecimal", "paste:32_322 key:End", "0.0.126.66 [32 322] txtDecimal");
-        row("not finite", "paste:1e999 key:End", "255.255.255.255 [1e999] txtDecimal");
+        // Keys go one by one to whatever box has the focus.
+        const QString typed = "focus:txtDecimal focus:txtIpAddy_0 type:";
+        row("dots after advances", typed + "192.168.1.1", picked + "txtIpAddy_3");
+        row("advances alone", typed + "1921681.1", picked + "txtIpAddy_3");
+        row("dots alone", typed + "10.0.0.1", "10.0.0.1 [167772161] txtIpAddy_3");
+        row("both", typed + "172.16.254.3", "172.16.254.3 [2886794755] txtIpAddy_3");
+        row("address pasted", "focus:txtIpAddy_2 paste:shift+insert=10.20.30.40",
+            "10.20.30.40 [169090600] txtIpAddy_2");
+        row("address and length pasted", "paste:menu=_192.168.1.1/24\n", picked + "txtIpAddy_0");
+        row("2^32 typed", "decimal: type:4294967296", "256!.0.0.0 [4294967296] txtDecimal");
+        row("paste waits for a key", "decimal:3232235777", "255.255.255.255 [3232235777] txtDecimal");
+        row("blanks stay in txtDecimal", "decimal:32_322 key:End", "0.0.126.66 [32 322] txtDecimal");
+        row("not finite", "decimal:1e999 key:End", "255.255.255.255 [1e999] txtDecimal");
+        row("button opens", "open", ones + "lstIpHistory open");
         row("button closes", "open open", ones + "txtIpAddy_0");
         row("click the selected entry", "open entry:1 type:7 open entry:1", picked + "txtIpAddy_0");
         row("first Down", "open key:Down", "192.167.1.1 [3232170241] lstIpHistory open");

@@ -7,11 +7,15 @@
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTest>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <csignal>
 #include <memory>
 #include <optional>
 
@@ -147,11 +151,30 @@ private slots:
                  left);
     }
 
+    // Last, since the pane's view goes with it: the process that draws the page dies, and
+    // the text page takes the view's place.
+    void pageProcessDeathLeavesTheTextPage()
+    {
+        const qint64 pid = m_view->page()->renderProcessPid();
+        QVERIFY(pid > 0);
+        const QRect place = m_view->geometry();
+        const QPointer<QWebEngineView> view = m_view;
+        m_view = nullptr;
+        QCOMPARE(::kill(pid_t(pid), SIGKILL), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!view, kActionTimeout);
+        auto* text = m_pane->findChild<QTextBrowser*>("txtFerol");
+        QVERIFY(text && text->isVisible());
+        QCOMPARE(text->geometry(), place);
+        QVERIFY(text->toPlainText().contains("Lumbra"));
+    }
+
 private:
     // Results come back as JSON text, so arrays compare as Qt values. The answer is
     // shared with the callback, which may still come after a timeout returned.
     QJsonValue evaluate(const QString& expression)
     {
+        if (!m_view)
+            return QJsonValue::Undefined;
         const auto answer = std::make_shared<std::optional<QString>>();
         m_view->page()->runJavaScript("JSON.stringify([" + expression + "])",
                                       [answer](const QVariant& value) {

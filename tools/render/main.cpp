@@ -141,7 +141,5 @@ int main(int argc, char** argv)
     ok = Save(about, folder, QStringLiteral("about.png")) && ok;
     about.close();
 
-    // The window asks before it closes; a render has nobody to ask.
-    window.SessionEnding();
     return ok ? 0 : 1;
 }

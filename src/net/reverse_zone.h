@@ -1,0 +1,18 @@
+#pragma once
+
+// The reverse DNS zone that holds the PTR records of a network's addresses: the
+// in-addr.arpa zone of its whole octets, the ip6.arpa zone of its whole nibbles. A length
+// between two boundaries lies inside the zone of the shorter one (192.0.2.0/26 in
+// 2.0.192.in-addr.arpa), where its records live unless delegated further.
+
+#include "net/ipv4_network.h"
+#include "net/ipv6_network.h"
+
+#include <string>
+
+namespace net {
+
+std::string ReverseZone(const Ipv4Network& network);
+std::string ReverseZone(const Ipv6Network& network);
+
+} // namespace net

@@ -1,0 +1,232 @@
+// The IPv6 arithmetic against an oracle written here on the compiler's own 128-bit
+// integers, over thousands of random values: the 128-bit number itself, networks and
+// their counts, stepping, the smallest cover of a range and the reverse zones.
+
+#include "net/ipv6_cover.h"
+#include "net/reverse_zone.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <algorithm>
+#include <string>
+
+using net::AddressCount;
+using net::Ipv6Address;
+using net::Ipv6Network;
+using net::UInt128;
+
+namespace {
+
+__extension__ typedef unsigned __int128 Oracle;
+
+constexpr Oracle kAllOnes = ~Oracle{0};
+
+Oracle ToOracle(UInt128 n)
+{
+    return Oracle{n.high()} << 64 | n.low();
+}
+
+UInt128 FromOracle(Oracle n)
+{
+    return {std::uint64_t(n >> 64), std::uint64_t(n)};
+}
+
+std::string Decimal(Oracle n)
+{
+    std::string text;
+    do {
+        text.insert(text.begin(), char('0' + int(n % 10)));
+        n /= 10;
+    } while (n != 0);
+    return text;
+}
+
+// Random numbers with long runs of zero and one bits, where carries and masks go wrong.
+Oracle RandomNumber()
+{
+    auto* random = QRandomGenerator::global();
+    Oracle n = Oracle{random->generate64()} << 64 | random->generate64();
+    switch (random->bounded(4)) {
+    case 0:
+        return n >> random->bounded(128);
+    case 1:
+        return n << random->bounded(128);
+    case 2:
+        return ~(n >> random->bounded(128));
+    default:
+        return n;
+    }
+}
+
+Oracle HostMask(int length)
+{
+    return length == 0 ? kAllOnes : (Oracle{1} << (128 - length)) - 1;
+}
+
+std::string CountText(int length)
+{
+    return length == 0 ? "340282366920938463463374607431768211456" : Decimal(HostMask(length) + 1);
+}
+
+} // namespace
+
+class TestIpv6Arithmetic : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void numberAgainstOracle()
+    {
+        for (int k = 0; k < 20000; ++k) {
+            const Oracle a = RandomNumber();
+            const Oracle b = RandomNumber();
+            const int shift = QRandomGenerator::global()->bounded(128);
+            QCOMPARE(ToOracle(FromOracle(a) + FromOracle(b)), a + b);
+            QCOMPARE(ToOracle(FromOracle(a) - FromOracle(b)), a - b);
+            QCOMPARE(ToOracle(FromOracle(a) << shift), a << shift);
+            QCOMPARE(ToOracle(FromOracle(a) >> shift), a >> shift);
+            QCOMPARE(FromOracle(a) < FromOracle(b), a < b);
+            QCOMPARE(FromOracle(a).toString(), Decimal(a));
+            QCOMPARE(ToOracle(UInt128::parse(Decimal(a)).value()), a);
+        }
+    }
+
+    void decimalEdges_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("zero") << "0" << true;
+        QTest::newRow("2^64") << "18446744073709551616" << true;
+        QTest::newRow("2^128 - 1") << "340282366920938463463374607431768211455" << true;
+        QTest::newRow("2^128") << "340282366920938463463374607431768211456" << false;
+        QTest::newRow("ten times 2^124") << "212676479325586539664609129644855132160" << true;
+        QTest::newRow("2^128 + 2^124") << "361550014853497117429835520396253724672" << false;
+        QTest::newRow("40 digits") << "1000000000000000000000000000000000000000" << false;
+        QTest::newRow("leading zero") << "01" << false;
+        QTest::newRow("sign") << "-1" << false;
+    }
+    void decimalEdges()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        const auto parsed = UInt128::parse(text.toStdString());
+        QCOMPARE(bool(parsed), accepted);
+        if (accepted)
+            QCOMPARE(QString::fromStdString(parsed->toString()), text);
+    }
+
+    void networksAgainstOracle()
+    {
+        auto* random = QRandomGenerator::global();
+        for (int k = 0; k < 20000; ++k) {
+            const Oracle address = RandomNumber();
+            const int length = k < 129 ? k : random->bounded(129);
+            const Oracle first = address & ~HostMask(length);
+            const Oracle last = first | HostMask(length);
+            const auto network = Ipv6Network::containing(Ipv6Address(FromOracle(address)), length);
+            QCOMPARE(ToOracle(network.address().value()), first);
+            QCOMPARE(ToOracle(network.last().value()), last);
+            QCOMPARE(network.addressCount().toString(), CountText(length));
+            QCOMPARE(network.addressCount().toUint64().has_value(), length > 64);
+            QVERIFY(network.contains(Ipv6Address(FromOracle(address))));
+            const Oracle outside = address ^ (Oracle{1} << random->bounded(128));
+            QCOMPARE(network.contains(Ipv6Address(FromOracle(outside))),
+                     (outside & ~HostMask(length)) == first);
+
+            const auto next = network.next();
+            QCOMPARE(next.has_value(), last != kAllOnes);
+            if (next)
+                QCOMPARE(ToOracle(next->address().value()), last + 1);
+            const auto previous = network.previous();
+            QCOMPARE(previous.has_value(), first != 0);
+            if (previous)
+                QCOMPARE(ToOracle(previous->address().value()), first - (HostMask(length) + 1));
+        }
+    }
+
+    // The cover must hold exactly the range, each network aligned, and be the fewest:
+    // no two neighbours that are the halves of one larger network.
+    void coverOfRandomRanges()
+    {
+        for (int k = 0; k < 5000; ++k) {
+            Oracle first = RandomNumber();
+            Oracle last = k % 3 == 0 ? first + (RandomNumber() >> 100) : RandomNumber();
+            if (last < first)
+                std::swap(first, last);
+            const auto cover = net::CoveringNetworks(Ipv6Address(FromOracle(first)),
+                                                     Ipv6Address(FromOracle(last)));
+            Oracle expected = first;
+            for (std::size_t n = 0; n < cover.size(); ++n) {
+                const Ipv6Network& network = cover[n];
+                QCOMPARE(ToOracle(network.address().value()), expected);
+                expected = ToOracle(network.last().value()) + 1;
+                if (n > 0 && cover[n - 1].prefixLength() == network.prefixLength() &&
+                    network.prefixLength() > 0) {
+                    const auto parent =
+                        Ipv6Network::containing(network.address(), network.prefixLength() - 1);
+                    QVERIFY(!parent.contains(cover[n - 1]));
+                }
+            }
+            QCOMPARE(ToOracle(cover.back().last().value()), last);
+        }
+        const Oracle top = kAllOnes;
+        QCOMPARE(net::CoveringNetworks(Ipv6Address(), Ipv6Address(FromOracle(top))).size(), 1u);
+        QCOMPARE(net::CoveringNetworks(Ipv6Address(FromOracle(1)), Ipv6Address(FromOracle(top - 1)))
+                     .size(),
+                 254u);
+    }
+
+    void countOfRanges()
+    {
+        for (int k = 0; k < 2000; ++k) {
+            Oracle first = RandomNumber();
+            Oracle last = RandomNumber();
+            if (last < first)
+                std::swap(first, last);
+            const std::string expected =
+                first == 0 && last == kAllOnes ? CountText(0) : Decimal(last - first + 1);
+            QCOMPARE(AddressCount::span(FromOracle(first), FromOracle(last)).toString(), expected);
+        }
+        QCOMPARE(AddressCount::span(UInt128(), UInt128::max()), AddressCount::powerOfTwo(128));
+    }
+
+    void reverseZones()
+    {
+        for (int k = 0; k < 2000; ++k) {
+            const Oracle address = RandomNumber();
+            const int length = k < 129 ? k : QRandomGenerator::global()->bounded(129);
+            std::string zone = "ip6.arpa";
+            for (int nibble = 0; nibble < length / 4; ++nibble)
+                zone = "0123456789abcdef"[int(address >> (124 - 4 * nibble) & 15)] + ("." + zone);
+            const auto network = Ipv6Network::containing(Ipv6Address(FromOracle(address)), length);
+            QCOMPARE(net::ReverseZone(network), zone);
+        }
+    }
+
+    void ipv4ReverseZones_data()
+    {
+        QTest::addColumn<QString>("network");
+        QTest::addColumn<QString>("zone");
+        QTest::newRow("/24") << "192.0.2.0/24"
+                             << "2.0.192.in-addr.arpa";
+        QTest::newRow("/26 in its /24") << "192.0.2.64/26"
+                                        << "2.0.192.in-addr.arpa";
+        QTest::newRow("/8") << "10.0.0.0/8"
+                            << "10.in-addr.arpa";
+        QTest::newRow("/32") << "10.1.2.3/32"
+                             << "3.2.1.10.in-addr.arpa";
+        QTest::newRow("/7") << "10.0.0.0/7"
+                            << "in-addr.arpa";
+    }
+    void ipv4ReverseZones()
+    {
+        QFETCH(QString, network);
+        QFETCH(QString, zone);
+        QCOMPARE(net::ReverseZone(net::Ipv4Network::parse(network.toStdString()).value()),
+                 zone.toStdString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIpv6Arithmetic)
+#include "tst_ipv6_arithmetic.moc"
