@@ -30,7 +30,6 @@ public:
         m_window->activateWindow();
         (void)QTest::qWaitForWindowActive(m_window.get());
     }
-    ~LookWindow() { m_window->SessionEnding(); }
 
     // Shows the tab of this key, or the About dialog for "About", and returns it. The
     // subnet tab shows 192.168.1.130 typed into its host boxes, key by key.
