@@ -8,16 +8,20 @@
 
 #include <algorithm>
 
-void RegisterDesignFonts()
+QStringList DesignFontFiles()
 {
-    const QStringList candidates = {
+    QStringList files = {
         QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"),
         QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf"),
     };
-    for (const QString& file : candidates) {
-        if (QFile::exists(file))
-            QFontDatabase::addApplicationFont(file);
-    }
+    files.removeIf([](const QString& file) { return !QFile::exists(file); });
+    return files;
+}
+
+void RegisterDesignFonts()
+{
+    for (const QString& file : DesignFontFiles())
+        QFontDatabase::addApplicationFont(file);
 }
 
 QFont DesignFont(qreal pointSize, bool bold)

@@ -5,6 +5,10 @@
 // every caption and binary box the width the design expects.
 
 #include <QFont>
+#include <QStringList>
+
+// The stand-in Tahoma's files that exist here: the regular one first, then the bold.
+QStringList DesignFontFiles();
 
 // Registers the stand-in Tahoma files when they exist. Call once after QApplication.
 void RegisterDesignFonts();

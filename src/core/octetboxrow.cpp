@@ -175,7 +175,8 @@ void OctetBox::contextMenuEvent(QContextMenuEvent* event)
     const QList<QAction*> actions = menu->actions();
     for (QAction* action : actions) {
         if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste())))
-            connect(action, &QAction::triggered, this, [this] { pasteFrom(QClipboard::Clipboard); });
+            connect(action, &QAction::triggered, this,
+                    [this] { pasteFrom(QClipboard::Clipboard); });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
@@ -245,7 +246,6 @@ void OctetBox::focusOutEvent(QFocusEvent* event)
 
 void OctetBox::mousePressEvent(QMouseEvent* event)
 {
-    m_arrivedByAdvance = false;
     QLineEdit::mousePressEvent(event);
     if (m_selectAllOnPress) {
         m_selectAllOnPress = false;

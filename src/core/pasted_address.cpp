@@ -7,8 +7,7 @@
 
 namespace {
 
-// [0-9], not \d: Qt's expressions match every script's digits with \d, and the boxes read
-// ASCII digits only.
+// ASCII digits only: a digit of another script counts for nothing in a box.
 const QString kDotted = QStringLiteral("([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})");
 
 std::optional<int> ContiguousMaskLength(const DottedTexts& mask)

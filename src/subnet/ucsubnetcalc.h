@@ -12,8 +12,9 @@
 // scr_mask_bits_Change nested; finally one more scr_mask_bits_Change with the final
 // texts. An address pasted into a box fills the four boxes that way, one after the
 // other; then sub_address_Pasted sets a pasted prefix length or contiguous mask on
-// scr_mask_bits, so it wins over the class default. The arithmetic lives in engine.h, host_entry.h, stepping.h and report.h; this
-// class only moves text between them and its controls.
+// scr_mask_bits, so it wins over the class default. The arithmetic lives in engine.h,
+// host_entry.h, stepping.h and report.h; this class only moves text between them and its
+// controls.
 //
 // Stepping rewrites octet boxes, so every written box runs the sequence above before the
 // step goes on. The report steps forward twenty times, reading each row from the result

@@ -69,7 +69,7 @@ QString ComposePage(const PaneImageSources& images)
     return page;
 }
 
-QString ImageDataAddress(const QString& filePath)
+QString FileDataAddress(const QString& filePath)
 {
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
@@ -84,6 +84,6 @@ PaneImageSources PaneImagesFromFolder(const QString& appFolder)
 {
     PaneImageSources sources;
     for (int i = 0; i < kPaneBlockCount; ++i)
-        sources[i] = ImageDataAddress(appFolder + QLatin1String(kPaneImageFiles[i]));
+        sources[i] = FileDataAddress(appFolder + QLatin1String(kPaneImageFiles[i]));
     return sources;
 }

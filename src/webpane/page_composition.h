@@ -30,8 +30,8 @@ using PaneImageSources = std::array<QString, kPaneBlockCount>;
 QString ComposePage(const PaneImageSources& images);
 
 // A data: address holding the file's bytes, typed by its extension. A file that cannot
-// be read gives its file: address, so the page still shows the image's alt text.
-QString ImageDataAddress(const QString& filePath);
+// be read gives its file: address, so the page still shows an image's alt text.
+QString FileDataAddress(const QString& filePath);
 
 // The three images as read from the program's folder (ending in a separator).
 PaneImageSources PaneImagesFromFolder(const QString& appFolder);

@@ -34,7 +34,7 @@ QString BodyStyleSheet()
     return sheet + QStringLiteral(" }");
 }
 
-QString PageScript(const QString& bodyHtml)
+QString PageScript(const QString& bodyHtml, const QString& fontAddress)
 {
     const QString crlf = QStringLiteral("\r\n");
     QString script = QStringLiteral("(function () {\n"
@@ -49,6 +49,18 @@ QString PageScript(const QString& bodyHtml)
                                     "var style = document.body.style;\n")
                          .arg(JsString(QLatin1String(kHeadScriptId)),
                               JsString(HeadScriptLines().join(crlf) + crlf));
+    if (!fontAddress.isEmpty()) {
+        script += QStringLiteral("old = document.getElementById(%1);\n"
+                                 "if (old) old.parentNode.removeChild(old);\n"
+                                 "var face = document.createElement('style');\n"
+                                 "face.id = %1;\n"
+                                 "face.textContent = %2;\n"
+                                 "head.appendChild(face);\n")
+                      .arg(JsString(QLatin1String(kFontFaceId)),
+                           JsString(QStringLiteral("@font-face { font-family: 'Tahoma'; src: "
+                                                   "url(\"%1\"); }")
+                                        .arg(fontAddress)));
+    }
     for (const StyleDeclaration& style : kBodyStyles)
         script +=
             QStringLiteral("style.setProperty(%1, %2);\n")

@@ -37,6 +37,13 @@ inline constexpr std::array<StyleDeclaration, 7> kBodyStyles = {{
 // "body { property: value; ... }" in the order above.
 QString BodyStyleSheet();
 
+// The id of the style element that gives the page the design font; a document never
+// holds two.
+inline constexpr char kFontFaceId[] = "designFontFace";
+
 // JavaScript that prepares the loaded blank document (replacing an earlier head script,
-// setting the body styles and scrolling) and puts bodyHtml into its body.
-QString PageScript(const QString& bodyHtml);
+// setting the body styles and scrolling) and puts bodyHtml into its body. A fontAddress
+// (the stand-in Tahoma as a data: address) becomes the page's Tahoma: the engine cannot
+// see the fonts the program registers with Qt, and falls back to a font whose hinted
+// letters it spaces unevenly at this size ("networ king").
+QString PageScript(const QString& bodyHtml, const QString& fontAddress = {});

@@ -70,8 +70,8 @@ void ucFerol::resizeEvent(QResizeEvent* event)
 
 void ucFerol::UserControl_Initialize()
 {
-    QWidget* browser = BrowserEngineMayStart(CurrentEngineConditions()) ? loadPluginBrowser()
-                                                                         : nullptr;
+    QWidget* browser =
+        BrowserEngineMayStart(CurrentEngineConditions()) ? loadPluginBrowser() : nullptr;
     showBrowser(browser ? browser : makeFallbackBrowser());
 }
 
@@ -133,7 +133,9 @@ QUrl ucFerol::browserDocument() const
 
 QString ucFerol::browserPageScript() const
 {
-    return PageScript(ComposePage(PaneImagesFromFolder(m_services.appFolder())));
+    const QStringList fonts = DesignFontFiles();
+    return PageScript(ComposePage(PaneImagesFromFolder(m_services.appFolder())),
+                      fonts.isEmpty() ? QString() : FileDataAddress(fonts.first()));
 }
 
 bool ucFerol::browserNavigation(const QUrl& url)

@@ -5,8 +5,8 @@
 #include "cli/cli_run.h"
 #include "ferol_version.h"
 #include "panelfixture.h"
+#include "support/dotted.h"
 
-#include <QHostAddress>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -15,11 +15,6 @@
 #include <QTest>
 
 namespace {
-
-QString Dotted(quint32 a)
-{
-    return QHostAddress(a).toString();
-}
 
 // Numbers as whole-number text, null as "", so one list compares every key.
 QStringList Values(const QString& commandLine, const QStringList& keys)

@@ -30,7 +30,7 @@ struct RowWindow
     }
     // Each key goes to whichever box has the focus at that moment, as typing does; "\b" is
     // Backspace and "\x7f" Delete, each with the control character a keyboard sends, "^"
-    // a Shift key alone, "<" the Left arrow.
+    // a Shift key alone, "<" the Left arrow, "\t" Tab and "~" Shift+Tab.
     void type(const QString& keys) const
     {
         for (QChar key : keys) {
@@ -39,6 +39,8 @@ struct RowWindow
                 QTest::keyClick(focus, Qt::Key_Shift);
             else if (key == '<')
                 QTest::keyClick(focus, Qt::Key_Left);
+            else if (key == '~')
+                QTest::keyClick(focus, Qt::Key_Backtab, Qt::ShiftModifier);
             else
                 QTest::sendKeyEvent(QTest::Click, focus,
                                     key == '\b'     ? Qt::Key_Backspace
@@ -85,6 +87,7 @@ private slots:
         row("a second dot moves on", "192..1", "192.255.1.255 @2");
         row("a key before the dot", "192<.1", "192.255.1.255 @2");
         row("Shift before the dot", "192^.1", "192.1.255.255 @1");
+        row("away and back before the dot", "192\t~.1", "192.255.1.255 @2");
         row("a dot in the last box stays", "1.2.3.4.5", "1.2.3.45 @3");
         row("filtered characters", "1a 2+-,3", "123.255.255.255 @1");
         row("slash is typed like a digit", "12/", "12/.255.255.255 @1");
@@ -184,8 +187,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("state");
         QTest::addColumn<int>("fills");
-        const auto row = [](const char* name, const char* path, const char* text,
-                            const char* state, int fills) {
+        const auto row = [](const char* name, const char* path, const char* text, const char* state,
+                            int fills) {
             QTest::newRow(name) << QString(path) << QString(text) << QString(state) << fills;
         };
         row("menu, address", "menu", "10.20.30.40", "10.20.30.40 @1", 1);

@@ -69,8 +69,10 @@ private slots:
             "10.20.30.40 [169090600] txtIpAddy_2");
         row("address and length pasted", "paste:menu=_192.168.1.1/24\n", picked + "txtIpAddy_0");
         row("2^32 typed", "decimal: type:4294967296", "256!.0.0.0 [4294967296] txtDecimal");
-        row("paste waits for a key", "decimal:3232235777", "255.255.255.255 [3232235777] txtDecimal");
-        row("blanks stay in txtDecimal", "decimal:32_322 key:End", "0.0.126.66 [32 322] txtDecimal");
+        row("paste waits for a key", "decimal:3232235777",
+            "255.255.255.255 [3232235777] txtDecimal");
+        row("blanks stay in txtDecimal", "decimal:32_322 key:End",
+            "0.0.126.66 [32 322] txtDecimal");
         row("not finite", "decimal:1e999 key:End", "255.255.255.255 [1e999] txtDecimal");
         row("button opens", "open", ones + "lstIpHistory open");
         row("button closes", "open open", ones + "txtIpAddy_0");

@@ -54,7 +54,7 @@ void RunHostileInput(QWidget& panel, const std::function<QString(QWidget*, bool)
     // A fixed seed by default, so that a failure is the code's and not the draw's.
     constexpr quint32 kDefaultSeed = 20261206;
     const QString given = qEnvironmentVariable("FEROL_HOSTILE_SEED");
-    const quint32 seed = given.isEmpty()       ? kDefaultSeed
+    const quint32 seed = given.isEmpty()     ? kDefaultSeed
                          : given == "random" ? QRandomGenerator::global()->generate()
                                              : given.toUInt();
     qInfo("hostile input seed %u (replay with FEROL_HOSTILE_SEED=%u)", seed, seed);

@@ -1,5 +1,6 @@
 #include "subnet/engine.h"
 #include "subnet/report.h"
+#include "support/dotted.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -19,14 +20,6 @@ SubnetInputs Inputs(const QString& hostAndMask, int addrClass)
             in.hostBin[k] = QString::number(octets[k].toInt(), 2).rightJustified(8, '0');
     }
     return in;
-}
-
-QString Dotted(quint32 a)
-{
-    QStringList octets;
-    for (int shift = 24; shift >= 0; shift -= 8)
-        octets << QString::number(a >> shift & 255);
-    return octets.join('.');
 }
 
 } // namespace

@@ -38,32 +38,28 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("text");
-        const std::pair<const char*, const char*> controls[] = {
-            {"ip_subnet_frame", ""}, {"sub_Label1", "&Host IP"}, {"sub_address_0", ""},
-            {"sub_class", "RESULT"}, {"Frame1", ""}, {"scr_mask_bits", ""},
-            {"Label1", "Mask Bits"}, {"lbl_mask_bits", " 16"},
-            {"lbl_subnet_mask", "255.255.0.0"}, {"lbl_sub2", "Enter Complete Host Address"},
-            {"Frame2", ""}, {"Label9_0", "Current Network:"}, {"lbl_bonus", "0.0.0.0"},
-            {"Label9_1", "Subnet Mask:"}, {"lbl_bonus2", "255.255.0.0"},
-            {"Label4", "Current Host Range"}, {"txt_hosts", "0.0.0.1 to 0.0.255.254"},
-            {"sub_mask_frame", ""}, {"sub_label2_0", "Host"}, {"sub_label2_1", "Mask"},
-            {"Line1_0", ""}, {"Line1_1", ""}, {"lbl_the_subnet", "0.0.0.0"}, {"Picture2", ""},
-            {"btnPrevSubnet", "<Prev Subnet"}, {"lbl_the_broad", "0.0.255.255"},
-            {"Picture1", ""}, {"chk_31bit", "&31-bit mask as per RFC 3021"},
-            {"Label2_0", "Subnet Bits"}, {"Label2_1", "Host Bits"}, {"Label2_2", "Max Subnets"},
-            {"Label2_3", "Max Hosts"}, {"lbl_info_0", "8"}, {"lbl_info_1", "256"},
-            {"lbl_info_2", "65534"}, {"lbl_info_3", "16"}, {"sub_host_bin_0", ""},
-            {"sub_host_bin_1", ""}, {"sub_host_bin_2", ""}, {"sub_host_bin_3", ""},
-            {"sub_mask_bin_0", "11111111"}, {"sub_mask_bin_1", "11111111"},
-            {"sub_mask_bin_2", "00000000"}, {"sub_mask_bin_3", "00000000"},
-            {"Label3_0", "Subnet"}, {"Label3_1", "Subnet"}, {"Label3_2", "Broadcast"},
-            {"Label3_3", "Broadcast"}, {"txt_act_subnet_0", "00000000"},
-            {"txt_act_subnet_1", "00000000"}, {"txt_act_subnet_2", "00000000"},
-            {"txt_act_subnet_3", "00000000"}, {"txt_broad_bin_0", "00000000"},
-            {"txt_broad_bin_1", "00000000"}, {"txt_broad_bin_2", "11111111"},
-            {"txt_broad_bin_3", "11111111"}};
-        for (const auto& [control, text] : controls)
-            QTest::newRow(control) << QString(control) << QString(text);
+        // "name=text" for each control, separated by "|".
+        const QString controls =
+            "ip_subnet_frame=|sub_Label1=&Host IP|sub_address_0=|sub_class=RESULT|Frame1=|"
+            "scr_mask_bits=|Label1=Mask Bits|lbl_mask_bits= 16|lbl_subnet_mask=255.255.0.0|"
+            "lbl_sub2=Enter Complete Host Address|Frame2=|Label9_0=Current Network:|"
+            "lbl_bonus=0.0.0.0|Label9_1=Subnet Mask:|lbl_bonus2=255.255.0.0|"
+            "Label4=Current Host Range|txt_hosts=0.0.0.1 to 0.0.255.254|sub_mask_frame=|"
+            "sub_label2_0=Host|sub_label2_1=Mask|Line1_0=|Line1_1=|lbl_the_subnet=0.0.0.0|"
+            "Picture2=|btnPrevSubnet=<Prev Subnet|lbl_the_broad=0.0.255.255|Picture1=|"
+            "chk_31bit=&31-bit mask as per RFC 3021|Label2_0=Subnet Bits|Label2_1=Host Bits|"
+            "Label2_2=Max Subnets|Label2_3=Max Hosts|lbl_info_0=8|lbl_info_1=256|"
+            "lbl_info_2=65534|lbl_info_3=16|sub_host_bin_0=|sub_host_bin_1=|sub_host_bin_2=|"
+            "sub_host_bin_3=|sub_mask_bin_0=11111111|sub_mask_bin_1=11111111|"
+            "sub_mask_bin_2=00000000|sub_mask_bin_3=00000000|Label3_0=Subnet|Label3_1=Subnet|"
+            "Label3_2=Broadcast|Label3_3=Broadcast|txt_act_subnet_0=00000000|"
+            "txt_act_subnet_1=00000000|txt_act_subnet_2=00000000|txt_act_subnet_3=00000000|"
+            "txt_broad_bin_0=00000000|txt_broad_bin_1=00000000|txt_broad_bin_2=11111111|"
+            "txt_broad_bin_3=11111111";
+        for (const QString& control : controls.split('|')) {
+            const QString name = control.section('=', 0, 0);
+            QTest::newRow(qPrintable(name)) << name << control.section('=', 1);
+        }
     }
     void asShown()
     {
@@ -121,7 +117,8 @@ private slots:
                             const char* network, const char* broadcast) {
             QTest::newRow(name) << steps << QString(at) << QString(network) << QString(broadcast);
         };
-        const QString typed = "enter:255.255.255.255/16 focus:sub_address_3 focus:sub_address_0 type:";
+        const QString typed =
+            "enter:255.255.255.255/16 focus:sub_address_3 focus:sub_address_0 type:";
         row("dots after advances", typed + "192.168.1.1", "192.168.1.1/24", "192.168.1.0",
             "192.168.1.255");
         row("advances alone", typed + "1921681.1", "192.168.1.1/24", "192.168.1.0",
@@ -136,8 +133,8 @@ private slots:
             "192.168.1.130/26", "192.168.1.128", "192.168.1.191");
         row("pasted, a mask of no length", "enter:1.1.1.1/20 paste:menu=10.1.1.1/255.0.255.0",
             "10.1.1.1/20", "10.1.0.0", "10.1.15.255");
-        row("pasted, length 0", "enter:1.1.1.1/20 paste:menu=10.1.1.1/0", "10.1.1.1/20",
-            "10.1.0.0", "10.1.15.255");
+        row("pasted, length 0", "enter:1.1.1.1/20 paste:menu=10.1.1.1/0", "10.1.1.1/20", "10.1.0.0",
+            "10.1.15.255");
         row("pasted, no address", "enter:1.1.1.1/20 focus:sub_address_1 paste:menu=2\n5",
             "1.25.1.1/20", "1.25.0.0", "1.25.15.255");
     }
@@ -187,9 +184,9 @@ private slots:
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("bits");
-        const std::pair<const char*, int> keys[] = {
-            {"Left", 15},   {"Up", 15},  {"PgUp", 15},  {"Right", 17}, {"Down", 17},
-            {"PgDown", 17}, {"End", 32}, {"Home", 1},   {"wheel", 17}};
+        const std::pair<const char*, int> keys[] = {{"Left", 15},  {"Up", 15},   {"PgUp", 15},
+                                                    {"Right", 17}, {"Down", 17}, {"PgDown", 17},
+                                                    {"End", 32},   {"Home", 1},  {"wheel", 17}};
         for (const auto& [key, bits] : keys)
             QTest::newRow(key) << QString(key) << bits;
     }
@@ -210,11 +207,13 @@ private slots:
         QTest::addColumn<QString>("status");
         for (bool option : {false, true}) {
             const char* on = option ? ", option" : "";
-            QTest::addRow("/30%s", on) << 30 << option << "2" << "Subnetting";
-            QTest::addRow("/31%s", on) << 31 << option << (option ? "2" : "0")
-                                       << (option ? "Subnetting as per RFC3021."
-                                                  : "Mask too long, no hosts.");
-            QTest::addRow("/32%s", on) << 32 << option << "0" << "Mask too long, no hosts.";
+            QTest::addRow("/30%s", on) << 30 << option << "2"
+                                       << "Subnetting";
+            QTest::addRow("/31%s", on)
+                << 31 << option << (option ? "2" : "0")
+                << (option ? "Subnetting as per RFC3021." : "Mask too long, no hosts.");
+            QTest::addRow("/32%s", on) << 32 << option << "0"
+                                       << "Mask too long, no hosts.";
         }
     }
     void theOptionMattersAt31BitsOnly()
@@ -252,10 +251,10 @@ private slots:
         QTest::addColumn<QString>("at");
         QTest::addColumn<QString>("told");
         QTest::addColumn<QString>("focus");
-        const auto row = [](const char* name, const char* entry, const char* button,
-                            const char* at, const char* told, const char* focus) {
-            QTest::newRow(name) << QString("enter:%1 mouse:btn%2").arg(entry, button)
-                                << QString(at) << QString(told) << QString(focus);
+        const auto row = [](const char* name, const char* entry, const char* button, const char* at,
+                            const char* told, const char* focus) {
+            QTest::newRow(name) << QString("enter:%1 mouse:btn%2").arg(entry, button) << QString(at)
+                                << QString(told) << QString(focus);
         };
         const char* mustEnter = "Subnet Calculator: You must enter the IP Address";
         row("next", "192.168.1.77/24", "NextSubnet", "192.168.2.77/24", "", "btnNextSubnet");
@@ -269,8 +268,7 @@ private slots:
             "Subnet Calculator: This is the last subnet.", "btnNextSubnet");
         row("next, a box empty", "1..1.1/8", "NextSubnet", "1..1.1/8",
             "Subnet Calculator:  You must enter the IP Address", "sub_address_1");
-        row("prev, a box empty", "1..1.1/8", "PrevSubnet", "1..1.1/8", mustEnter,
-            "sub_address_1");
+        row("prev, a box empty", "1..1.1/8", "PrevSubnet", "1..1.1/8", mustEnter, "sub_address_1");
         row("prev, the last box empty", "1.1.1./8", "PrevSubnet", "1.1.1./8",
             "Subnet Calculator:  You must enter the IP Address", "sub_address_3");
         row("report, the last box empty", "1.1.1./8", "NextTwentySubnets", "1.1.1./8", mustEnter,

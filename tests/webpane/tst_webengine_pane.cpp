@@ -73,7 +73,8 @@ private slots:
     }
 
     // The script ran: the page refuses selection, its context menu and dragging. The size
-    // is "smaller" than 16 px; had the font shorthand come after it, it would be 16.
+    // is "smaller" than 16 px; had the font shorthand come after it, it would be 16. The
+    // design font came with the page and was drawn.
     void composedPage()
     {
         const QString crlf = "\r\n";
@@ -82,7 +83,7 @@ private slots:
                                   HeadScriptLines().join(crlf) + crlf, "HEAD"}},
             "functionfunctionfunctionfalse",
             "rgb(51, 51, 51)|true|5px|0px|default|none|auto|\"Segoe UI\", Tahoma",
-            "3 images decoded, 7 links, all to _blank: true"};
+            "3 images decoded, 7 links, all to _blank: true", "1 face: Tahoma loaded"};
         // Compared as JSON text, which a failure prints in full.
         QCOMPARE(Json(evaluate(
                      "(s => [Array.from(document.scripts).map(s => [s.id, "
@@ -93,7 +94,10 @@ private slots:
                      "s.borderTopStyle, s.overflow, s.fontFamily.substring(0, 18)].join('|'),"
                      " Array.from(document.images).filter(i => i.naturalWidth > 0).length +"
                      " ' images decoded, ' + document.links.length + ' links, all to _blank: ' +"
-                     " Array.from(document.links).every(a => a.target == '_blank')]"
+                     " Array.from(document.links).every(a => a.target == '_blank'),"
+                     " document.querySelectorAll('style#designFontFace').length + ' face: ' +"
+                     " Array.from(document.fonts).map(f => f.family.replace(/\"/g, '') + ' ' +"
+                     " f.status).join()]"
                      ")(getComputedStyle(document.body))")),
                  Json(expected));
     }
@@ -176,10 +180,9 @@ private:
         if (!m_view)
             return QJsonValue::Undefined;
         const auto answer = std::make_shared<std::optional<QString>>();
-        m_view->page()->runJavaScript("JSON.stringify([" + expression + "])",
-                                      [answer](const QVariant& value) {
-                                          answer->emplace(value.toString());
-                                      });
+        m_view->page()->runJavaScript(
+            "JSON.stringify([" + expression + "])",
+            [answer](const QVariant& value) { answer->emplace(value.toString()); });
         if (!QTest::qWaitFor([&] { return answer->has_value(); }, kEngineTimeout))
             return QJsonValue::Undefined;
         return QJsonDocument::fromJson(answer->value().toUtf8()).array().at(0);

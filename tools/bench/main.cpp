@@ -60,12 +60,16 @@ void TypeDigit(QWidget* widget, int digit)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen unless the caller chose a display (xvfb-run with QT_QPA_PLATFORM=xcb).
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     // The browser engine refuses to start as root with its sandbox on.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     if (argc > 1 && std::strcmp(argv[1], "--first-paint") == 0)
-        return RunFirstPaintChild(argc, argv);
+        return RunFirstPaintChild(argc, argv, false);
+    if (argc > 1 && std::strcmp(argv[1], "--first-paint-bare") == 0)
+        return RunFirstPaintChild(argc, argv, true);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     RegisterDesignFonts();

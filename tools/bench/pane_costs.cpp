@@ -19,8 +19,11 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <memory>
 #include <cstdio>
 #include <vector>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -62,36 +65,58 @@ double Median(std::vector<double> values)
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
+// Until the first paint of the window: wall time as the parent saw it from starting the
+// process (loading the libraries included), processor time of the child, its memory.
 struct FirstPaint
 {
-    double ms = 0;
+    double wallMs = 0;
+    double cpuMs = 0;
     double mib = 0;
 };
 
-// Runs a copy of this benchmark from a folder of its own, with or without the plugin.
-FirstPaint MeasureFirstPaint(bool withPlugin)
+enum class Window
+{
+    Bare,
+    Program,
+    ProgramWithPlugin,
+};
+
+// Runs a copy of this benchmark from a folder of its own, with the plugin beside it or not.
+FirstPaint MeasureFirstPaint(Window window)
 {
     QTemporaryDir folder;
     const QString program = folder.filePath(QStringLiteral("ferol-bench"));
     QFile::copy(QCoreApplication::applicationFilePath(), program);
 #ifdef FEROL_PANE_PLUGIN_FILE
-    if (withPlugin)
+    if (window == Window::ProgramWithPlugin)
         QFile::copy(QStringLiteral(FEROL_PANE_PLUGIN_FILE),
                     folder.filePath(QFileInfo(QStringLiteral(FEROL_PANE_PLUGIN_FILE)).fileName()));
-#else
-    Q_UNUSED(withPlugin);
 #endif
-    std::vector<double> times;
+    std::vector<double> wall;
+    std::vector<double> cpu;
     std::vector<double> memory;
     for (int run = 0; run < kRuns; ++run) {
         QProcess child;
-        child.start(program, {QStringLiteral("--first-paint")});
+        QElapsedTimer timer;
+        timer.start();
+        child.start(program, {window == Window::Bare ? QStringLiteral("--first-paint-bare")
+                                                     : QStringLiteral("--first-paint")});
+        child.waitForReadyRead(60000);
+        wall.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         child.waitForFinished(60000);
         const QList<QByteArray> figures = child.readAllStandardOutput().trimmed().split(' ');
-        times.push_back(figures.value(0).toDouble());
+        cpu.push_back(figures.value(0).toDouble());
         memory.push_back(figures.value(1).toDouble() / 1024.0);
     }
-    return {Median(times), Median(memory)};
+    return {Median(wall), Median(cpu), Median(memory)};
+}
+
+void PrintFirstPaint(const char* what, const FirstPaint& figures, const FirstPaint& bare)
+{
+    std::printf("first paint, %s: wall %.1f ms (%.2fx bare), cpu %.1f ms (%.2fx bare), "
+                "%.1f MiB resident\n",
+                what, figures.wallMs, figures.wallMs / bare.wallMs, figures.cpuMs,
+                figures.cpuMs / bare.cpuMs, figures.mib);
 }
 
 struct TabTiming
@@ -134,49 +159,56 @@ TabTiming SelectPaneTab(RecordingShellServices& services, const QStringList& plu
 
 } // namespace
 
-int RunFirstPaintChild(int argc, char** argv)
+int RunFirstPaintChild(int argc, char** argv, bool bare)
 {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    SetUpApplication();
     RecordingShellServices services;
-    frmWelcome2 window(services);
-    QElapsedTimer timer;
+    std::unique_ptr<QWidget> window;
+    if (bare) {
+        window = std::make_unique<QWidget>();
+        window->resize(640, 560);
+    } else {
+        SetUpApplication();
+        window = std::make_unique<frmWelcome2>(services);
+    }
 
     // The first paint event of the window ends the run.
     struct PaintWatch : QObject
     {
-        QElapsedTimer* timer;
+        bool done = false;
         bool eventFilter(QObject*, QEvent* event) override
         {
-            if (event->type() == QEvent::Paint && timer->isValid()) {
-                std::printf("%.2f %ld\n", static_cast<double>(timer->nsecsElapsed()) / 1e6,
+            if (event->type() == QEvent::Paint && !done) {
+                done = true;
+                rusage usage{};
+                getrusage(RUSAGE_SELF, &usage);
+                const double cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+                                     (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+                std::printf("%.2f %ld\n", cpuMs,
                             ResidentKiB(QString::number(QCoreApplication::applicationPid())));
                 std::fflush(stdout);
-                timer->invalidate();
                 QCoreApplication::exit(0);
             }
             return false;
         }
     } watch;
-    watch.timer = &timer;
-    window.installEventFilter(&watch);
-    timer.start();
-    window.show();
+    window->installEventFilter(&watch);
+    window->show();
     return app.exec();
 }
 
 void PrintPaneCosts()
 {
-    const FirstPaint without = MeasureFirstPaint(false);
-    std::printf("main window first paint, no pane plugin:   median %.1f ms, %.1f MiB resident "
-                "(%d runs)\n",
-                without.ms, without.mib, kRuns);
+    const FirstPaint bare = MeasureFirstPaint(Window::Bare);
+    std::printf("first paint, bare Qt window: wall %.1f ms, cpu %.1f ms, %.1f MiB resident "
+                "(medians of %d runs, %s)\n",
+                bare.wallMs, bare.cpuMs, bare.mib, kRuns,
+                qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM")));
+    PrintFirstPaint("main window, no pane plugin", MeasureFirstPaint(Window::Program), bare);
 #ifdef FEROL_PANE_PLUGIN_FILE
-    const FirstPaint with = MeasureFirstPaint(true);
-    std::printf("main window first paint, plugin beside it: median %.1f ms, %.1f MiB resident "
-                "(%d runs)\n",
-                with.ms, with.mib, kRuns);
+    PrintFirstPaint("main window, plugin beside it", MeasureFirstPaint(Window::ProgramWithPlugin),
+                    bare);
     const QStringList folders = {QFileInfo(QStringLiteral(FEROL_PANE_PLUGIN_FILE)).path()};
 #else
     std::printf("built without the browser plugin (FEROL_WEBENGINE=OFF)\n");
