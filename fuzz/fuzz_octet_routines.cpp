@@ -5,6 +5,7 @@
 
 #include "core/ip_routines.h"
 #include "core/octet_routines.h"
+#include "core/pasted_address.h"
 
 #include <QStringList>
 
@@ -130,6 +131,30 @@ void CheckKeyFilter(std::int16_t code)
     FUZZ_CHECK(filtered == (passes ? code : 0), QString::number(code));
 }
 
+// An address with a length or a contiguous mask reads back as written; any other text
+// gives nothing, or octets of one to three ASCII digits and a length of 0 to 32.
+void CheckPastedAddress(std::uint32_t x, int m, const QString& noise)
+{
+    const std::uint32_t mask = m == 0 ? 0 : ~std::uint32_t{0} << (32 - m);
+    for (const QString& text : {Dotted(x) + QLatin1Char('/') + QString::number(m),
+                                Dotted(x) + QLatin1Char(' ') + Dotted(mask)}) {
+        const std::optional<PastedAddress> pasted = ParsePastedAddress(text);
+        FUZZ_CHECK(pasted && pasted->maskLength == m, text);
+        const DottedTexts& octets = pasted->address;
+        FUZZ_CHECK(QStringList(octets.begin(), octets.end()).join(QLatin1Char('.')) == Dotted(x),
+                   text);
+    }
+    const std::optional<PastedAddress> pasted = ParsePastedAddress(noise);
+    if (!pasted)
+        return;
+    for (const QString& octet : pasted->address) {
+        FUZZ_CHECK(octet.size() >= 1 && octet.size() <= 3, noise);
+        for (QChar c : octet)
+            FUZZ_CHECK(c >= QLatin1Char('0') && c <= QLatin1Char('9'), noise);
+    }
+    FUZZ_CHECK(pasted->maskLength.value_or(0) >= 0 && pasted->maskLength.value_or(0) <= 32, noise);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -139,12 +164,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckOctetToBin(small);
     CheckKeyFilter(small);
     CheckMask(in.intIn(-40, 40));
+    const int length = in.intIn(0, 32);
     const std::uint32_t x = in.uint32();
     const auto whole = static_cast<std::int32_t>(in.uint32());
     CheckSpreadNumber(whole, in.uint32());
     const QString noise = in.text(48);
     CheckBinToDotted(x, noise);
     CheckHexDigit(noise);
+    CheckPastedAddress(x, length, noise);
     FUZZ_CHECK(BinToOctet(noise) >= 0 && BinToOctet(noise) <= 255, noise);
     CheckNumericValue(noise);
     CheckNumericValue(in.rest());

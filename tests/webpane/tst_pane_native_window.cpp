@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QWindow>
 
 #include <unistd.h>
 
@@ -66,7 +67,7 @@ private slots:
         QCOMPARE(window.winId(), before);
         QCOMPARE(window.windowState(), state);
         QCOMPARE(window.geometry(), geometry);
-        QVERIFY(window.isVisible());
+        QVERIFY(window.windowHandle()->isExposed());
     }
 };
 
