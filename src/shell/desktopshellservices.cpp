@@ -65,9 +65,8 @@ void DesktopShellServices::open(QWidget* parent, const QUrl& url, Opening what,
 {
     // The box goes over the window that asked, unless it has gone meanwhile.
     const QPointer<QWidget> owner(parent);
-    m_opener.open(url, [owner, what, shown] {
-        TellFailure(owner.data(), OpenFailureMessage(what, shown));
-    });
+    m_opener.open(
+        url, [owner, what, shown] { TellFailure(owner.data(), OpenFailureMessage(what, shown)); });
 }
 
 void DesktopShellServices::openDocument(QWidget* parent, Opening what, const QString& path)

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QShortcut>
 #include <QShortcutEvent>
 
 #include <utility>
@@ -33,7 +34,13 @@ bool ActivatePageAccessKey(QWidget& page, const QKeySequence& key)
 
 PageFirstMenuBar::PageFirstMenuBar(std::function<QWidget*()> visiblePage, QWidget* parent)
     : QMenuBar(parent), m_visiblePage(std::move(visiblePage))
-{}
+{
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this] {
+        if (!actions().isEmpty())
+            setActiveAction(actions().constFirst());
+    });
+}
 
 bool PageFirstMenuBar::event(QEvent* event)
 {

@@ -4,8 +4,8 @@
 // visible page and a menu share a letter, Qt finds two shortcuts for Alt+letter and
 // takes turns between them, so every second press would open the menu. Here the turn
 // that falls to the menu bar goes to the page's control too: the label's buddy takes the
-// focus, a button is pressed. Letters the page does not use still open their menus, and
-// F10 and Alt alone still reach the bar.
+// focus, a button is pressed. Letters the page does not use still open their menus, Alt
+// alone still reaches the bar, and F10 opens its first menu, as on the desktops.
 
 #include <QMenuBar>
 
@@ -25,4 +25,3 @@ protected:
 private:
     const std::function<QWidget*()> m_visiblePage;
 };
-

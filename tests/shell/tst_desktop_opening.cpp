@@ -54,8 +54,8 @@ private slots:
         QTest::addColumn<Opening>("what");
         QTest::addColumn<QString>("target"); // in the documents folder, or an address
         QTest::addColumn<QString>("told");   // in the message; none for an empty text
-        const auto row = [](const char* name, const char* opener, Opening what,
-                            const char* target, const char* told) {
+        const auto row = [](const char* name, const char* opener, Opening what, const char* target,
+                            const char* told) {
             QTest::newRow(name) << opener << what << target << told;
         };
         const char* web = "http://www.ferol.example/ContactUs.html?EID=1";

@@ -232,23 +232,30 @@ private slots:
         QVERIFY(m_window->isVisible());
     }
 
-    // The visible tab's access keys win every time; a letter it does not use opens its menu.
+    // The visible tab's access keys win every time; a letter it does not use opens its
+    // menu, and so does F10 the first menu.
     void accessKeys_data()
     {
+        QTest::addColumn<QKeySequence>("key");
         QTest::addColumn<int>("tab");
-        QTest::addColumn<int>("key");
         QTest::addColumn<QString>("reached"); // the focused box, or the menu that opened
-        QTest::newRow("Alt+M on the wildcard tab") << 1 << int(Qt::Key_M) << "ipadd1_4";
-        QTest::newRow("Alt+H on the subnet tab") << 0 << int(Qt::Key_H) << "sub_address_0";
-        QTest::newRow("Alt+M on the subnet tab") << 0 << int(Qt::Key_M) << "mnuMore";
-        QTest::newRow("Alt+H on the wildcard tab") << 1 << int(Qt::Key_H) << "mnuHelp";
-        QTest::newRow("Alt+F on the Ferol tab") << 3 << int(Qt::Key_F) << "mnuFile";
+        const auto row = [](const char* key, int tab, const char* reached) {
+            const char* names[] = {"subnet", "wildcard", "decimal", "Ferol"};
+            QTest::newRow(qPrintable(QString("%1 on the %2 tab").arg(key, names[tab])))
+                << QKeySequence(key) << tab << QString(reached);
+        };
+        row("Alt+M", 1, "ipadd1_4");
+        row("Alt+H", 0, "sub_address_0");
+        row("Alt+M", 0, "mnuMore");
+        row("Alt+H", 1, "mnuHelp");
+        row("Alt+F", 3, "mnuFile");
+        row("F10", 1, "mnuFile");
     }
 
     void accessKeys()
     {
+        QFETCH(QKeySequence, key);
         QFETCH(int, tab);
-        QFETCH(int, key);
         QFETCH(QString, reached);
         tabs()->setCurrentIndex(tab);
         for (int press = 1; press <= 3; ++press) {
@@ -258,7 +265,7 @@ private slots:
                 for (const char* warning : {"raise()", "grabbing the keyboard"})
                     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
             }
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
+            QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
             QWidget* popup = QApplication::activePopupWidget();
             const QString seen =
                 popup ? popup->objectName() : QApplication::focusWidget()->objectName();
