@@ -45,9 +45,6 @@ class ucSubnetCalc : public TabPanel
 public:
     explicit ucSubnetCalc(ShellServices& services, QWidget* parent = nullptr);
 
-    // a1 without its blanks; tabs and every other character stay.
-    static QString squeeze(const QString& a1);
-
     // The design size of the panel's client area.
     QSize sizeHint() const override;
 
