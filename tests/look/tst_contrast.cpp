@@ -1,8 +1,5 @@
 #include "lookwindow.h"
 
-#include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -41,37 +38,26 @@ struct ShownText
 
 QList<ShownText> TextsOf(QWidget* widget)
 {
-    const QString name = widget->objectName();
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        return {{name, label->text(), [label](const QString& t) {
-                     label->setText(t);
-                 }}};
-    if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        return {{name, button->text(), [button](const QString& t) {
-                     button->setText(t);
-                 }}};
-    if (auto* box = qobject_cast<QLineEdit*>(widget)) {
-        return {{name, box->text(), [box](const QString& t) {
-                     const QSignalBlocker quiet(box);
-                     box->setText(t);
-                 }}};
-    }
-    if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
-        return {{name, box->toPlainText(), [box](const QString& t) {
-                     const QSignalBlocker quiet(box);
-                     box->setPlainText(t);
-                 }}};
-    }
-    QList<ShownText> entries;
+    QList<ShownText> texts;
     if (auto* list = qobject_cast<QListWidget*>(widget)) {
         for (int row = 0; row < list->count(); ++row) {
             QListWidgetItem* item = list->item(row);
-            entries.append({name + ' ' + item->text(), item->text(), [item](const QString& t) {
-                                item->setText(t);
-                            }});
+            texts.append(
+                {widget->objectName() + ' ' + item->text(), item->text(), [item](const QString& t) {
+                     item->setText(t);
+                 }});
         }
+        return texts;
     }
-    return entries;
+    const char* property = qobject_cast<QPlainTextEdit*>(widget) ? "plainText" : "text";
+    const QVariant text = widget->property(property);
+    if (text.isValid()) {
+        texts.append({widget->objectName(), text.toString(), [widget, property](const QString& t) {
+                          const QSignalBlocker quiet(widget);
+                          widget->setProperty(property, t);
+                      }});
+    }
+    return texts;
 }
 
 // The contrast of a text against what is drawn behind it: the window is drawn with the

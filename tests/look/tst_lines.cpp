@@ -7,23 +7,14 @@
 
 namespace {
 
-// Runs at 150 % unless QT_SCALE_FACTOR names another scale: the first scale at which a
-// one-pixel line can fall between two rows of device pixels. Set before QTEST_MAIN's
-// QApplication reads it.
+// 150 % unless QT_SCALE_FACTOR names another scale: there a one-pixel line can fall
+// between two rows of device pixels. Set before QTEST_MAIN's QApplication reads it.
 void DrawAtOneAndAHalfUnlessChosen()
 {
     if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"))
         qputenv("QT_SCALE_FACTOR", "1.5");
 }
 Q_CONSTRUCTOR_FUNCTION(DrawAtOneAndAHalfUnlessChosen)
-
-bool Differs(QRgb a, QRgb b)
-{
-    constexpr int kTolerance = 24;
-    return std::abs(qRed(a) - qRed(b)) > kTolerance ||
-           std::abs(qGreen(a) - qGreen(b)) > kTolerance ||
-           std::abs(qBlue(a) - qBlue(b)) > kTolerance;
-}
 
 // The colour most of the image has.
 QRgb Background(const QImage& image)
@@ -38,73 +29,61 @@ QRgb Background(const QImage& image)
         ->first;
 }
 
-// Whether a line of device pixels, from (x, y) in steps of (dx, dy), stands out from the
-// background along nine tenths of its length at least: a drawn line, not stray strokes.
-bool LineDrawn(const QImage& image, QRgb background, QPoint from, QPoint step, int length)
+// Whether device row `at` (column, when down) stands out from the background along nine
+// tenths of its middle four fifths: a drawn line, not stray strokes or rounded corners.
+bool LineAt(const QImage& image, QRgb background, int at, bool down)
 {
+    const int length = down ? image.height() : image.width();
     int differing = 0;
-    for (int i = 0; i < length; ++i) {
-        const QPoint p = from + i * step;
-        differing += Differs(image.pixel(p), background) ? 1 : 0;
+    for (int i = length / 10; i < length * 9 / 10; ++i) {
+        const QRgb pixel = down ? image.pixel(at, i) : image.pixel(i, at);
+        differing += qAbs(qGray(pixel) - qGray(background)) > 24 ? 1 : 0;
     }
-    return differing * 10 >= length * 9;
+    return differing * 10 >= (length * 8 / 10) * 9;
 }
 
-// Which sides of a box's outline are drawn: either of the two device rows (columns) at
-// each edge may carry the edge, as the scaled edge lands on one or the other. The middle
-// four fifths of each side are looked at, clear of rounded corners.
+// The sides of a box whose outline is drawn; either of the two device rows (columns) at
+// an edge may carry it, as the scaled edge lands on one or the other.
 QString DrawnSides(const QWidget& box)
 {
     const QImage image = LookWindow::drawn(box);
-    const QRgb background = Background(image);
+    const QRgb back = Background(image);
     const int w = image.width();
     const int h = image.height();
-    const auto across = [&](int y) {
-        return LineDrawn(image, background, {w / 10, y}, {1, 0}, w * 8 / 10);
-    };
-    const auto down = [&](int x) {
-        return LineDrawn(image, background, {x, h / 10}, {0, 1}, h * 8 / 10);
-    };
     QStringList sides;
-    if (across(0) || across(1))
-        sides << "top";
-    if (across(h - 1) || across(h - 2))
-        sides << "bottom";
-    if (down(0) || down(1))
-        sides << "left";
-    if (down(w - 1) || down(w - 2))
-        sides << "right";
+    const auto side = [&](const char* name, int at, int next, bool down) {
+        if (LineAt(image, back, at, down) || LineAt(image, back, next, down))
+            sides << name;
+    };
+    side("top", 0, 1, false);
+    side("bottom", h - 1, h - 2, false);
+    side("left", 0, 1, true);
+    side("right", w - 1, w - 2, true);
     return sides.join(' ');
 }
 
-// Whether a line one pixel high is drawn: one of the device rows it may cover stands out
-// from the rows around it.
-bool RuleDrawn(const QWidget& rule)
+// "line" when a rule one pixel high stands out from the rows around it.
+QString DrawnRule(const QWidget& rule)
 {
     constexpr int kAround = 3;
     const QImage image = LookWindow::drawn(rule, kAround);
-    const QRgb background = Background(image);
     const qreal scale = image.devicePixelRatio();
-    const int first = static_cast<int>(kAround * scale) - 1;
-    const int last = static_cast<int>((kAround + 1) * scale) + 1;
-    for (int y = first; y <= last; ++y) {
-        if (LineDrawn(image, background, {0, y}, {1, 0}, image.width()))
-            return true;
+    for (int y = int(kAround * scale) - 1; y <= int((kAround + 1) * scale) + 1; ++y) {
+        if (LineAt(image, Background(image), y, false))
+            return QStringLiteral("line");
     }
-    return false;
+    return QStringLiteral("nothing");
 }
 
 } // namespace
 
 // Every design line and every list's border is drawn, at least one device pixel wide,
-// at the scale factor the test runs at (150 % by default).
+// at the scale factor the test runs at (150 % unless QT_SCALE_FACTOR says otherwise).
 class TestLines : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(qEnvironmentVariableIsSet("QT_SCALE_FACTOR")); }
-
     void linesAndBordersDrawn_data()
     {
         QTest::addColumn<QString>("where");
@@ -142,10 +121,7 @@ private slots:
             QTest::mouseClick(shown->findChild<QWidget*>("vscrollHistory"), Qt::LeftButton);
         QWidget* widget = shown->findChild<QWidget*>(name);
         QVERIFY(widget && widget->isVisible());
-        if (drawn == "line")
-            QCOMPARE(RuleDrawn(*widget) ? "line" : "nothing", drawn);
-        else
-            QCOMPARE(DrawnSides(*widget), drawn);
+        QCOMPARE(drawn == "line" ? DrawnRule(*widget) : DrawnSides(*widget), drawn);
     }
 };
 
