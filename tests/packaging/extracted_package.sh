@@ -26,6 +26,9 @@ lintian --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1 || true
 grep -q '^E:' "$work/lintian.log" && { cat "$work/lintian.log" >&2; fail "lintian reports errors"; }
 
 dpkg-deb -x "$deb" "$work/root"
+for completion in bash-completion/completions/ferol-calc zsh/vendor-completions/_ferol-calc; do
+    [ -s "$work/root/usr/share/$completion" ] || fail "the package lacks share/$completion"
+done
 mv "$work/root/usr" "$work/moved"
 program="$work/moved/bin/ferol-subnet-calculator"
 
