@@ -1,24 +1,18 @@
 #pragma once
 
-// What every fuzz target shares: reading typed values out of libFuzzer's bytes, a check
-// that stops the run with the failing values printed (so a finding is a crash libFuzzer
-// saves and can replay), and addresses written the obvious way for the oracles.
+// The Qt side of the fuzz targets' helpers (fuzz_bytes.h): checks that name the input in
+// a QString, texts made of UTF-16 units, and addresses written the obvious way for the
+// oracles.
+
+#include "fuzz_bytes.h"
 
 #include <QString>
-
-#include <cstddef>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 // FUZZ_CHECK(condition, detail): detail is any QString-convertible text naming the input.
 #define FUZZ_CHECK(condition, detail)                                                              \
     do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "%s:%d: property failed: %s\n  %s\n", __FILE__, __LINE__,         \
-                         #condition, qUtf8Printable(QString(detail)));                             \
-            std::abort();                                                                          \
-        }                                                                                          \
+        if (!(condition))                                                                          \
+            FuzzPropertyFailed(__FILE__, __LINE__, #condition, QString(detail).toStdString());     \
     } while (false)
 
 // The dotted and the 32-character binary text of x.
@@ -36,35 +30,10 @@ inline QString Bits(std::uint32_t x)
     return QString::number(x, 2).rightJustified(32, QLatin1Char('0'));
 }
 
-class FuzzInput
+class FuzzInput : public FuzzBytes
 {
 public:
-    FuzzInput(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
-
-    bool empty() const { return m_size == 0; }
-
-    std::uint8_t byte()
-    {
-        if (m_size == 0)
-            return 0;
-        --m_size;
-        return *m_data++;
-    }
-
-    std::uint32_t uint32()
-    {
-        std::uint32_t value = 0;
-        for (int k = 0; k < 4; ++k)
-            value = value << 8 | byte();
-        return value;
-    }
-
-    // A whole number in [low, high].
-    int intIn(int low, int high)
-    {
-        const auto span = static_cast<std::uint32_t>(high - low) + 1;
-        return low + static_cast<int>(uint32() % span);
-    }
+    using FuzzBytes::FuzzBytes;
 
     // A text of up to maxLength characters: one length byte, then UTF-16 code units made
     // from single bytes, so ASCII and Latin-1 dominate, with a marker byte that widens
@@ -89,8 +58,4 @@ public:
         m_size = 0;
         return result;
     }
-
-private:
-    const std::uint8_t* m_data;
-    std::size_t m_size;
 };

@@ -1,50 +1,104 @@
 #!/usr/bin/env bash
-# Whole-process time and peak memory of one subnet answer from ferol-calc, next to the
-# C and Perl calculators Debian ships (ipcalc-ng, ipcalc) when they are installed.
-# Figures only: nothing passes or fails. Goal: at least 10x faster than the Perl one and
-# no more than 4x the C one.
+# ferol-calc beside the calculators Debian ships, in the same run: start-up of one subnet
+# answer (paired whole-process runs against ipcalc-ng, sipcalc and the Perl ipcalc, when
+# installed), peak memory, and a batch of 10,000 random networks against a Python
+# ipaddress loop. Figures only: nothing passes or fails. Goals: start-up at most 1.2x and
+# peak memory at most 1.5x ipcalc-ng's; the batch under 0.1 s and at least 10x faster
+# than the Python loop.
 #   bash scripts/bench-cli.sh [path/to/ferol-calc]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-calc=${1:-build/src/cli/ferol-calc}
+calc=$(realpath "${1:-build/src/cli/ferol-calc}")
 if [ ! -x "$calc" ]; then
     echo "No $calc: build first (bash scripts/build.sh)" >&2
     exit 1
 fi
 input=192.168.1.130/26
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 
 commands=("$calc subnet $input")
 command -v ipcalc-ng >/dev/null && commands+=("ipcalc-ng $input")
+command -v sipcalc >/dev/null && commands+=("sipcalc $input")
 command -v ipcalc >/dev/null && commands+=("ipcalc -n $input")
 
-# Peak resident memory in kB, the median of five runs.
-peak_kb() {
-    for _ in 1 2 3 4 5; do
-        /usr/bin/time -f %M $1 2>&1 >/dev/null | tail -1
-    done | sort -n | sed -n 3p
+# Paired whole-process runs: the commands take turns, run by run, so that all see the same
+# load on a shared machine. Per command: the median wall time and the median peak memory
+# of 15 runs each, paired the same way.
+paired() {
+    python3 - "$@" <<'PY'
+import os, statistics, subprocess, sys, time
+commands = [c.split() for c in sys.argv[1:]]
+runs = 400
+wall = [[] for _ in commands]
+peak = [[] for _ in commands]
+with open(os.devnull, "wb") as null:
+    for i in range(runs + 20):
+        for k, command in enumerate(commands):
+            start = time.perf_counter()
+            subprocess.run(command, stdout=null, stderr=null)
+            if i >= 20:  # the first runs warm the caches
+                wall[k].append(time.perf_counter() - start)
+    # GNU time forks from a small process, so its figure is the command's own.
+    for i in range(15):
+        for k, command in enumerate(commands):
+            result = subprocess.run(["/usr/bin/time", "-f", "%M"] + command, stdout=null,
+                                    stderr=subprocess.PIPE, text=True)
+            peak[k].append(int(result.stderr.split()[-1]))
+base = 1 if len(commands) > 1 else 0
+for k, command in enumerate(commands):
+    w, m = statistics.median(wall[k]), statistics.median(peak[k])
+    ratio = "   %.2fx the time, %.2fx the memory of %s" % (
+        w / statistics.median(wall[base]), m / statistics.median(peak[base]), commands[base][0])
+    print("%-42s %7.2f ms %7d kB%s" % (" ".join(command)[-42:], w * 1e3, m, ratio))
+PY
 }
 
-# Milliseconds per run over a plain loop, for machines without hyperfine.
-loop_ms() {
-    local runs=200 start end
-    start=$(date +%s%N)
-    for ((i = 0; i < runs; i++)); do $1 >/dev/null; done
-    end=$(date +%s%N)
-    awk -v ns=$((end - start)) -v runs=$runs 'BEGIN { printf "%.2f", ns / runs / 1e6 }'
-}
-
+echo "Start-up and peak memory, one subnet answer per process (medians of paired runs):"
+paired "${commands[@]}"
 if command -v hyperfine >/dev/null; then
-    hyperfine --shell=none --warmup 20 --min-runs 200 "${commands[@]}"
-else
-    echo "hyperfine is not installed; a loop of 200 runs each:"
-    for command in "${commands[@]}"; do
-        printf '%-50s %8s ms per run\n' "$command" "$(loop_ms "$command")"
-    done
+    echo
+    hyperfine --shell=none --warmup 20 --min-runs 300 --style basic "${commands[@]}" 2>/dev/null |
+        grep -E 'Benchmark|Time|±|faster'
 fi
 
 echo
-echo "Peak memory (median of 5 runs):"
-for command in "${commands[@]}"; do
-    printf '%-50s %8s kB\n' "$command" "$(peak_kb "$command")"
-done
+echo "A batch of 10,000 random networks:"
+python3 - "$work/networks" <<'PY'
+import random, sys
+random.seed(2312)
+with open(sys.argv[1], "w") as out:
+    for _ in range(10000):
+        a = random.getrandbits(32)
+        out.write("%d.%d.%d.%d/%d\n" % (a >> 24, a >> 16 & 255, a >> 8 & 255, a & 255, random.randint(0, 32)))
+PY
+cat >"$work/loop.py" <<'PY'
+import ipaddress, json, sys
+for line in sys.stdin:
+    interface = ipaddress.ip_interface(line.strip())
+    network = interface.network
+    hosts = network.num_addresses - 2 if network.prefixlen < 31 else (0 if network.prefixlen == 31 else 1)
+    print(json.dumps({"address": str(interface.ip), "network": str(network.network_address),
+                      "prefix_length": network.prefixlen, "broadcast": str(network.broadcast_address),
+                      "host_count": hosts, "private": network.is_private}))
+PY
+# Wall and CPU (user + system) seconds of one run over the networks.
+seconds() {
+    /usr/bin/time -f "%e %U %S" -o "$work/time" "$@" <"$work/networks" >"$work/out" 2>/dev/null || true
+    awk '{ printf "%.3f s wall, %.3f s CPU", $1, $2 + $3 }' "$work/time"
+}
+cpu() {
+    awk '{ print $2 + $3 }' "$work/time"
+}
+calc_s=$(seconds "$calc" subnet - --json)
+calc_cpu=$(cpu)
+calc_lines=$(wc -l <"$work/out")
+python_s=$(seconds python3 "$work/loop.py")
+python_cpu=$(cpu)
+printf '%-42s %s (%d lines)\n' "ferol-calc subnet - --json" "$calc_s" "$calc_lines"
+printf '%-42s %s\n' "python3 ipaddress loop" "$python_s"
+if command -v sipcalc >/dev/null; then
+    printf '%-42s %s\n' "sipcalc - (text)" "$(seconds sipcalc -)"
+fi
+awk -v c="$calc_cpu" -v p="$python_cpu" 'BEGIN { printf "ferol-calc takes %.1fx less CPU time than the Python loop\n", p / (c > 0 ? c : 0.001) }'

@@ -1,45 +1,110 @@
 #include "cli/cli_command.h"
 
-#include "cli/address_args.h"
-#include "cli/cli_output.h"
+#include "net/ipv4_special_blocks.h"
 
-CliOutcome Refused(const QString& message)
+#include <algorithm>
+
+CliOutcome Refused(std::string message)
 {
-    return {kStatusRefused, {}, message};
+    return {kStatusRefused, {}, std::move(message)};
 }
 
-CliOutcome Misused(const QString& message)
+CliOutcome Misused(std::string message)
 {
-    return {kStatusMisused, {}, message};
+    return {kStatusMisused, {}, std::move(message)};
 }
 
-CliOutcome Answered(const CommandArgs& args, const QString& text, const QJsonObject& json)
+std::string AlignedText(const std::vector<Field>& fields)
 {
-    return {0, args.has("--json") ? JsonText(json) : text, {}};
+    std::size_t width = 0;
+    for (const Field& field : fields)
+        width = std::max(width, field.label.size());
+    std::string text;
+    for (const Field& field : fields) {
+        if (field.label.empty())
+            continue;
+        text += field.label;
+        text += ':';
+        text.append(width + 3 - field.label.size() - 1, ' ');
+        text += field.value.plainText();
+        text += '\n';
+    }
+    return text;
 }
 
-AddressArgument ReadAddress(const QString& argument)
+JsonObject JsonObjectOf(std::vector<Field> fields)
 {
-    const std::optional<std::uint32_t> address = ParseAddress(argument);
+    JsonObject object;
+    object.reserve(fields.size());
+    for (Field& field : fields) {
+        if (!field.key.empty())
+            object.emplace_back(std::move(field.key), std::move(field.value));
+    }
+    return object;
+}
+
+void Append(std::vector<Field>& fields, std::vector<Field> more)
+{
+    fields.insert(fields.end(), std::make_move_iterator(more.begin()),
+                  std::make_move_iterator(more.end()));
+}
+
+CliOutcome AnsweredFields(const CommandArgs& args, std::vector<Field> fields)
+{
+    return Answered(
+        args, [&] { return AlignedText(fields); }, [&] { return JsonObjectOf(std::move(fields)); });
+}
+
+ReadArgument<net::Ipv4Address> ReadAddress(const std::string& argument)
+{
+    const auto address = net::Ipv4Address::parse(argument);
     if (!address)
-        return {0, Refused(QStringLiteral("'%1' is not an IPv4 address").arg(argument))};
+        return {{}, Refused("'" + argument + "' is not an IPv4 address")};
     return {*address, std::nullopt};
 }
 
-AddressAndLength ReadAddressAndLength(const QString& argument)
+ReadArgument<net::Ipv4Interface> ReadInterface(const std::string& argument)
 {
-    const qsizetype slash = argument.indexOf(QLatin1Char('/'));
-    const AddressArgument address = ReadAddress(argument.left(slash));
-    if (address.failure)
-        return {0, 0, address.failure};
-    if (slash < 0)
-        return {0, 0,
-                Refused(QStringLiteral("'%1' needs a prefix length: ADDRESS/LEN").arg(argument))};
-    const std::optional<int> length = ParsePrefixLength(argument.mid(slash + 1));
-    if (!length) {
-        return {0, 0,
-                Refused(QStringLiteral("'%1': the prefix length must be a number from 0 to 32")
-                            .arg(argument))};
+    const std::size_t slash = argument.find('/');
+    const ReadArgument<net::Ipv4Address> address = ReadAddress(argument.substr(0, slash));
+    if (address.failure || slash == std::string::npos)
+        return {{address.value, 32}, address.failure};
+    const std::string suffix = argument.substr(slash + 1);
+    const auto length = net::Ipv4ParseLengthOrMask(suffix);
+    if (length)
+        return {{address.value, *length}, std::nullopt};
+    if (length.error() == net::ParseError::NonContiguousMask)
+        return {{},
+                Refused("'" + suffix + "' is not a subnet mask (leading one bits, then zeros)")};
+    return {{}, Refused("'" + argument + "': the prefix length must be a number from 0 to 32")};
+}
+
+std::vector<Field> BlockFields(const net::Ipv4Network& network)
+{
+    const net::Ipv4SpecialBlock* block = net::Ipv4SpecialBlockOf(network);
+    if (!block) {
+        const std::string category = net::Ipv4OverlapsSpecialBlock(network) ? "mixed" : "public";
+        const std::string text =
+            category == "mixed" ? "mixed (holds special-purpose blocks)" : category;
+        return {{{}, "Block", text},
+                {"block", {}, category},
+                {"block_prefix", {}, {}},
+                {"block_name", {}, {}},
+                {"block_flags", {}, {}}};
     }
-    return {address.address, *length, std::nullopt};
+    std::string category(block->category);
+    std::string text = category;
+    std::replace(text.begin(), text.end(), '-', ' ');
+    text += " (" + block->network.toString() + ", " + std::string(block->name) + ")";
+    const net::SpecialFlags& flags = block->flags;
+    const JsonObject flagObject = {{"source", flags.source},
+                                   {"destination", flags.destination},
+                                   {"forwardable", flags.forwardable},
+                                   {"globally_reachable", flags.globallyReachable},
+                                   {"reserved_by_protocol", flags.reservedByProtocol}};
+    return {{{}, "Block", text},
+            {"block", {}, category},
+            {"block_prefix", {}, block->network.toString()},
+            {"block_name", {}, std::string(block->name)},
+            {"block_flags", {}, flagObject}};
 }

@@ -5,61 +5,84 @@
 // answers, 1 refuses an argument that is not what it must be, 2 reports wrong usage;
 // only an answer writes to standard output.
 
-#include <QHash>
-#include <QJsonObject>
-#include <QSet>
-#include <QString>
-#include <QStringList>
+#include "cli/json_value.h"
+#include "net/ipv4_network.h"
 
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
 
 inline constexpr int kStatusRefused = 1;
 inline constexpr int kStatusMisused = 2;
 
 // More rows than this would fill memory before a terminal or script could use them.
-inline constexpr qint64 kListLimit = 65536;
+inline constexpr std::uint64_t kListLimit = 65536;
 
 struct CliOutcome
 {
     int status = 0;
-    QString out;
-    QString err; // without the program's prefix; the dispatcher adds it
+    std::string out;
+    std::string err; // without the program's prefix; the dispatcher adds it
 };
 
 struct CommandArgs
 {
-    QStringList positional;
-    QSet<QString> flags;            // "--json", "--rfc3021"
-    QHash<QString, QString> values; // "--count" -> "5"
+    std::vector<std::string> positional;
+    std::set<std::string, std::less<>> flags;               // "--json", "--rfc3021"
+    std::map<std::string, std::string, std::less<>> values; // "--count" -> "5"
+    bool jsonLines = false;                                 // one line per answer, for a batch
 
-    bool has(const char* flag) const { return flags.contains(QLatin1String(flag)); }
+    bool has(std::string_view flag) const { return flags.contains(flag); }
 };
 
-CliOutcome Refused(const QString& message);
-CliOutcome Misused(const QString& message);
+CliOutcome Refused(std::string message);
+CliOutcome Misused(std::string message);
 
-// The text form, or the JSON form when --json was given.
-CliOutcome Answered(const CommandArgs& args, const QString& text, const QJsonObject& json);
-
-// "ADDRESS/LEN" read strictly; a failure holds the refusal naming the argument.
-struct AddressAndLength
+// One line of a summary: an aligned "Label:  value" line in the text form and a key of
+// the JSON object, so the two forms cannot drift apart.
+struct Field
 {
-    std::uint32_t address = 0;
-    int length = 0;
+    std::string key;   // JSON key; empty for a line shown in the text form only
+    std::string label; // text label; empty for a key given in JSON only
+    JsonValue value;
+};
+
+// Labels padded to one column, each line ended by a newline.
+std::string AlignedText(const std::vector<Field>& fields);
+JsonObject JsonObjectOf(std::vector<Field> fields);
+
+// The text form, or the JSON form when --json was given; only the form asked for is made.
+template <typename MakeText, typename MakeJson>
+CliOutcome Answered(const CommandArgs& args, MakeText makeText, MakeJson makeJson)
+{
+    if (args.has("--json"))
+        return {0, JsonText(makeJson(), !args.jsonLines), {}};
+    return {0, makeText(), {}};
+}
+
+// A summary in either form.
+CliOutcome AnsweredFields(const CommandArgs& args, std::vector<Field> fields);
+
+// Appends `more` to `fields`.
+void Append(std::vector<Field>& fields, std::vector<Field> more);
+
+// An argument read strictly; on failure, the refusal that names it.
+template <typename T> struct ReadArgument
+{
+    T value{};
     std::optional<CliOutcome> failure;
 };
 
-AddressAndLength ReadAddressAndLength(const QString& argument);
+ReadArgument<net::Ipv4Address> ReadAddress(const std::string& argument);
+// "ADDRESS/LEN", "ADDRESS/MASK" or a bare ADDRESS (a /32).
+ReadArgument<net::Ipv4Interface> ReadInterface(const std::string& argument);
 
-// An address on its own; a failure holds the refusal naming the argument.
-struct AddressArgument
-{
-    std::uint32_t address = 0;
-    std::optional<CliOutcome> failure;
-};
-
-AddressArgument ReadAddress(const QString& argument);
+// The address's special-purpose block as a summary shows it.
+std::vector<Field> BlockFields(const net::Ipv4Network& network);
 
 CliOutcome RunSubnet(const CommandArgs& args);
 CliOutcome RunNext(const CommandArgs& args);

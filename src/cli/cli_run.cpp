@@ -1,68 +1,77 @@
 #include "cli/cli_run.h"
 
-#include "shell/program_info.h"
+#include "cli/cli_command.h"
+#include "cli/command_line.h"
+#include "cli/line_reader.h"
+#include "ferol_version.h"
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
-const QString kProgram = QStringLiteral("ferol-calc");
+const std::string kProgram = "ferol-calc";
 
 struct CommandEntry
 {
-    const char* name;
-    QStringList flags;         // options without a value, beyond --json and --help
-    QList<QStringList> valued; // options followed by a value, each by its spellings
+    std::string_view name;
+    std::vector<std::string_view> options; // beyond --json, --file and --help
     const char* help;
     CliOutcome (*run)(const CommandArgs&);
 };
 
-const char kCommonOptions[] = "  --json         one JSON document instead of text\n"
-                              "  -h, --help     this help\n";
+const char kCommonOptions[] =
+    "  --json         JSON instead of text (one line per answer in a batch)\n"
+    "  --file PATH    a batch: one line of arguments per line of PATH\n"
+    "  -h, --help     this help\n"
+    "\n"
+    "Options may stand anywhere, as --count=5 or -n5 too. Given \"-\" for its first\n"
+    "argument, the command reads its arguments line by line from standard input.\n";
 
 const std::array<CommandEntry, 6>& Commands()
 {
     static const std::array<CommandEntry, 6> commands = {
         CommandEntry{"subnet",
-                     {QStringLiteral("--rfc3021"), QStringLiteral("--binary")},
-                     {},
-                     "Usage: ferol-calc subnet ADDRESS/LEN [options]\n"
+                     {"--rfc3021", "--binary"},
+                     "Usage: ferol-calc subnet ADDRESS[/LEN | /MASK] [options]\n"
                      "       ferol-calc subnet ADDRESS MASK [options]\n"
-                     "       ferol-calc ADDRESS/LEN [options]\n"
+                     "       ferol-calc ADDRESS[/LEN | /MASK] [options]\n"
                      "\n"
-                     "The subnet of ADDRESS: class, mask, wildcard, network, broadcast, hosts,\n"
-                     "the classful figures and status of the subnet tab, and the address's\n"
-                     "special-purpose block. MASK must be contiguous.\n"
+                     "The subnet of ADDRESS (a bare address is a /32): mask, wildcard, network,\n"
+                     "broadcast, hosts, the special-purpose block it lies in, and its classful\n"
+                     "reading (class, subnet and host bits, maximum subnets and hosts, status).\n"
+                     "MASK must be contiguous.\n"
                      "\n"
                      "Options:\n"
                      "  --rfc3021      read a /31 as a point-to-point link with two hosts\n"
-                     "  --binary       add the binary worksheet rows\n",
+                     "  --binary       add the binary rows\n",
                      RunSubnet},
         CommandEntry{"next",
-                     {},
-                     {{QStringLiteral("-n"), QStringLiteral("--count")}},
-                     "Usage: ferol-calc next ADDRESS/LEN [-n N] [options]\n"
+                     {"--count", "--rfc3021"},
+                     "Usage: ferol-calc next ADDRESS[/LEN] [-n N] [options]\n"
                      "\n"
                      "The subnet of ADDRESS and the ones after it at the same prefix length,\n"
-                     "N rows in all (default 20, at most 65536), as the subnet list report\n"
-                     "shows them. The list stops at the end of the address space.\n"
+                     "N rows in all (default 20, at most 65536). The list stops at the end of\n"
+                     "the address space.\n"
                      "\n"
                      "Options:\n"
-                     "  -n, --count N  number of subnets\n",
+                     "  -n, --count N  number of subnets\n"
+                     "  --rfc3021      read a /31 as a point-to-point link with two hosts\n",
                      RunNext},
         CommandEntry{"split",
-                     {},
-                     {},
+                     {"--rfc3021"},
                      "Usage: ferol-calc split NETWORK/LEN NEWLEN [options]\n"
                      "\n"
-                     "The subnets of NETWORK/LEN at the longer prefix length NEWLEN, as the\n"
-                     "subnet list report shows them (at most 65536).\n"
+                     "The subnets of NETWORK/LEN at the longer prefix length NEWLEN (at most\n"
+                     "65536 of them).\n"
                      "\n"
-                     "Options:\n",
+                     "Options:\n"
+                     "  --rfc3021      read a /31 as a point-to-point link with two hosts\n",
                      RunSplit},
         CommandEntry{"range",
-                     {},
                      {},
                      "Usage: ferol-calc range FIRST LAST [options]\n"
                      "\n"
@@ -72,23 +81,21 @@ const std::array<CommandEntry, 6>& Commands()
                      RunRange},
         CommandEntry{"wildcard",
                      {},
-                     {},
                      "Usage: ferol-calc wildcard ADDRESS WILDCARD [options]\n"
                      "\n"
                      "The values each octet of ADDRESS matches under WILDCARD (1 bits may take\n"
-                     "any value), as the wildcard tab lists them, the number of matching\n"
-                     "addresses, and whether WILDCARD is contiguous, with its prefix if so.\n"
-                     "WILDCARD need not be contiguous.\n"
+                     "any value) as ranges, the number of matching addresses, and whether\n"
+                     "WILDCARD is contiguous, with its prefix if so. WILDCARD need not be\n"
+                     "contiguous.\n"
                      "\n"
                      "Options:\n",
                      RunWildcard},
         CommandEntry{"decimal",
                      {},
-                     {},
                      "Usage: ferol-calc decimal VALUE [options]\n"
                      "\n"
                      "VALUE as a dotted address and as one decimal number (0 to 4294967295),\n"
-                     "converted whichever way VALUE is written, as the decimal tab does.\n"
+                     "converted whichever way VALUE is written.\n"
                      "\n"
                      "Options:\n",
                      RunDecimal},
@@ -96,102 +103,199 @@ const std::array<CommandEntry, 6>& Commands()
     return commands;
 }
 
-QString GeneralHelp()
+const char kGeneralHelp[] =
+    "Usage: ferol-calc COMMAND ARGUMENTS [options]\n"
+    "       ferol-calc ADDRESS[/LEN] [options]   (the same as subnet)\n"
+    "\n"
+    "IPv4 subnet calculations of Ferol Subnet Calculator.\n"
+    "\n"
+    "Commands:\n"
+    "  subnet ADDRESS/LEN | ADDRESS MASK   one subnet in full\n"
+    "  next ADDRESS/LEN [-n N]             the next N subnets\n"
+    "  split NETWORK/LEN NEWLEN            the subnets at a longer prefix\n"
+    "  range FIRST LAST                    the prefixes covering a range\n"
+    "  wildcard ADDRESS WILDCARD           the values a wildcard mask matches\n"
+    "  decimal VALUE                       an address to its number, or back\n"
+    "\n"
+    "Given \"-\" in place of its arguments (or --file PATH), a command answers every\n"
+    "line of standard input (or of PATH).\n"
+    "ferol-calc COMMAND --help describes a command; --version prints the version.\n"
+    "Exit status: 0 answered, 1 an argument refused, 2 wrong usage.\n";
+
+std::string Prefix(std::string_view command)
 {
-    return QStringLiteral(
-        "Usage: ferol-calc COMMAND ARGUMENTS [options]\n"
-        "       ferol-calc ADDRESS/LEN [options]   (the same as subnet)\n"
-        "\n"
-        "IPv4 subnet calculations on the engines of Ferol Subnet Calculator.\n"
-        "\n"
-        "Commands:\n"
-        "  subnet ADDRESS/LEN | ADDRESS MASK   one subnet in full\n"
-        "  next ADDRESS/LEN [-n N]             the next N subnets\n"
-        "  split NETWORK/LEN NEWLEN            the subnets at a longer prefix\n"
-        "  range FIRST LAST                    the prefixes covering a range\n"
-        "  wildcard ADDRESS WILDCARD           the values a wildcard mask matches\n"
-        "  decimal VALUE                       an address to its number, or back\n"
-        "\n"
-        "ferol-calc COMMAND --help describes a command; --version prints the version.\n"
-        "Exit status: 0 answered, 1 an argument refused, 2 wrong usage.\n");
+    return command.empty() ? kProgram : kProgram + ' ' + std::string(command);
 }
 
-CliOutcome WithPrefix(CliOutcome outcome, const QString& command)
+void ReportFailure(const CliIo& io, const CliOutcome& outcome, std::string_view command)
 {
-    const QString prefix = command.isEmpty() ? kProgram : kProgram + QLatin1Char(' ') + command;
-    QString err = prefix + QStringLiteral(": ") + outcome.err + QLatin1Char('\n');
+    std::string err = Prefix(command) + ": " + outcome.err + '\n';
     if (outcome.status == kStatusMisused)
-        err += QStringLiteral("Try '%1 --help'.\n").arg(prefix);
-    outcome.err = err;
-    return outcome;
+        err += "Try '" + Prefix(command) + " --help'.\n";
+    io.err(err);
 }
 
-bool IsHelp(const QString& argument)
+const CommandEntry* FindCommand(std::string_view name)
 {
-    return argument == QLatin1String("--help") || argument == QLatin1String("-h");
-}
-
-const QStringList* ValuedOption(const CommandEntry& command, const QString& argument)
-{
-    for (const QStringList& spellings : command.valued) {
-        if (spellings.contains(argument))
-            return &spellings;
+    for (const CommandEntry& command : Commands()) {
+        if (command.name == name)
+            return &command;
     }
     return nullptr;
 }
 
-// Sorts the arguments after the command name; a failure is a usage error.
-std::optional<CliOutcome> SortArguments(const CommandEntry& command, const QStringList& arguments,
-                                        CommandArgs& args)
+bool IsBlank(char c)
 {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        // A negative number is a value to refuse, not an option.
-        const bool number = argument.size() > 1 && argument.at(1).isDigit();
-        if (!argument.startsWith(QLatin1Char('-')) || number) {
-            args.positional << argument;
-        } else if (argument == QLatin1String("--json") || command.flags.contains(argument)) {
-            args.flags.insert(argument);
-        } else if (const QStringList* spellings = ValuedOption(command, argument)) {
-            if (i + 1 == arguments.size())
-                return Misused(QStringLiteral("option '%1' needs a value").arg(argument));
-            // Commands look an option up by its first spelling.
-            args.values.insert(spellings->front(), arguments[++i]);
-        } else {
-            return Misused(QStringLiteral("unknown option '%1'").arg(argument));
-        }
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+std::vector<std::string> Words(const std::string& line)
+{
+    std::vector<std::string> words;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && IsBlank(line[i]))
+            ++i;
+        const std::size_t start = i;
+        while (i < line.size() && !IsBlank(line[i]))
+            ++i;
+        if (i > start)
+            words.push_back(line.substr(start, i - start));
     }
-    return std::nullopt;
+    return words;
+}
+
+// Every line of the input answered in turn: blank lines and "#" comments are skipped, the
+// words of a line stand where "-" stood (or first, for --file).
+int RunBatch(const CommandEntry& command, CommandArgs args, std::size_t slot,
+             const std::function<bool(std::string&)>& readLine, const CliIo& io)
+{
+    args.jsonLines = true;
+    const bool json = args.has("--json");
+    int status = 0;
+    bool answered = false;
+    std::string line;
+    for (std::size_t number = 1; readLine(line); ++number) {
+        const std::vector<std::string> words = Words(line);
+        if (words.empty() || words.front().front() == '#')
+            continue;
+        CommandArgs lineArgs = args;
+        lineArgs.positional.insert(lineArgs.positional.begin() + std::ptrdiff_t(slot),
+                                   words.begin(), words.end());
+        const CliOutcome outcome = command.run(lineArgs);
+        if (outcome.status != 0) {
+            io.err(Prefix(command.name) + ": line " + std::to_string(number) + ": " + outcome.err +
+                   '\n');
+            status = kStatusRefused;
+            continue;
+        }
+        if (answered && !json)
+            io.out("\n");
+        io.out(outcome.out);
+        answered = true;
+    }
+    return status;
+}
+
+int RunCommand(const CommandEntry& command, CommandArgs args, const CliIo& io)
+{
+    const auto dash = std::find(args.positional.begin(), args.positional.end(), "-");
+    const auto file = args.values.find("--file");
+    if (dash == args.positional.end() && file == args.values.end()) {
+        const CliOutcome outcome = command.run(args);
+        if (outcome.status == 0)
+            io.out(outcome.out);
+        else
+            ReportFailure(io, outcome, command.name);
+        return outcome.status;
+    }
+    if (dash != args.positional.end() &&
+        (file != args.values.end() || std::count(dash, args.positional.end(), "-") > 1)) {
+        ReportFailure(io, Misused("one input at a time: '-' or --file"), command.name);
+        return kStatusMisused;
+    }
+    if (dash != args.positional.end()) {
+        const std::size_t slot = std::size_t(dash - args.positional.begin());
+        args.positional.erase(dash);
+        return RunBatch(command, std::move(args), slot, io.readInput, io);
+    }
+    std::FILE* stream = std::fopen(file->second.c_str(), "rb");
+    if (!stream) {
+        ReportFailure(io, Refused("cannot read '" + file->second + "': " + std::strerror(errno)),
+                      command.name);
+        return kStatusRefused;
+    }
+    int status = 0;
+    {
+        LineReader lines(stream);
+        status = RunBatch(
+            command, std::move(args), 0, [&lines](std::string& line) { return lines.next(line); },
+            io);
+    }
+    std::fclose(stream);
+    return status;
+}
+
+bool HasFile(const CommandLine& line)
+{
+    return std::any_of(line.options.begin(), line.options.end(),
+                       [](const CommandOption& option) { return option.name == "--file"; });
 }
 
 } // namespace
 
-CliOutcome RunFerolCalc(const QStringList& arguments)
+int RunFerolCalc(const std::vector<std::string>& arguments, const CliIo& io)
 {
-    if (arguments.isEmpty())
-        return WithPrefix(Misused(QStringLiteral("no command given")), {});
-    const QString& first = arguments.front();
-    if (IsHelp(first) || first == QLatin1String("help"))
-        return {0, GeneralHelp(), {}};
-    if (first == QLatin1String("--version"))
-        return {0,
-                kProgram + QLatin1Char(' ') + CompiledVersion().toString() + QLatin1Char('\n'),
-                {}};
-
-    // An address first means the subnet command, so "ferol-calc 10.0.0.1/8" works.
-    const bool addressFirst = !first.isEmpty() && first.front().isDigit();
-    const QString name = addressFirst ? QStringLiteral("subnet") : first;
-    const QStringList rest = addressFirst ? arguments : arguments.mid(1);
-    for (const CommandEntry& command : Commands()) {
-        if (name != QLatin1String(command.name))
-            continue;
-        if (std::any_of(rest.begin(), rest.end(), IsHelp))
-            return {0, QString::fromLatin1(command.help) + QLatin1String(kCommonOptions), {}};
-        CommandArgs args;
-        if (const std::optional<CliOutcome> misuse = SortArguments(command, rest, args))
-            return WithPrefix(*misuse, name);
-        CliOutcome outcome = command.run(args);
-        return outcome.status == 0 ? outcome : WithPrefix(outcome, name);
+    const CommandLine line = SortCommandLine(arguments);
+    const std::string_view first =
+        line.positional.empty() ? std::string_view() : std::string_view(line.positional.front());
+    const CommandEntry* command = FindCommand(first);
+    std::vector<std::string> positional = line.positional;
+    if (command) {
+        positional.erase(positional.begin());
+    } else if ((!first.empty() && ((first[0] >= '0' && first[0] <= '9') || first == "-")) ||
+               (first.empty() && line.positional.empty() && HasFile(line))) {
+        // An address first means the subnet command, so "ferol-calc 10.0.0.1/8" works.
+        command = FindCommand("subnet");
     }
-    return WithPrefix(Misused(QStringLiteral("unknown command '%1'").arg(first)), {});
+    if (line.help) {
+        io.out(command ? std::string(command->help) + kCommonOptions : kGeneralHelp);
+        return 0;
+    }
+    if (!command && first == "help") {
+        io.out(kGeneralHelp);
+        return 0;
+    }
+    if (!command && line.version && line.positional.empty()) {
+        io.out(kProgram + ' ' + FEROL_VERSION + '\n');
+        return 0;
+    }
+    const std::string_view name = command ? command->name : std::string_view();
+    if (line.failure) {
+        ReportFailure(io, Misused(*line.failure), name);
+        return kStatusMisused;
+    }
+    if (!command) {
+        ReportFailure(io,
+                      Misused(line.positional.empty()
+                                  ? "no command given"
+                                  : "unknown command '" + std::string(first) + "'"),
+                      {});
+        return kStatusMisused;
+    }
+    CommandArgs args;
+    args.positional = std::move(positional);
+    for (const CommandOption& option : line.options) {
+        const bool common = option.name == "--json" || option.name == "--file";
+        const auto& allowed = command->options;
+        if (!common && std::find(allowed.begin(), allowed.end(), option.name) == allowed.end()) {
+            ReportFailure(io, Misused("unknown option '" + option.spelling + "'"), name);
+            return kStatusMisused;
+        }
+        if (option.value)
+            args.values[option.name] = *option.value;
+        else
+            args.flags.insert(option.name);
+    }
+    return RunCommand(*command, std::move(args), io);
 }

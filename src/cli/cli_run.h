@@ -1,18 +1,27 @@
 #pragma once
 
-// ferol-calc from its arguments to its outcome, without touching the process: the first
-// argument names the command (or is an address, which means "subnet"), the options are
-// sorted out per command, and the command answers or refuses. main() only prints.
+// ferol-calc from its arguments to its exit status: the options are sorted out wherever
+// they stand, the first word names the command (an address or "-" means "subnet"), and
+// the command answers or refuses, once or for every line of a batch.
 //
-//   arguments -> command table -> options and positionals -> Run<Command> -> outcome
+//   arguments -> options and positionals -> command table -> Run<Command> -> outcome
 //
 // Exit statuses: 0 answered, 1 an argument refused, 2 wrong usage. Whatever goes wrong
 // goes to standard error with the program and command named; standard output then stays
-// empty.
+// empty. A batch ("-" or --file) answers every good line, names each bad one by its line
+// number, and ends with 1 when there was any.
 
-#include "cli/cli_command.h"
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
 
-#include <QStringList>
+struct CliIo
+{
+    std::function<bool(std::string& line)> readInput; // standard input; false at its end
+    std::function<void(std::string_view)> out;
+    std::function<void(std::string_view)> err;
+};
 
 // The arguments without the program name.
-CliOutcome RunFerolCalc(const QStringList& arguments);
+int RunFerolCalc(const std::vector<std::string>& arguments, const CliIo& io);

@@ -1,30 +1,64 @@
-// next, split and range: the commands that answer with a list.
+// next, split and range: the commands that answer with a list of networks.
 
 #include "cli/cli_command.h"
 
-#include "cli/address_args.h"
-#include "cli/cli_output.h"
-#include "cli/prefix_cover.h"
-#include "cli/subnet_walk.h"
-#include "subnet/report.h"
-
-#include <QJsonArray>
+#include "net/ipv4_cover.h"
+#include "net/number_text.h"
 
 namespace {
 
-CliOutcome AnsweredRows(const CommandArgs& args, int length, const QList<SubnetRow>& rows)
+std::string Padded(std::string text, std::size_t width)
 {
-    QStringList lines = {SubnetReportHeader()};
-    QJsonArray subnets;
-    for (const SubnetRow& row : rows) {
-        lines << SubnetReportRow(row.network, row.hosts, row.broadcast);
-        subnets.append(QJsonObject{{QStringLiteral("network"), row.network},
-                                   {QStringLiteral("hosts"), row.hosts},
-                                   {QStringLiteral("broadcast"), row.broadcast}});
-    }
-    const QJsonObject json{{QStringLiteral("prefix_length"), length},
-                           {QStringLiteral("subnets"), subnets}};
-    return Answered(args, TextLines(lines), json);
+    if (text.size() < width)
+        text.append(width - text.size(), ' ');
+    return text;
+}
+
+std::string RightAligned(const std::string& text, std::size_t width)
+{
+    return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
+
+const std::string kRowsHeader = Padded("Network", 20) + Padded("First host", 17) +
+                                Padded("Last host", 17) + RightAligned("Hosts", 10) +
+                                "  Broadcast\n";
+
+// One subnet as a row: the columns in text, the typed values in JSON.
+std::string TextRow(const net::Ipv4Network& network, const std::optional<net::Ipv4Range>& hosts)
+{
+    return Padded(network.toString(), 20) + Padded(hosts ? hosts->first.toString() : "-", 17) +
+           Padded(hosts ? hosts->last.toString() : "-", 17) +
+           RightAligned(std::to_string(hosts ? hosts->size() : 0), 10) + "  " +
+           network.broadcast().toString() + '\n';
+}
+
+JsonObject JsonRow(const net::Ipv4Network& network, const std::optional<net::Ipv4Range>& hosts)
+{
+    return {{"network", network.address().toString()},
+            {"prefix_length", network.prefixLength()},
+            {"first_host", hosts ? JsonValue(hosts->first.toString()) : JsonValue()},
+            {"last_host", hosts ? JsonValue(hosts->last.toString()) : JsonValue()},
+            {"host_count", hosts ? hosts->size() : std::uint64_t{0}},
+            {"broadcast", network.broadcast().toString()}};
+}
+
+CliOutcome AnsweredRows(const CommandArgs& args, const std::vector<net::Ipv4Network>& networks,
+                        int length)
+{
+    const bool rfc3021 = args.has("--rfc3021");
+    const auto text = [&] {
+        std::string rows = kRowsHeader;
+        for (const net::Ipv4Network& network : networks)
+            rows += TextRow(network, network.hosts(rfc3021));
+        return rows;
+    };
+    const auto json = [&] {
+        JsonArray rows;
+        for (const net::Ipv4Network& network : networks)
+            rows.emplace_back(JsonRow(network, network.hosts(rfc3021)));
+        return JsonObject{{"prefix_length", length}, {"subnets", std::move(rows)}};
+    };
+    return Answered(args, text, json);
 }
 
 } // namespace
@@ -32,76 +66,87 @@ CliOutcome AnsweredRows(const CommandArgs& args, int length, const QList<SubnetR
 CliOutcome RunNext(const CommandArgs& args)
 {
     if (args.positional.size() != 1)
-        return Misused(QStringLiteral("expected ADDRESS/LEN"));
-    const AddressAndLength start = ReadAddressAndLength(args.positional[0]);
+        return Misused("expected ADDRESS/LEN");
+    const ReadArgument<net::Ipv4Interface> start = ReadInterface(args.positional[0]);
     if (start.failure)
         return *start.failure;
-    const QString countText = args.values.value(QStringLiteral("-n"), QStringLiteral("20"));
-    const std::optional<qint64> count = ParseWholeNumber(countText, kListLimit);
+    const auto found = args.values.find("--count");
+    const std::string countText = found == args.values.end() ? "20" : found->second;
+    const auto count = net::ParseWholeNumber(countText, kListLimit);
     if (!count || *count == 0) {
-        return Refused(QStringLiteral("'-n %1': the count must be a number from 1 to %2")
-                           .arg(countText)
-                           .arg(kListLimit));
+        return Refused("'-n " + countText + "': the count must be a number from 1 to " +
+                       std::to_string(kListLimit));
     }
-    return AnsweredRows(args, start.length, WalkSubnets(start.address, start.length, *count));
+    std::vector<net::Ipv4Network> networks;
+    std::optional<net::Ipv4Network> network = start.value.network();
+    while (network && networks.size() < *count) {
+        networks.push_back(*network);
+        network = network->next();
+    }
+    return AnsweredRows(args, networks, start.value.prefixLength);
 }
 
 CliOutcome RunSplit(const CommandArgs& args)
 {
     if (args.positional.size() != 2)
-        return Misused(QStringLiteral("expected NETWORK/LEN NEWLEN"));
-    const AddressAndLength network = ReadAddressAndLength(args.positional[0]);
-    if (network.failure)
-        return *network.failure;
-    const std::uint32_t mask = MaskOfLength(network.length);
-    if ((network.address & mask) != network.address) {
-        return Refused(QStringLiteral("'%1' is not a network address; the network is %2/%3")
-                           .arg(args.positional[0], FormatAddress(network.address & mask))
-                           .arg(network.length));
+        return Misused("expected NETWORK/LEN NEWLEN");
+    const ReadArgument<net::Ipv4Interface> written = ReadInterface(args.positional[0]);
+    if (written.failure)
+        return *written.failure;
+    const net::Ipv4Network network = written.value.network();
+    if (network.address() != written.value.address) {
+        return Refused("'" + args.positional[0] + "' is not a network address; the network is " +
+                       network.toString());
     }
-    const QString newLengthText = args.positional[1];
-    const std::optional<int> newLength = ParsePrefixLength(newLengthText);
-    if (!newLength || *newLength < network.length) {
-        return Refused(QStringLiteral("'%1': the new prefix length must be a number from %2 to 32")
-                           .arg(newLengthText)
-                           .arg(network.length));
+    const std::string& newLengthText = args.positional[1];
+    const auto newLength = net::ParsePrefixLength(newLengthText, net::Ipv4Address::kBits);
+    if (!newLength || *newLength < network.prefixLength()) {
+        return Refused("'" + newLengthText + "': the new prefix length must be a number from " +
+                       std::to_string(network.prefixLength()) + " to 32");
     }
-    const qint64 count = qint64{1} << (*newLength - network.length);
+    const std::uint64_t count = network.subnetCount(*newLength);
     if (count > kListLimit) {
-        return Refused(QStringLiteral("'%1': splitting /%2 into /%3 gives %4 subnets, more than %5")
-                           .arg(newLengthText)
-                           .arg(network.length)
-                           .arg(*newLength)
-                           .arg(count)
-                           .arg(kListLimit));
+        return Refused("'" + newLengthText + "': splitting /" +
+                       std::to_string(network.prefixLength()) + " into /" +
+                       std::to_string(*newLength) + " gives " + std::to_string(count) +
+                       " subnets, more than " + std::to_string(kListLimit));
     }
-    return AnsweredRows(args, *newLength, WalkSubnets(network.address, *newLength, count));
+    std::vector<net::Ipv4Network> networks;
+    networks.reserve(count);
+    for (std::uint64_t index = 0; index < count; ++index)
+        networks.push_back(network.subnet(*newLength, index));
+    return AnsweredRows(args, networks, *newLength);
 }
 
 CliOutcome RunRange(const CommandArgs& args)
 {
     if (args.positional.size() != 2)
-        return Misused(QStringLiteral("expected FIRST LAST"));
-    const AddressArgument first = ReadAddress(args.positional[0]);
+        return Misused("expected FIRST LAST");
+    const ReadArgument<net::Ipv4Address> first = ReadAddress(args.positional[0]);
     if (first.failure)
         return *first.failure;
-    const AddressArgument last = ReadAddress(args.positional[1]);
+    const ReadArgument<net::Ipv4Address> last = ReadAddress(args.positional[1]);
     if (last.failure)
         return *last.failure;
-    if (first.address > last.address) {
-        return Refused(QStringLiteral("'%1' is above '%2': FIRST must not be above LAST")
-                           .arg(args.positional[0], args.positional[1]));
+    if (first.value > last.value) {
+        return Refused("'" + args.positional[0] + "' is above '" + args.positional[1] +
+                       "': FIRST must not be above LAST");
     }
-    QStringList lines;
-    QJsonArray prefixes;
-    for (const Prefix& prefix : CoveringPrefixes(first.address, last.address)) {
-        lines << FormatAddress(prefix.network) + QLatin1Char('/') + QString::number(prefix.length);
-        prefixes.append(lines.last());
-    }
-    const QJsonObject json{{QStringLiteral("first"), FormatAddress(first.address)},
-                           {QStringLiteral("last"), FormatAddress(last.address)},
-                           {QStringLiteral("address_count"),
-                            static_cast<double>(std::uint64_t{last.address} - first.address + 1)},
-                           {QStringLiteral("prefixes"), prefixes}};
-    return Answered(args, TextLines(lines), json);
+    const std::vector<net::Ipv4Network> cover = net::Ipv4CoverOfRange(first.value, last.value);
+    const auto text = [&] {
+        std::string lines;
+        for (const net::Ipv4Network& network : cover)
+            lines += network.toString() + '\n';
+        return lines;
+    };
+    const auto json = [&] {
+        JsonArray prefixes;
+        for (const net::Ipv4Network& network : cover)
+            prefixes.emplace_back(network.toString());
+        return JsonObject{{"first", first.value.toString()},
+                          {"last", last.value.toString()},
+                          {"address_count", net::Ipv4Range{first.value, last.value}.size()},
+                          {"prefixes", std::move(prefixes)}};
+    };
+    return Answered(args, text, json);
 }

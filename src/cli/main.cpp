@@ -1,19 +1,31 @@
-// ferol-calc: prints what RunFerolCalc answers. No QCoreApplication: nothing here needs
-// an event loop, and not making one keeps the start-up short.
+// ferol-calc: runs the command line on the process's streams. Output goes through the C
+// library's buffer, so a batch of thousands of lines costs few writes.
 
 #include "cli/cli_run.h"
+#include "cli/line_reader.h"
 
 #include <cstdio>
+#include <string>
+
+namespace {
+
+void Write(std::FILE* stream, std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const CliOutcome outcome = RunFerolCalc(arguments);
-    const QByteArray out = outcome.out.toUtf8();
-    const QByteArray err = outcome.err.toLocal8Bit();
-    std::fwrite(out.constData(), 1, static_cast<std::size_t>(out.size()), stdout);
-    std::fwrite(err.constData(), 1, static_cast<std::size_t>(err.size()), stderr);
-    return std::fflush(stdout) == 0 ? outcome.status : kStatusRefused;
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    LineReader input(stdin);
+    const CliIo io{[&input](std::string& line) { return input.next(line); },
+                   [](std::string_view text) { Write(stdout, text); },
+                   [](std::string_view text) {
+                       Write(stderr, text);
+                   }};
+    const int status = RunFerolCalc(arguments, io);
+    // A full disk or a closed pipe must not pass for an answer.
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? status : 1;
 }

@@ -1,70 +1,108 @@
-// subnet ADDRESS/LEN | ADDRESS MASK: one subnet as the subnet tab shows it, with the
-// wildcard, host figures and special-purpose block the tab does not show.
+// subnet ADDRESS/LEN | ADDRESS/MASK | ADDRESS MASK | ADDRESS: one subnet in full, with
+// its classful reading and the special-purpose block it lies in.
 
 #include "cli/cli_command.h"
 
-#include "cli/address_args.h"
-#include "cli/cli_output.h"
-#include "cli/engine_inputs.h"
-#include "cli/special_blocks.h"
-#include "subnet/host_entry.h"
+#include "net/ipv4_classful.h"
 
 namespace {
 
-QJsonValue NumberOrNull(const QString& text)
+std::string ClassText(net::AddressClass addressClass)
 {
-    return text.isEmpty() ? QJsonValue() : QJsonValue(text.toDouble());
+    return std::string(1, char('A' + int(addressClass)));
 }
 
-QString BinaryRow(const std::array<QString, 4>& octets)
+std::string StatusText(const net::ClassfulAnalysis& analysis)
 {
-    return octets[0] + QLatin1Char('.') + octets[1] + QLatin1Char('.') + octets[2] +
-           QLatin1Char('.') + octets[3];
+    switch (analysis.status) {
+    case net::ClassfulStatus::Subnetting:
+        return "Subnetting";
+    case net::ClassfulStatus::Supernetting:
+        return "Supernetting";
+    case net::ClassfulStatus::NoHosts:
+        return "Mask too long, no hosts.";
+    case net::ClassfulStatus::PointToPoint:
+        return "Subnetting as per RFC3021.";
+    case net::ClassfulStatus::SubnetZero:
+        return "Warning! Subnet - All 0's";
+    case net::ClassfulStatus::AllOnesSubnet:
+        return "Invalid Subnet - All 1's";
+    }
+    return {};
 }
 
-QList<Field> SubnetFields(std::uint32_t address, int length, bool rfc3021, bool binary)
+std::string BinaryRow(net::Ipv4Address address)
 {
-    const std::array<QString, 4> octets = OctetTexts(address);
-    const SubnetInputs inputs = EngineInputs(octets, length, rfc3021);
-    const SubnetResult result = CalculateSubnet(inputs);
-    const HostSpan hosts = HostsOf(result, length, rfc3021);
+    std::string row;
+    for (int bit = 31; bit >= 0; --bit) {
+        row += char('0' + ((address.value() >> bit) & 1u));
+        if (bit % 8 == 0 && bit > 0)
+            row += '.';
+    }
+    return row;
+}
 
-    QList<Field> fields = {
-        {QStringLiteral("address"), QStringLiteral("Address"), FormatAddress(address)}};
-    fields += BlockFields(address);
-    fields += {
-        {QStringLiteral("class"), QStringLiteral("Class"),
-         ClassifyFirstOctet(address >> 24).caption},
-        {QStringLiteral("mask"), QStringLiteral("Mask"), result.subnetMask},
-        {QStringLiteral("wildcard"), QStringLiteral("Wildcard"),
-         FormatAddress(~MaskOfLength(length))},
-        {QStringLiteral("prefix_length"), QStringLiteral("Prefix length"), length},
-        {QStringLiteral("network"), QStringLiteral("Network"), result.network},
-        {QStringLiteral("broadcast"), QStringLiteral("Broadcast"), result.broadcast},
-        {QStringLiteral("first_host"), QStringLiteral("First host"), TextOrNull(hosts.first)},
-        {QStringLiteral("last_host"), QStringLiteral("Last host"), TextOrNull(hosts.last)},
-        {QStringLiteral("host_count"), QStringLiteral("Hosts"), static_cast<double>(hosts.count)},
-        {QStringLiteral("rfc3021"), {}, rfc3021},
-        {QStringLiteral("subnet_bits"), QStringLiteral("Subnet bits"),
-         NumberOrNull(result.subnetBits)},
-        {QStringLiteral("max_subnets"), QStringLiteral("Maximum subnets"),
-         NumberOrNull(result.maxSubnets)},
-        {QStringLiteral("max_hosts"), QStringLiteral("Maximum hosts"),
-         NumberOrNull(result.maxHosts)},
-        {QStringLiteral("host_bits"), QStringLiteral("Host bits"), NumberOrNull(result.hostBits)},
-        {QStringLiteral("status"), QStringLiteral("Status"), result.status},
+JsonValue AddressOrNull(const std::optional<net::Ipv4Range>& hosts, bool first)
+{
+    if (!hosts)
+        return {};
+    return (first ? hosts->first : hosts->last).toString();
+}
+
+// Classes D and E have no network and host parts, so no classful figures.
+std::vector<Field> ClassfulFields(const net::Ipv4Interface& subnet, bool rfc3021)
+{
+    const net::AddressClass addressClass = net::Ipv4ClassOf(subnet.address);
+    const std::optional<int> classful = net::ClassfulLength(addressClass);
+    std::vector<Field> fields = {{{}, "Class", "Class " + ClassText(addressClass) + " Address"},
+                                 {"class", {}, ClassText(addressClass)}};
+    std::optional<net::ClassfulFigures> figures;
+    std::string status = "Class " + ClassText(addressClass) + " has no network and host parts";
+    if (classful) {
+        const net::ClassfulAnalysis analysis =
+            net::AnalyseClassful(subnet.address, *classful, subnet.prefixLength, rfc3021);
+        figures = analysis.figures;
+        status = StatusText(analysis);
+    }
+    const auto figure = [&](auto member) -> JsonValue {
+        if (!figures)
+            return {};
+        return JsonValue(std::uint64_t((*figures).*member));
     };
+    fields.insert(fields.end(),
+                  {{"subnet_bits", "Subnet bits", figure(&net::ClassfulFigures::subnetBits)},
+                   {"max_subnets", "Maximum subnets", figure(&net::ClassfulFigures::maxSubnets)},
+                   {"max_hosts", "Maximum hosts", figure(&net::ClassfulFigures::maxHosts)},
+                   {"host_bits", "Host bits", figure(&net::ClassfulFigures::hostBits)},
+                   {"status", "Status", status}});
+    return fields;
+}
+
+std::vector<Field> SubnetFields(const net::Ipv4Interface& subnet, bool rfc3021, bool binary)
+{
+    const net::Ipv4Network network = subnet.network();
+    const std::optional<net::Ipv4Range> hosts = network.hosts(rfc3021);
+    std::vector<Field> fields = {{"address", "Address", subnet.address.toString()}};
+    Append(fields, BlockFields(network));
+    const std::vector<Field> classful = ClassfulFields(subnet, rfc3021);
+    fields.insert(fields.end(), classful.begin(), classful.begin() + 2);
+    fields.insert(fields.end(), {{"mask", "Mask", network.mask().toString()},
+                                 {"wildcard", "Wildcard", network.wildcard().toString()},
+                                 {"prefix_length", "Prefix length", network.prefixLength()},
+                                 {"network", "Network", network.address().toString()},
+                                 {"cidr", {}, network.toString()},
+                                 {"broadcast", "Broadcast", network.broadcast().toString()},
+                                 {"first_host", "First host", AddressOrNull(hosts, true)},
+                                 {"last_host", "Last host", AddressOrNull(hosts, false)},
+                                 {"host_count", "Hosts", hosts ? hosts->size() : std::uint64_t{0}},
+                                 {"rfc3021", {}, rfc3021}});
+    fields.insert(fields.end(), classful.begin() + 2, classful.end());
     if (binary) {
-        fields += {
-            {QStringLiteral("host_binary"), QStringLiteral("Host (binary)"),
-             BinaryRow(inputs.hostBin)},
-            {QStringLiteral("mask_binary"), QStringLiteral("Mask (binary)"),
-             BinaryRow(result.maskBin)},
-            {QStringLiteral("network_binary"), QStringLiteral("Network (binary)"),
-             BinaryRow(result.networkBin)},
-            {QStringLiteral("broadcast_binary"), QStringLiteral("Broadcast (binary)"),
-             BinaryRow(result.broadcastBin)},
-        };
+        fields.insert(fields.end(),
+                      {{"host_binary", "Host (binary)", BinaryRow(subnet.address)},
+                       {"mask_binary", "Mask (binary)", BinaryRow(network.mask())},
+                       {"network_binary", "Network (binary)", BinaryRow(network.address())},
+                       {"broadcast_binary", "Broadcast (binary)", BinaryRow(network.broadcast())}});
     }
     return fields;
 }
@@ -73,28 +111,28 @@ QList<Field> SubnetFields(std::uint32_t address, int length, bool rfc3021, bool 
 
 CliOutcome RunSubnet(const CommandArgs& args)
 {
-    AddressAndLength subnet;
+    ReadArgument<net::Ipv4Interface> subnet;
     if (args.positional.size() == 1) {
-        subnet = ReadAddressAndLength(args.positional[0]);
+        subnet = ReadInterface(args.positional[0]);
     } else if (args.positional.size() == 2) {
-        const AddressArgument address = ReadAddress(args.positional[0]);
-        const AddressArgument mask = ReadAddress(args.positional[1]);
-        const std::optional<int> length =
-            mask.failure ? std::nullopt : ContiguousMaskLength(mask.address);
-        if (address.failure)
-            return *address.failure;
-        if (!length) {
-            return Refused(
-                QStringLiteral("'%1' is not a subnet mask (leading one bits, then zeros)")
-                    .arg(args.positional[1]));
+        const std::string& mask = args.positional[1];
+        subnet = ReadInterface(args.positional[0]);
+        // Only a dotted mask may stand second; a length would read as one after a "/".
+        const bool dotted = mask.find('.') != std::string::npos;
+        if (!subnet.failure && args.positional[0].find('/') != std::string::npos)
+            return Misused("expected ADDRESS/LEN or ADDRESS MASK");
+        if (!subnet.failure) {
+            subnet = ReadInterface(args.positional[0] + "/" + mask);
+            if (!dotted || mask.find('/') != std::string::npos)
+                subnet.failure =
+                    Refused("'" + mask + "' is not a subnet mask (leading one bits, then zeros)");
         }
-        subnet = {address.address, *length, std::nullopt};
     } else {
-        return Misused(QStringLiteral("expected ADDRESS/LEN or ADDRESS MASK"));
+        return Misused("expected ADDRESS/LEN or ADDRESS MASK");
     }
     if (subnet.failure)
         return *subnet.failure;
-    const QList<Field> fields =
-        SubnetFields(subnet.address, subnet.length, args.has("--rfc3021"), args.has("--binary"));
-    return Answered(args, AlignedText(fields), JsonObjectOf(fields));
+    const std::vector<Field> fields =
+        SubnetFields(subnet.value, args.has("--rfc3021"), args.has("--binary"));
+    return AnsweredFields(args, std::move(fields));
 }

@@ -1,61 +1,57 @@
-// wildcard ADDRESS WILDCARD: the values each octet matches, as the wildcard tab lists
-// them, how many addresses match, and the prefix when the wildcard is contiguous.
+// wildcard ADDRESS WILDCARD: the values each octet matches, how many addresses match, and
+// the network when the wildcard is contiguous.
 
 #include "cli/cli_command.h"
 
-#include "cli/address_args.h"
-#include "cli/cli_output.h"
-#include "cli/special_blocks.h"
-#include "wildcard/match_engine.h"
-
-#include <QJsonArray>
-
-#include <algorithm>
-#include <bit>
-#include <cmath>
+#include "net/ipv4_wildcard.h"
 
 CliOutcome RunWildcard(const CommandArgs& args)
 {
     if (args.positional.size() != 2)
-        return Misused(QStringLiteral("expected ADDRESS WILDCARD"));
-    const AddressArgument address = ReadAddress(args.positional[0]);
+        return Misused("expected ADDRESS WILDCARD");
+    const ReadArgument<net::Ipv4Address> address = ReadAddress(args.positional[0]);
     if (address.failure)
         return *address.failure;
-    const AddressArgument wildcard = ReadAddress(args.positional[1]);
-    if (wildcard.failure)
-        return *wildcard.failure;
+    const ReadArgument<net::Ipv4Address> wildcardMask = ReadAddress(args.positional[1]);
+    if (wildcardMask.failure)
+        return *wildcardMask.failure;
+    const net::Ipv4Wildcard wildcard{address.value, wildcardMask.value};
 
-    const std::array<QString, 4> addressOctets = OctetTexts(address.address);
-    const std::array<QString, 4> wildcardOctets = OctetTexts(wildcard.address);
-    WildcardOctets texts;
-    std::copy(addressOctets.begin(), addressOctets.end(), texts.begin());
-    std::copy(wildcardOctets.begin(), wildcardOctets.end(), texts.begin() + 4);
-    const WildcardMatch match = MatchWildcard(texts);
+    const std::optional<net::Ipv4Network> network = wildcard.network();
+    std::vector<Field> fields = {{"address", "Address", address.value.toString()},
+                                 {"wildcard", "Wildcard", wildcardMask.value.toString()}};
+    Append(fields, BlockFields(wildcard.enclosingNetwork()));
+    fields.insert(fields.end(),
+                  {{"match_count", "Matching addresses", wildcard.matchCount()},
+                   {"contiguous", "Contiguous", network.has_value()},
+                   {"prefix", "Prefix", network ? JsonValue(network->toString()) : JsonValue()}});
 
-    // A wildcard is contiguous when what it leaves fixed is a subnet mask.
-    const std::optional<int> length = ContiguousMaskLength(~wildcard.address);
-    const QJsonValue prefix = length
-                                  ? QJsonValue(FormatAddress(address.address & ~wildcard.address) +
-                                               QLatin1Char('/') + QString::number(*length))
-                                  : QJsonValue();
-    QList<Field> fields = {
-        {QStringLiteral("address"), QStringLiteral("Address"), FormatAddress(address.address)},
-        {QStringLiteral("wildcard"), QStringLiteral("Wildcard"), FormatAddress(wildcard.address)}};
-    fields += BlockFields(address.address);
-    fields += {{QStringLiteral("match_count"), QStringLiteral("Matching addresses"),
-                std::ldexp(1.0, std::popcount(wildcard.address))},
-               {QStringLiteral("contiguous"), QStringLiteral("Contiguous"), length.has_value()},
-               {QStringLiteral("prefix"), QStringLiteral("Prefix"), prefix}};
-
-    QString text = AlignedText(fields);
-    QJsonArray lists;
-    for (int k = 0; k < 4; ++k) {
-        // The tab's lines end in CR LF; a terminal and JSON want them without.
-        const QStringList lines = match.lists[k].split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-        text += QStringLiteral("Octet %1 matches:\n").arg(k + 1) + TextLines(lines);
-        lists.append(QJsonArray::fromStringList(lines));
-    }
-    QJsonObject json = JsonObjectOf(fields);
-    json.insert(QStringLiteral("matches"), lists);
+    const auto text = [&] {
+        std::string lines = AlignedText(fields);
+        for (int octet = 0; octet < 4; ++octet) {
+            lines += "Octet " + std::to_string(octet + 1) + " matches: ";
+            const char* separator = "";
+            for (const net::OctetRun& run : wildcard.octetRuns(octet)) {
+                lines += separator + std::to_string(run.first);
+                if (run.last > run.first)
+                    lines += "-" + std::to_string(run.last);
+                separator = ", ";
+            }
+            lines += '\n';
+        }
+        return lines;
+    };
+    const auto json = [&] {
+        JsonArray lists;
+        for (int octet = 0; octet < 4; ++octet) {
+            JsonArray runs;
+            for (const net::OctetRun& run : wildcard.octetRuns(octet))
+                runs.push_back(JsonObject{{"first", int(run.first)}, {"last", int(run.last)}});
+            lists.emplace_back(std::move(runs));
+        }
+        JsonObject object = JsonObjectOf(fields);
+        object.emplace_back("matches", std::move(lists));
+        return object;
+    };
     return Answered(args, text, json);
 }

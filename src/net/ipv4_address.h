@@ -33,8 +33,8 @@ public:
     static constexpr Ipv4Address fromOctets(std::uint8_t a, std::uint8_t b, std::uint8_t c,
                                             std::uint8_t d)
     {
-        return Ipv4Address((std::uint32_t{a} << 24) | (std::uint32_t{b} << 16)
-                           | (std::uint32_t{c} << 8) | std::uint32_t{d});
+        return Ipv4Address((std::uint32_t{a} << 24) | (std::uint32_t{b} << 16) |
+                           (std::uint32_t{c} << 8) | std::uint32_t{d});
     }
 
     // Four decimal numbers 0 to 255 joined by dots; no blanks, signs or leading zeros.

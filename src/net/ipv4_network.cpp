@@ -1,40 +1,19 @@
 #include "net/ipv4_network.h"
 
+#include "net/number_text.h"
+
 namespace net {
 
-namespace {
-
-// "0" to "32" without leading zeros.
-Parsed<int> ParseLength(std::string_view text)
-{
-    if (text.empty() || text.size() > 2)
-        return ParseError::BadPrefixLength;
-    int length = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return ParseError::BadPrefixLength;
-        length = length * 10 + (c - '0');
-    }
-    if ((text.size() > 1 && text[0] == '0') || length > 32)
-        return ParseError::BadPrefixLength;
-    return length;
-}
-
-// After the "/": a length, or a dotted mask of leading ones.
-Parsed<int> ParseLengthOrMask(std::string_view text)
+Parsed<int> Ipv4ParseLengthOrMask(std::string_view text)
 {
     if (text.find('.') == std::string_view::npos)
-        return ParseLength(text);
+        return ParsePrefixLength(text, Ipv4Address::kBits);
     const auto mask = Ipv4Address::parse(text);
-    if (!mask)
-        return mask.error();
-    const auto length = Ipv4PrefixLengthOfMask(*mask);
+    const auto length = mask ? Ipv4PrefixLengthOfMask(*mask) : std::nullopt;
     if (!length)
         return ParseError::NonContiguousMask;
     return *length;
 }
-
-} // namespace
 
 Parsed<Ipv4Interface> Ipv4Interface::parse(std::string_view text)
 {
@@ -46,7 +25,7 @@ Parsed<Ipv4Interface> Ipv4Interface::parse(std::string_view text)
         return address.error();
     if (slash == std::string_view::npos)
         return Ipv4Interface{*address, 32};
-    const auto length = ParseLengthOrMask(text.substr(slash + 1));
+    const auto length = Ipv4ParseLengthOrMask(text.substr(slash + 1));
     if (!length)
         return length.error();
     return Ipv4Interface{*address, *length};
@@ -66,6 +45,37 @@ Parsed<Ipv4Network> Ipv4Network::parse(std::string_view text)
     if (network.address() != written->address)
         return ParseError::HostBitsSet;
     return network;
+}
+
+std::optional<Ipv4Network> Ipv4Network::next() const
+{
+    const std::uint64_t after = std::uint64_t{m_address.value()} + addressCount();
+    if (after > 0xFFFFFFFFu)
+        return std::nullopt;
+    return Ipv4Network(Ipv4Address(std::uint32_t(after)), m_length);
+}
+
+std::optional<Ipv4Network> Ipv4Network::previous() const
+{
+    if (m_address.value() < addressCount())
+        return std::nullopt;
+    return Ipv4Network(Ipv4Address(std::uint32_t(m_address.value() - addressCount())), m_length);
+}
+
+Ipv4Network Ipv4Network::subnet(int length, std::uint64_t index) const
+{
+    const std::uint64_t offset = index << (32 - length);
+    return Ipv4Network(Ipv4Address(m_address.value() + std::uint32_t(offset)), length);
+}
+
+std::optional<Ipv4Range> Ipv4Network::hosts(bool rfc3021) const
+{
+    const Ipv4Range all = range();
+    if (m_length == 32)
+        return all;
+    if (m_length == 31)
+        return rfc3021 ? std::optional(all) : std::nullopt;
+    return Ipv4Range{Ipv4Address(all.first.value() + 1), Ipv4Address(all.last.value() - 1)};
 }
 
 std::string Ipv4Network::toString() const

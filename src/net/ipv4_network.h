@@ -7,10 +7,21 @@
 #include "net/parsed.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace net {
+
+// A run of consecutive addresses, first to last inclusive.
+struct Ipv4Range
+{
+    Ipv4Address first;
+    Ipv4Address last;
+
+    constexpr std::uint64_t size() const { return std::uint64_t{last.value()} - first.value() + 1; }
+    friend constexpr bool operator==(const Ipv4Range&, const Ipv4Range&) = default;
+};
 
 class Ipv4Network
 {
@@ -20,8 +31,7 @@ public:
     // The network of `length` bits that holds `address`: host bits are cleared.
     static constexpr Ipv4Network containing(Ipv4Address address, int length)
     {
-        return Ipv4Network(Ipv4Address(address.value() & Ipv4MaskOfLength(length).value()),
-                           length);
+        return Ipv4Network(Ipv4Address(address.value() & Ipv4MaskOfLength(length).value()), length);
     }
 
     // "a.b.c.d/n" or "a.b.c.d/m.m.m.m" with no host bits set; a bare address is its /32.
@@ -47,18 +57,39 @@ public:
         return other.m_length >= m_length && contains(other.m_address);
     }
 
+    constexpr Ipv4Range range() const { return {m_address, broadcast()}; }
+
+    // The usable host addresses: all but the network and broadcast addresses; the one
+    // address of a /32; for a /31 none, or both when read as a point-to-point link
+    // (RFC 3021). Nothing when there are none.
+    std::optional<Ipv4Range> hosts(bool rfc3021) const;
+
+    // The network of the same length just after (before) this one; nothing past the end
+    // (start) of the address space.
+    std::optional<Ipv4Network> next() const;
+    std::optional<Ipv4Network> previous() const;
+
+    // Splitting into networks of `length` bits (at least prefixLength()): how many there
+    // are, and the one at `index` (below subnetCount(length)).
+    constexpr std::uint64_t subnetCount(int length) const
+    {
+        return std::uint64_t{1} << (length - m_length);
+    }
+    Ipv4Network subnet(int length, std::uint64_t index) const;
+
     std::string toString() const;
 
     friend constexpr auto operator<=>(const Ipv4Network&, const Ipv4Network&) = default;
 
 private:
-    constexpr Ipv4Network(Ipv4Address address, int length) : m_address(address), m_length(length)
-    {
-    }
+    constexpr Ipv4Network(Ipv4Address address, int length) : m_address(address), m_length(length) {}
 
     Ipv4Address m_address; // host bits always clear
     int m_length = 0;
 };
+
+// After the "/" of a network: a length 0 to 32, or a dotted mask of leading ones.
+Parsed<int> Ipv4ParseLengthOrMask(std::string_view text);
 
 // An address with the length of its network: "10.1.2.3/24" as people type it.
 struct Ipv4Interface

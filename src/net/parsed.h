@@ -16,13 +16,12 @@ enum class ParseError
     LeadingZero,       // "010" would read as octal somewhere else, so it is refused
     OutOfRange,        // a field or number beyond its largest value
     BadPrefixLength,   // after "/": not a length the family allows
-    NonContiguousMask, // a mask with a gap in its ones
+    NonContiguousMask, // after "/": not a mask of leading ones (malformed, or with a gap)
     HostBitsSet,       // a network written with host bits where none may be
     ZoneIndex,         // an IPv6 zone ("%eth0") names a link of one host, not an address
 };
 
-template <typename T>
-class Parsed
+template <typename T> class Parsed
 {
 public:
     Parsed(T value) : m_state(std::move(value)) {}

@@ -46,13 +46,6 @@ void ucSubnetCalc::SetBackColor(std::uint32_t newColor)
     SetBackgroundColor(*this, newColor);
 }
 
-QString ucSubnetCalc::squeeze(const QString& a1)
-{
-    QString squeezed = a1;
-    squeezed.remove(QLatin1Char(' '));
-    return squeezed;
-}
-
 void ucSubnetCalc::buildControls()
 {
     const QFont bold975 = DesignFont(9.75, true);

@@ -50,9 +50,6 @@ public:
     // The panel's own background, outside its frame (0x00BBGGRR).
     void SetBackColor(std::uint32_t newColor);
 
-    // a1 without its blanks; tabs and every other character stay.
-    static QString squeeze(const QString& a1);
-
     // The design size of the panel's client area.
     QSize sizeHint() const override;
 

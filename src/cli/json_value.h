@@ -1,0 +1,42 @@
+#pragma once
+
+// A JSON value small enough for ferol-calc's answers: null, true/false, whole numbers,
+// strings, arrays and objects whose keys keep the order they were given in. Written
+// indented (one document) or on one line (JSON Lines).
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+class JsonValue;
+using JsonArray = std::vector<JsonValue>;
+using JsonObject = std::vector<std::pair<std::string, JsonValue>>;
+
+class JsonValue
+{
+public:
+    JsonValue() = default; // null
+    JsonValue(bool value) : m_value(value) {}
+    JsonValue(int value) : m_value(std::int64_t{value}) {}
+    JsonValue(std::int64_t value) : m_value(value) {}
+    JsonValue(std::uint64_t value) : m_value(value) {}
+    JsonValue(std::string value) : m_value(std::move(value)) {}
+    JsonValue(const char* value) : m_value(std::string(value)) {}
+    JsonValue(JsonArray value) : m_value(std::move(value)) {}
+    JsonValue(JsonObject value) : m_value(std::move(value)) {}
+
+    // The text form of a summary line: null "-", booleans "yes"/"no", numbers in decimal.
+    std::string plainText() const;
+
+    void write(std::string& out, bool indented, int depth = 0) const;
+
+private:
+    std::variant<std::monostate, bool, std::int64_t, std::uint64_t, std::string, JsonArray,
+                 JsonObject>
+        m_value;
+};
+
+// One document: indented and ended by a newline, or on one line for JSON Lines.
+std::string JsonText(const JsonValue& value, bool indented);
