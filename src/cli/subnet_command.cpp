@@ -4,6 +4,7 @@
 #include "cli/cli_command.h"
 
 #include "net/ipv4_classful.h"
+#include "net/reverse_zone.h"
 
 namespace {
 
@@ -95,7 +96,8 @@ std::vector<Field> SubnetFields(const net::Ipv4Interface& subnet, bool rfc3021, 
                                  {"first_host", "First host", AddressOrNull(hosts, true)},
                                  {"last_host", "Last host", AddressOrNull(hosts, false)},
                                  {"host_count", "Hosts", hosts ? hosts->size() : std::uint64_t{0}},
-                                 {"rfc3021", {}, rfc3021}});
+                                 {"rfc3021", {}, rfc3021},
+                                 {"reverse_zone", "Reverse zone", net::ReverseZone(network)}});
     fields.insert(fields.end(), classful.begin() + 2, classful.end());
     if (binary) {
         fields.insert(fields.end(),
@@ -111,6 +113,8 @@ std::vector<Field> SubnetFields(const net::Ipv4Interface& subnet, bool rfc3021, 
 
 CliOutcome RunSubnet(const CommandArgs& args)
 {
+    if (!args.positional.empty() && IsIpv6Argument(args.positional[0]))
+        return RunSubnetIpv6(args);
     ReadArgument<net::Ipv4Interface> subnet;
     if (args.positional.size() == 1) {
         subnet = ReadInterface(args.positional[0]);

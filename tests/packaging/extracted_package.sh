@@ -63,6 +63,9 @@ install_package() {
     cp -a "$work/root/usr/." "$work/moved/"
 }
 install_package "$program_deb"
+for completion in bash-completion/completions/ferol-calc zsh/vendor-completions/_ferol-calc; do
+    [ -s "$work/moved/share/$completion" ] || fail "the package lacks share/$completion"
+done
 program="$work/moved/bin/ferol-subnet-calculator"
 
 # The desktop's menu and its software catalogue file the program under the same heads.
