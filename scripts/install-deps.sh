@@ -12,6 +12,7 @@ packages=(
     xdg-utils              # lets the program open reports and web pages on the desktop
     dpkg-dev file          # the Debian package: dpkg-shlibdeps finds its dependencies
     lintian                # checks the package against Debian's rules
+    xdotool                # opens the installed program's pane in the package test
     desktop-file-utils     # desktop-file-validate for the menu entry
     appstream              # appstreamcli for the software catalogue's metainfo
     clang-14 libclang-rt-14-dev  # the fuzz targets: libFuzzer and the sanitizer runtimes
