@@ -16,6 +16,7 @@ packages=(
     desktop-file-utils     # desktop-file-validate for the menu entry
     appstream              # appstreamcli for the software catalogue's metainfo
     clang-14 libclang-rt-14-dev  # the fuzz targets: libFuzzer and the sanitizer runtimes
+    clang-format-14 clang-tidy-14  # scripts/check-style.sh, which CI runs
     bash-completion zsh    # the shells the command-line completions are tested in
 )
 
