@@ -4,6 +4,7 @@
 #include "cli/cli_command.h"
 
 #include "net/ipv4_classful.h"
+#include "net/reverse_zone.h"
 
 namespace {
 
@@ -100,6 +101,7 @@ std::vector<Field> SubnetFields(const net::Ipv4Interface& subnet, bool rfc3021, 
     AddField(fields, "last_host", "Last host", AddressOrNull(hosts, false));
     AddField(fields, "host_count", "Hosts", hosts ? hosts->size() : std::uint64_t{0});
     AddField(fields, "rfc3021", "", rfc3021);
+    AddField(fields, "reverse_zone", "Reverse zone", net::ReverseZone(network));
     AddClassfulFigures(fields, subnet, rfc3021);
     if (binary) {
         AddField(fields, "host_binary", "Host (binary)", BinaryRow(subnet.address));
@@ -114,6 +116,8 @@ std::vector<Field> SubnetFields(const net::Ipv4Interface& subnet, bool rfc3021, 
 
 CliOutcome RunSubnet(const CommandArgs& args)
 {
+    if (!args.positional.empty() && IsIpv6Argument(args.positional[0]))
+        return RunSubnetIpv6(args);
     ReadArgument<net::Ipv4Interface> subnet;
     if (args.positional.size() == 1) {
         subnet = ReadInterface(args.positional[0]);
