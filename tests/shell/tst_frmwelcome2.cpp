@@ -318,13 +318,14 @@ private slots:
         for (const char* name :
              {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer", "cmdOK", "cmdShowEula"})
             texts << dialog->findChild<QWidget*>(name)->property("text").toString();
-        QCOMPARE(texts.join('|'),
-                 "About Ferol Subnet Calculator|cmdOK|Ferol Subnet Calculator|Version " FEROL_VERSION "|"
-                 "Ferol Subnet Calculator contains the following tools:  Subnet Calculator, "
-                 "Wildcard Checker, Decimal IP Calculator.|"
-                 "Copyright \u00A9 2026 Ferol. All rights reserved. This program is provided as "
-                 "is, without warranty of any kind.|"
-                 "OK|&View DODA");
+        QCOMPARE(
+            texts.join('|'),
+            "About Ferol Subnet Calculator|cmdOK|Ferol Subnet Calculator|Version " FEROL_VERSION "|"
+            "Ferol Subnet Calculator contains the following tools:  Subnet Calculator, "
+            "Wildcard Checker, Decimal IP Calculator.|"
+            "Copyright \u00A9 2026 Ferol. All rights reserved. This program is provided as "
+            "is, without warranty of any kind.|"
+            "OK|&View DODA");
     }
 
     // The focus starts on OK; Enter presses the focused button, Esc closes.
