@@ -30,8 +30,7 @@ public:
         return decoded().pixmap(size, 1.0, mode, state);
     }
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-               QIcon::State state) override
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
         const qreal ratio = painter->device() != nullptr ? painter->device()->devicePixelRatio()
                                                          : qGuiApp->devicePixelRatio();
