@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include <stdio.h> // getline
+#include <stdio.h> // NOLINT(modernize-deprecated-headers): POSIX getline is declared here
 
 LineReader::~LineReader()
 {

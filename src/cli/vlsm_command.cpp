@@ -74,10 +74,10 @@ CliOutcome RunVlsm(const CommandArgs& args)
         unused.emplace_back(network.toString());
     }
     text += "\nUnused: " + (unusedText.empty() ? std::string("none") : unusedText) + '\n';
-    const JsonObject json = {{"network", parent.toString()},
-                             {"rfc3021", rfc3021},
-                             {"subnets", std::move(subnets)},
-                             {"unused", std::move(unused)}};
+    JsonObject json = {{"network", parent.toString()},
+                       {"rfc3021", rfc3021},
+                       {"subnets", std::move(subnets)},
+                       {"unused", std::move(unused)}};
     return Answered(
         args, [&] { return text; }, [&] { return json; });
 }

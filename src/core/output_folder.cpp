@@ -69,7 +69,7 @@ Outcome OutputFolder(const QString& documents, bool create)
                                                "reports have no folder to go to."));
     const QString folder = OutputFolderPath(documents);
     if (create && !QFileInfo(folder).isDir()) {
-        const Outcome made = CreateFolderPath(folder);
+        Outcome made = CreateFolderPath(folder);
         if (!made.ok())
             return made;
     }

@@ -5,7 +5,7 @@
 
 Outcome OpenReportFolder(ShellServices& services, const QString& reportName)
 {
-    const Outcome folder = services.outputFolder(true);
+    Outcome folder = services.outputFolder(true);
     if (!folder.ok())
         return Outcome::failure(
             QStringLiteral("%1 could not be saved.\n%2").arg(reportName, folder.error));

@@ -10,8 +10,8 @@
 #include "core/twips.h"
 #include "core/widget_colors.h"
 #include "subnet/host_entry.h"
-#include "subnet/subnet_accessible_names.h"
 #include "subnet/report.h"
+#include "subnet/subnet_accessible_names.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

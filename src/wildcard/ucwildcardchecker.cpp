@@ -9,8 +9,8 @@
 #include "core/widget_colors.h"
 #include "wildcard/matchlistbox.h"
 #include "wildcard/report.h"
-#include "wildcard/wildcard_accessible_names.h"
 #include "wildcard/result_layout.h"
+#include "wildcard/wildcard_accessible_names.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -17,8 +17,8 @@
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <algorithm>
 #include <memory>

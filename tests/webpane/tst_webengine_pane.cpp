@@ -10,8 +10,8 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <QTest>
+#include <QTextBrowser>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 

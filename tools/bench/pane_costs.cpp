@@ -19,8 +19,8 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <memory>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include <sys/resource.h>
