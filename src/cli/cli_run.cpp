@@ -204,10 +204,12 @@ int RunBatch(const CommandEntry& command, CommandArgs args, std::size_t slot,
         const std::vector<std::string> words = Words(line);
         if (words.empty() || words.front().front() == '#')
             continue;
-        CommandArgs lineArgs = args;
-        lineArgs.positional.insert(lineArgs.positional.begin() + std::ptrdiff_t(slot),
-                                   words.begin(), words.end());
-        const CliOutcome outcome = command.run(lineArgs);
+        // The line's words stand in the arguments for this one run.
+        const auto at = args.positional.begin() + std::ptrdiff_t(slot);
+        args.positional.insert(at, words.begin(), words.end());
+        const CliOutcome outcome = command.run(args);
+        const auto inserted = args.positional.begin() + std::ptrdiff_t(slot);
+        args.positional.erase(inserted, inserted + std::ptrdiff_t(words.size()));
         if (outcome.status != 0) {
             io.err(Prefix(command.name) + ": line " + std::to_string(number) + ": " + outcome.err +
                    '\n');
