@@ -101,7 +101,7 @@ const Ipv4SpecialBlock* Ipv4SpecialBlockOf(const Ipv4Network& network)
 
 bool Ipv4OverlapsSpecialBlock(const Ipv4Network& network)
 {
-    return std::ranges::any_of(kBlocks, [&](const Ipv4SpecialBlock& block) {
+    return std::ranges::any_of(kBlocks, [&network](const Ipv4SpecialBlock& block) {
         return block.network.contains(network) || network.contains(block.network);
     });
 }
