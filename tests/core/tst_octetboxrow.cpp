@@ -37,7 +37,7 @@ struct Row
                : key == "clipboard" ? QApplication::clipboard()->text()
                                     : d.shown(key);
     }
-    void run(const QString& steps)
+    void run(const QString& steps) const
     {
         d.run(steps, [&](const QString& step, const QString& arg) {
             QWidget* focus = QApplication::focusWidget();
