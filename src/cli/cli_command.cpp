@@ -1,8 +1,21 @@
 #include "cli/cli_command.h"
 
 #include "net/ipv4_special_blocks.h"
+#include "net/ipv6_special.h"
 
 #include <algorithm>
+
+std::string Padded(std::string text, std::size_t width)
+{
+    if (text.size() < width)
+        text.append(width - text.size(), ' ');
+    return text;
+}
+
+std::string RightAligned(const std::string& text, std::size_t width)
+{
+    return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
 
 CliOutcome Refused(std::string message)
 {
@@ -38,7 +51,7 @@ JsonObject JsonObjectOf(std::vector<Field> fields)
     object.reserve(fields.size());
     for (Field& field : fields) {
         if (!field.key.empty())
-            object.emplace_back(std::move(field.key), std::move(field.value));
+            object.emplace_back(field.key, std::move(field.value));
     }
     return object;
 }
@@ -79,11 +92,14 @@ ReadArgument<net::Ipv4Interface> ReadInterface(const std::string& argument)
     return {{}, Refused("'" + argument + "': the prefix length must be a number from 0 to 32")};
 }
 
-std::vector<Field> BlockFields(const net::Ipv4Network& network)
+namespace {
+
+// Either family's block: the most specific one that holds the network, or whether the
+// network holds blocks without lying inside one.
+template <typename Block> std::vector<Field> BlockFieldsOf(const Block* block, bool overlaps)
 {
-    const net::Ipv4SpecialBlock* block = net::Ipv4SpecialBlockOf(network);
     if (!block) {
-        const std::string category = net::Ipv4OverlapsSpecialBlock(network) ? "mixed" : "public";
+        const std::string category = overlaps ? "mixed" : "public";
         const std::string text =
             category == "mixed" ? "mixed (holds special-purpose blocks)" : category;
         return {{{}, "Block", text},
@@ -107,4 +123,16 @@ std::vector<Field> BlockFields(const net::Ipv4Network& network)
             {"block_prefix", {}, block->network.toString()},
             {"block_name", {}, std::string(block->name)},
             {"block_flags", {}, flagObject}};
+}
+
+} // namespace
+
+std::vector<Field> BlockFields(const net::Ipv4Network& network)
+{
+    return BlockFieldsOf(net::Ipv4SpecialBlockOf(network), net::Ipv4OverlapsSpecialBlock(network));
+}
+
+std::vector<Field> BlockFields(const net::Ipv6Network& network)
+{
+    return BlockFieldsOf(net::Ipv6SpecialBlockOf(network), net::Ipv6OverlapsSpecialBlock(network));
 }

@@ -6,7 +6,9 @@
 // only an answer writes to standard output.
 
 #include "cli/json_value.h"
+#include "net/address_count.h"
 #include "net/ipv4_network.h"
+#include "net/ipv6_network.h"
 
 #include <cstdint>
 #include <map>
@@ -46,8 +48,8 @@ CliOutcome Misused(std::string message);
 // the JSON object, so the two forms cannot drift apart.
 struct Field
 {
-    std::string key;   // JSON key; empty for a line shown in the text form only
-    std::string label; // text label; empty for a key given in JSON only
+    std::string_view key;   // JSON key; empty for a line shown in the text form only
+    std::string_view label; // text label; empty for a key given in JSON only
     JsonValue value;
 };
 
@@ -83,6 +85,22 @@ ReadArgument<net::Ipv4Interface> ReadInterface(const std::string& argument);
 
 // The address's special-purpose block as a summary shows it.
 std::vector<Field> BlockFields(const net::Ipv4Network& network);
+std::vector<Field> BlockFields(const net::Ipv6Network& network);
+
+// Columns of the row layouts: text padded on the right, or on the left.
+std::string Padded(std::string text, std::size_t width);
+std::string RightAligned(const std::string& text, std::size_t width);
+
+// IPv6: an argument with a ':' in it is an IPv6 address or network.
+bool IsIpv6Argument(std::string_view argument);
+ReadArgument<net::Ipv6Address> ReadIpv6Address(const std::string& argument);
+// "ADDRESS/LEN" or a bare ADDRESS (a /128).
+ReadArgument<net::Ipv6Interface> ReadIpv6Interface(const std::string& argument);
+// A whole number exactly: a JSON number up to 2^53, its decimal digits in a string beyond.
+JsonValue ExactNumber(const net::AddressCount& count);
+JsonValue ExactNumber(net::UInt128 number);
+// The refusal of a command that works on IPv4 only, when an argument is IPv6.
+std::optional<CliOutcome> RefuseIpv6(std::string_view command, const CommandArgs& args);
 
 CliOutcome RunSubnet(const CommandArgs& args);
 CliOutcome RunNext(const CommandArgs& args);
@@ -90,3 +108,11 @@ CliOutcome RunSplit(const CommandArgs& args);
 CliOutcome RunRange(const CommandArgs& args);
 CliOutcome RunWildcard(const CommandArgs& args);
 CliOutcome RunDecimal(const CommandArgs& args);
+CliOutcome RunVlsm(const CommandArgs& args);
+
+// The IPv6 forms of the commands, their arguments counted by the IPv4 ones.
+CliOutcome RunSubnetIpv6(const CommandArgs& args);
+CliOutcome RunNextIpv6(const CommandArgs& args, std::uint64_t count);
+CliOutcome RunSplitIpv6(const CommandArgs& args);
+CliOutcome RunRangeIpv6(const CommandArgs& args);
+CliOutcome RunDecimalIpv6(const CommandArgs& args);

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -19,7 +20,7 @@ struct CommandEntry
 {
     std::string_view name;
     std::vector<std::string_view> options; // beyond --json, --file and --help
-    const char* help;
+    std::string help;
     CliOutcome (*run)(const CommandArgs&);
 };
 
@@ -31,9 +32,9 @@ const char kCommonOptions[] =
     "Options may stand anywhere, as --count=5 or -n5 too. Given \"-\" for its first\n"
     "argument, the command reads its arguments line by line from standard input.\n";
 
-const std::array<CommandEntry, 6>& Commands()
+const std::array<CommandEntry, 7>& Commands()
 {
-    static const std::array<CommandEntry, 6> commands = {
+    static const std::array<CommandEntry, 7> commands = {
         CommandEntry{"subnet",
                      {"--rfc3021", "--binary"},
                      "Usage: ferol-calc subnet ADDRESS[/LEN | /MASK] [options]\n"
@@ -44,6 +45,9 @@ const std::array<CommandEntry, 6>& Commands()
                      "broadcast, hosts, the special-purpose block it lies in, and its classful\n"
                      "reading (class, subnet and host bits, maximum subnets and hosts, status).\n"
                      "MASK must be contiguous.\n"
+                     "An IPv6 ADDRESS[/LEN] (a bare address is a /128) gives its compressed and\n"
+                     "expanded forms, network, last address, number of addresses, block and\n"
+                     "reverse DNS zone.\n"
                      "\n"
                      "Options:\n"
                      "  --rfc3021      read a /31 as a point-to-point link with two hosts\n"
@@ -53,29 +57,34 @@ const std::array<CommandEntry, 6>& Commands()
                      {"--count", "--rfc3021"},
                      "Usage: ferol-calc next ADDRESS[/LEN] [-n N] [options]\n"
                      "\n"
-                     "The subnet of ADDRESS and the ones after it at the same prefix length,\n"
-                     "N rows in all (default 20, at most 65536). The list stops at the end of\n"
-                     "the address space.\n"
-                     "\n"
-                     "Options:\n"
-                     "  -n, --count N  number of subnets\n"
-                     "  --rfc3021      read a /31 as a point-to-point link with two hosts\n",
+                     "The subnet of ADDRESS (IPv4 or IPv6) and the ones after it at the same\n"
+                     "prefix length,\n"
+                     "N rows in all (default 20, at most " +
+                         std::to_string(kListLimit) +
+                         "). The list stops at the end of\n"
+                         "the address space.\n"
+                         "\n"
+                         "Options:\n"
+                         "  -n, --count N  number of subnets\n"
+                         "  --rfc3021      read a /31 as a point-to-point link with two hosts\n",
                      RunNext},
         CommandEntry{"split",
                      {"--rfc3021"},
                      "Usage: ferol-calc split NETWORK/LEN NEWLEN [options]\n"
                      "\n"
-                     "The subnets of NETWORK/LEN at the longer prefix length NEWLEN (at most\n"
-                     "65536 of them).\n"
-                     "\n"
-                     "Options:\n"
-                     "  --rfc3021      read a /31 as a point-to-point link with two hosts\n",
+                     "The subnets of NETWORK/LEN at the longer prefix length NEWLEN (at most\n" +
+                         std::to_string(kListLimit) +
+                         " of them).\n"
+                         "\n"
+                         "Options:\n"
+                         "  --rfc3021      read a /31 as a point-to-point link with two hosts\n",
                      RunSplit},
         CommandEntry{"range",
                      {},
                      "Usage: ferol-calc range FIRST LAST [options]\n"
                      "\n"
-                     "The fewest prefixes that cover exactly the addresses FIRST to LAST.\n"
+                     "The fewest prefixes that cover exactly the addresses FIRST to LAST, both\n"
+                     "IPv4 or both IPv6.\n"
                      "\n"
                      "Options:\n",
                      RunRange},
@@ -86,19 +95,34 @@ const std::array<CommandEntry, 6>& Commands()
                      "The values each octet of ADDRESS matches under WILDCARD (1 bits may take\n"
                      "any value) as ranges, the number of matching addresses, and whether\n"
                      "WILDCARD is contiguous, with its prefix if so. WILDCARD need not be\n"
-                     "contiguous.\n"
+                     "contiguous. IPv4 only.\n"
                      "\n"
                      "Options:\n",
                      RunWildcard},
         CommandEntry{"decimal",
-                     {},
+                     {"--ipv6"},
                      "Usage: ferol-calc decimal VALUE [options]\n"
                      "\n"
-                     "VALUE as a dotted address and as one decimal number (0 to 4294967295),\n"
-                     "converted whichever way VALUE is written.\n"
+                     "VALUE as an address and as one decimal number, converted whichever way\n"
+                     "VALUE is written: a dotted IPv4 address and 0 to 4294967295, or an IPv6\n"
+                     "address and 0 to 2^128 - 1 (a number with --ipv6).\n"
                      "\n"
-                     "Options:\n",
+                     "Options:\n"
+                     "  --ipv6         read a number as an IPv6 address\n",
                      RunDecimal},
+        CommandEntry{"vlsm",
+                     {"--rfc3021"},
+                     "Usage: ferol-calc vlsm NETWORK/LEN HOSTS... [options]\n"
+                     "\n"
+                     "One IPv4 network inside NETWORK for each count in HOSTS, each the\n"
+                     "smallest whose usable hosts suffice (all its addresses but the network and\n"
+                     "broadcast ones), placed largest first and listed in address order, then the\n"
+                     "space left unused. When they do not fit, says how many addresses are\n"
+                     "missing and answers nothing. IPv4 only.\n"
+                     "\n"
+                     "Options:\n"
+                     "  --rfc3021      give a count of 2 a /31 and of 1 a /32\n",
+                     RunVlsm},
     };
     return commands;
 }
@@ -107,7 +131,7 @@ const char kGeneralHelp[] =
     "Usage: ferol-calc COMMAND ARGUMENTS [options]\n"
     "       ferol-calc ADDRESS[/LEN] [options]   (the same as subnet)\n"
     "\n"
-    "IPv4 subnet calculations of Ferol Subnet Calculator.\n"
+    "IPv4 and IPv6 subnet calculations of Ferol Subnet Calculator.\n"
     "\n"
     "Commands:\n"
     "  subnet ADDRESS/LEN | ADDRESS MASK   one subnet in full\n"
@@ -116,6 +140,7 @@ const char kGeneralHelp[] =
     "  range FIRST LAST                    the prefixes covering a range\n"
     "  wildcard ADDRESS WILDCARD           the values a wildcard mask matches\n"
     "  decimal VALUE                       an address to its number, or back\n"
+    "  vlsm NETWORK/LEN HOSTS...           IPv4 networks sized for counts of hosts\n"
     "\n"
     "Given \"-\" in place of its arguments (or --file PATH), a command answers every\n"
     "line of standard input (or of PATH).\n"
@@ -179,10 +204,12 @@ int RunBatch(const CommandEntry& command, CommandArgs args, std::size_t slot,
         const std::vector<std::string> words = Words(line);
         if (words.empty() || words.front().front() == '#')
             continue;
-        CommandArgs lineArgs = args;
-        lineArgs.positional.insert(lineArgs.positional.begin() + std::ptrdiff_t(slot),
-                                   words.begin(), words.end());
-        const CliOutcome outcome = command.run(lineArgs);
+        // The line's words stand in the arguments for this one run.
+        const auto at = args.positional.begin() + std::ptrdiff_t(slot);
+        args.positional.insert(at, words.begin(), words.end());
+        const CliOutcome outcome = command.run(args);
+        const auto inserted = args.positional.begin() + std::ptrdiff_t(slot);
+        args.positional.erase(inserted, inserted + std::ptrdiff_t(words.size()));
         if (outcome.status != 0) {
             io.err(Prefix(command.name) + ": line " + std::to_string(number) + ": " + outcome.err +
                    '\n');
@@ -253,13 +280,15 @@ int RunFerolCalc(const std::vector<std::string>& arguments, const CliIo& io)
     std::vector<std::string> positional = line.positional;
     if (command) {
         positional.erase(positional.begin());
-    } else if ((!first.empty() && ((first[0] >= '0' && first[0] <= '9') || first == "-")) ||
+    } else if ((!first.empty() &&
+                ((first[0] >= '0' && first[0] <= '9') || first == "-" || IsIpv6Argument(first))) ||
                (first.empty() && line.positional.empty() && HasFile(line))) {
-        // An address first means the subnet command, so "ferol-calc 10.0.0.1/8" works.
+        // An address first means the subnet command, so "ferol-calc 10.0.0.1/8" works, and
+        // so does "ferol-calc fe80::1/64".
         command = FindCommand("subnet");
     }
     if (line.help) {
-        io.out(command ? std::string(command->help) + kCommonOptions : kGeneralHelp);
+        io.out(command ? command->help + kCommonOptions : kGeneralHelp);
         return 0;
     }
     if (!command && first == "help") {

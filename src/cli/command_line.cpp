@@ -16,7 +16,7 @@ constexpr std::array kKnownOptions = {
     KnownOption{"--json", 0, false},    KnownOption{"--rfc3021", 0, false},
     KnownOption{"--binary", 0, false},  KnownOption{"--count", 'n', true},
     KnownOption{"--file", 0, true},     KnownOption{"--help", 'h', false},
-    KnownOption{"--version", 0, false},
+    KnownOption{"--version", 0, false}, KnownOption{"--ipv6", 0, false},
 };
 
 const KnownOption* FindLong(std::string_view name)

@@ -10,6 +10,8 @@ CliOutcome RunDecimal(const CommandArgs& args)
     if (args.positional.size() != 1)
         return Misused("expected VALUE (an address or a number)");
     const std::string& value = args.positional[0];
+    if (IsIpv6Argument(value) || args.has("--ipv6"))
+        return RunDecimalIpv6(args);
     net::Ipv4Address address;
     if (value.find('.') != std::string::npos) {
         const ReadArgument<net::Ipv4Address> read = ReadAddress(value);

@@ -7,18 +7,6 @@
 
 namespace {
 
-std::string Padded(std::string text, std::size_t width)
-{
-    if (text.size() < width)
-        text.append(width - text.size(), ' ');
-    return text;
-}
-
-std::string RightAligned(const std::string& text, std::size_t width)
-{
-    return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
-}
-
 const std::string kRowsHeader = Padded("Network", 20) + Padded("First host", 17) +
                                 Padded("Last host", 17) + RightAligned("Hosts", 10) +
                                 "  Broadcast\n";
@@ -67,9 +55,6 @@ CliOutcome RunNext(const CommandArgs& args)
 {
     if (args.positional.size() != 1)
         return Misused("expected ADDRESS/LEN");
-    const ReadArgument<net::Ipv4Interface> start = ReadInterface(args.positional[0]);
-    if (start.failure)
-        return *start.failure;
     const auto found = args.values.find("--count");
     const std::string countText = found == args.values.end() ? "20" : found->second;
     const auto count = net::ParseWholeNumber(countText, kListLimit);
@@ -77,6 +62,11 @@ CliOutcome RunNext(const CommandArgs& args)
         return Refused("'-n " + countText + "': the count must be a number from 1 to " +
                        std::to_string(kListLimit));
     }
+    if (IsIpv6Argument(args.positional[0]))
+        return RunNextIpv6(args, *count);
+    const ReadArgument<net::Ipv4Interface> start = ReadInterface(args.positional[0]);
+    if (start.failure)
+        return *start.failure;
     std::vector<net::Ipv4Network> networks;
     std::optional<net::Ipv4Network> network = start.value.network();
     while (network && networks.size() < *count) {
@@ -90,6 +80,8 @@ CliOutcome RunSplit(const CommandArgs& args)
 {
     if (args.positional.size() != 2)
         return Misused("expected NETWORK/LEN NEWLEN");
+    if (IsIpv6Argument(args.positional[0]))
+        return RunSplitIpv6(args);
     const ReadArgument<net::Ipv4Interface> written = ReadInterface(args.positional[0]);
     if (written.failure)
         return *written.failure;
@@ -122,6 +114,12 @@ CliOutcome RunRange(const CommandArgs& args)
 {
     if (args.positional.size() != 2)
         return Misused("expected FIRST LAST");
+    if (IsIpv6Argument(args.positional[0]) != IsIpv6Argument(args.positional[1])) {
+        return Refused("'" + args.positional[0] + "' and '" + args.positional[1] +
+                       "' are not of one address family");
+    }
+    if (IsIpv6Argument(args.positional[0]))
+        return RunRangeIpv6(args);
     const ReadArgument<net::Ipv4Address> first = ReadAddress(args.positional[0]);
     if (first.failure)
         return *first.failure;

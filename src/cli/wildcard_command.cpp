@@ -9,6 +9,8 @@ CliOutcome RunWildcard(const CommandArgs& args)
 {
     if (args.positional.size() != 2)
         return Misused("expected ADDRESS WILDCARD");
+    if (const auto refusal = RefuseIpv6("wildcard", args))
+        return *refusal;
     const ReadArgument<net::Ipv4Address> address = ReadAddress(args.positional[0]);
     if (address.failure)
         return *address.failure;

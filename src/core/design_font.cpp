@@ -2,7 +2,11 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QStringList>
+
+#include <algorithm>
 
 QStringList DesignFontFiles()
 {
@@ -28,4 +32,11 @@ QFont DesignFont(qreal pointSize, bool bold)
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
+}
+
+qreal LineStep(const QFont& font)
+{
+    constexpr qreal kLeastStepInEms = 1.2;
+    return std::max(QFontMetricsF(font).lineSpacing(),
+                    kLeastStepInEms * QFontInfo(font).pixelSize());
 }

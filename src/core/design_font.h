@@ -15,3 +15,8 @@ void RegisterDesignFonts();
 
 // The design font at the given size, with wider fallbacks only when Tahoma is missing.
 QFont DesignFont(qreal pointSize = 8.25, bool bold = false);
+
+// How far apart lines of text in font stand, in pixels: its own line spacing, but at
+// least 1.2 ems. The Tahoma stand-in sets its lines closer than its own size, which packs
+// wrapped lines and list entries into each other.
+qreal LineStep(const QFont& font);

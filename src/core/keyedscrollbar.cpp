@@ -1,8 +1,9 @@
 #include "core/keyedscrollbar.h"
 
+#include "core/focus_frame.h"
+
 #include <QKeyEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 
 KeyedScrollBar::KeyedScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent)
 {
@@ -47,9 +48,6 @@ void KeyedScrollBar::paintEvent(QPaintEvent* event)
     QScrollBar::paintEvent(event);
     if (!hasFocus())
         return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = rect().adjusted(1, 1, -1, -1);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    QPainter painter(this);
+    PaintFocusFrame(painter, *this, rect().adjusted(1, 1, -1, -1));
 }

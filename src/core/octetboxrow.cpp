@@ -265,6 +265,8 @@ OctetBoxRow::OctetBoxRow(const QString& arrayName, int count, OverRange overRang
     for (int index = 0; index < count; ++index) {
         auto* box = new OctetBox(parent);
         box->setObjectName(arrayName + QLatin1Char('_') + QString::number(index));
+        // The design's black text, on the design's white box, until a text says otherwise.
+        SetTextColor(*box, kBlackBgr);
         if (!m_boxes.isEmpty())
             QWidget::setTabOrder(m_boxes.last(), box);
         m_boxes.append(box);

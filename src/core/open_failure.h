@@ -2,15 +2,15 @@
 
 // What the user reads when no program could open something the program handed to the
 // desktop. Each message names what could not be opened, as text the user can select
-// and copy: a report's full path (it was saved all the same), a document's path, a web
-// address.
+// and copy: a report's full path (it was saved all the same), the license document's
+// path, a web address.
 
 #include <QString>
 
 enum class Opening
 {
     Report,
-    Document,
+    LicenseDocument, // the one rich-text document the program opens
     WebAddress,
 };
 

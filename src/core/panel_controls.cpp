@@ -56,12 +56,16 @@ QLineEdit* MakeDisplayBox(QWidget* parent, const QString& name, const QRect& rec
     auto* box = Place(new QLineEdit(parent), name, rect);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::ClickFocus);
-    if (grey) {
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-        box->setPalette(palette);
-    }
+    if (grey)
+        SetBoxColor(*box, kButtonFaceBgr);
     return box;
+}
+
+QWidget* MakeLine(QWidget* parent, const QString& name, const QRect& rect, std::uint32_t color)
+{
+    auto* line = Place(new QWidget(parent), name, rect);
+    SetBackgroundColor(*line, color);
+    return line;
 }
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,

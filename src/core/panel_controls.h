@@ -10,6 +10,8 @@
 #include <QRect>
 #include <QString>
 
+#include <cstdint>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -35,7 +37,8 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, 
 QLabel* MakeResultLabel(QWidget* parent, const QString& name, const QString& caption,
                         const QRect& rect, const QFont& font = DesignFont());
 
-// A white frame without a title, grouping controls.
+// A white frame without a title, grouping controls; what lies on it takes the design's
+// colours.
 QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QRect& rect);
 
 // A plain area that only groups controls; it paints nothing, so a frame border it
@@ -45,6 +48,10 @@ QWidget* MakePicture(QWidget* parent, const QString& name, const QRect& rect);
 // A box only the program writes. It can still be clicked into, so its text can be
 // selected and copied, but Tab passes it by. Grey boxes take the button-face colour.
 QLineEdit* MakeDisplayBox(QWidget* parent, const QString& name, const QRect& rect, bool grey);
+
+// A design line in a colour (0x00BBGGRR): a rect one pixel high or wide, filled rather
+// than stroked, so that at every scale factor it covers at least one device pixel.
+QWidget* MakeLine(QWidget* parent, const QString& name, const QRect& rect, std::uint32_t color);
 
 // A push button whose caption wraps when the design's button is narrower than it.
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,

@@ -1,8 +1,9 @@
 #include "core/resultlabel.h"
 
+#include "core/focus_frame.h"
+
 #include <QAccessibleWidget>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 
 namespace {
 
@@ -102,8 +103,6 @@ void ResultLabel::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    QPainter painter(this);
+    PaintFocusFrame(painter, *this, rect());
 }

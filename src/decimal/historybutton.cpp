@@ -1,8 +1,9 @@
 #include "decimal/historybutton.h"
 
+#include "core/focus_frame.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QStyleOptionFocusRect>
 #include <QStyleOptionSlider>
 #include <QStylePainter>
 
@@ -31,13 +32,9 @@ void HistoryButton::paintEvent(QPaintEvent* /*event*/)
     painter.drawComplexControl(QStyle::CC_ScrollBar, bar);
 
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect =
-            style()
-                ->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarAddLine, this)
-                .adjusted(2, 2, -2, -2);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        const QRect arrow =
+            style()->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarAddLine, this);
+        PaintFocusFrame(painter, *this, arrow.adjusted(2, 2, -2, -2));
     }
 }
 

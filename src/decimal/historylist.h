@@ -1,7 +1,9 @@
 #pragma once
 
 // The list of example addresses. No entry is current until one is picked, so the view
-// would show nothing of its focus; it draws a focus frame itself until an entry is.
+// would show nothing of its focus; it draws a focus frame itself until an entry is. Its
+// border shows at every scale (crisp_frame.h), its first entry keeps off the border, and
+// each entry is a whole line high (LineStep, design_font.h).
 
 #include <QListWidget>
 

@@ -1,5 +1,6 @@
 #include "decimal/ucdecimalcalc.h"
 
+#include "core/crisp_frame.h"
 #include "core/design_font.h"
 #include "core/octetboxrow.h"
 #include "core/panel_controls.h"
@@ -10,7 +11,6 @@
 #include "decimal/historybutton.h"
 #include "decimal/historylist.h"
 
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +30,8 @@ constexpr int kLineTop2 = 2400;
 constexpr std::array<int, 4> kOctetColumns = {120, 720, 1320, 1920};
 
 constexpr std::uint32_t kExplanationBackBgr = 0xE0E0E0;
+// The grey of the desktop's empty workspace, as the design's desktop drew it.
+constexpr std::uint32_t kWorkspaceGreyBgr = 0xABABAB;
 
 // Platform-neutral key codes of the list's key handling. Qt's own values differ (its
 // Return is 0x01000004), so each key that decides something is named here.
@@ -65,22 +67,15 @@ const QString kExplanation = QStringLiteral(
     "example:\r\n"
     "http://2886762510\r\n");
 
-QFrame* MakeRule(QWidget* parent, const QString& name, int top)
+QWidget* MakeRule(QWidget* parent, const QString& name, int top)
 {
-    auto* rule =
-        Place(new QFrame(parent), name, QRect(TwipsPoint(0, top), QSize(TwipsToPixels(5880), 1)));
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Plain);
-    // The grey of the desktop's empty workspace; Qt names no such role, Mid comes closest.
-    QPalette palette = rule->palette();
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::Mid));
-    rule->setPalette(palette);
-    return rule;
+    return MakeLine(parent, name, QRect(TwipsPoint(0, top), QSize(TwipsToPixels(5880), 1)),
+                    kWorkspaceGreyBgr);
 }
 
 } // namespace
 
-ucDecimalCalc::ucDecimalCalc(QWidget* parent) : QWidget(parent)
+ucDecimalCalc::ucDecimalCalc(QWidget* parent) : TabPanel(parent)
 {
     setObjectName(QStringLiteral("ucDecimalCalc"));
     setFont(DesignFont());
@@ -91,12 +86,6 @@ ucDecimalCalc::ucDecimalCalc(QWidget* parent) : QWidget(parent)
 QSize ucDecimalCalc::sizeHint() const
 {
     return QSize(TwipsToPixels(kDesignWidth), TwipsToPixels(kDesignHeight));
-}
-
-void ucDecimalCalc::SetBackColor(std::uint32_t newColor)
-{
-    SetBackgroundColor(*this, newColor);
-    SetBackgroundColor(*frameToHideScroller, newColor);
 }
 
 void ucDecimalCalc::buildControls()
@@ -136,9 +125,8 @@ void ucDecimalCalc::buildControls()
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text1->setTabChangesFocus(true);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette grey = Text1->palette();
-    grey.setColor(QPalette::Base, ColorFromBgr(kExplanationBackBgr));
-    Text1->setPalette(grey);
+    SetBoxColor(*Text1, kExplanationBackBgr);
+    UseCrispFrame(*Text1);
 
     Label1[0] = MakeLabel(this, ElementName("Label1", 0), QStringLiteral("IP Address"),
                           TwipsRect(120, 120, 780, 195));
@@ -148,6 +136,8 @@ void ucDecimalCalc::buildControls()
     // Lies over the upper part of the button, so that only its arrow shows.
     frameToHideScroller =
         MakePicture(this, QStringLiteral("frameToHideScroller"), TwipsRect(2450, 0, 375, 375));
+    // It paints the panel's own background, whatever SetBackColor made it, so it is not
+    // seen while it hides the button's upper part.
     frameToHideScroller->setAutoFillBackground(true);
     frameToHideScroller->raise();
 

@@ -25,7 +25,7 @@
 // fills the boxes through the row, each change running the steps above, so the number
 // follows it.
 
-#include <QWidget>
+#include "core/tabpanel.h"
 
 #include <array>
 #include <cstdint>
@@ -33,21 +33,17 @@
 class HistoryButton;
 class OctetBox;
 class OctetBoxRow;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 
-class ucDecimalCalc : public QWidget
+class ucDecimalCalc : public TabPanel
 {
     Q_OBJECT
 
 public:
     explicit ucDecimalCalc(QWidget* parent = nullptr);
-
-    // Background colour as 0x00BBGGRR, of the panel and of the frame over the button.
-    void SetBackColor(std::uint32_t newColor);
 
     // The design size of the panel.
     QSize sizeHint() const override;
@@ -89,6 +85,6 @@ private:
     std::array<QLabel*, 2> Label1{};
     QWidget* frameToHideScroller = nullptr;
     QLineEdit* ipout = nullptr;
-    QFrame* Line1 = nullptr;
-    QFrame* Line2 = nullptr;
+    QWidget* Line1 = nullptr;
+    QWidget* Line2 = nullptr;
 };

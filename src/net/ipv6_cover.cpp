@@ -4,7 +4,7 @@
 
 namespace net {
 
-std::vector<Ipv6Network> CoveringNetworks(Ipv6Address first, Ipv6Address last)
+std::vector<Ipv6Network> Ipv6CoverOfRange(Ipv6Address first, Ipv6Address last)
 {
     std::vector<Ipv6Network> networks;
     UInt128 next = first.value();

@@ -11,6 +11,6 @@
 namespace net {
 
 // In address order; first must not be above last. At most 254 networks.
-std::vector<Ipv6Network> CoveringNetworks(Ipv6Address first, Ipv6Address last);
+std::vector<Ipv6Network> Ipv6CoverOfRange(Ipv6Address first, Ipv6Address last);
 
 } // namespace net

@@ -1,26 +1,8 @@
 #include "net/ipv6_network.h"
 
+#include "net/number_text.h"
+
 namespace net {
-
-namespace {
-
-// "0" to "128" without leading zeros.
-Parsed<int> ParseLength(std::string_view text)
-{
-    if (text.empty() || text.size() > 3)
-        return ParseError::BadPrefixLength;
-    int length = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return ParseError::BadPrefixLength;
-        length = length * 10 + (c - '0');
-    }
-    if ((text.size() > 1 && text[0] == '0') || length > 128)
-        return ParseError::BadPrefixLength;
-    return length;
-}
-
-} // namespace
 
 Parsed<Ipv6Interface> Ipv6Interface::parse(std::string_view text)
 {
@@ -32,7 +14,7 @@ Parsed<Ipv6Interface> Ipv6Interface::parse(std::string_view text)
         return address.error();
     if (slash == std::string_view::npos)
         return Ipv6Interface{*address, 128};
-    const auto length = ParseLength(text.substr(slash + 1));
+    const auto length = ParsePrefixLength(text.substr(slash + 1), Ipv6Address::kBits);
     if (!length)
         return length.error();
     return Ipv6Interface{*address, *length};

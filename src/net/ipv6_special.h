@@ -7,37 +7,28 @@
 // the IETF protocol assignments of 2001::/23.
 
 #include "net/ipv6_network.h"
+#include "net/special_flags.h"
 
 #include <span>
 #include <string_view>
 
 namespace net {
 
-// A registry flag; a few blocks say "N/A" where the answer depends on the addresses
-// carried inside (Teredo, 6to4).
-enum class RegistryFlag
-{
-    False,
-    True,
-    NotApplicable,
-};
-
 struct Ipv6SpecialBlock
 {
     Ipv6Network network;
-    std::string_view category; // "documentation", "unique-local", ... for scripts
-    std::string_view name;     // the registry's own name
-    RegistryFlag source;
-    RegistryFlag destination;
-    RegistryFlag forwardable;
-    RegistryFlag globallyReachable;
-    RegistryFlag reservedByProtocol;
+    std::string_view name;     // the registry's name: "Documentation", "Unique-Local", ...
+    std::string_view category; // a short key for scripts: "documentation", "unique-local", ...
+    SpecialFlags flags;
 };
 
 // Every block, in address order.
 std::span<const Ipv6SpecialBlock> Ipv6SpecialBlocks();
 
-// The most specific block that holds all of `network`; null when none does.
-const Ipv6SpecialBlock* FindSpecialBlock(const Ipv6Network& network);
+// The most specific block that holds all of `network`; nullptr when none does.
+const Ipv6SpecialBlock* Ipv6SpecialBlockOf(const Ipv6Network& network);
+
+// Whether any block shares an address with `network`.
+bool Ipv6OverlapsSpecialBlock(const Ipv6Network& network);
 
 } // namespace net

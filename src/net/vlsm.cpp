@@ -7,8 +7,9 @@ namespace net {
 
 std::uint64_t VlsmBlockSize(std::uint32_t hosts, bool rfc3021)
 {
+    // No network is smaller than one address, whatever a need of 0 asks for.
     if (rfc3021 && hosts <= 2)
-        return hosts;
+        return std::max(hosts, 1u);
     return std::bit_ceil(std::uint64_t{hosts} + 2);
 }
 

@@ -32,11 +32,10 @@ struct VlsmPlan
     bool fits() const { return missingAddresses == 0; }
 };
 
-// The size of the smallest network with `hosts` usable addresses, hosts at least 1; up to
-// 2^33 for needs no IPv4 network can meet.
+// The size of the smallest network with `hosts` usable addresses (a need of 0 is met like
+// one of 1); up to 2^33 for needs no IPv4 network can meet.
 std::uint64_t VlsmBlockSize(std::uint32_t hosts, bool rfc3021);
 
-// Every need at least 1.
 VlsmPlan PlanVlsm(const Ipv4Network& parent, std::span<const std::uint32_t> hosts, bool rfc3021);
 
 } // namespace net

@@ -97,7 +97,7 @@ void DesktopShellServices::openInTextViewer(QWidget* parent, const QString& path
 
 void DesktopShellServices::openRichTextDocument(QWidget* parent, const QString& path)
 {
-    openDocument(parent, Opening::Document, path);
+    openDocument(parent, Opening::LicenseDocument, path);
 }
 
 QString DesktopShellServices::appFolder() const

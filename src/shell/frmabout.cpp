@@ -1,15 +1,15 @@
 #include "shell/frmabout.h"
 
-#include "core/widget_colors.h"
 #include "core/design_font.h"
 #include "core/panel_controls.h"
 #include "core/shellservices.h"
 #include "core/twips.h"
+#include "core/widget_colors.h"
 #include "shell/about_accessible_names.h"
 #include "shell/program_icon.h"
 #include "shell/program_info.h"
+#include "shell/spacedlabel.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -19,12 +19,20 @@ namespace {
 
 constexpr std::uint32_t kEngravedShadow = 0x808080;
 
-QFrame* MakeLine(QWidget* parent, const char* name, const QPoint& from, int toX,
-                 std::uint32_t color)
+// A line from a point to toX, both ends included, as the design draws it.
+QWidget* MakeEngravedLine(QWidget* parent, const char* name, const QPoint& from, int toX,
+                          std::uint32_t color)
 {
-    auto* line = Place(new QFrame(parent), QLatin1String(name), QRect(from, QPoint(toX, from.y())));
-    SetBackgroundColor(*line, color);
-    return line;
+    return MakeLine(parent, QLatin1String(name), QRect(from, QPoint(toX, from.y())), color);
+}
+
+// A label whose text may wrap onto several lines.
+QLabel* MakeWrappedLabel(QWidget* parent, const QString& name, const QString& caption,
+                         const QRect& rect)
+{
+    auto* label = Place(new SpacedLabel(caption, parent), name, rect);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
 }
 
 } // namespace
@@ -49,16 +57,18 @@ frmAbout::frmAbout(ShellServices& services, QWidget* parent)
                          TwipsRect(1050, 240, 1125, 195));
     lblVersion = MakeLabel(this, QStringLiteral("lblVersion"), QStringLiteral("Version"),
                            TwipsRect(1050, 480, 3885, 225));
-    lblDescription = MakeLabel(this, QStringLiteral("lblDescription"),
-                               QStringLiteral("App Description"), TwipsRect(1050, 840, 3885, 690));
-    lblDescription->setWordWrap(true);
+    lblDescription =
+        MakeWrappedLabel(this, QStringLiteral("lblDescription"), QStringLiteral("App Description"),
+                         TwipsRect(1050, 840, 3885, 690));
 
-    Line1_0 = MakeLine(this, "Line1_0", TwipsPoint(90, 1845), TwipsToPixels(5654), kEngravedShadow);
-    Line1_1 = MakeLine(this, "Line1_1", TwipsPoint(105, 1860), TwipsToPixels(5654), kWhiteBgr);
+    Line1_0 = MakeEngravedLine(this, "Line1_0", TwipsPoint(90, 1845), TwipsToPixels(5654),
+                               kEngravedShadow);
+    Line1_1 =
+        MakeEngravedLine(this, "Line1_1", TwipsPoint(105, 1860), TwipsToPixels(5654), kWhiteBgr);
 
-    lblDisclaimer = MakeLabel(this, QStringLiteral("lblDisclaimer"),
-                              QStringLiteral("Disclaimer: ..."), TwipsRect(240, 2025, 3870, 825));
-    lblDisclaimer->setWordWrap(true);
+    lblDisclaimer =
+        MakeWrappedLabel(this, QStringLiteral("lblDisclaimer"), QStringLiteral("Disclaimer: ..."),
+                         TwipsRect(240, 2025, 3870, 825));
 
     cmdOK = MakeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"),
                        TwipsRect(4245, 2025, 1260, 345));

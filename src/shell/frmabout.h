@@ -7,7 +7,6 @@
 
 #include <QDialog>
 
-class QFrame;
 class QLabel;
 class QPushButton;
 class ShellServices;
@@ -35,8 +34,8 @@ private:
     QLabel* lblTitle = nullptr;
     QLabel* lblVersion = nullptr;
     QLabel* lblDescription = nullptr;
-    QFrame* Line1_0 = nullptr;
-    QFrame* Line1_1 = nullptr;
+    QWidget* Line1_0 = nullptr;
+    QWidget* Line1_1 = nullptr;
     QLabel* lblDisclaimer = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdShowEula = nullptr;

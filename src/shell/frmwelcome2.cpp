@@ -3,6 +3,7 @@
 #include "core/design_font.h"
 #include "core/maker_links.h"
 #include "core/shellservices.h"
+#include "core/tabpanel.h"
 #include "core/twips.h"
 #include "decimal/ucdecimalcalc.h"
 #include "shell/frmabout.h"
@@ -102,7 +103,7 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
 
     const struct
     {
-        QWidget* panel;
+        TabPanel* panel;
         QString caption;
         QString key;
     } tabs[] = {
@@ -225,16 +226,8 @@ void frmWelcome2::ShowTab(bool focusTabStrip)
 {
     // The tab widget already lays the selected panel over its client area and in front.
     currentTabKey = selectedTabKey();
-    if (currentTabKey == kWildcardKey)
-        ucWildCardChecker1->SetBackColor(panelBackColor);
-    else if (currentTabKey == kDecimalKey)
-        ucDecimalCalc21->SetBackColor(panelBackColor);
-    else if (currentTabKey == kFerolKey)
-        ucFerol1->SetBackColor(panelBackColor);
-    else if (currentTabKey == kSubnetKey)
-        ucSubnetCalc1->SetBackColor(panelBackColor);
-    else
-        m_services.showMessage(this, AppTitle(), QStringLiteral("Unknown tab clicked."));
+    if (auto* panel = qobject_cast<TabPanel*>(TabStrip1->currentWidget()))
+        panel->SetBackColor(panelBackColor);
     if (focusTabStrip)
         TabStrip1->setFocus();
 }

@@ -28,7 +28,7 @@ constexpr std::array<int, 4> kWorksheetColumns = {960, 2040, 3120, 4200};
 } // namespace
 
 ucSubnetCalc::ucSubnetCalc(ShellServices& services, QWidget* parent)
-    : QWidget(parent), m_services(services)
+    : TabPanel(parent), m_services(services)
 {
     setObjectName(QStringLiteral("ucSubnetCalc"));
     setFont(DesignFont());
@@ -39,11 +39,6 @@ ucSubnetCalc::ucSubnetCalc(ShellServices& services, QWidget* parent)
 QSize ucSubnetCalc::sizeHint() const
 {
     return QSize(TwipsToPixels(8535), TwipsToPixels(6135));
-}
-
-void ucSubnetCalc::SetBackColor(std::uint32_t newColor)
-{
-    SetBackgroundColor(*this, newColor);
 }
 
 void ucSubnetCalc::buildControls()
@@ -153,10 +148,9 @@ void ucSubnetCalc::buildControls()
     }
     const std::array<int, 2> ruleTops = {960, 2040};
     for (int i = 0; i < 2; ++i) {
-        Line1[i] = Place(new QFrame(sub_mask_frame), ElementName("Line1", i),
-                         QRect(TwipsPoint(960, ruleTops[i]), QSize(TwipsToPixels(5160 - 960), 1)));
-        Line1[i]->setFrameShape(QFrame::HLine);
-        Line1[i]->setFrameShadow(QFrame::Plain);
+        Line1[i] = MakeLine(
+            sub_mask_frame, ElementName("Line1", i),
+            QRect(TwipsPoint(960, ruleTops[i]), QSize(TwipsToPixels(5160 - 960), 1)), kBlackBgr);
     }
     lbl_the_subnet =
         MakeResultLabel(sub_mask_frame, QStringLiteral("lbl_the_subnet"), QStringLiteral("RESULT"),

@@ -20,10 +20,9 @@
 // step goes on. The report steps forward twenty times, reading each row from the result
 // labels, then steps back as often as it moved.
 
+#include "core/tabpanel.h"
 #include "subnet/engine.h"
 #include "subnet/stepping.h"
-
-#include <QWidget>
 
 #include <array>
 #include <cstdint>
@@ -32,7 +31,6 @@ class OctetBox;
 class OctetBoxRow;
 struct PastedAddress;
 class QCheckBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -40,15 +38,12 @@ class QPushButton;
 class QScrollBar;
 class ShellServices;
 
-class ucSubnetCalc : public QWidget
+class ucSubnetCalc : public TabPanel
 {
     Q_OBJECT
 
 public:
     explicit ucSubnetCalc(ShellServices& services, QWidget* parent = nullptr);
-
-    // The panel's own background, outside its frame (0x00BBGGRR).
-    void SetBackColor(std::uint32_t newColor);
 
     // The design size of the panel's client area.
     QSize sizeHint() const override;
@@ -113,7 +108,7 @@ private:
     std::array<QLabel*, 2> sub_label2{};
     std::array<QLineEdit*, 4> sub_host_bin{};
     std::array<QLineEdit*, 4> sub_mask_bin{};
-    std::array<QFrame*, 2> Line1{};
+    std::array<QWidget*, 2> Line1{};
     std::array<QLabel*, 4> Label3{};
     std::array<QLineEdit*, 4> txt_act_subnet{};
     QLabel* lbl_the_subnet = nullptr;

@@ -21,7 +21,7 @@ void RecordingShellServices::openInTextViewer(QWidget*, const QString& path)
 
 void RecordingShellServices::openRichTextDocument(QWidget*, const QString& path)
 {
-    opened(richTextPaths, Opening::Document, path);
+    opened(richTextPaths, Opening::LicenseDocument, path);
 }
 
 QString RecordingShellServices::appFolder() const

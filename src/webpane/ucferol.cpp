@@ -3,7 +3,6 @@
 #include "core/design_font.h"
 #include "core/shellservices.h"
 #include "core/twips.h"
-#include "core/widget_colors.h"
 #include "webpane/engine_conditions.h"
 #include "webpane/navigation_policy.h"
 #include "webpane/page_composition.h"
@@ -36,11 +35,11 @@ ucFerol::ucFerol(ShellServices& services, QWidget* parent)
 {}
 
 ucFerol::ucFerol(ShellServices& services, QStringList pluginFolders, QWidget* parent)
-    : QWidget(parent), m_services(services), m_pluginFolders(std::move(pluginFolders))
+    : TabPanel(parent), m_services(services), m_pluginFolders(std::move(pluginFolders))
 {
     setObjectName(QStringLiteral("ucFerol"));
     setFont(DesignFont());
-    SetBackgroundColor(*this, kDesignBackColor);
+    SetBackColor(kDesignBackColor);
 }
 
 QStringList ucFerol::DefaultPluginFolders()
@@ -53,11 +52,6 @@ QStringList ucFerol::DefaultPluginFolders()
 QSize ucFerol::sizeHint() const
 {
     return QSize(TwipsToPixels(5085), TwipsToPixels(4620));
-}
-
-void ucFerol::SetBackColor(std::uint32_t newColor)
-{
-    SetBackgroundColor(*this, newColor);
 }
 
 void ucFerol::showEvent(QShowEvent* event)

@@ -15,16 +15,16 @@
 // loads, the rest is refused, so the page never changes. The browser covers the pane
 // less the design margins, following every resize one for one.
 
+#include "core/tabpanel.h"
 #include "webpane/panebrowser.h"
 
 #include <QStringList>
-#include <QWidget>
 
 #include <cstdint>
 
 class ShellServices;
 
-class ucFerol : public QWidget, private PaneBrowserHost
+class ucFerol : public TabPanel, private PaneBrowserHost
 {
     Q_OBJECT
 
@@ -33,9 +33,6 @@ public:
     explicit ucFerol(ShellServices& services, QWidget* parent = nullptr);
     // Looks for the browser plugin in these folders, in order.
     ucFerol(ShellServices& services, QStringList pluginFolders, QWidget* parent = nullptr);
-
-    // Background colour as 0x00BBGGRR, seen in the margins around the browser.
-    void SetBackColor(std::uint32_t newColor);
 
     QSize sizeHint() const override;
 

@@ -1,7 +1,10 @@
 #include "wildcard/matchlistbox.h"
 
+#include "core/crisp_frame.h"
+
 MatchListBox::MatchListBox(QWidget* parent) : QPlainTextEdit(parent)
 {
+    UseCrispFrame(*this);
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -6,7 +6,8 @@
 // overwrites that. Tab moves on rather than inserting a tab, and a vertical scroll bar
 // appears only when the list is longer than the box. Lines wrap at their blank when that
 // scroll bar leaves too little room for a run: a clipped " 252- 25" would name a wrong
-// value, a wrapped one only takes two lines.
+// value, a wrapped one only takes two lines. Its border shows at every scale
+// (crisp_frame.h).
 
 #include <QPlainTextEdit>
 

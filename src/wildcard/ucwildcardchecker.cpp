@@ -25,7 +25,7 @@ constexpr int kResultTop = 2040;
 } // namespace
 
 ucWildCardChecker::ucWildCardChecker(ShellServices& services, QWidget* parent)
-    : QWidget(parent), m_services(services)
+    : TabPanel(parent), m_services(services)
 {
     setObjectName(QStringLiteral("ucWildCardChecker"));
     setFont(DesignFont());
@@ -37,11 +37,6 @@ ucWildCardChecker::ucWildCardChecker(ShellServices& services, QWidget* parent)
 QSize ucWildCardChecker::sizeHint() const
 {
     return QSize(TwipsToPixels(5175), TwipsToPixels(kResultTop + 3333 + 250));
-}
-
-void ucWildCardChecker::SetBackColor(std::uint32_t newColor)
-{
-    SetBackgroundColor(*this, newColor);
 }
 
 void ucWildCardChecker::buildControls()

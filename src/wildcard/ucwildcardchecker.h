@@ -15,9 +15,8 @@
 // every box holds its corrected text. A pasted address fills the address or the mask
 // half it was pasted into, an address and a mask both; each box runs this sequence.
 
+#include "core/tabpanel.h"
 #include "wildcard/match_engine.h"
-
-#include <QWidget>
 
 #include <array>
 #include <cstdint>
@@ -29,15 +28,12 @@ class QLabel;
 class QPushButton;
 class ShellServices;
 
-class ucWildCardChecker : public QWidget
+class ucWildCardChecker : public TabPanel
 {
     Q_OBJECT
 
 public:
     explicit ucWildCardChecker(ShellServices& services, QWidget* parent = nullptr);
-
-    // Background colour as 0x00BBGGRR.
-    void SetBackColor(std::uint32_t newColor);
 
     // The design size of the panel's client area.
     QSize sizeHint() const override;

@@ -154,7 +154,7 @@ private slots:
             Oracle last = k % 3 == 0 ? first + (RandomNumber() >> 100) : RandomNumber();
             if (last < first)
                 std::swap(first, last);
-            const auto cover = net::CoveringNetworks(Ipv6Address(FromOracle(first)),
+            const auto cover = net::Ipv6CoverOfRange(Ipv6Address(FromOracle(first)),
                                                      Ipv6Address(FromOracle(last)));
             Oracle expected = first;
             for (std::size_t n = 0; n < cover.size(); ++n) {
@@ -171,8 +171,8 @@ private slots:
             QCOMPARE(ToOracle(cover.back().last().value()), last);
         }
         const Oracle top = kAllOnes;
-        QCOMPARE(net::CoveringNetworks(Ipv6Address(), Ipv6Address(FromOracle(top))).size(), 1u);
-        QCOMPARE(net::CoveringNetworks(Ipv6Address(FromOracle(1)), Ipv6Address(FromOracle(top - 1)))
+        QCOMPARE(net::Ipv6CoverOfRange(Ipv6Address(), Ipv6Address(FromOracle(top))).size(), 1u);
+        QCOMPARE(net::Ipv6CoverOfRange(Ipv6Address(FromOracle(1)), Ipv6Address(FromOracle(top - 1)))
                      .size(),
                  254u);
     }

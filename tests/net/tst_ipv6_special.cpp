@@ -5,11 +5,11 @@
 
 #include <QTest>
 
-using net::FindSpecialBlock;
 using net::Ipv6Network;
-using net::RegistryFlag;
+using net::Ipv6SpecialBlockOf;
+using net::SpecialFlags;
 
-Q_DECLARE_METATYPE(RegistryFlag)
+Q_DECLARE_METATYPE(SpecialFlags)
 
 class TestIpv6Special : public QObject
 {
@@ -65,39 +65,54 @@ private slots:
         QFETCH(QString, network);
         QFETCH(QString, block);
         QFETCH(QString, name);
-        const auto* found = FindSpecialBlock(Ipv6Network::parse(network.toStdString()).value());
+        const auto* found = Ipv6SpecialBlockOf(Ipv6Network::parse(network.toStdString()).value());
         QCOMPARE(found ? QString::fromStdString(found->network.toString()) : QString(), block);
         QCOMPARE(found ? QString::fromUtf8(found->name.data(), qsizetype(found->name.size()))
                        : QString(),
                  name);
     }
 
-    // Source, destination, forwardable, globally reachable, reserved by protocol.
     void flags_data()
     {
         QTest::addColumn<QString>("network");
-        QTest::addColumn<QList<RegistryFlag>>("flags");
-        const RegistryFlag F = RegistryFlag::False;
-        const RegistryFlag T = RegistryFlag::True;
-        const RegistryFlag NA = RegistryFlag::NotApplicable;
-        QTest::newRow("unspecified") << "::/128" << QList{T, F, F, F, T};
-        QTest::newRow("loopback") << "::1/128" << QList{F, F, F, F, T};
-        QTest::newRow("teredo") << "2001::/32" << QList{T, T, T, NA, F};
-        QTest::newRow("PCP anycast") << "2001:1::1/128" << QList{T, T, T, T, F};
-        QTest::newRow("IETF assignments") << "2001:1::/48" << QList{F, F, F, F, F};
-        QTest::newRow("dummy prefix") << "100:0:0:1::/64" << QList{T, T, F, F, F};
-        QTest::newRow("unique local") << "fc00::/7" << QList{T, T, T, F, F};
-        QTest::newRow("link local") << "fe80::/10" << QList{T, T, F, F, T};
+        QTest::addColumn<SpecialFlags>("flags");
+        // Source, destination, forwardable, globally reachable, reserved by protocol.
+        const auto row = [](const char* name, const char* network, SpecialFlags flags) {
+            QTest::newRow(name) << network << flags;
+        };
+        row("unspecified", "::/128", {true, false, false, false, true});
+        row("loopback", "::1/128", {false, false, false, false, true});
+        row("teredo", "2001::/32", {true, true, true, false, false});
+        row("PCP anycast", "2001:1::1/128", {true, true, true, true, false});
+        row("IETF assignments", "2001:1::/48", {false, false, false, false, false});
+        row("dummy prefix", "100:0:0:1::/64", {true, true, false, false, false});
+        row("unique local", "fc00::/7", {true, true, true, false, false});
+        row("link local", "fe80::/10", {true, true, false, false, true});
     }
     void flags()
     {
         QFETCH(QString, network);
-        QFETCH(QList<RegistryFlag>, flags);
-        const auto* block = FindSpecialBlock(Ipv6Network::parse(network.toStdString()).value());
+        QFETCH(SpecialFlags, flags);
+        const auto* block = Ipv6SpecialBlockOf(Ipv6Network::parse(network.toStdString()).value());
         QVERIFY(block);
-        QCOMPARE((QList{block->source, block->destination, block->forwardable,
-                        block->globallyReachable, block->reservedByProtocol}),
-                 flags);
+        QVERIFY(block->flags == flags);
+    }
+
+    void overlaps_data()
+    {
+        QTest::addColumn<QString>("network");
+        QTest::addColumn<bool>("overlaps");
+        QTest::newRow("holds the documentation block") << "2001::/16" << true;
+        QTest::newRow("inside unique-local") << "fd00::/8" << true;
+        QTest::newRow("global unicast") << "2400::/8" << false;
+        QTest::newRow("beside 3fff::/20") << "3fff:1000::/20" << false;
+    }
+    void overlaps()
+    {
+        QFETCH(QString, network);
+        QFETCH(bool, overlaps);
+        QCOMPARE(net::Ipv6OverlapsSpecialBlock(Ipv6Network::parse(network.toStdString()).value()),
+                 overlaps);
     }
 };
 

@@ -119,6 +119,9 @@ private slots:
             << "10.0.0.0/29" << QList<std::uint32_t>{1, 2, 2} << true
             << QStringList{"10.0.0.0/31 2", "10.0.0.2/31 2", "10.0.0.4/32 1", "free 10.0.0.5/32",
                            "free 10.0.0.6/31"};
+        QTest::newRow("a need of none takes one address")
+            << "10.0.0.0/30" << QList<std::uint32_t>{0} << true
+            << QStringList{"10.0.0.0/32 0", "free 10.0.0.1/32", "free 10.0.0.2/31"};
         QTest::newRow("exactly full")
             << "10.0.0.0/30" << QList<std::uint32_t>{2} << false << QStringList{"10.0.0.0/30 2"};
         QTest::newRow("the whole space") << "0.0.0.0/0" << QList<std::uint32_t>{4294967294u}

@@ -66,7 +66,8 @@ private slots:
             "lbl_info=8.256.254.8|lbl_sub2=Invalid Subnet - All 1's");
         row("supernetting", "enter:192.168.17.5/20", "lbl_info=...|lbl_sub2=Supernetting");
         row("incomplete", "enter:192.168.1./24", "lbl_info=0.1.254.8|lbl_sub2=Subnetting");
-        row("incomplete, ones", "enter:172.16./24", "lbl_sub2=Enter Complete Host Address");
+        row("incomplete, one subnet bit", "enter:10.0.0./9",
+            "lbl_info=1.2.8388606.23|lbl_sub2=Enter Complete Host Address");
         // The option matters at /31 only.
         row("/31", "enter:192.168.1.5/31", "lbl_info_2=0|lbl_sub2=Mask too long, no hosts.");
         row("/31, option", "enter:192.168.1.5/31 mouse:chk_31bit",

@@ -1,12 +1,17 @@
 // Renders the windows headless: window.png (the window as it opens), example.png (with
 // 192.168.1.130/26 entered), longest-*.png (the subnet tab at its longest results),
 // tab-N-KEY.png for each tab in order, decimal-example.png (the decimal tab with its list
-// of examples open) and about.png. Nothing
-// leaves the process: the services used here open nothing and answer every question No.
+// of examples open) and about.png. Nothing leaves the process: the services used here
+// open nothing and answer every question No.
+//
+//   ferol-render [--dark|--light] [--scale FACTOR] OUTDIR
+// --dark draws under a dark desktop theme, --light (the default) under a light one, both
+// in the Fusion style; --scale draws at a scale factor (1.5 for 150 %), as QT_SCALE_FACTOR.
 
 #include "shell/application_setup.h"
 #include "shell/frmabout.h"
 #include "shell/frmwelcome2.h"
+#include "testing/desktop_theme.h"
 #include "testing/recordingshellservices.h"
 
 #include <QAbstractButton>
@@ -21,6 +26,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -46,18 +52,36 @@ bool Save(QWidget& widget, const QDir& folder, const QString& name)
 
 int main(int argc, char** argv)
 {
+    // The scale factor has to be known before the application starts.
+    DesktopTheme theme = DesktopTheme::Light;
+    const char* outDir = nullptr;
+    bool usage = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--dark")
+            theme = DesktopTheme::Dark;
+        else if (arg == "--light")
+            theme = DesktopTheme::Light;
+        else if (arg == "--scale" && i + 1 < argc)
+            qputenv("QT_SCALE_FACTOR", argv[++i]);
+        else if (!arg.starts_with("-") && !outDir)
+            outDir = argv[i];
+        else
+            usage = true;
+    }
+    if (usage || !outDir) {
+        std::fputs("usage: ferol-render [--dark|--light] [--scale FACTOR] OUTDIR\n", stderr);
+        return 2;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fputs("usage: ferol-render OUTDIR\n", stderr);
-        return 2;
-    }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QDir folder(QString::fromLocal8Bit(outDir));
     if (!QDir().mkpath(folder.path())) {
         QTextStream(stderr) << "Could not create " << folder.path() << '\n';
         return 1;
     }
+    UseDesktopTheme(theme);
     SetUpApplication();
 
     RecordingShellServices services;

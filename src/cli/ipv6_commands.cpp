@@ -1,0 +1,236 @@
+// The IPv6 side of subnet, next, split, range and decimal: an argument with a ':' in it
+// is IPv6, and the command answers in the same shapes as for IPv4, less what IPv6 has
+// not (masks, broadcast, host counts that leave out two addresses, classes).
+
+#include "cli/cli_command.h"
+
+#include "net/ipv6_cover.h"
+#include "net/ipv6_special.h"
+#include "net/number_text.h"
+#include "net/reverse_zone.h"
+
+#include <algorithm>
+
+namespace {
+
+std::string RefusalText(const std::string& argument, net::ParseError error)
+{
+    switch (error) {
+    case net::ParseError::ZoneIndex:
+        return "'" + argument +
+               "': a zone index (the part from '%') names a link of this host, "
+               "not an address; leave it out";
+    case net::ParseError::BadPrefixLength:
+        return "'" + argument + "': the prefix length must be a number from 0 to 128";
+    default:
+        return "'" + argument + "' is not an IPv6 address";
+    }
+}
+
+const std::string kRowsHeader = Padded("Network", 44) + Padded("Last address", 40) + "Addresses\n";
+
+CliOutcome AnsweredRows(const CommandArgs& args, const std::vector<net::Ipv6Network>& networks,
+                        int length)
+{
+    const auto text = [&] {
+        std::string rows = kRowsHeader;
+        for (const net::Ipv6Network& network : networks) {
+            rows += Padded(network.toString(), 44) + Padded(network.last().toString(), 40) +
+                    network.addressCount().toString() + '\n';
+        }
+        return rows;
+    };
+    const auto json = [&] {
+        JsonArray rows;
+        for (const net::Ipv6Network& network : networks) {
+            rows.emplace_back(JsonObject{{"network", network.address().toString()},
+                                         {"prefix_length", network.prefixLength()},
+                                         {"last_address", network.last().toString()},
+                                         {"address_count", ExactNumber(network.addressCount())}});
+        }
+        return JsonObject{{"prefix_length", length}, {"subnets", std::move(rows)}};
+    };
+    return Answered(args, text, json);
+}
+
+std::vector<Field> AddressFields(const net::Ipv6Address& address)
+{
+    const auto mapped = address.mappedIpv4();
+    return {{"address", "Address", address.toString()},
+            {"address_expanded", "Expanded", address.toExpandedString()},
+            {"ipv4_mapped", mapped ? "IPv4-mapped" : "",
+             mapped ? JsonValue(mapped->toString()) : JsonValue()}};
+}
+
+} // namespace
+
+bool IsIpv6Argument(std::string_view argument)
+{
+    return argument.find(':') != std::string_view::npos;
+}
+
+ReadArgument<net::Ipv6Address> ReadIpv6Address(const std::string& argument)
+{
+    const auto address = net::Ipv6Address::parse(argument);
+    if (!address)
+        return {{}, Refused(RefusalText(argument, address.error()))};
+    return {*address, std::nullopt};
+}
+
+ReadArgument<net::Ipv6Interface> ReadIpv6Interface(const std::string& argument)
+{
+    const auto written = net::Ipv6Interface::parse(argument);
+    if (!written)
+        return {{}, Refused(RefusalText(argument, written.error()))};
+    return {*written, std::nullopt};
+}
+
+// Beyond 2^53 a JSON number loses digits in most readers (JavaScript, jq), so larger
+// numbers go as their decimal digits in a string.
+constexpr std::uint64_t kExactInJson = std::uint64_t{1} << 53;
+
+JsonValue ExactNumber(const net::AddressCount& count)
+{
+    const auto small = count.toUint64();
+    if (small && *small <= kExactInJson)
+        return *small;
+    return count.toString();
+}
+
+JsonValue ExactNumber(net::UInt128 number)
+{
+    if (number <= net::UInt128(kExactInJson))
+        return number.low();
+    return number.toString();
+}
+
+std::optional<CliOutcome> RefuseIpv6(std::string_view command, const CommandArgs& args)
+{
+    for (const std::string& argument : args.positional) {
+        if (IsIpv6Argument(argument))
+            return Refused("'" + argument + "': " + std::string(command) + " works on IPv4 only");
+    }
+    return std::nullopt;
+}
+
+CliOutcome RunSubnetIpv6(const CommandArgs& args)
+{
+    if (args.positional.size() != 1)
+        return Misused("expected ADDRESS/LEN (an IPv6 address takes no mask)");
+    const ReadArgument<net::Ipv6Interface> written = ReadIpv6Interface(args.positional[0]);
+    if (written.failure)
+        return *written.failure;
+    const net::Ipv6Network network = written.value.network();
+    std::vector<Field> fields = AddressFields(written.value.address);
+    Append(fields, BlockFields(network));
+    Append(fields, {{"prefix_length", "Prefix length", network.prefixLength()},
+                    {"network", "Network", network.address().toString()},
+                    {"cidr", {}, network.toString()},
+                    {"last_address", "Last address", network.last().toString()},
+                    {"address_count", "Addresses", ExactNumber(network.addressCount())},
+                    {"reverse_zone", "Reverse zone", net::ReverseZone(network)}});
+    return AnsweredFields(args, std::move(fields));
+}
+
+CliOutcome RunNextIpv6(const CommandArgs& args, std::uint64_t count)
+{
+    const ReadArgument<net::Ipv6Interface> start = ReadIpv6Interface(args.positional[0]);
+    if (start.failure)
+        return *start.failure;
+    std::vector<net::Ipv6Network> networks;
+    std::optional<net::Ipv6Network> network = start.value.network();
+    while (network && networks.size() < count) {
+        networks.push_back(*network);
+        network = network->next();
+    }
+    return AnsweredRows(args, networks, start.value.prefixLength);
+}
+
+CliOutcome RunSplitIpv6(const CommandArgs& args)
+{
+    const ReadArgument<net::Ipv6Interface> written = ReadIpv6Interface(args.positional[0]);
+    if (written.failure)
+        return *written.failure;
+    const net::Ipv6Network network = written.value.network();
+    if (network.address() != written.value.address) {
+        return Refused("'" + args.positional[0] + "' is not a network address; the network is " +
+                       network.toString());
+    }
+    const std::string& newLengthText = args.positional[1];
+    const auto newLength = net::ParsePrefixLength(newLengthText, net::Ipv6Address::kBits);
+    if (!newLength || *newLength < network.prefixLength()) {
+        return Refused("'" + newLengthText + "': the new prefix length must be a number from " +
+                       std::to_string(network.prefixLength()) + " to 128");
+    }
+    const net::AddressCount count =
+        net::AddressCount::powerOfTwo(*newLength - network.prefixLength());
+    if (count > net::AddressCount(kListLimit)) {
+        return Refused("'" + newLengthText + "': splitting /" +
+                       std::to_string(network.prefixLength()) + " into /" +
+                       std::to_string(*newLength) + " gives " + count.toString() +
+                       " subnets, more than " + std::to_string(kListLimit));
+    }
+    std::vector<net::Ipv6Network> networks;
+    std::optional<net::Ipv6Network> subnet =
+        net::Ipv6Network::containing(network.address(), *newLength);
+    while (subnet && network.contains(*subnet)) {
+        networks.push_back(*subnet);
+        subnet = subnet->next();
+    }
+    return AnsweredRows(args, networks, *newLength);
+}
+
+CliOutcome RunRangeIpv6(const CommandArgs& args)
+{
+    const ReadArgument<net::Ipv6Address> first = ReadIpv6Address(args.positional[0]);
+    if (first.failure)
+        return *first.failure;
+    const ReadArgument<net::Ipv6Address> last = ReadIpv6Address(args.positional[1]);
+    if (last.failure)
+        return *last.failure;
+    if (first.value > last.value) {
+        return Refused("'" + args.positional[0] + "' is above '" + args.positional[1] +
+                       "': FIRST must not be above LAST");
+    }
+    const std::vector<net::Ipv6Network> cover = net::Ipv6CoverOfRange(first.value, last.value);
+    const auto text = [&] {
+        std::string lines;
+        for (const net::Ipv6Network& network : cover)
+            lines += network.toString() + '\n';
+        return lines;
+    };
+    const auto json = [&] {
+        JsonArray prefixes;
+        for (const net::Ipv6Network& network : cover)
+            prefixes.emplace_back(network.toString());
+        return JsonObject{{"first", first.value.toString()},
+                          {"last", last.value.toString()},
+                          {"address_count", ExactNumber(net::AddressCount::span(
+                                                first.value.value(), last.value.value()))},
+                          {"prefixes", std::move(prefixes)}};
+    };
+    return Answered(args, text, json);
+}
+
+CliOutcome RunDecimalIpv6(const CommandArgs& args)
+{
+    const std::string& value = args.positional[0];
+    net::Ipv6Address address;
+    if (IsIpv6Argument(value)) {
+        const ReadArgument<net::Ipv6Address> read = ReadIpv6Address(value);
+        if (read.failure)
+            return *read.failure;
+        address = read.value;
+    } else {
+        const auto number = net::UInt128::parse(value);
+        if (!number) {
+            return Refused("'" + value + "' is neither an IPv6 address nor a number from 0 to " +
+                           net::UInt128::max().toString());
+        }
+        address = net::Ipv6Address(*number);
+    }
+    std::vector<Field> fields = AddressFields(address);
+    fields.push_back({"decimal", "Decimal", ExactNumber(address.value())});
+    Append(fields, BlockFields(net::Ipv6Network::containing(address, 128)));
+    return AnsweredFields(args, std::move(fields));
+}
