@@ -85,6 +85,13 @@ private slots:
             "18446744073709551616\n"
             "2001:db8:0:3::/64                           2001:db8:0:3:ffff:ffff:ffff:ffff        "
             "18446744073709551616\n");
+        row("next stops at the end", "next ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffd/127 -n 5", 0,
+            "Network                                     Last address                            "
+            "Addresses\n"
+            "ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffc/127 ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffd "
+            "2\n"
+            "ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffe/127 ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff "
+            "2\n");
         row("range", "range 2001:db8::1 2001:db8::ff", 0,
             "2001:db8::1/128\n2001:db8::2/127\n2001:db8::4/126\n2001:db8::8/125\n"
             "2001:db8::10/124\n2001:db8::20/123\n2001:db8::40/122\n2001:db8::80/121\n");
