@@ -10,6 +10,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 calc=$(realpath "${1:-build/src/cli/ferol-calc}")
+# The system's Python itself, not a version manager's wrapper script, for a fair loop.
+python=$(command -v /usr/bin/python3 || command -v python3)
 if [ ! -x "$calc" ]; then
     echo "No $calc: build first (bash scripts/build.sh)" >&2
     exit 1
@@ -94,11 +96,33 @@ cpu() {
 calc_s=$(seconds "$calc" subnet - --json)
 calc_cpu=$(cpu)
 calc_lines=$(wc -l <"$work/out")
-python_s=$(seconds python3 "$work/loop.py")
+cp "$work/out" "$work/answers"
+python_s=$(seconds "$python" "$work/loop.py")
 python_cpu=$(cpu)
 printf '%-42s %s (%d lines)\n' "ferol-calc subnet - --json" "$calc_s" "$calc_lines"
-printf '%-42s %s\n' "python3 ipaddress loop" "$python_s"
+printf '%-42s %s\n' "$python ipaddress loop" "$python_s"
 if command -v sipcalc >/dev/null; then
     printf '%-42s %s\n' "sipcalc - (text)" "$(seconds sipcalc -)"
 fi
 awk -v c="$calc_cpu" -v p="$python_cpu" 'BEGIN { printf "ferol-calc takes %.1fx less CPU time than the Python loop\n", p / (c > 0 ? c : 0.001) }'
+
+# Every answer of the batch against ipaddress: network, broadcast, length and hosts.
+python3 - "$work/networks" "$work/answers" <<'PY'
+import ipaddress, json, sys
+agree = 0
+lines = open(sys.argv[1]).read().split()
+answers = [json.loads(line) for line in open(sys.argv[2])]
+for text, answer in zip(lines, answers):
+    network = ipaddress.ip_interface(text).network
+    first = str(network.network_address + 1) if network.prefixlen < 31 else (
+        str(network.network_address) if network.prefixlen == 32 else None)
+    last = str(network.broadcast_address - 1) if network.prefixlen < 31 else first
+    count = network.num_addresses - 2 if network.prefixlen < 31 else (1 if network.prefixlen == 32 else 0)
+    expected = (str(network.network_address), str(network.broadcast_address), network.prefixlen,
+                str(network.netmask), first, last, count)
+    got = (answer["network"], answer["broadcast"], answer["prefix_length"], answer["mask"],
+           answer["first_host"], answer["last_host"], answer["host_count"])
+    agree += expected == got
+print("%d of %d answers agree with Python's ipaddress (network, broadcast, length, mask, hosts)"
+      % (agree, len(lines)))
+PY

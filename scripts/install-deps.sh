@@ -12,9 +12,11 @@ packages=(
     xdg-utils              # lets the program open reports and web pages on the desktop
     dpkg-dev file          # the Debian package: dpkg-shlibdeps finds its dependencies
     lintian                # checks the package against Debian's rules
+    xdotool                # opens the installed program's pane in the package test
     desktop-file-utils     # desktop-file-validate for the menu entry
     appstream              # appstreamcli for the software catalogue's metainfo
     clang-14 libclang-rt-14-dev  # the fuzz targets: libFuzzer and the sanitizer runtimes
+    clang-format-14 clang-tidy-14  # scripts/check-style.sh, which CI runs
     bash-completion zsh    # the shells the command-line completions are tested in
 )
 

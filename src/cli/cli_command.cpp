@@ -51,7 +51,7 @@ JsonObject JsonObjectOf(std::vector<Field> fields)
     object.reserve(fields.size());
     for (Field& field : fields) {
         if (!field.key.empty())
-            object.emplace_back(std::move(field.key), std::move(field.value));
+            object.emplace_back(field.key, std::move(field.value));
     }
     return object;
 }

@@ -48,8 +48,8 @@ CliOutcome Misused(std::string message);
 // the JSON object, so the two forms cannot drift apart.
 struct Field
 {
-    std::string key;   // JSON key; empty for a line shown in the text form only
-    std::string label; // text label; empty for a key given in JSON only
+    std::string_view key;   // JSON key; empty for a line shown in the text form only
+    std::string_view label; // text label; empty for a key given in JSON only
     JsonValue value;
 };
 

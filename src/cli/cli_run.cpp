@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -19,7 +20,7 @@ struct CommandEntry
 {
     std::string_view name;
     std::vector<std::string_view> options; // beyond --json, --file and --help
-    const char* help;
+    std::string help;
     CliOutcome (*run)(const CommandArgs&);
 };
 
@@ -58,22 +59,25 @@ const std::array<CommandEntry, 7>& Commands()
                      "\n"
                      "The subnet of ADDRESS (IPv4 or IPv6) and the ones after it at the same\n"
                      "prefix length,\n"
-                     "N rows in all (default 20, at most 65536). The list stops at the end of\n"
-                     "the address space.\n"
-                     "\n"
-                     "Options:\n"
-                     "  -n, --count N  number of subnets\n"
-                     "  --rfc3021      read a /31 as a point-to-point link with two hosts\n",
+                     "N rows in all (default 20, at most " +
+                         std::to_string(kListLimit) +
+                         "). The list stops at the end of\n"
+                         "the address space.\n"
+                         "\n"
+                         "Options:\n"
+                         "  -n, --count N  number of subnets\n"
+                         "  --rfc3021      read a /31 as a point-to-point link with two hosts\n",
                      RunNext},
         CommandEntry{"split",
                      {"--rfc3021"},
                      "Usage: ferol-calc split NETWORK/LEN NEWLEN [options]\n"
                      "\n"
-                     "The subnets of NETWORK/LEN at the longer prefix length NEWLEN (at most\n"
-                     "65536 of them).\n"
-                     "\n"
-                     "Options:\n"
-                     "  --rfc3021      read a /31 as a point-to-point link with two hosts\n",
+                     "The subnets of NETWORK/LEN at the longer prefix length NEWLEN (at most\n" +
+                         std::to_string(kListLimit) +
+                         " of them).\n"
+                         "\n"
+                         "Options:\n"
+                         "  --rfc3021      read a /31 as a point-to-point link with two hosts\n",
                      RunSplit},
         CommandEntry{"range",
                      {},
@@ -200,10 +204,12 @@ int RunBatch(const CommandEntry& command, CommandArgs args, std::size_t slot,
         const std::vector<std::string> words = Words(line);
         if (words.empty() || words.front().front() == '#')
             continue;
-        CommandArgs lineArgs = args;
-        lineArgs.positional.insert(lineArgs.positional.begin() + std::ptrdiff_t(slot),
-                                   words.begin(), words.end());
-        const CliOutcome outcome = command.run(lineArgs);
+        // The line's words stand in the arguments for this one run.
+        const auto at = args.positional.begin() + std::ptrdiff_t(slot);
+        args.positional.insert(at, words.begin(), words.end());
+        const CliOutcome outcome = command.run(args);
+        const auto inserted = args.positional.begin() + std::ptrdiff_t(slot);
+        args.positional.erase(inserted, inserted + std::ptrdiff_t(words.size()));
         if (outcome.status != 0) {
             io.err(Prefix(command.name) + ": line " + std::to_string(number) + ": " + outcome.err +
                    '\n');
@@ -282,7 +288,7 @@ int RunFerolCalc(const std::vector<std::string>& arguments, const CliIo& io)
         command = FindCommand("subnet");
     }
     if (line.help) {
-        io.out(command ? std::string(command->help) + kCommonOptions : kGeneralHelp);
+        io.out(command ? command->help + kCommonOptions : kGeneralHelp);
         return 0;
     }
     if (!command && first == "help") {

@@ -10,27 +10,32 @@ void Indent(std::string& out, bool indented, int depth)
     }
 }
 
-void WriteString(std::string& out, const std::string& text)
+bool NeedsEscape(char c)
+{
+    return static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\';
+}
+
+void WriteString(std::string& out, std::string_view text)
 {
     static const char kHex[] = "0123456789abcdef";
     out += '"';
-    std::size_t plain = 0; // start of the characters not yet written
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x20 && c != '"' && c != '\\')
+    const char* plain = text.data(); // start of the characters not yet written
+    const char* const end = text.data() + text.size();
+    for (const char* c = plain; c != end; ++c) {
+        if (!NeedsEscape(*c))
             continue;
-        out.append(text, plain, i - plain);
-        plain = i + 1;
-        out += '\\';
-        if (c == '"' || c == '\\') {
-            out += char(c);
+        out.append(plain, std::size_t(c - plain));
+        plain = c + 1;
+        const auto code = static_cast<unsigned char>(*c);
+        if (*c == '"' || *c == '\\') {
+            const char escaped[] = {'\\', *c};
+            out.append(escaped, 2);
         } else {
-            out += "u00";
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
+            const char escaped[] = {'\\', 'u', '0', '0', kHex[code >> 4], kHex[code & 15]};
+            out.append(escaped, 6);
         }
     }
-    out.append(text, plain, std::string::npos);
+    out.append(plain, std::size_t(end - plain));
     out += '"';
 }
 
@@ -100,6 +105,7 @@ void JsonValue::write(std::string& out, bool indented, int depth) const
 std::string JsonText(const JsonValue& value, bool indented)
 {
     std::string text;
+    text.reserve(1024);
     value.write(text, indented);
     text += '\n';
     return text;

@@ -6,13 +6,15 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
 
 class JsonValue;
 using JsonArray = std::vector<JsonValue>;
-using JsonObject = std::vector<std::pair<std::string, JsonValue>>;
+// Keys are the program's own literals, so they are held as views.
+using JsonObject = std::vector<std::pair<std::string_view, JsonValue>>;
 
 class JsonValue
 {

@@ -50,13 +50,16 @@ JsonValue AddressOrNull(const std::optional<net::Ipv4Range>& hosts, bool first)
     return (first ? hosts->first : hosts->last).toString();
 }
 
+void AddField(std::vector<Field>& fields, const char* key, const char* label, JsonValue value)
+{
+    fields.push_back({key, label, std::move(value)});
+}
+
 // Classes D and E have no network and host parts, so no classful figures.
-std::vector<Field> ClassfulFields(const net::Ipv4Interface& subnet, bool rfc3021)
+void AddClassfulFigures(std::vector<Field>& fields, const net::Ipv4Interface& subnet, bool rfc3021)
 {
     const net::AddressClass addressClass = net::Ipv4ClassOf(subnet.address);
     const std::optional<int> classful = net::ClassfulLength(addressClass);
-    std::vector<Field> fields = {{{}, "Class", "Class " + ClassText(addressClass) + " Address"},
-                                 {"class", {}, ClassText(addressClass)}};
     std::optional<net::ClassfulFigures> figures;
     std::string status = "Class " + ClassText(addressClass) + " has no network and host parts";
     if (classful) {
@@ -70,41 +73,41 @@ std::vector<Field> ClassfulFields(const net::Ipv4Interface& subnet, bool rfc3021
             return {};
         return JsonValue(std::uint64_t((*figures).*member));
     };
-    fields.insert(fields.end(),
-                  {{"subnet_bits", "Subnet bits", figure(&net::ClassfulFigures::subnetBits)},
-                   {"max_subnets", "Maximum subnets", figure(&net::ClassfulFigures::maxSubnets)},
-                   {"max_hosts", "Maximum hosts", figure(&net::ClassfulFigures::maxHosts)},
-                   {"host_bits", "Host bits", figure(&net::ClassfulFigures::hostBits)},
-                   {"status", "Status", status}});
-    return fields;
+    AddField(fields, "subnet_bits", "Subnet bits", figure(&net::ClassfulFigures::subnetBits));
+    AddField(fields, "max_subnets", "Maximum subnets", figure(&net::ClassfulFigures::maxSubnets));
+    AddField(fields, "max_hosts", "Maximum hosts", figure(&net::ClassfulFigures::maxHosts));
+    AddField(fields, "host_bits", "Host bits", figure(&net::ClassfulFigures::hostBits));
+    AddField(fields, "status", "Status", std::move(status));
 }
 
 std::vector<Field> SubnetFields(const net::Ipv4Interface& subnet, bool rfc3021, bool binary)
 {
     const net::Ipv4Network network = subnet.network();
     const std::optional<net::Ipv4Range> hosts = network.hosts(rfc3021);
-    std::vector<Field> fields = {{"address", "Address", subnet.address.toString()}};
+    const std::string classText = ClassText(net::Ipv4ClassOf(subnet.address));
+    std::vector<Field> fields;
+    fields.reserve(32);
+    AddField(fields, "address", "Address", subnet.address.toString());
     Append(fields, BlockFields(network));
-    const std::vector<Field> classful = ClassfulFields(subnet, rfc3021);
-    fields.insert(fields.end(), classful.begin(), classful.begin() + 2);
-    fields.insert(fields.end(), {{"mask", "Mask", network.mask().toString()},
-                                 {"wildcard", "Wildcard", network.wildcard().toString()},
-                                 {"prefix_length", "Prefix length", network.prefixLength()},
-                                 {"network", "Network", network.address().toString()},
-                                 {"cidr", {}, network.toString()},
-                                 {"broadcast", "Broadcast", network.broadcast().toString()},
-                                 {"first_host", "First host", AddressOrNull(hosts, true)},
-                                 {"last_host", "Last host", AddressOrNull(hosts, false)},
-                                 {"host_count", "Hosts", hosts ? hosts->size() : std::uint64_t{0}},
-                                 {"rfc3021", {}, rfc3021},
-                                 {"reverse_zone", "Reverse zone", net::ReverseZone(network)}});
-    fields.insert(fields.end(), classful.begin() + 2, classful.end());
+    AddField(fields, "", "Class", "Class " + classText + " Address");
+    AddField(fields, "class", "", classText);
+    AddField(fields, "mask", "Mask", network.mask().toString());
+    AddField(fields, "wildcard", "Wildcard", network.wildcard().toString());
+    AddField(fields, "prefix_length", "Prefix length", network.prefixLength());
+    AddField(fields, "network", "Network", network.address().toString());
+    AddField(fields, "cidr", "", network.toString());
+    AddField(fields, "broadcast", "Broadcast", network.broadcast().toString());
+    AddField(fields, "first_host", "First host", AddressOrNull(hosts, true));
+    AddField(fields, "last_host", "Last host", AddressOrNull(hosts, false));
+    AddField(fields, "host_count", "Hosts", hosts ? hosts->size() : std::uint64_t{0});
+    AddField(fields, "rfc3021", "", rfc3021);
+    AddField(fields, "reverse_zone", "Reverse zone", net::ReverseZone(network));
+    AddClassfulFigures(fields, subnet, rfc3021);
     if (binary) {
-        fields.insert(fields.end(),
-                      {{"host_binary", "Host (binary)", BinaryRow(subnet.address)},
-                       {"mask_binary", "Mask (binary)", BinaryRow(network.mask())},
-                       {"network_binary", "Network (binary)", BinaryRow(network.address())},
-                       {"broadcast_binary", "Broadcast (binary)", BinaryRow(network.broadcast())}});
+        AddField(fields, "host_binary", "Host (binary)", BinaryRow(subnet.address));
+        AddField(fields, "mask_binary", "Mask (binary)", BinaryRow(network.mask()));
+        AddField(fields, "network_binary", "Network (binary)", BinaryRow(network.address()));
+        AddField(fields, "broadcast_binary", "Broadcast (binary)", BinaryRow(network.broadcast()));
     }
     return fields;
 }
@@ -136,7 +139,6 @@ CliOutcome RunSubnet(const CommandArgs& args)
     }
     if (subnet.failure)
         return *subnet.failure;
-    const std::vector<Field> fields =
-        SubnetFields(subnet.value, args.has("--rfc3021"), args.has("--binary"));
-    return AnsweredFields(args, std::move(fields));
+    return AnsweredFields(args,
+                          SubnetFields(subnet.value, args.has("--rfc3021"), args.has("--binary")));
 }

@@ -40,20 +40,18 @@ Parsed<Ipv4Address> Ipv4Address::parse(std::string_view text)
 
 std::string Ipv4Address::toString() const
 {
-    std::string text;
-    text.reserve(15);
-    const auto parts = octets();
-    for (std::size_t k = 0; k < parts.size(); ++k) {
-        if (k > 0)
-            text += '.';
-        const unsigned o = parts[k];
-        if (o >= 100)
-            text += char('0' + o / 100);
-        if (o >= 10)
-            text += char('0' + o / 10 % 10);
-        text += char('0' + o % 10);
+    char text[15];
+    char* out = text;
+    for (const unsigned octet : octets()) {
+        if (out != text)
+            *out++ = '.';
+        if (octet >= 100)
+            *out++ = char('0' + octet / 100);
+        if (octet >= 10)
+            *out++ = char('0' + octet / 10 % 10);
+        *out++ = char('0' + octet % 10);
     }
-    return text;
+    return std::string(text, out);
 }
 
 std::optional<int> Ipv4PrefixLengthOfMask(Ipv4Address mask)

@@ -20,9 +20,8 @@ CommandLineOutcome InterpretCommandLine(const QStringList& arguments)
     if (parser.isSet(help))
         return {CommandLineOutcome::Action::PrintHelp, parser.helpText()};
     if (parser.isSet(version))
-        return {CommandLineOutcome::Action::PrintVersion, AppTitle() + QLatin1Char(' ') +
-                                                              CompiledVersion().toString() +
-                                                              QLatin1Char('\n')};
+        return {CommandLineOutcome::Action::PrintVersion,
+                AppTitle() + QLatin1Char(' ') + CompiledVersion().toString() + QLatin1Char('\n')};
     QString error;
     if (!understood)
         error = parser.errorText();

@@ -62,5 +62,5 @@ int main(int argc, char** argv)
                        missing.join(QStringLiteral(", "))));
     frmWelcome2 window(services);
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

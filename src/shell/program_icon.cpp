@@ -1,11 +1,70 @@
 #include "shell/program_icon.h"
 
+#include <QGuiApplication>
+#include <QIconEngine>
+#include <QPainter>
 #include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+QIcon DecodedArtwork()
+{
+    QIcon artwork;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        artwork.addFile(QStringLiteral(":/icons/ferol-%1.png").arg(size), QSize(size, size));
+    return artwork;
+}
+
+// QIcon decodes every file as it is added, and the seven images cost a large share of the
+// window's first paint while no platform but a desktop's title bar ever draws them; this
+// decodes them when a size is first asked for, once for the icon and all its copies.
+class DecodeOnUse final : public QIconEngine
+{
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        // A ratio of 1 hands the size through as asked: QIcon has scaled it already.
+        return decoded().pixmap(size, 1.0, mode, state);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() != nullptr ? painter->device()->devicePixelRatio()
+                                                         : qGuiApp->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return decoded().actualSize(size, mode, state);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return decoded().availableSizes(mode, state);
+    }
+
+    QString key() const override { return QStringLiteral("ferol-program-icon"); }
+
+    QIconEngine* clone() const override { return new DecodeOnUse(*this); }
+
+private:
+    const QIcon& decoded()
+    {
+        if (!m_artwork->has_value())
+            *m_artwork = DecodedArtwork();
+        return **m_artwork;
+    }
+
+    std::shared_ptr<std::optional<QIcon>> m_artwork = std::make_shared<std::optional<QIcon>>();
+};
+
+} // namespace
 
 QIcon ProgramIcon()
 {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/ferol-%1.png").arg(size), QSize(size, size));
-    return icon;
+    return QIcon(new DecodeOnUse);
 }

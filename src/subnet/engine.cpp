@@ -1,80 +1,64 @@
 #include "subnet/engine.h"
 
 #include "core/ip_routines.h"
+#include "net/ipv4_classful.h"
+#include "net/ipv4_network.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
-const QString kZeros = QStringLiteral("00000000");
-
-QString DottedFromOctets(const std::array<QString, 4>& octets)
+QString Text(net::Ipv4Address address)
 {
-    QString dotted;
-    for (const QString& octet : octets) {
-        dotted += QString::number(BinToOctet(octet)) + QLatin1Char('.');
-    }
-    dotted.chop(1);
-    return dotted;
+    return QString::fromStdString(address.toString());
 }
 
-QString WholeNumber(double value)
+// The worksheet's eight-digit rows of a value, octet by octet.
+std::array<QString, 4> BinaryOctets(net::Ipv4Address address)
 {
-    return QString::number(static_cast<qint64>(value));
+    const auto octets = address.octets();
+    return {OctetToBin(octets[0]), OctetToBin(octets[1]), OctetToBin(octets[2]),
+            OctetToBin(octets[3])};
 }
 
-// Fills the counts and the status they imply.
-void CalculateCounts(const SubnetInputs& in, SubnetResult& out)
+// The host as the network and broadcast rows read it: each box's trimmed text padded
+// with zeros to eight digits, an empty box reading as 00000000.
+net::Ipv4Address WorksheetHost(const std::array<QString, 4>& hostBin)
 {
-    const int m = in.maskBits;
-    const int s = m - 8 * in.addrClass;
-    if (s < 0) {
-        out.status = QStringLiteral("Supernetting");
-        return;
-    }
-    out.subnetBits = QString::number(s);
-    out.maxSubnets = WholeNumber(std::pow(2.0, s));
-    out.hostBits = QString::number(32 - m);
-    const double hosts = std::pow(2.0, 32 - m) - 2;
-    out.maxHosts = in.rfc3021 && m == 31 ? QStringLiteral("2") : WholeNumber(hosts < 0 ? 0 : hosts);
-    out.status = QStringLiteral("Subnetting");
+    std::uint32_t value = 0;
+    for (const QString& octet : hostBin)
+        value = value << 8 | std::uint32_t(BinToOctet((octet.trimmed() + "00000000").left(8)));
+    return net::Ipv4Address(value);
 }
 
-// A subnet field of all zeros or all ones is the classic subnet-zero / all-ones case.
-// Positions past the end of a partly entered host string count as ones.
-QString SubnetFieldStatus(const SubnetInputs& in)
+// The host as the subnet field check reads it: the four boxes joined untrimmed, where only
+// a "0" is a zero bit and a position past the end of a shorter string counts as a one.
+net::Ipv4Address FieldCheckHost(const std::array<QString, 4>& hostBin)
 {
-    const QString host = in.hostBin[0] + in.hostBin[1] + in.hostBin[2] + in.hostBin[3];
-    bool zeroSeen = false;
-    bool oneSeen = false;
-    for (int j = 8 * in.addrClass; j < in.maskBits; ++j) {
-        if (j < host.size() && host.at(j) == QLatin1Char('0'))
-            zeroSeen = true;
-        else
-            oneSeen = true;
-    }
-    if (oneSeen && !zeroSeen)
-        return QStringLiteral("Invalid Subnet - All 1's");
-    if (zeroSeen && !oneSeen)
+    const QString joined = hostBin[0] + hostBin[1] + hostBin[2] + hostBin[3];
+    std::uint32_t value = 0;
+    for (int j = 0; j < 32; ++j)
+        value = value << 1 | (j < joined.size() && joined.at(j) == QLatin1Char('0') ? 0u : 1u);
+    return net::Ipv4Address(value);
+}
+
+QString StatusText(net::ClassfulStatus status)
+{
+    switch (status) {
+    case net::ClassfulStatus::Subnetting:
+        return QStringLiteral("Subnetting");
+    case net::ClassfulStatus::Supernetting:
+        return QStringLiteral("Supernetting");
+    case net::ClassfulStatus::NoHosts:
+        return QStringLiteral("Mask too long, no hosts.");
+    case net::ClassfulStatus::PointToPoint:
+        return QStringLiteral("Subnetting as per RFC3021.");
+    case net::ClassfulStatus::SubnetZero:
         return QStringLiteral("Warning! Subnet - All 0's");
-    return {};
-}
-
-// /31 holds just its two addresses (RFC 3021) and /32 the one; shorter masks leave out
-// the network and broadcast addresses.
-QString HostRange(const QString& networkBits, const QString& broadcastBits, int m)
-{
-    if (m >= 31)
-        return BinToDotted(networkBits) + QStringLiteral(" to ") + BinToDotted(broadcastBits);
-    QString first = networkBits;
-    QString last = networkBits;
-    for (int j = m; j < 31; ++j) {
-        first[j] = QLatin1Char('0');
-        last[j] = QLatin1Char('1');
+    case net::ClassfulStatus::AllOnesSubnet:
+        return QStringLiteral("Invalid Subnet - All 1's");
     }
-    first[31] = QLatin1Char('1');
-    last[31] = QLatin1Char('0');
-    return BinToDotted(first) + QStringLiteral(" to ") + BinToDotted(last);
+    return {};
 }
 
 } // namespace
@@ -82,49 +66,34 @@ QString HostRange(const QString& networkBits, const QString& broadcastBits, int 
 SubnetResult CalculateSubnet(const SubnetInputs& in)
 {
     const int m = in.maskBits;
-    const int s = m - 8 * in.addrClass;
+    const int length = qBound(0, m, 32);
+    const int classfulLength = 8 * in.addrClass;
     SubnetResult out;
 
     out.maskBitsCaption = QLatin1Char(' ') + QString::number(m);
-    out.subnetMask = BitsToMask(m);
-    CalculateCounts(in, out);
-    if (m >= 31)
-        out.status = QStringLiteral("Mask too long, no hosts.");
-    if (m == 31 && in.rfc3021)
-        out.status = QStringLiteral("Subnetting as per RFC3021.");
+    const net::Ipv4Network network =
+        net::Ipv4Network::containing(WorksheetHost(in.hostBin), length);
+    out.subnetMask = Text(network.mask());
+    out.maskBin = BinaryOctets(network.mask());
+    out.networkBin = BinaryOctets(network.address());
+    out.broadcastBin = BinaryOctets(network.broadcast());
+    out.network = Text(network.address());
+    out.broadcast = Text(network.broadcast());
+    // The tab lists a /31's two addresses whatever its 31-bit option says.
+    const net::Ipv4Range hosts = *network.hosts(true);
+    out.hostRange = Text(hosts.first) + QStringLiteral(" to ") + Text(hosts.last);
 
-    const QString maskBits =
-        QString(qBound(0, m, 32), QLatin1Char('1')).leftJustified(32, QLatin1Char('0'));
-    for (int k = 0; k < 4; ++k) {
-        out.maskBin[k] = maskBits.mid(8 * k, 8);
-        const QString host = (in.hostBin[k].trimmed() + kZeros).left(8);
-        QString network = kZeros;
-        QString broadcast = kZeros;
-        for (int j = 0; j < 8; ++j) {
-            const bool maskOne = out.maskBin[k].at(j) == QLatin1Char('1');
-            network[j] = maskOne ? host.at(j) : QLatin1Char('0');
-            broadcast[j] = maskOne ? host.at(j) : QLatin1Char('1');
-        }
-        out.networkBin[k] = network;
-        out.broadcastBin[k] = broadcast;
+    const net::ClassfulAnalysis analysis =
+        net::AnalyseClassful(FieldCheckHost(in.hostBin), classfulLength, length, in.rfc3021);
+    if (analysis.figures) {
+        out.subnetBits = QString::number(analysis.figures->subnetBits);
+        out.maxSubnets = QString::number(analysis.figures->maxSubnets);
+        out.maxHosts = QString::number(analysis.figures->maxHosts);
+        out.hostBits = QString::number(analysis.figures->hostBits);
     }
-    out.network = DottedFromOctets(out.networkBin);
-    out.broadcast = DottedFromOctets(out.broadcastBin);
-
-    if (s > 0) {
-        const QString fieldStatus = SubnetFieldStatus(in);
-        if (!fieldStatus.isEmpty())
-            out.status = fieldStatus;
-        for (bool entered : in.octetEntered) {
-            if (!entered)
-                out.status = QStringLiteral("Enter Complete Host Address");
-        }
-    }
-
-    const QString networkBits =
-        out.networkBin[0] + out.networkBin[1] + out.networkBin[2] + out.networkBin[3];
-    const QString broadcastBits =
-        out.broadcastBin[0] + out.broadcastBin[1] + out.broadcastBin[2] + out.broadcastBin[3];
-    out.hostRange = HostRange(networkBits, broadcastBits, m);
+    out.status = StatusText(analysis.status);
+    if (m > classfulLength &&
+        std::find(in.octetEntered.begin(), in.octetEntered.end(), false) != in.octetEntered.end())
+        out.status = QStringLiteral("Enter Complete Host Address");
     return out;
 }

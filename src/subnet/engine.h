@@ -2,9 +2,10 @@
 
 // The subnet calculation: from the panel's inputs (mask length, address class, the
 // 31-bit option, the binary host octets and whether each octet box holds text) to every
-// text the panel shows. It works on "0"/"1" strings the way the worksheet shows them on
-// paper: network = host AND mask, character by character; broadcast = network with
-// every host position set to "1". Nothing is kept between calls.
+// text the panel shows. The worksheet's "0"/"1" host strings are read into an address,
+// the network, broadcast, host range and classful figures are the address core's (src/net),
+// and every text is made from those values the way the worksheet writes them. Nothing is
+// kept between calls.
 //
 // Status precedence, highest first: "Enter Complete Host Address" (subnet field present,
 // an octet box empty); the uniform subnet field warnings; the RFC 3021 reading; "Mask too

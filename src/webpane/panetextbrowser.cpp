@@ -9,7 +9,8 @@ bool PaneTextBrowser::focusNextPrevChild(bool next)
     const bool handled = QTextBrowser::focusNextPrevChild(next);
     if (!handled || !hasFocus() || textCursor() != before)
         return handled;
-    // Stuck on the same link: leave the page, which starts afresh next time.
+    // Stuck on the same link: leave the page, which starts afresh next time. Past
+    // QTextBrowser, whose own stepping is what got stuck.
     setTextCursor(QTextCursor(document()));
-    return QWidget::focusNextPrevChild(next);
+    return QWidget::focusNextPrevChild(next); // NOLINT(bugprone-parent-virtual-call)
 }

@@ -1,6 +1,7 @@
 #include "wildcard/match_engine.h"
 
 #include "core/octet_routines.h"
+#include "net/ipv4_wildcard.h"
 
 namespace {
 
@@ -45,25 +46,12 @@ void AppendRun(char*& out, int first, int last)
 
 QString MatchList(int address, int mask)
 {
-    const int fixedBits = 255 - mask;
-    const int required = address & fixedBits;
     // At most 128 lines of " nnn\r\n" or 64 of " nnn- nnn\r\n".
     char buffer[128 * 6 + 1];
     char* out = buffer;
-    int first = -1;
-    int last = -1;
-    for (int k = 0; k < 256; ++k) {
-        if ((k & fixedBits) != required)
-            continue;
-        if (first >= 0 && last != k - 1) {
-            AppendRun(out, first, last);
-            first = -1;
-        }
-        if (first < 0)
-            first = k;
-        last = k;
-    }
-    AppendRun(out, first, last);
+    for (const net::OctetRun& run :
+         net::WildcardOctetRuns(std::uint8_t(address), std::uint8_t(mask)))
+        AppendRun(out, run.first, run.last);
     return QString::fromLatin1(buffer, out - buffer);
 }
 

@@ -9,7 +9,8 @@
 // rounded half to even. An octet value k matches when every bit the mask leaves 0 equals
 // the address bit; the list names the matching values as maximal runs of consecutive
 // values, ascending, one line each: " f- l" for a run, " f" for a single value, every
-// line ended by CR LF.
+// line ended by CR LF. The runs are the address core's (net::WildcardOctetRuns); this
+// engine reads the boxes and writes the lines.
 //
 // The engine is a pure function of the texts, so running it on its own corrected texts
 // changes nothing: the panel writes the corrections back in kNormalisationOrder, each

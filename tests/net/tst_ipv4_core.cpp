@@ -167,6 +167,32 @@ private slots:
         }
     }
 
+    // The neighbours at the ends of the address space, where random inputs seldom land.
+    void neighboursAtTheEnds_data()
+    {
+        QTest::addColumn<QString>("network");
+        QTest::addColumn<QString>("next"); // empty: none
+        QTest::addColumn<QString>("previous");
+        QTest::newRow("last but one /32") << "255.255.255.254/32" << "255.255.255.255/32"
+                                          << "255.255.255.253/32";
+        QTest::newRow("last /32") << "255.255.255.255/32" << "" << "255.255.255.254/32";
+        QTest::newRow("first /32") << "0.0.0.0/32" << "0.0.0.1/32" << "";
+        QTest::newRow("last /1") << "128.0.0.0/1" << "" << "0.0.0.0/1";
+        QTest::newRow("everything") << "0.0.0.0/0" << "" << "";
+    }
+    void neighboursAtTheEnds()
+    {
+        QFETCH(QString, network);
+        QFETCH(QString, next);
+        QFETCH(QString, previous);
+        const Ipv4Network parsed = *Ipv4Network::parse(network.toStdString());
+        const auto text = [](const std::optional<Ipv4Network>& n) {
+            return n ? QString::fromStdString(n->toString()) : QString();
+        };
+        QCOMPARE(text(parsed.next()), next);
+        QCOMPARE(text(parsed.previous()), previous);
+    }
+
     // Text written is text read, and the order of values is the order of numbers.
     void textRoundTripAndOrder()
     {

@@ -7,9 +7,12 @@
 # temporary root (not where they would go: the tree is moved), the program's package
 # alone first and then the browser's over it, and runs the program from there each time:
 # --version without any display, then headless with its window shown, where it must find
-# its own files. A copy without the license proves the program would say so.
+# its own files, and on a virtual display with its pane opened, which starts the browser
+# engine only once the browser's package is in. A copy without the license proves the
+# program would say so.
 # Usage: extracted_package.sh <build folder> <cpack>
-# Environment: FEROL_EXPECTED_VERSION, FEROL_BROWSER_PACKAGE (1 when the plugin is built).
+# Environment: FEROL_EXPECTED_VERSION, FEROL_BROWSER_PACKAGE (1 when the plugin is built),
+# FEROL_OPEN_PANE (1 when xvfb-run and xdotool can open the pane on a virtual display).
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
@@ -91,12 +94,23 @@ mkdir -p -m 700 "$work/home" "$work/runtime"
 run_headless
 grep -q 'missing from' "$work/stderr" && { cat "$work/stderr" >&2; fail "own files not found"; }
 
+# How many browser engine processes the program runs once its pane is open.
+pane_engines() {
+    xvfb-run -a bash "$(dirname "$0")/pane_engines.sh" "$program" "$1"
+}
+if [ "$FEROL_OPEN_PANE" = 1 ]; then
+    [ "$(pane_engines 3)" = 0 ] || fail "without the browser's package the pane started an engine"
+fi
+
 if [ -n "$browser_deb" ]; then
     install_package "$browser_deb"
     plugin=$(find "$work/moved/lib" -name '*ferol-webpane-browser*')
     [ -n "$plugin" ] || fail "the browser's package holds no plugin"
     ldd "$plugin" | grep -q 'not found' && { ldd "$plugin" >&2; fail "the plugin's libraries are missing"; }
     run_headless
+    if [ "$FEROL_OPEN_PANE" = 1 ]; then
+        [ "$(pane_engines 20)" -gt 0 ] || fail "with the browser's package the pane has no browser"
+    fi
 fi
 
 rm "$work/moved/share/ferol-subnet-calculator/DODA.Subnet.rtf"
@@ -105,4 +119,5 @@ grep -q "missing from $work/moved/share/ferol-subnet-calculator/: DODA.Subnet.rt
     "$work/stderr" || { cat "$work/stderr" >&2; fail "a missing license went unnoticed"; }
 
 echo "packages $(basename "$program_deb") ${browser_deb:+and $(basename "$browser_deb")}:" \
-     "lintian clean, installed one after the other, the program runs from a moved tree"
+     "lintian clean, installed one after the other, the program runs from a moved tree" \
+     "$([ "$FEROL_OPEN_PANE" = 1 ] && echo "and its pane takes the browser only from its package")"

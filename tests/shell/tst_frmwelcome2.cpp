@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
@@ -108,6 +109,35 @@ private slots:
         QCOMPARE(tabs()->widget(0)->palette().color(QPalette::Window), QColor(Qt::white));
         // The Open submenu is shown but unavailable.
         QVERIFY(!m_window->findChild<QMenu*>("cmdOpen")->menuAction()->isEnabled());
+    }
+
+    // The icon's images are decoded only when first asked for; what comes back is still
+    // the artwork for the size in device pixels, in the disabled look too.
+    void iconDrawsTheArtworkForTheSize_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QIcon::Mode>("mode");
+        QTest::newRow("16") << 16 << 1.0 << QIcon::Normal;
+        QTest::newRow("256") << 256 << 1.0 << QIcon::Normal;
+        QTest::newRow("32 at 2x") << 32 << 2.0 << QIcon::Normal;
+        QTest::newRow("between sizes") << 40 << 1.0 << QIcon::Normal;
+        QTest::newRow("disabled") << 24 << 1.0 << QIcon::Disabled;
+    }
+
+    void iconDrawsTheArtworkForTheSize()
+    {
+        QFETCH(int, size);
+        QFETCH(qreal, ratio);
+        QFETCH(QIcon::Mode, mode);
+        QIcon reference;
+        for (const int side : {16, 24, 32, 48, 64, 128, 256})
+            reference.addFile(QStringLiteral(":/icons/ferol-%1.png").arg(side), QSize(side, side));
+        const QIcon icon = m_window->windowIcon();
+        QCOMPARE(icon.availableSizes(), reference.availableSizes());
+        const QPixmap drawn = icon.pixmap(QSize(size, size), ratio, mode);
+        QCOMPARE(drawn.size(), QSize(size, size) * ratio);
+        QCOMPARE(drawn.toImage(), reference.pixmap(QSize(size, size), ratio, mode).toImage());
     }
 
     // The window, just shown, takes an address typed straight away.
@@ -288,13 +318,14 @@ private slots:
         for (const char* name :
              {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer", "cmdOK", "cmdShowEula"})
             texts << dialog->findChild<QWidget*>(name)->property("text").toString();
-        QCOMPARE(texts.join('|'),
-                 "About Ferol Subnet Calculator|cmdOK|Ferol Subnet Calculator|Version " FEROL_VERSION "|"
-                 "Ferol Subnet Calculator contains the following tools:  Subnet Calculator, "
-                 "Wildcard Checker, Decimal IP Calculator.|"
-                 "Copyright \u00A9 2026 Ferol. All rights reserved. This program is provided as "
-                 "is, without warranty of any kind.|"
-                 "OK|&View DODA");
+        QCOMPARE(
+            texts.join('|'),
+            "About Ferol Subnet Calculator|cmdOK|Ferol Subnet Calculator|Version " FEROL_VERSION "|"
+            "Ferol Subnet Calculator contains the following tools:  Subnet Calculator, "
+            "Wildcard Checker, Decimal IP Calculator.|"
+            "Copyright \u00A9 2026 Ferol. All rights reserved. This program is provided as "
+            "is, without warranty of any kind.|"
+            "OK|&View DODA");
     }
 
     // The focus starts on OK; Enter presses the focused button, Esc closes.

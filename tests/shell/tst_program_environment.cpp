@@ -25,8 +25,7 @@ private slots:
             QTest::newRow(arguments) << QString(arguments) << action << textHolds;
         };
         row("", Action::Run, "");
-        row("--version", Action::PrintVersion,
-            "Ferol Subnet Calculator " FEROL_VERSION "\n");
+        row("--version", Action::PrintVersion, "Ferol Subnet Calculator " FEROL_VERSION "\n");
         row("-h", Action::PrintHelp, "Wildcard Checker");
         row("--bogus --help", Action::PrintHelp, "--version");
         row("--bogus", Action::Fail, "'bogus'");
@@ -54,10 +53,13 @@ private slots:
     {
         QTest::addColumn<QString>("dataFromBin");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("a folder") << "../share/ferol" << "/share/ferol";
-        QTest::newRow("missing") << "../share/none" << "/bin";
-        QTest::newRow("a file") << "../share/ferol.txt" << "/bin";
-        QTest::newRow("none compiled in") << "" << "/bin";
+        const auto row = [](const char* name, const char* dataFromBin, const char* folder) {
+            QTest::newRow(name) << QString(dataFromBin) << QString(folder);
+        };
+        row("a folder", "../share/ferol", "/share/ferol");
+        row("missing", "../share/none", "/bin");
+        row("a file", "../share/ferol.txt", "/bin");
+        row("none compiled in", "", "/bin");
     }
     void dataFolderOnlyWhereOneExists()
     {
@@ -73,17 +75,21 @@ private slots:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("a blank in it") << "/opt/my apps" << "/opt/my apps/";
-        QTest::newRow("two already") << "/opt/ferol//" << "/opt/ferol/";
-        QTest::newRow("the root") << "/" << "/";
-        QTest::newRow("empty") << "" << "";
+        const auto row = [](const char* name, const char* folder, const char* shown) {
+            QTest::newRow(name) << QString(folder) << QString(shown);
+        };
+        row("a blank in it", "/opt/my apps", "/opt/my apps/");
+        row("two already", "/opt/ferol//", "/opt/ferol/");
+        row("the root", "/", "/");
+        row("empty", "", "");
     }
     void folderGetsExactlyOneTrailingSeparator()
     {
         QFETCH(QString, folder);
         QFETCH(QString, shown);
-        QCOMPARE(QDir::fromNativeSeparators(WithTrailingSeparator(QDir::toNativeSeparators(folder))),
-                 shown);
+        QCOMPARE(
+            QDir::fromNativeSeparators(WithTrailingSeparator(QDir::toNativeSeparators(folder))),
+            shown);
     }
 };
 

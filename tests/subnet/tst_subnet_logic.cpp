@@ -40,6 +40,8 @@ private slots:
         QTest::newRow("ones") << "172.16.255.1/24" << 2 << "8 256 254 8 Invalid Subnet - All 1's";
         QTest::newRow("supernetting") << "192.168.17.5/20" << 3 << "    Supernetting";
         QTest::newRow("incomplete") << "192.168.1./24" << 3 << "0 1 254 8 Subnetting";
+        QTest::newRow("incomplete, one subnet bit")
+            << "10.0.0./9" << 1 << "1 2 8388606 23 Enter Complete Host Address";
     }
     void countsAndStatus()
     {

@@ -3,12 +3,14 @@
 #include "webpane/page_composition.h"
 #include "webpane/ucferol.h"
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 
-// The pane where no browser plugin can be found; the first test sees it made.
+// The pane where no browser plugin can be loaded: the first folder holds a broken one,
+// the second none. The first test sees it made.
 class tst_ucferol : public QObject
 {
     Q_OBJECT
@@ -17,6 +19,10 @@ private slots:
     void initTestCase()
     {
         m_services.appFolderPath = FEROL_PANE_IMAGES_DIR;
+        // So that the pane looks for its plugin even as root.
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        QFile broken(m_brokenPlugin.filePath("libferol-webpane-browser.so"));
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("not a plugin") > 0);
         m_pane.resize(m_pane.sizeHint());
     }
 
@@ -68,9 +74,10 @@ private slots:
     }
 
 private:
+    QTemporaryDir m_brokenPlugin;
     QTemporaryDir m_noPlugin;
     RecordingShellServices m_services;
-    ucFerol m_pane{m_services, {m_noPlugin.path()}};
+    ucFerol m_pane{m_services, {m_brokenPlugin.path(), m_noPlugin.path()}};
 };
 
 QTEST_MAIN(tst_ucferol)

@@ -8,4 +8,4 @@
 class QImage;
 class QString;
 
-bool WriteGif(const QImage& image, const QString& path);
+bool WriteGif(const QImage& source, const QString& path);

@@ -195,7 +195,7 @@ int RunFirstPaintChild(int argc, char** argv, bool bare)
     } watch;
     window->installEventFilter(&watch);
     window->show();
-    return app.exec();
+    return QApplication::exec();
 }
 
 void PrintPaneCosts()
@@ -221,6 +221,7 @@ void PrintPaneCosts()
     const TabTiming cold = SelectPaneTab(services, folders);
     const long after = TreeResidentKiB();
     std::vector<double> warm;
+    warm.reserve(kRuns);
     for (int run = 0; run < kRuns; ++run)
         warm.push_back(SelectPaneTab(services, folders).ms);
     std::printf("first selection of the pane's tab to composed page (%s): cold %.1f ms, "

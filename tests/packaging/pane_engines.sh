@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Starts the program on the X display, opens the promotional pane by a click on the
+# banner, as a user does, and prints how many browser engine processes the program runs
+# within the given seconds: none when the pane shows its text page. The engine's sandbox
+# is off, as it must be for root (the program leaves that choice to its user).
+# Usage: pane_engines.sh <program> <seconds>; run under xvfb-run.
+set -euo pipefail
+
+program=$1
+seconds=$2
+home=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; rm -rf "$home"' EXIT
+chmod 700 "$home"
+
+HOME="$home" XDG_RUNTIME_DIR="$home" QTWEBENGINE_DISABLE_SANDBOX=1 "$program" 2>/dev/null &
+pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --name '^Ferol Subnet Calculator$' |
+         head -n 1)
+# The banner spans the top of the client area, just under the menu bar.
+xdotool mousemove --window "$window" 300 60 click 1
+
+engines=0
+for _ in $(seq $((seconds * 10))); do
+    engines=$(pgrep -c -P "$pid" -f QtWebEngineProcess || true)
+    [ "$engines" -gt 0 ] && break
+    sleep 0.1
+done
+echo "$engines"
