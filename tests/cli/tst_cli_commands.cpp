@@ -70,7 +70,6 @@ QJsonObject JsonOf(const QString& text)
     return document.object();
 }
 
-
 } // namespace
 
 class TestCliCommands : public QObject
@@ -460,13 +459,15 @@ private slots:
                                           : QString::number(value.toInteger());
             };
             const std::pair<const char*, const char*> keysAndControls[] = {
-                {"subnet_bits", "lbl_info_0"}, {"max_subnets", "lbl_info_1"},
-                {"max_hosts", "lbl_info_2"},   {"host_bits", "lbl_info_3"},
+                {"subnet_bits", "lbl_info_0"},
+                {"max_subnets", "lbl_info_1"},
+                {"max_hosts", "lbl_info_2"},
+                {"host_bits", "lbl_info_3"},
                 {"status", "lbl_sub2"}};
             for (const auto& [key, control] : keysAndControls) {
                 QVERIFY2(shown(key) == tab.text(control),
-                         qPrintable(context + ": " + key + " " + shown(key) + ", " + control + " "
-                                    + tab.text(control)));
+                         qPrintable(context + ": " + key + " " + shown(key) + ", " + control + " " +
+                                    tab.text(control)));
             }
         }
     }

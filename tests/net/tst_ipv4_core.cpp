@@ -25,7 +25,6 @@ std::uint32_t MaskOf(int length)
     return length == 0 ? 0u : 0xFFFFFFFFu << (32 - length);
 }
 
-
 } // namespace
 
 class TestIpv4Core : public QObject
@@ -173,12 +172,21 @@ private slots:
         QTest::addColumn<QString>("network");
         QTest::addColumn<QString>("next"); // empty: none
         QTest::addColumn<QString>("previous");
-        QTest::newRow("last but one /32") << "255.255.255.254/32" << "255.255.255.255/32"
+        QTest::newRow("last but one /32") << "255.255.255.254/32"
+                                          << "255.255.255.255/32"
                                           << "255.255.255.253/32";
-        QTest::newRow("last /32") << "255.255.255.255/32" << "" << "255.255.255.254/32";
-        QTest::newRow("first /32") << "0.0.0.0/32" << "0.0.0.1/32" << "";
-        QTest::newRow("last /1") << "128.0.0.0/1" << "" << "0.0.0.0/1";
-        QTest::newRow("everything") << "0.0.0.0/0" << "" << "";
+        QTest::newRow("last /32") << "255.255.255.255/32"
+                                  << ""
+                                  << "255.255.255.254/32";
+        QTest::newRow("first /32") << "0.0.0.0/32"
+                                   << "0.0.0.1/32"
+                                   << "";
+        QTest::newRow("last /1") << "128.0.0.0/1"
+                                 << ""
+                                 << "0.0.0.0/1";
+        QTest::newRow("everything") << "0.0.0.0/0"
+                                    << ""
+                                    << "";
     }
     void neighboursAtTheEnds()
     {

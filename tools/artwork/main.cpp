@@ -470,9 +470,9 @@ bool SaveGif(const QImage& img, const QString& path)
     return true;
 }
 
-bool Save(const QImage& img, const QString& path)
+bool Save(const QImage& img, const QString& path, QImage::Format format = QImage::Format_ARGB32)
 {
-    if (!img.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
+    if (!img.convertToFormat(format).save(path, "PNG")) {
         QTextStream(stderr) << "ferol-artwork: cannot write " << path << '\n';
         return false;
     }
@@ -510,7 +510,10 @@ int main(int argc, char** argv)
         p.end();
         ok &= Save(img, out.filePath(QStringLiteral("icons/ferol-%1.png").arg(s)));
     }
-    ok &= Save(MakeBanner(), out.filePath(QStringLiteral("images/banner.png")));
+    // The banner is opaque and decoded while the window opens: without an alpha channel
+    // it decodes faster.
+    ok &=
+        Save(MakeBanner(), out.filePath(QStringLiteral("images/banner.png")), QImage::Format_RGB32);
     ok &= Save(MakeAboutLogo(), out.filePath(QStringLiteral("images/about-logo.png")));
 
     if (!out.mkpath(QStringLiteral("pane"))) {
