@@ -102,7 +102,7 @@ const Ipv6SpecialBlock* Ipv6SpecialBlockOf(const Ipv6Network& network)
 
 bool Ipv6OverlapsSpecialBlock(const Ipv6Network& network)
 {
-    return std::ranges::any_of(kBlocks, [&](const Ipv6SpecialBlock& block) {
+    return std::ranges::any_of(kBlocks, [&network](const Ipv6SpecialBlock& block) {
         return block.network.contains(network) || network.contains(block.network);
     });
 }

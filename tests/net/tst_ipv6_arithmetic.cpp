@@ -18,6 +18,8 @@ using net::UInt128;
 
 namespace {
 
+// __extension__ keeps -Wpedantic quiet, and it takes a typedef, not a using.
+// NOLINTNEXTLINE(modernize-use-using)
 __extension__ typedef unsigned __int128 Oracle;
 
 constexpr Oracle kAllOnes = ~Oracle{0};
@@ -96,15 +98,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("zero") << "0" << true;
-        QTest::newRow("2^64") << "18446744073709551616" << true;
         QTest::newRow("2^128 - 1") << "340282366920938463463374607431768211455" << true;
         QTest::newRow("2^128") << "340282366920938463463374607431768211456" << false;
         QTest::newRow("ten times 2^124") << "212676479325586539664609129644855132160" << true;
         QTest::newRow("2^128 + 2^124") << "361550014853497117429835520396253724672" << false;
         QTest::newRow("40 digits") << "1000000000000000000000000000000000000000" << false;
         QTest::newRow("leading zero") << "01" << false;
-        QTest::newRow("sign") << "-1" << false;
     }
     void decimalEdges()
     {
@@ -169,26 +168,14 @@ private slots:
                 }
             }
             QCOMPARE(ToOracle(cover.back().last().value()), last);
+            QCOMPARE(AddressCount::span(FromOracle(first), FromOracle(last)).toString(),
+                     first == 0 && last == kAllOnes ? CountText(0) : Decimal(last - first + 1));
         }
-        const Oracle top = kAllOnes;
-        QCOMPARE(net::Ipv6CoverOfRange(Ipv6Address(), Ipv6Address(FromOracle(top))).size(), 1u);
-        QCOMPARE(net::Ipv6CoverOfRange(Ipv6Address(FromOracle(1)), Ipv6Address(FromOracle(top - 1)))
-                     .size(),
+        const Ipv6Address top(UInt128::max());
+        QCOMPARE(net::Ipv6CoverOfRange(Ipv6Address(), top).size(), 1u);
+        QCOMPARE(net::Ipv6CoverOfRange(Ipv6Address(1), Ipv6Address(UInt128::max() - 1)).size(),
                  254u);
-    }
-
-    void countOfRanges()
-    {
-        for (int k = 0; k < 2000; ++k) {
-            Oracle first = RandomNumber();
-            Oracle last = RandomNumber();
-            if (last < first)
-                std::swap(first, last);
-            const std::string expected =
-                first == 0 && last == kAllOnes ? CountText(0) : Decimal(last - first + 1);
-            QCOMPARE(AddressCount::span(FromOracle(first), FromOracle(last)).toString(), expected);
-        }
-        QCOMPARE(AddressCount::span(UInt128(), UInt128::max()), AddressCount::powerOfTwo(128));
+        QCOMPARE(AddressCount::span(UInt128(), UInt128::max()).toString(), CountText(0));
     }
 
     void reverseZones()
@@ -196,35 +183,15 @@ private slots:
         for (int k = 0; k < 2000; ++k) {
             const Oracle address = RandomNumber();
             const int length = k < 129 ? k : QRandomGenerator::global()->bounded(129);
-            std::string zone = "ip6.arpa";
-            for (int nibble = 0; nibble < length / 4; ++nibble)
-                zone = "0123456789abcdef"[int(address >> (124 - 4 * nibble) & 15)] + ("." + zone);
+            std::string zone;
+            for (int nibble = length / 4 - 1; nibble >= 0; --nibble) {
+                zone += "0123456789abcdef"[int(address >> (124 - 4 * nibble) & 15)];
+                zone += '.';
+            }
+            zone += "ip6.arpa";
             const auto network = Ipv6Network::containing(Ipv6Address(FromOracle(address)), length);
             QCOMPARE(net::ReverseZone(network), zone);
         }
-    }
-
-    void ipv4ReverseZones_data()
-    {
-        QTest::addColumn<QString>("network");
-        QTest::addColumn<QString>("zone");
-        QTest::newRow("/24") << "192.0.2.0/24"
-                             << "2.0.192.in-addr.arpa";
-        QTest::newRow("/26 in its /24") << "192.0.2.64/26"
-                                        << "2.0.192.in-addr.arpa";
-        QTest::newRow("/8") << "10.0.0.0/8"
-                            << "10.in-addr.arpa";
-        QTest::newRow("/32") << "10.1.2.3/32"
-                             << "3.2.1.10.in-addr.arpa";
-        QTest::newRow("/7") << "10.0.0.0/7"
-                            << "in-addr.arpa";
-    }
-    void ipv4ReverseZones()
-    {
-        QFETCH(QString, network);
-        QFETCH(QString, zone);
-        QCOMPARE(net::ReverseZone(net::Ipv4Network::parse(network.toStdString()).value()),
-                 zone.toStdString());
     }
 };
 

@@ -6,7 +6,6 @@
 #include <QTest>
 
 using net::Ipv6Address;
-using net::Ipv6Interface;
 using net::Ipv6Network;
 using net::ParseError;
 
@@ -33,15 +32,10 @@ private slots:
         row("2001:DB8:0:0:8:800:200C:417A", "2001:0db8:0000:0000:0008:0800:200c:417a",
             "2001:db8::8:800:200c:417a");
         row("FF01:0:0:0:0:0:0:101", "ff01:0000:0000:0000:0000:0000:0000:0101", "ff01::101");
-        row("FF01::101", "ff01:0000:0000:0000:0000:0000:0000:0101", "ff01::101");
         row("0:0:0:0:0:0:0:1", "0000:0000:0000:0000:0000:0000:0000:0001", "::1");
-        row("0:0:0:0:0:0:0:0", "0000:0000:0000:0000:0000:0000:0000:0000", "::");
         row("::", "0000:0000:0000:0000:0000:0000:0000:0000", "::");
         row("0:0:0:0:0:0:13.1.68.3", "0000:0000:0000:0000:0000:0000:0d01:4403", "::d01:4403");
-        row("::13.1.68.3", "0000:0000:0000:0000:0000:0000:0d01:4403", "::d01:4403");
         row("0:0:0:0:0:FFFF:129.144.52.38", "0000:0000:0000:0000:0000:ffff:8190:3426",
-            "::ffff:129.144.52.38");
-        row("::FFFF:129.144.52.38", "0000:0000:0000:0000:0000:ffff:8190:3426",
             "::ffff:129.144.52.38");
         row("64:ff9b::192.0.2.33", "0064:ff9b:0000:0000:0000:0000:c000:0221", "64:ff9b::c000:221");
         row("1:2:3:4:5:6:1.2.3.4", "0001:0002:0003:0004:0005:0006:0102:0304",
@@ -49,7 +43,6 @@ private slots:
         // "::" stands for one group as well as for seven.
         row("1:2:3:4:5:6:7::", "0001:0002:0003:0004:0005:0006:0007:0000", "1:2:3:4:5:6:7:0");
         row("::2:3:4:5:6:7:8", "0000:0002:0003:0004:0005:0006:0007:0008", "0:2:3:4:5:6:7:8");
-        row("1::", "0001:0000:0000:0000:0000:0000:0000:0000", "1::");
         // RFC 5952, 1 and 4: eight spellings of one address, one canonical text.
         for (const char* text : {"2001:db8:0:0:1:0:0:1", "2001:0db8:0:0:1:0:0:1",
                                  "2001:db8::1:0:0:1", "2001:db8::0:1:0:0:1", "2001:0db8::1:0:0:1",
@@ -60,7 +53,6 @@ private slots:
             "2001:db8:0:1:1:1:1:1");
         row("2001:0:0:1:0:0:0:1", "2001:0000:0000:0001:0000:0000:0000:0001", "2001:0:0:1::1");
         row("0:0:1:0:0:1:0:0", "0000:0000:0001:0000:0000:0001:0000:0000", "::1:0:0:1:0:0");
-        row("1:0:0:2:0:0:0:0", "0001:0000:0000:0002:0000:0000:0000:0000", "1:0:0:2::");
         // 5: IPv4-mapped addresses end in dotted form; other embeddings do not.
         row("::ffff:0:0", "0000:0000:0000:0000:0000:ffff:0000:0000", "::ffff:0.0.0.0");
         row("::fffe:1.2.3.4", "0000:0000:0000:0000:0000:fffe:0102:0304", "::fffe:102:304");
@@ -88,27 +80,19 @@ private slots:
         };
         row("nothing", "", ParseError::Empty);
         row("zone index", "fe80::1%eth0", ParseError::ZoneIndex);
-        row("numeric zone", "fe80::1%1", ParseError::ZoneIndex);
         row("five digits", "2001:db8::12345", ParseError::OutOfRange);
         row("nine groups", "1:2:3:4:5:6:7:8:9", ParseError::Malformed);
-        row("seven groups", "1:2:3:4:5:6:7", ParseError::Malformed);
         row("eight and ::", "1:2:3:4:5:6:7:8::", ParseError::Malformed);
         row("two ::", "1::2::3", ParseError::Malformed);
-        row(":::", "1:::2", ParseError::Malformed);
         row("lone leading colon", ":1:2:3:4:5:6:7", ParseError::Malformed);
-        row("lone trailing colon", "1:2:3:4:5:6:7:", ParseError::Malformed);
+        row("IPv4 before ::", "1.2.3.4::", ParseError::Malformed);
         row("trailing colon after ::", "1::2:", ParseError::Malformed);
         row("not hex", "2001:db8::g", ParseError::Malformed);
-        row("sign", "+1::", ParseError::Malformed);
-        row("blank", " ::1", ParseError::Malformed);
         row("brackets", "[::1]", ParseError::Malformed);
         row("IPv4 not last", "::1.2.3.4:5", ParseError::Malformed);
-        row("IPv4 before ::", "1.2.3.4::", ParseError::Malformed);
         row("IPv4 too many groups", "1:2:3:4:5:6:7:1.2.3.4", ParseError::Malformed);
-        row("IPv4 alone", "1.2.3.4", ParseError::Malformed);
         row("IPv4 octet 256", "::ffff:1.2.3.256", ParseError::OutOfRange);
         row("IPv4 leading zero", "::ffff:1.2.3.04", ParseError::LeadingZero);
-        row("IPv4 three parts", "::ffff:1.2.3", ParseError::Malformed);
     }
     void refused()
     {
@@ -130,19 +114,15 @@ private slots:
         };
         const ParseError none = ParseError::Empty;
         row("2001:0DB8:0000:CD30:0000:0000:0000:0000/60", "2001:db8:0:cd30::/60", none);
-        row("2001:0DB8::CD30:0:0:0:0/60", "2001:db8:0:cd30::/60", none);
         row("2001:0DB8:0:CD30::/60", "2001:db8:0:cd30::/60", none);
         row("2001:0DB8:0:CD3/60", "", ParseError::Malformed);
         row("2001:0DB8::CD30/60", "", ParseError::HostBitsSet);
-        row("2001:0DB8::CD3/60", "", ParseError::HostBitsSet);
         row("::/0", "::/0", none);
         row("::1", "::1/128", none);
         row("2001:db8::/129", "", ParseError::BadPrefixLength);
         row("2001:db8::/032", "", ParseError::BadPrefixLength);
-        row("2001:db8::/", "", ParseError::BadPrefixLength);
         row("2001:db8::/-1", "", ParseError::BadPrefixLength);
         row("fe80::%eth0/64", "", ParseError::ZoneIndex);
-        row("/64", "", ParseError::Empty);
     }
     void networks()
     {
@@ -153,14 +133,6 @@ private slots:
         QCOMPARE(parsed ? QString::fromStdString(parsed->toString()) : QString(), network);
         if (!parsed)
             QCOMPARE(parsed.error(), error);
-    }
-
-    void interfaceKeepsHostBits()
-    {
-        const auto written = Ipv6Interface::parse("2001:db8::1/64");
-        QVERIFY(written);
-        QCOMPARE(written->toString(), "2001:db8::1/64");
-        QCOMPARE(written->network().toString(), "2001:db8::/64");
     }
 };
 
