@@ -1,36 +1,74 @@
 #include "ferol_version.h"
 #include "shell/command_line.h"
+#include "shell/desktop_opener.h"
 #include "shell/desktopshellservices.h"
 #include "shell/program_folder.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 using Action = CommandLineOutcome::Action;
 
-// What the program takes from its surroundings before and besides its window: the command
-// line, the folder of its own files, and the desktop that shows its documents.
+// What the program takes from its surroundings besides its window: the command line, the
+// folder of its own files, and the desktop's opener, here a stand-in xdg-open first on
+// PATH that ends the way the row says, so that no real program is ever started.
 class TestProgramEnvironment : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_dir;
+    const QByteArray m_path = qgetenv("PATH");
+
+    // PATH starts with a folder whose xdg-open runs script, or holds only that folder,
+    // empty, for no script.
+    void useOpener(const QString& script)
+    {
+        const QString bin = m_dir.filePath("bin");
+        QDir(bin).removeRecursively();
+        QDir().mkpath(bin);
+        qputenv("PATH", QFile::encodeName(bin));
+        QFile opener(bin + "/xdg-open");
+        if (script.isEmpty() || !opener.open(QIODevice::WriteOnly))
+            return;
+        opener.write("#!/bin/sh\n" + script.toUtf8() + "\n");
+        opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        qputenv("PATH", QFile::encodeName(bin) + ":" + m_path);
+    }
+
+    static QStringList shownMessages()
+    {
+        QStringList texts;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+                texts << box->text();
+        return texts;
+    }
+
 private slots:
+    void cleanup()
+    {
+        qDeleteAll(QApplication::topLevelWidgets());
+        qputenv("PATH", m_path);
+    }
+
     void interpretsArguments_data()
     {
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<Action>("action");
-        QTest::addColumn<QString>("textHolds"); // the whole text for the version
-        const auto row = [](const char* arguments, Action action, const QString& textHolds) {
-            QTest::newRow(arguments) << QString(arguments) << action << textHolds;
-        };
-        row("", Action::Run, "");
-        row("--version", Action::PrintVersion, "Ferol Subnet Calculator " FEROL_VERSION "\n");
-        row("-h", Action::PrintHelp, "Wildcard Checker");
-        row("--bogus --help", Action::PrintHelp, "--version");
-        row("--bogus", Action::Fail, "'bogus'");
-        row("--help-all", Action::Fail, "help-all");
-        row("subnets.txt", Action::Fail, "'subnets.txt'.\nTry '--help'");
+        QTest::addColumn<QString>("textHolds");
+        QTest::newRow("none") << "" << Action::Run << "";
+        QTest::newRow("version") << "--version" << Action::PrintVersion
+                                 << "Ferol Subnet Calculator " FEROL_VERSION "\n";
+        QTest::newRow("-h") << "-h" << Action::PrintHelp << "Wildcard Checker";
+        QTest::newRow("help beside a bad one")
+            << "--bogus --help" << Action::PrintHelp << "--version";
+        QTest::newRow("unknown") << "--bogus" << Action::Fail << "'bogus'";
+        QTest::newRow("Qt's help") << "--help-all" << Action::Fail << "help-all";
+        QTest::newRow("a file") << "subnets.txt" << Action::Fail << "'subnets.txt'.\nTry '--help'";
     }
 
     void interpretsArguments()
@@ -41,10 +79,7 @@ private slots:
         const CommandLineOutcome outcome = InterpretCommandLine(
             ("ferol-subnet-calculator " + arguments).split(' ', Qt::SkipEmptyParts));
         QCOMPARE(outcome.action, action);
-        if (action == Action::PrintVersion)
-            QCOMPARE(outcome.text, textHolds);
-        else
-            QVERIFY2(outcome.text.contains(textHolds), qPrintable(outcome.text));
+        QVERIFY2(outcome.text.contains(textHolds), qPrintable(outcome.text));
     }
 
     // The data folder is named relative to the executable's folder "bin"; where none is,
@@ -53,45 +88,101 @@ private slots:
     {
         QTest::addColumn<QString>("dataFromBin");
         QTest::addColumn<QString>("folder");
-        const auto row = [](const char* name, const char* dataFromBin, const char* folder) {
-            QTest::newRow(name) << QString(dataFromBin) << QString(folder);
-        };
-        row("a folder", "../share/ferol", "/share/ferol");
-        row("missing", "../share/none", "/bin");
-        row("a file", "../share/ferol.txt", "/bin");
-        row("none compiled in", "", "/bin");
+        QTest::newRow("a folder") << "../share/ferol"
+                                  << "/share/ferol";
+        QTest::newRow("missing") << "../share/none"
+                                 << "/bin";
+        QTest::newRow("a file") << "../share/ferol.txt"
+                                << "/bin";
+        QTest::newRow("none compiled in") << ""
+                                          << "/bin";
     }
+
     void dataFolderOnlyWhereOneExists()
     {
         QFETCH(QString, dataFromBin);
         QFETCH(QString, folder);
-        QTemporaryDir root;
-        QVERIFY(QDir(root.path()).mkpath("bin") && QDir(root.path()).mkpath("share/ferol"));
-        QVERIFY(QFile(root.filePath("share/ferol.txt")).open(QIODevice::WriteOnly));
-        QCOMPARE(ProgramFolder(root.filePath("bin"), dataFromBin), root.path() + folder);
+        QVERIFY(QDir(m_dir.path()).mkpath("bin") && QDir(m_dir.path()).mkpath("share/ferol"));
+        QVERIFY(QFile(m_dir.filePath("share/ferol.txt")).open(QIODevice::WriteOnly));
+        QCOMPARE(ProgramFolder(m_dir.filePath("bin"), dataFromBin), m_dir.path() + folder);
+        QCOMPARE(WithTrailingSeparator(m_dir.path() + folder + "//"), m_dir.path() + folder + "/");
     }
 
-    void folderGetsExactlyOneTrailingSeparator_data()
+    void failuresNameWhatCouldNotBeOpened_data()
     {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("shown");
-        const auto row = [](const char* name, const char* folder, const char* shown) {
-            QTest::newRow(name) << QString(folder) << QString(shown);
-        };
-        row("a blank in it", "/opt/my apps", "/opt/my apps/");
-        row("two already", "/opt/ferol//", "/opt/ferol/");
-        row("the root", "/", "/");
-        row("empty", "", "");
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<Opening>("what");
+        QTest::addColumn<QString>("target"); // in the documents folder, or an address
+        QTest::addColumn<QString>("told");   // in the message; none for an empty text
+        const QString web = "http://www.ferol.example/ContactUs.html?EID=1";
+        QTest::newRow("report, opener fails") << "exit 4" << Opening::Report << "report.txt"
+                                              << "saved as";
+        QTest::newRow("license, opener fails")
+            << "exit 3" << Opening::LicenseDocument << "DODA.Subnet.rtf"
+            << "The EULA Is Unavailable";
+        QTest::newRow("web address, opener fails") << "exit 4" << Opening::WebAddress << web << web;
+        QTest::newRow("opener killed") << "kill -9 $$" << Opening::WebAddress << web << web;
+        QTest::newRow("no opener at all") << "" << Opening::Report << "report.txt"
+                                          << "report.txt";
+        QTest::newRow("document missing") << "exit 0" << Opening::LicenseDocument << "gone.rtf"
+                                          << "gone.rtf";
+        // The stand-in also checks that the path, blanks and all, is its one argument.
+        QTest::newRow("report opened")
+            << "test -f \"$1\" && test $# = 1" << Opening::Report << "report.txt"
+            << "";
+        QTest::newRow("web address opened") << "exit 0" << Opening::WebAddress << web << "";
     }
-    void folderGetsExactlyOneTrailingSeparator()
+
+    // Success says nothing; a failure, told a moment later, names the path or address.
+    void failuresNameWhatCouldNotBeOpened()
     {
-        QFETCH(QString, folder);
-        QFETCH(QString, shown);
-        QCOMPARE(
-            QDir::fromNativeSeparators(WithTrailingSeparator(QDir::toNativeSeparators(folder))),
-            shown);
+        QFETCH(QString, opener);
+        QFETCH(Opening, what);
+        QFETCH(QString, target);
+        QFETCH(QString, told);
+        useOpener(opener);
+        const QDir documents(m_dir.filePath("my documents"));
+        documents.mkpath(".");
+        for (const char* name : {"report.txt", "DODA.Subnet.rtf"})
+            QFile(documents.filePath(name)).open(QIODevice::WriteOnly);
+        const QString path = QDir::toNativeSeparators(documents.filePath(target));
+        DesktopShellServices services;
+        QWidget window;
+        window.show();
+        if (what == Opening::Report)
+            services.openInTextViewer(&window, path);
+        else if (what == Opening::LicenseDocument)
+            services.openRichTextDocument(&window, path);
+        else
+            services.openWebAddress(&window, target);
+        if (told.isEmpty()) {
+            // A success ends within the wait as well; nothing may have been told by then.
+            QTest::qWait(1000);
+            QCOMPARE(shownMessages(), QStringList());
+            return;
+        }
+        QTRY_COMPARE(shownMessages().size(), 1);
+        const QString message = shownMessages()[0];
+        QVERIFY2(message.contains(told) && (what == Opening::WebAddress || message.contains(path)),
+                 qPrintable(message));
+    }
+
+    // A second request while the first opener still runs gets its own verdict, and an
+    // opener that fails only after the verdict time counts as one that worked (a viewer
+    // closed later by the user). Each finished opener is deleted.
+    void eachRequestHasItsOwnVerdict()
+    {
+        useOpener("sleep \"$1\"; exit 4");
+        DesktopOpener opener(1500);
+        QStringList failed;
+        for (const char* seconds : {"0.2", "0.1", "2.5"})
+            opener.open(QUrl(seconds), [&failed, seconds] { failed << seconds; });
+        QTest::qWait(3500);
+        failed.sort();
+        QCOMPARE(failed, QStringList({"0.1", "0.2"}));
+        QCOMPARE(opener.findChildren<QObject*>().size(), 0);
     }
 };
 
-QTEST_GUILESS_MAIN(TestProgramEnvironment)
+QTEST_MAIN(TestProgramEnvironment)
 #include "tst_program_environment.moc"

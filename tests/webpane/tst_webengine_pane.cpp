@@ -7,11 +7,13 @@
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QMainWindow>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTest>
+#include <QWindow>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -36,8 +38,8 @@ QString Json(const QJsonValue& value)
 
 } // namespace
 
-// The pane with its browser plugin, in a tab widget like the main window's. One pane
-// for the whole class: the engine is too dear to start for every test.
+// The pane with its browser plugin, in a window like the main one. One pane for the whole
+// class: the engine is too dear to start for every test.
 class tst_webengine_pane : public QObject
 {
     Q_OBJECT
@@ -53,19 +55,33 @@ public:
     }
 
 private slots:
+    // On a display server, where Qt would re-create the window's native window for a view
+    // drawn through OpenGL (unmapped, black, a maximised state lost), the first showing
+    // keeps the native window, its state and its geometry.
     void initTestCase()
     {
         m_services.appFolderPath = FEROL_PANE_IMAGES_DIR;
         m_pane = new ucFerol(m_services, {FEROL_PANE_PLUGIN_DIR});
         m_composed = std::make_unique<QSignalSpy>(m_pane, &ucFerol::pageComposed);
-        m_tabs.addTab(new QWidget, "first");
-        m_tabs.addTab(m_pane, "Ferol");
-        m_tabs.resize(500, 460);
-        m_tabs.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_tabs));
-        m_tabs.setCurrentIndex(1);
+        auto* tabs = new QTabWidget;
+        tabs->addTab(new QWidget, "first");
+        tabs->addTab(m_pane, "Ferol");
+        m_window.setCentralWidget(tabs);
+        m_window.resize(560, 480);
+        m_window.setWindowState(Qt::WindowMaximized);
+        m_window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_window));
+        const WId handle = m_window.winId();
+        const QRect geometry = m_window.geometry();
+        tabs->setCurrentIndex(1);
         QVERIFY((m_view = m_pane->findChild<QWebEngineView*>("wbFerol")));
         QTRY_COMPARE_WITH_TIMEOUT(m_composed->count(), 1, kEngineTimeout);
+        if (QGuiApplication::platformName() == "xcb") {
+            QCOMPARE(m_window.winId(), handle);
+            QCOMPARE(m_window.windowState(), Qt::WindowMaximized);
+            QCOMPARE(m_window.geometry(), geometry);
+            QVERIFY(m_window.windowHandle()->isExposed());
+        }
         // Images decode asynchronously; wait until every one has.
         QTRY_VERIFY_WITH_TIMEOUT(
             evaluate("Array.from(document.images).every(i => i.complete)").toBool(),
@@ -189,7 +205,7 @@ private:
     }
 
     RecordingShellServices m_services;
-    QTabWidget m_tabs;
+    QMainWindow m_window;
     ucFerol* m_pane = nullptr;
     std::unique_ptr<QSignalSpy> m_composed;
     QWebEngineView* m_view = nullptr;
