@@ -1,8 +1,7 @@
 #include "cli/line_reader.h"
 
+#include <cstdio>
 #include <cstdlib>
-
-#include <stdio.h> // getline
 
 LineReader::~LineReader()
 {
@@ -11,7 +10,8 @@ LineReader::~LineReader()
 
 bool LineReader::next(std::string& line)
 {
-    const ssize_t length = getline(&m_buffer, &m_capacity, m_stream);
+    // POSIX getline, which glibc declares with the C stream functions.
+    const ssize_t length = ::getline(&m_buffer, &m_capacity, m_stream);
     if (length < 0)
         return false;
     line.assign(m_buffer, std::size_t(length));

@@ -49,7 +49,9 @@ public:
 
     std::string toString() const;
 
-    friend constexpr auto operator<=>(Ipv4Address, Ipv4Address) = default;
+    // The defaulted <=> compares with a literal 0, which the nullptr check mistakes.
+    friend constexpr auto operator<=>(Ipv4Address,
+                                      Ipv4Address) = default; // NOLINT(modernize-use-nullptr)
 
 private:
     std::uint32_t m_value = 0;

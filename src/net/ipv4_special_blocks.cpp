@@ -1,5 +1,6 @@
 #include "net/ipv4_special_blocks.h"
 
+#include <algorithm>
 #include <array>
 
 namespace net {
@@ -100,11 +101,9 @@ const Ipv4SpecialBlock* Ipv4SpecialBlockOf(const Ipv4Network& network)
 
 bool Ipv4OverlapsSpecialBlock(const Ipv4Network& network)
 {
-    for (const Ipv4SpecialBlock& block : kBlocks) {
-        if (block.network.contains(network) || network.contains(block.network))
-            return true;
-    }
-    return false;
+    return std::ranges::any_of(kBlocks, [&network](const Ipv4SpecialBlock& block) {
+        return block.network.contains(network) || network.contains(block.network);
+    });
 }
 
 } // namespace net
