@@ -48,36 +48,43 @@ CliOutcome RunVlsm(const CommandArgs& args)
                        (missing == 1 ? " address" : " addresses") + " missing");
     }
 
-    std::string text = kHeader;
-    JsonArray subnets;
-    for (const net::VlsmAllocation& allocation : plan.allocations) {
-        const net::Ipv4Network& network = allocation.network;
-        // A fitting network always has hosts: a /31 or /32 only under RFC 3021.
-        const net::Ipv4Range hosts = *network.hosts(rfc3021);
-        text += Padded(network.toString(), 20) +
-                RightAligned(std::to_string(allocation.hosts), 10) +
-                RightAligned(std::to_string(hosts.size()), 12) + "  " +
-                Padded(hosts.first.toString(), 17) + Padded(hosts.last.toString(), 17) +
-                network.broadcast().toString() + '\n';
-        subnets.push_back(JsonObject{{"hosts_needed", std::uint64_t{allocation.hosts}},
-                                     {"network", network.address().toString()},
-                                     {"prefix_length", network.prefixLength()},
-                                     {"first_host", hosts.first.toString()},
-                                     {"last_host", hosts.last.toString()},
-                                     {"host_count", hosts.size()},
-                                     {"broadcast", network.broadcast().toString()}});
-    }
-    JsonArray unused;
-    std::string unusedText;
-    for (const net::Ipv4Network& network : plan.unused) {
-        unusedText += (unusedText.empty() ? "" : " ") + network.toString();
-        unused.emplace_back(network.toString());
-    }
-    text += "\nUnused: " + (unusedText.empty() ? std::string("none") : unusedText) + '\n';
-    const JsonObject json = {{"network", parent.toString()},
-                             {"rfc3021", rfc3021},
-                             {"subnets", std::move(subnets)},
-                             {"unused", std::move(unused)}};
-    return Answered(
-        args, [&] { return text; }, [&] { return json; });
+    const auto text = [&] {
+        std::string rows = kHeader;
+        for (const net::VlsmAllocation& allocation : plan.allocations) {
+            const net::Ipv4Network& network = allocation.network;
+            // A fitting network always has hosts: a /31 or /32 only under RFC 3021.
+            const net::Ipv4Range hosts = *network.hosts(rfc3021);
+            rows += Padded(network.toString(), 20) +
+                    RightAligned(std::to_string(allocation.hosts), 10) +
+                    RightAligned(std::to_string(hosts.size()), 12) + "  " +
+                    Padded(hosts.first.toString(), 17) + Padded(hosts.last.toString(), 17) +
+                    network.broadcast().toString() + '\n';
+        }
+        std::string unused;
+        for (const net::Ipv4Network& network : plan.unused)
+            unused += (unused.empty() ? "" : " ") + network.toString();
+        return rows + "\nUnused: " + (unused.empty() ? std::string("none") : unused) + '\n';
+    };
+    const auto json = [&] {
+        JsonArray subnets;
+        for (const net::VlsmAllocation& allocation : plan.allocations) {
+            const net::Ipv4Network& network = allocation.network;
+            const net::Ipv4Range hosts = *network.hosts(rfc3021);
+            subnets.emplace_back(JsonObject{{"hosts_needed", std::uint64_t{allocation.hosts}},
+                                            {"network", network.address().toString()},
+                                            {"prefix_length", network.prefixLength()},
+                                            {"first_host", hosts.first.toString()},
+                                            {"last_host", hosts.last.toString()},
+                                            {"host_count", hosts.size()},
+                                            {"broadcast", network.broadcast().toString()}});
+        }
+        JsonArray unused;
+        for (const net::Ipv4Network& network : plan.unused)
+            unused.emplace_back(network.toString());
+        return JsonObject{{"network", parent.toString()},
+                          {"rfc3021", rfc3021},
+                          {"subnets", std::move(subnets)},
+                          {"unused", std::move(unused)}};
+    };
+    return Answered(args, text, json);
 }

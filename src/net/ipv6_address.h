@@ -42,6 +42,8 @@ public:
     // The IPv4 address an IPv4-mapped address (::ffff:0:0/96) carries.
     std::optional<Ipv4Address> mappedIpv4() const;
 
+    // clang-tidy 14 takes the 0 in the comparison this generates for a null pointer.
+    // NOLINTNEXTLINE(modernize-use-nullptr)
     friend constexpr auto operator<=>(Ipv6Address, Ipv6Address) = default;
 
 private:

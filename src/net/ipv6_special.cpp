@@ -1,5 +1,6 @@
 #include "net/ipv6_special.h"
 
+#include <algorithm>
 #include <array>
 
 namespace net {
@@ -101,11 +102,9 @@ const Ipv6SpecialBlock* Ipv6SpecialBlockOf(const Ipv6Network& network)
 
 bool Ipv6OverlapsSpecialBlock(const Ipv6Network& network)
 {
-    for (const Ipv6SpecialBlock& block : kBlocks) {
-        if (block.network.contains(network) || network.contains(block.network))
-            return true;
-    }
-    return false;
+    return std::ranges::any_of(kBlocks, [&network](const Ipv6SpecialBlock& block) {
+        return block.network.contains(network) || network.contains(block.network);
+    });
 }
 
 } // namespace net

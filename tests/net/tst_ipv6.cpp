@@ -20,6 +20,8 @@ Q_DECLARE_METATYPE(SpecialFlags)
 
 namespace {
 
+// __extension__ keeps -Wpedantic quiet, and it takes a typedef, not a using.
+// NOLINTNEXTLINE(modernize-use-using)
 __extension__ typedef unsigned __int128 Oracle;
 
 constexpr Oracle kAllOnes = ~Oracle{0};
