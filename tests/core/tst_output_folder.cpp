@@ -13,15 +13,14 @@ class TestOutputFolder : public QObject
     QString at(const QString& path) { return QDir::toNativeSeparators(m_dir.filePath(path)); }
 
 private slots:
-    void madeLevelByLevelWhenMissingThenReused()
+    // Made level by level when missing, then reused, a trailing separator or not.
+    void madeThenReused()
     {
-        // value + error compares the path and that there is no error at once.
-        const Outcome made = OutputFolder(at("home/docs"), true);
-        QCOMPARE(made.value + made.error, at("home/docs/Ferol Subnet Calculator"));
+        QCOMPARE(OutputFolder(at("home/docs"), true).value,
+                 at("home/docs/Ferol Subnet Calculator"));
         QVERIFY(QFile(at("home/docs/Ferol Subnet Calculator/subnets.txt")).open(QFile::WriteOnly));
-        // A trailing separator on the documents folder makes no difference.
         const Outcome reused = OutputFolder(at("home/docs/"), true);
-        QCOMPARE(reused.value + reused.error, made.value);
+        QCOMPARE(reused.value + reused.error, at("home/docs/Ferol Subnet Calculator"));
         QVERIFY(QFile::exists(at("home/docs/Ferol Subnet Calculator/subnets.txt")));
     }
 
@@ -32,7 +31,6 @@ private slots:
         QTest::newRow("documents path through a file") << at("file/docs") << at("file");
         QTest::newRow("name taken by a file") << at("") << at("Ferol Subnet Calculator");
     }
-
     void errorsNameTheFileInTheWay()
     {
         QFETCH(QString, documents);
@@ -42,10 +40,10 @@ private slots:
         QVERIFY2(error.contains('"' + file + '"'), qPrintable(error));
     }
 
-    void unknownDocumentsFolderIsAnError()
+    // An unknown documents folder is an error, never the current folder instead.
+    void unknownDocumentsFolder()
     {
         QVERIFY(!OutputFolder(QString(), true).ok());
-        // Never made relative to the current folder instead.
         QVERIFY(!QFile::exists(kOutputFolderName));
     }
 };

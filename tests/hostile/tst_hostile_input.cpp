@@ -36,10 +36,8 @@ const QStringList kPieces =
 
 // Shift+Insert, three times as likely as the others, pastes the text the step put on the clipboard.
 const QList<QKeySequence> kKeys = QKeySequence::listFromString(
-    "Backspace; Del; Left; Right; Home; End; Tab; Backtab; Return; Up; Down; "
-    "PgUp; PgDown; Space; "
-    "Esc; Ins; Ctrl+V; Ctrl+X; Ctrl+Z; Ctrl+A; Ctrl+C; Shift+Ins; Shift+Ins; "
-    "Shift+Ins");
+    "Backspace; Del; Left; Right; Home; End; Tab; Backtab; Return; Up; Down; PgUp; PgDown; Space; "
+    "Esc; Ins; Ctrl+V; Ctrl+X; Ctrl+Z; Ctrl+A; Ctrl+C; Shift+Ins; Shift+Ins; Shift+Ins");
 
 // A whole number 0 to 255 written plainly, for patterns of result texts.
 const QString kOctet = QStringLiteral("(25[0-5]|2[0-4][0-9]|1[0-9][0-9]|[1-9]?[0-9])");

@@ -4,8 +4,8 @@
 // tests' tables of user steps. Steps, separated by blanks: "focus:NAME" and "mouse:NAME"
 // give a control the focus by code and by a click, "type:TEXT" types where the focus is,
 // "key:NAME" presses a key there, "tab" presses Tab, "alt:LETTER" an access key,
-// "paste:PATH=TEXT" pastes into the focused box. A step it does not know goes to the
-// test's own handler with its argument; one that neither knows fails the test.
+// "paste:PATH=TEXT" pastes into the focused box ("_" for a blank). A step it does not know
+// goes to the test's own handler with its argument; one that neither knows fails the test.
 
 #include "support/privateclipboard.h"
 
@@ -14,23 +14,22 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMap>
 #include <QMimeData>
 #include <QTest>
-#include <QWidget>
 
 #include <algorithm>
 #include <functional>
 
 // Pastes text into a text box the way a user does: "menu" (its context menu's Paste),
-// "shift+insert", "middle" (a middle click; false where the platform has no selection to
-// paste) or "drop" (a drag from elsewhere let go at the box's left edge). The clipboard
-// paths refuse (false) to touch a desktop's clipboard.
+// "shift+insert", "middle" (a middle click, where the platform has a selection) or "drop"
+// (a drag from elsewhere let go at the box's left edge). False when it cannot.
 inline bool Paste(QWidget* box, const QString& path, const QString& text)
 {
     QClipboard* clipboard = QApplication::clipboard();
+    const QPoint left(2, box->height() / 2);
     if (path != "drop" && !ClipboardIsPrivate())
         return false;
-    const QPoint left(2, box->height() / 2);
     if (path == "menu") {
         clipboard->setText(text);
         QContextMenuEvent event(QContextMenuEvent::Mouse, left, box->mapToGlobal(left));
@@ -43,17 +42,14 @@ inline bool Paste(QWidget* box, const QString& path, const QString& text)
                 action->trigger();
         }
         menu->close();
-        // A desktop gives the window back its activation when a menu closes; the offscreen
-        // platform leaves no window active.
+        // A desktop gives the window back its activation when a menu closes; offscreen does not.
         box->activateWindow();
-        if (!QTest::qWaitForWindowActive(box))
-            return false;
-    } else if (path == "shift+insert") {
+        return QTest::qWaitForWindowActive(box);
+    }
+    if (path == "shift+insert") {
         clipboard->setText(text);
         QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
-    } else if (path == "middle") {
-        if (!clipboard->supportsSelection())
-            return false;
+    } else if (path == "middle" && clipboard->supportsSelection()) {
         clipboard->setText(text, QClipboard::Selection);
         QTest::mouseClick(box, Qt::MiddleButton, {}, left);
     } else if (path == "drop") {
@@ -69,39 +65,55 @@ inline bool Paste(QWidget* box, const QString& path, const QString& text)
     return true;
 }
 
+// What a row expects shown, fact by fact: key to text, from "key=text|key=text …".
+using Shown = QMap<QString, QString>;
+inline Shown Facts(const QString& facts)
+{
+    Shown shown;
+    for (const QString& fact : facts.split('|', Qt::SkipEmptyParts))
+        shown.insert(fact.section('=', 0, 0), fact.section('=', 1));
+    return shown;
+}
+
 class PanelDriver
 {
 public:
     explicit PanelDriver(QWidget& panel) : m_panel(panel)
     {
-        panel.resize(panel.sizeHint());
+        if (panel.sizeHint().isValid())
+            panel.resize(panel.sizeHint());
         panel.show();
         panel.activateWindow();
         (void)QTest::qWaitForWindowActive(&panel);
     }
 
     QWidget* get(const QString& name) const { return m_panel.findChild<QWidget*>(name); }
-    QString text(const QString& name) const { return get(name)->property("text").toString(); }
 
-    // The boxes array_0 … array_(count-1) joined by ".", a "!" after each red one.
-    QString octets(const QString& array, int count) const
+    // "focus": the focused control's name; "red": the names of the controls written in red;
+    // a control's name: its text; the name of an array NAME_0, NAME_1 …: its texts joined by ".".
+    QString shown(const QString& key) const
     {
+        if (key == "focus")
+            return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
         QStringList texts;
-        for (int k = 0; k < count; ++k) {
-            QWidget* box = get(array + '_' + QString::number(k));
-            texts << text(box->objectName()) +
-                         (box->palette().text().color() == Qt::red ? "!" : "");
+        for (const QWidget* w : m_panel.findChildren<QWidget*>()) {
+            if (key == "red" ? w->palette().text().color() == Qt::red : w->objectName() == key)
+                texts << (key == "red" ? w->objectName() : w->property("text").toString());
         }
-        return texts.join('.');
+        if (key == "red" || !texts.isEmpty())
+            return texts.join(' ');
+        for (int k = 0; get(key + '_' + QString::number(k)); ++k)
+            texts << get(key + '_' + QString::number(k))->property("text").toString();
+        return texts.isEmpty() ? "<no " + key + ">" : texts.join('.');
     }
 
     // The test's own steps: true when it knew the step.
     using OtherStep = std::function<bool(const QString& step, const QString& arg)>;
-    // A step neither knows fails the test.
     void run(const QString& steps, const OtherStep& other = {}) const
     {
         for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
             const QString arg = step.section(':', 1);
+            QWidget* focus = QApplication::focusWidget();
             if (step.startsWith("focus:")) {
                 get(arg)->setFocus();
             } else if (step.startsWith("mouse:")) {
@@ -111,21 +123,22 @@ public:
                 for (QChar key : arg)
                     QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
             } else if (step.startsWith("key:") || step == "tab") {
-                QTest::keyClick(QApplication::focusWidget(),
-                                step == "tab" ? Qt::Key_Tab : QKeySequence(arg)[0].key());
+                const QKeyCombination key = step == "tab"    ? Qt::Key_Tab
+                                            : arg == "Shift" ? Qt::Key_Shift
+                                                             : QKeySequence(arg)[0];
+                QTest::keyClick(focus, key.key(), key.keyboardModifiers());
             } else if (step.startsWith("alt:")) {
                 QTest::keyClick(&m_panel, arg[0].toLatin1(), Qt::AltModifier);
                 // A button's access key shows the press first and clicks a moment later.
-                const QList<QAbstractButton*> buttons = m_panel.findChildren<QAbstractButton*>();
+                const auto buttons = m_panel.findChildren<QAbstractButton*>();
                 (void)QTest::qWaitFor([&] {
                     return std::none_of(buttons.begin(), buttons.end(),
                                         [](const QAbstractButton* b) { return b->isDown(); });
                 });
             } else if (step.startsWith("paste:")) {
-                // "paste:PATH=TEXT" into the focused box, "_" for a blank.
-                const QString text = arg.section('=', 1).replace('_', ' ');
-                if (!Paste(QApplication::focusWidget(), arg.section('=', 0, 0), text))
-                    QFAIL(qPrintable("cannot paste by " + arg.section('=', 0, 0)));
+                const QString path = arg.section('=', 0, 0);
+                if (!Paste(focus, path, arg.section('=', 1).replace('_', ' ')))
+                    QFAIL(qPrintable("cannot paste by " + path));
             } else if (!other || !other(step, arg)) {
                 QFAIL(qPrintable("unknown step " + step));
             }
@@ -136,29 +149,35 @@ private:
     QWidget& m_panel;
 };
 
-// The columns of a table of user steps and the state they leave; returns the row adder.
+// The columns of a table of user steps and the facts they leave shown; returns the row adder.
 inline auto StepTable()
 {
     QTest::addColumn<QString>("steps");
-    QTest::addColumn<QString>("state");
-    return [](const char* name, const QString& steps, const QString& state) {
-        QTest::newRow(name) << steps << state;
+    QTest::addColumn<Shown>("shown");
+    return [](const char* name, const QString& steps, const QString& facts) {
+        QTest::newRow(name) << steps << Facts(facts);
     };
 }
 
-// Runs the current row of such a table on a fresh Panel (run(steps), state()). The state is
-// read once everything the steps set off has run, so a change that comes late, or one that
-// should not have come at all, shows.
+// Runs the current row of such a table on a fresh Panel (run(steps), shown(key)) and compares
+// each fact, those of Panel::kShown the row does not name too. What is shown is read
+// once everything the steps set off has run, so a change that comes late, or should not come
+// at all, shows.
 template <class Panel> void RunStepRow()
 {
     QFETCH(QString, steps);
-    QFETCH(QString, state);
-    if (steps.contains("paste:") && !ClipboardIsPrivate())
+    QFETCH(Shown, shown);
+    if ((steps.contains("paste:") || steps.contains("clip:")) && !ClipboardIsPrivate())
         QSKIP(kDesktopClipboard);
+    if (steps.contains("paste:middle") && !QApplication::clipboard()->supportsSelection())
+        QSKIP("no selection to paste on this platform");
     Panel p;
     p.run(steps);
     if (QTest::currentTestFailed())
         return;
     QCoreApplication::processEvents();
-    QCOMPARE(p.state(), state);
+    Shown all = Facts(Panel::kShown);
+    all.insert(shown);
+    for (const auto& [key, text] : all.asKeyValueRange())
+        QCOMPARE(std::pair(key, p.shown(key)), std::pair(key, text));
 }

@@ -11,45 +11,40 @@ private slots:
     // Runs ascending, one a line; a value on its own without a dash.
     void lists()
     {
-        const QString lists = MatchList(100, 0) + '|' + MatchList(128, 31) + '|' +
-                              MatchList(0, 255) + '|' + MatchList(10, 5) + '|' +
-                              MatchList(255, 128);
-        QCOMPARE(lists, " 100\r\n| 128- 159\r\n| 0- 255\r\n| 10- 11\r\n 14- "
-                        "15\r\n| 127\r\n 255\r\n");
+        QCOMPARE(MatchList(100, 0), " 100\r\n");
+        QCOMPARE(MatchList(10, 5), " 10- 11\r\n 14- 15\r\n");
+        QCOMPARE(MatchList(255, 128), " 127\r\n 255\r\n");
         QString odd; // the longest list there is
         for (int k = 1; k < 256; k += 2)
             odd += QString(" %1\r\n").arg(k);
         QCOMPARE(MatchList(1, 254), odd);
     }
 
+    // In each of the eight boxes: what the box must hold and the value the octet counts as.
     void normalisation_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("kept"); // what the box must hold
-        QTest::addColumn<int>("value");    // the value the octet counts as
-        const auto row = [](const char* name, const char* text, const char* kept, int value) {
-            QTest::newRow(name) << QString(text) << QString(kept) << value;
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<int>("value");
+        const auto row = [](const char* text, const char* kept, int value) {
+            QTest::newRow(text) << QString(text) << QString(kept) << value;
         };
-        row("empty", "", "0", 0);
-        row("below one", "0.9", "0", 0);
-        row("leading zero kept", "01", "01", 1);
-        row("255", "255", "255", 255);
-        row("just over 255", "255.1", "0", 0);
-        row("2.5 to even", "2.5", "2.5", 2);
-        row("3.5 to even", "3.5", "3.5", 4);
+        row("", "0", 0);
+        row("0.9", "0", 0);
+        row("01", "01", 1);
+        row("255", "255", 255);
+        row("255.1", "0", 0);
+        row("3.5", "3.5", 4);
     }
-    // In each of the eight boxes; MatchList, checked above, gives the list it leads to.
     void normalisation()
     {
         QFETCH(QString, text);
-        QFETCH(QString, kept);
         QFETCH(int, value);
         for (int box = 0; box < 8; ++box) {
             WildcardOctets texts = {"1", "2", "3", "4", "0", "0", "0", "0"};
             texts[box] = text;
             const WildcardMatch match = MatchWildcard(texts);
-            texts[box] = kept;
-            QCOMPARE(match.octets, texts);
+            QTEST(match.octets[box], "kept");
             QCOMPARE(match.lists[box % 4],
                      box < 4 ? MatchList(value, 0) : MatchList(box - 3, value));
         }
