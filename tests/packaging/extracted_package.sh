@@ -99,7 +99,9 @@ pane_engines() {
     xvfb-run -a bash "$(dirname "$0")/pane_engines.sh" "$program" "$1"
 }
 if [ "$FEROL_OPEN_PANE" = 1 ]; then
-    [ "$(pane_engines 3)" = 0 ] || fail "without the browser's package the pane started an engine"
+    engines=$(pane_engines 3)
+    [ "$engines" != "no window" ] || fail "the program's window never appeared"
+    [ "$engines" = 0 ] || fail "without the browser's package the pane started an engine"
 fi
 
 if [ -n "$browser_deb" ]; then
@@ -109,7 +111,9 @@ if [ -n "$browser_deb" ]; then
     ldd "$plugin" | grep -q 'not found' && { ldd "$plugin" >&2; fail "the plugin's libraries are missing"; }
     run_headless
     if [ "$FEROL_OPEN_PANE" = 1 ]; then
-        [ "$(pane_engines 20)" -gt 0 ] || fail "with the browser's package the pane has no browser"
+        engines=$(pane_engines 20)
+        [ "$engines" != "no window" ] || fail "the program's window never appeared"
+        [ "$engines" -gt 0 ] || fail "with the browser's package the pane has no browser"
     fi
 fi
 

@@ -14,8 +14,14 @@ chmod 700 "$home"
 
 HOME="$home" XDG_RUNTIME_DIR="$home" QTWEBENGINE_DISABLE_SANDBOX=1 "$program" 2>/dev/null &
 pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --name '^Ferol Subnet Calculator$' |
-         head -n 1)
+# A loaded machine can take a while to map the window; a window never seen is its own
+# answer, not a count.
+window=$(timeout 90 xdotool search --sync --onlyvisible --pid "$pid" --name '^Ferol Subnet Calculator$' |
+         head -n 1 || true)
+if [ -z "$window" ]; then
+    echo "no window"
+    exit 0
+fi
 # The banner spans the top of the client area, just under the menu bar.
 xdotool mousemove --window "$window" 300 60 click 1
 
