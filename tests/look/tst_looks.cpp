@@ -286,12 +286,9 @@ private slots:
         const char* rule = "line";
         const char* box = "top bottom left right";
         row("worksheet rule under the mask", "SubnetMaskCalc", "Line1_0", rule);
-        row("worksheet rule over the broadcast", "SubnetMaskCalc", "Line1_1", rule);
         row("decimal upper rule", "DecimalIpCalc", "Line1", rule);
-        row("decimal lower rule", "DecimalIpCalc", "Line2", rule);
         row("About's engraved line", "About", "Line1_0", rule);
         row("wildcard list 1", "WildcardMaskCkr", "validip_0", box);
-        row("wildcard list 4", "WildcardMaskCkr", "validip_3", box);
         row("explanation box", "DecimalIpCalc", "Text1", box);
         row("list of examples", "DecimalIpCalc list", "lstIpHistory", box);
     }

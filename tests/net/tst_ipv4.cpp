@@ -1,0 +1,462 @@
+// The IPv4 core against an oracle written here: plain 32-bit arithmetic over random
+// inputs, brute force where the core is clever (wildcard runs, range covers, subnetting
+// plans), the special-purpose table against the registry as it is published, and the
+// edges random inputs seldom reach.
+
+#include "net/ipv4_classful.h"
+#include "net/ipv4_cover.h"
+#include "net/ipv4_special_blocks.h"
+#include "net/ipv4_wildcard.h"
+#include "net/number_text.h"
+#include "net/reverse_zone.h"
+#include "net/vlsm.h"
+#include "support/dotted.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <bit>
+
+using namespace net;
+
+Q_DECLARE_METATYPE(net::ParseError)
+Q_DECLARE_METATYPE(net::ClassfulStatus)
+
+namespace {
+
+Ipv4Network Network(const QString& text)
+{
+    return Ipv4Network::parse(text.toStdString()).value();
+}
+
+QString Text(const std::optional<Ipv4Network>& network)
+{
+    return network ? QString::fromStdString(network->toString()) : QString();
+}
+
+// Usable hosts of a network of `length` bits; the longest length holding `need`, 33 for none.
+std::uint64_t Usable(int length, bool rfc3021)
+{
+    if (length >= 31)
+        return rfc3021 ? std::uint64_t{1} << (32 - length) : 0;
+    return (std::uint64_t{1} << (32 - length)) - 2;
+}
+
+int FittingLength(std::uint32_t need, bool rfc3021)
+{
+    int length = 32;
+    while (length >= 0 && Usable(length, rfc3021) < need)
+        --length;
+    return length < 0 ? 33 : length;
+}
+
+// Transcribed from the IANA IPv4 Special-Purpose Address Registry, with the multicast
+// range of the multicast registry. Flags: source, destination, forwardable, global, reserved.
+const char* const kRegistry[][4] = {
+    {"0.0.0.0", "0.255.255.255", "This network", "TFFFT"},
+    {"0.0.0.0", "0.0.0.0", "This host on this network", "TFFFT"},
+    {"10.0.0.0", "10.255.255.255", "Private-Use", "TTTFF"},
+    {"100.64.0.0", "100.127.255.255", "Shared Address Space", "TTTFF"},
+    {"127.0.0.0", "127.255.255.255", "Loopback", "FFFFT"},
+    {"169.254.0.0", "169.254.255.255", "Link Local", "TTFFT"},
+    {"172.16.0.0", "172.31.255.255", "Private-Use", "TTTFF"},
+    {"192.0.0.0", "192.0.0.255", "IETF Protocol Assignments", "FFFFF"},
+    {"192.0.0.0", "192.0.0.7", "IPv4 Service Continuity Prefix", "TTTFF"},
+    {"192.0.0.8", "192.0.0.8", "IPv4 dummy address", "TFFFF"},
+    {"192.0.0.9", "192.0.0.9", "Port Control Protocol Anycast", "TTTTF"},
+    {"192.0.0.10", "192.0.0.10", "Traversal Using Relays around NAT Anycast", "TTTTF"},
+    {"192.0.0.170", "192.0.0.170", "NAT64/DNS64 Discovery", "FFFFT"},
+    {"192.0.0.171", "192.0.0.171", "NAT64/DNS64 Discovery", "FFFFT"},
+    {"192.0.2.0", "192.0.2.255", "Documentation (TEST-NET-1)", "FFFFF"},
+    {"192.31.196.0", "192.31.196.255", "AS112-v4", "TTTTF"},
+    {"192.52.193.0", "192.52.193.255", "AMT", "TTTTF"},
+    {"192.88.99.0", "192.88.99.255", "Deprecated (6to4 Relay Anycast)", "FFFFF"},
+    {"192.88.99.2", "192.88.99.2", "6a44-relay anycast address", "TTTFF"},
+    {"192.168.0.0", "192.168.255.255", "Private-Use", "TTTFF"},
+    {"192.175.48.0", "192.175.48.255", "Direct Delegation AS112 Service", "TTTTF"},
+    {"198.18.0.0", "198.19.255.255", "Benchmarking", "TTTFF"},
+    {"198.51.100.0", "198.51.100.255", "Documentation (TEST-NET-2)", "FFFFF"},
+    {"203.0.113.0", "203.0.113.255", "Documentation (TEST-NET-3)", "FFFFF"},
+    {"224.0.0.0", "239.255.255.255", "Multicast", "FTTFF"},
+    {"240.0.0.0", "255.255.255.255", "Reserved", "FFFFT"},
+    {"255.255.255.255", "255.255.255.255", "Limited Broadcast", "FTFFT"},
+};
+
+QString Described(const Ipv4SpecialBlock& block)
+{
+    QString text = QString::fromLatin1(block.name.data(), qsizetype(block.name.size())) + ' ';
+    const SpecialFlags& f = block.flags;
+    for (bool flag :
+         {f.source, f.destination, f.forwardable, f.globallyReachable, f.reservedByProtocol})
+        text += flag ? 'T' : 'F';
+    return text;
+}
+
+} // namespace
+
+class TestIpv4 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The interface as read back, or the reason it was refused.
+    void parsing_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read"); // empty: refused
+        QTest::addColumn<ParseError>("error");
+        const auto good = [](const char* text, const char* read) {
+            QTest::newRow(text) << QString(text) << QString(read) << ParseError::Empty;
+        };
+        const auto bad = [](const char* text, ParseError error) {
+            QTest::newRow(text) << QString(text) << QString() << error;
+        };
+        good("10.1.2.3/255.255.255.0", "10.1.2.3/24");
+        good("10.1.2.3", "10.1.2.3/32");
+        good("10.1.2.3/0.0.0.0", "10.1.2.3/0");
+        bad("", ParseError::Empty);
+        bad("10.01.0.1", ParseError::LeadingZero);
+        bad("1.2.3.256", ParseError::OutOfRange);
+        bad("1.2.3.1000", ParseError::Malformed);
+        bad("1.2.3", ParseError::Malformed);
+        bad("1.2.3.4.5", ParseError::Malformed);
+        bad("1..3.4", ParseError::Malformed);
+        bad(" 1.2.3.4", ParseError::Malformed);
+        bad("0x1.2.3.4", ParseError::Malformed);
+        bad("10.1.2.3/33", ParseError::BadPrefixLength);
+        bad("10.1.2.3/08", ParseError::BadPrefixLength);
+        bad("10.1.2.3/", ParseError::BadPrefixLength);
+        bad("10.1.2.3/255.0.255.0", ParseError::NonContiguousMask);
+        bad("10.1.2.3/8/8", ParseError::BadPrefixLength);
+    }
+    void parsing()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, read);
+        QFETCH(ParseError, error);
+        const auto parsed = Ipv4Interface::parse(text.toStdString());
+        QCOMPARE(parsed ? QString::fromStdString(parsed->toString()) : QString(), read);
+        if (!parsed)
+            QCOMPARE(parsed.error(), error);
+    }
+
+    void wholeNumbers()
+    {
+        QCOMPARE(ParseWholeNumber("4294967295", 0xFFFFFFFFu).value(), 4294967295u);
+        for (const char* refused : {"4294967296", "18446744073709551616", "01", "-1", "1 "})
+            QVERIFY2(!ParseWholeNumber(refused, 0xFFFFFFFFu), refused);
+        QCOMPARE(Ipv4Network::parse("10.0.0.1/24").error(), ParseError::HostBitsSet);
+    }
+
+    // Every figure of a network against masks made by shifting, over random addresses.
+    void networkAgreesWithArithmetic()
+    {
+        QRandomGenerator random(2312);
+        for (int round = 0; round < 20000; ++round) {
+            const std::uint32_t a = random.generate();
+            const int length = int(random.bounded(33));
+            const std::uint32_t mask = MaskOf(length);
+            const std::uint32_t first = a & mask, last = first | ~mask;
+            const Ipv4Network network = Ipv4Network::containing(Ipv4Address(a), length);
+            const QString context = Dotted(a) + '/' + QString::number(length);
+            QVERIFY2(network.address().value() == first && network.mask().value() == mask &&
+                         network.broadcast().value() == last &&
+                         network.addressCount() == std::uint64_t{~mask} + 1,
+                     qPrintable(context));
+            const std::uint32_t outside = a ^ (length ? 1u << (32 - length) : 0u);
+            QVERIFY2(network.contains(Ipv4Address(a)) &&
+                         network.contains(Ipv4Address(outside)) == (length == 0),
+                     qPrintable(context));
+            QVERIFY2(Ipv4PrefixLengthOfMask(Ipv4Address(mask)) == length, qPrintable(context));
+            QCOMPARE(Text(network), Dotted(first) + '/' + QString::number(length));
+            QCOMPARE(*Ipv4Network::parse(network.toString()), network);
+            QCOMPARE(Ipv4Address(a) < Ipv4Address(outside), a < outside);
+
+            const bool rfc3021 = round % 2 == 1;
+            const auto hosts = network.hosts(rfc3021);
+            if (length <= 30)
+                QVERIFY2(hosts && hosts->first.value() == first + 1 &&
+                             hosts->last.value() == last - 1,
+                         qPrintable(context));
+            else if (length == 31 && !rfc3021)
+                QVERIFY2(!hosts, qPrintable(context));
+            else
+                QVERIFY2(hosts && hosts->first.value() == first && hosts->last.value() == last,
+                         qPrintable(context));
+
+            const auto next = network.next();
+            QVERIFY2(next.has_value() == (last < 0xFFFFFFFFu), qPrintable(context));
+            if (next)
+                QVERIFY2(next->address().value() == last + 1 && next->prefixLength() == length,
+                         qPrintable(context));
+            const auto previous = network.previous();
+            QVERIFY2(previous.has_value() == (first > 0), qPrintable(context));
+            if (previous)
+                QVERIFY2(previous->broadcast().value() == first - 1, qPrintable(context));
+
+            const int longer = length + int(random.bounded(33 - length));
+            const std::uint64_t count = network.subnetCount(longer);
+            QVERIFY2(count == std::uint64_t{1} << (longer - length), qPrintable(context));
+            const std::uint64_t index = random.generate64() % count;
+            const Ipv4Network part = network.subnet(longer, index);
+            QVERIFY2(part.address().value() == first + std::uint32_t(index << (32 - longer)) &&
+                         network.contains(part) && !part.contains(network) == (longer > length),
+                     qPrintable(context));
+
+            const int top = int(a >> 24);
+            const AddressClass expectedClass = top < 128   ? AddressClass::A
+                                               : top < 192 ? AddressClass::B
+                                               : top < 224 ? AddressClass::C
+                                               : top < 240 ? AddressClass::D
+                                                           : AddressClass::E;
+            QVERIFY2(Ipv4ClassOf(Ipv4Address(a)) == expectedClass, qPrintable(context));
+            QString zone = "in-addr.arpa";
+            for (int octet = 0; octet < length / 8; ++octet)
+                zone.prepend(QString::number(a >> (24 - 8 * octet) & 255) + '.');
+            QCOMPARE(QString::fromStdString(ReverseZone(network)), zone);
+        }
+        // The ends of the space, where random networks seldom land.
+        QCOMPARE(Text(Network("255.255.255.254/32").next()), "255.255.255.255/32");
+        QCOMPARE(Text(Network("0.0.0.1/32").previous()), "0.0.0.0/32");
+    }
+
+    // Every octet pair: the runs list exactly the values a brute-force test accepts.
+    void wildcardRunsAreExhaustive()
+    {
+        for (int address = 0; address < 256; ++address) {
+            for (int wildcard = 0; wildcard < 256; ++wildcard) {
+                std::array<bool, 256> listed{};
+                int previousLast = -2;
+                for (const OctetRun& run :
+                     WildcardOctetRuns(std::uint8_t(address), std::uint8_t(wildcard))) {
+                    // Ascending, maximal (a gap before each run) and not overlapping.
+                    QVERIFY(run.first > previousLast + 1 && run.last >= run.first);
+                    for (int k = run.first; k <= run.last; ++k)
+                        listed[std::size_t(k)] = true;
+                    previousLast = run.last;
+                }
+                for (int k = 0; k < 256; ++k) {
+                    if (listed[std::size_t(k)] != (((k ^ address) & ~wildcard & 255) == 0))
+                        QFAIL(qPrintable(
+                            QStringLiteral("%1 under %2: %3").arg(address).arg(wildcard).arg(k)));
+                }
+            }
+        }
+    }
+
+    void wildcardAsAWhole()
+    {
+        QRandomGenerator random(77);
+        for (int round = 0; round < 5000; ++round) {
+            const std::uint32_t a = random.generate();
+            // Half contiguous, half random.
+            const std::uint32_t w =
+                round % 2 ? ~MaskOf(int(random.bounded(33))) : random.generate();
+            const Ipv4Wildcard wildcard{Ipv4Address(a), Ipv4Address(w)};
+            const std::uint32_t probe = random.generate();
+            QCOMPARE(wildcard.matches(Ipv4Address(probe)), ((probe ^ a) & ~w) == 0);
+            QCOMPARE(wildcard.matchCount(), std::uint64_t{1} << std::popcount(w));
+            const bool contiguous = ((w + 1) & w) == 0;
+            QCOMPARE(Text(wildcard.network()),
+                     contiguous ? Dotted(a & ~w) + '/' + QString::number(std::countl_zero(w))
+                                : QString());
+            // The enclosing network is the smallest that holds the lowest and highest match.
+            const Ipv4Address low(a & ~w), high(a | w);
+            const Ipv4Network around = wildcard.enclosingNetwork();
+            QVERIFY(around.contains(low) && around.contains(high));
+            if (around.prefixLength() < 32)
+                QVERIFY(!Ipv4Network::containing(low, around.prefixLength() + 1).contains(high));
+        }
+    }
+
+    // Small ranges against the fewest blocks found by trying every split; large ones
+    // for an exact, aligned tiling.
+    void coverIsExactAndFewest()
+    {
+        constexpr int kSpan = 64;
+        std::array<std::array<int, kSpan>, kSpan> fewest{};
+        for (int size = 1; size <= kSpan; ++size) {
+            for (int first = 0; first + size <= kSpan; ++first) {
+                const int last = first + size - 1;
+                int best = std::has_single_bit(unsigned(size)) && first % size == 0 ? 1 : kSpan;
+                for (int split = first; split < last; ++split)
+                    best = std::min(best, fewest[first][split] + fewest[split + 1][last]);
+                fewest[first][last] = best;
+                const auto cover = Ipv4CoverOfRange(Ipv4Address(first), Ipv4Address(last));
+                QCOMPARE(int(cover.size()), best);
+            }
+        }
+        QRandomGenerator random(2026);
+        for (int round = 0; round < 5000; ++round) {
+            const std::uint32_t first = round ? random.generate() : 0;
+            const std::uint32_t span = round ? random.generate() >> random.bounded(32) : ~0u;
+            const std::uint32_t last = span > ~first ? ~0u : first + span;
+            std::uint64_t next = first;
+            const auto cover = Ipv4CoverOfRange(Ipv4Address(first), Ipv4Address(last));
+            for (const Ipv4Network& network : cover) {
+                QCOMPARE(std::uint64_t{network.address().value()}, next);
+                next += network.addressCount();
+            }
+            QCOMPARE(next, std::uint64_t{last} + 1);
+            if (round == 0)
+                QCOMPARE(cover.size(), 1u); // the whole space
+        }
+    }
+
+    void classfulStatus_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<int>("classful");
+        QTest::addColumn<bool>("rfc3021");
+        QTest::addColumn<ClassfulStatus>("status");
+        const auto row = [](const char* host, int classful, bool rfc3021, ClassfulStatus status) {
+            QTest::addRow("%s %s", host, rfc3021 ? "rfc3021" : "")
+                << host << classful << rfc3021 << status;
+        };
+        row("192.168.1.130/26", 24, false, ClassfulStatus::Subnetting);
+        row("192.168.1.130/23", 24, false, ClassfulStatus::Supernetting);
+        row("10.0.0.1/16", 8, false, ClassfulStatus::SubnetZero);
+        row("172.16.255.1/24", 16, false, ClassfulStatus::AllOnesSubnet);
+        row("10.1.0.1/31", 8, false, ClassfulStatus::NoHosts);
+        row("10.1.0.1/31", 8, true, ClassfulStatus::PointToPoint);
+        row("10.1.0.1/32", 8, true, ClassfulStatus::NoHosts);
+        row("10.255.255.255/31", 8, true, ClassfulStatus::AllOnesSubnet);
+    }
+    void classfulStatus()
+    {
+        QFETCH(QString, host);
+        QFETCH(int, classful);
+        QFETCH(bool, rfc3021);
+        QFETCH(ClassfulStatus, status);
+        const auto written = *Ipv4Interface::parse(host.toStdString());
+        QCOMPARE(AnalyseClassful(written.address, classful, written.prefixLength, rfc3021).status,
+                 status);
+    }
+
+    void classfulFigures()
+    {
+        for (int classful : {8, 16, 24}) {
+            for (int length = 0; length <= 32; ++length) {
+                for (bool rfc3021 : {false, true}) {
+                    const auto figures =
+                        AnalyseClassful(Ipv4Address(0x0A000001), classful, length, rfc3021).figures;
+                    QCOMPARE(figures.has_value(), length >= classful);
+                    if (!figures)
+                        continue;
+                    const std::int64_t addresses = std::int64_t{1} << (32 - length);
+                    QCOMPARE(figures->subnetBits, length - classful);
+                    QCOMPARE(figures->hostBits, 32 - length);
+                    QCOMPARE(std::int64_t(figures->maxSubnets),
+                             std::int64_t{1} << (length - classful));
+                    QCOMPARE(std::int64_t(figures->maxHosts),
+                             length == 31 && rfc3021 ? 2
+                                                     : std::max<std::int64_t>(addresses - 2, 0));
+                }
+            }
+        }
+    }
+
+    // Each block as its first and last address (not as a prefix, so the table's prefixes
+    // are checked too), its name and its five columns.
+    void specialBlocksAreTheRegistry()
+    {
+        const auto blocks = Ipv4SpecialBlocks();
+        QCOMPARE(blocks.size(), std::size(kRegistry));
+        for (const auto& [first, last, name, flags] : kRegistry) {
+            const auto found = std::find_if(blocks.begin(), blocks.end(), [&](const auto& block) {
+                return Dotted(block.network.address().value()) == first &&
+                       Dotted(block.network.broadcast().value()) == last;
+            });
+            QVERIFY2(found != blocks.end(), first);
+            QCOMPARE(Described(*found), QString(name) + ' ' + flags);
+        }
+    }
+
+    // The most specific block holding all of the network, and whether any block overlaps it.
+    void blockOfNetwork_data()
+    {
+        QTest::addColumn<QString>("network");
+        QTest::addColumn<QString>("name"); // empty: no block
+        QTest::addColumn<bool>("overlaps");
+        const auto row = [](const char* network, const char* name, bool overlaps) {
+            QTest::newRow(network) << network << name << overlaps;
+        };
+        row("192.0.0.9/32", "Port Control Protocol Anycast", true);
+        row("192.0.0.128/25", "IETF Protocol Assignments", true);
+        row("192.0.0.8/30", "IETF Protocol Assignments", true);
+        row("0.0.0.0/32", "This host on this network", true);
+        row("10.0.0.0/7", "", true);
+        row("11.0.0.0/8", "", false);
+        row("100.63.255.255/32", "", false);
+        row("255.255.255.254/32", "Reserved", true);
+    }
+    void blockOfNetwork()
+    {
+        QFETCH(QString, network);
+        QFETCH(QString, name);
+        QFETCH(bool, overlaps);
+        const Ipv4SpecialBlock* block = Ipv4SpecialBlockOf(Network(network));
+        QCOMPARE(block ? Described(*block).chopped(6) : QString(), name);
+        QCOMPARE(Ipv4OverlapsSpecialBlock(Network(network)), overlaps);
+    }
+
+    // Variable-length subnetting over random needs: every need fits its network and the
+    // next smaller one would not hold it, the networks lie inside the parent in address
+    // order without overlap, the unused networks fill the rest exactly, and a plan is
+    // refused exactly when the rounded sizes add up to more than the parent, by the
+    // number of addresses missing.
+    void vlsmOverRandomNeeds()
+    {
+        QRandomGenerator random(3021);
+        int refused = 0;
+        for (int round = 0; round < 20000; ++round) {
+            const int parentLength = random.bounded(33);
+            const Ipv4Network parent =
+                Ipv4Network::containing(Ipv4Address(random.generate()), parentLength);
+            const bool rfc3021 = random.bounded(2) == 1;
+            std::vector<std::uint32_t> needs(std::size_t(1 + random.bounded(8)));
+            const int scale = 1 + random.bounded(std::min(31, 32 - parentLength + 2));
+            for (std::uint32_t& need : needs)
+                need = 1 + random.bounded(std::uint32_t{1} << (scale - 1));
+            std::uint64_t total = 0;
+            for (const std::uint32_t need : needs)
+                total += std::uint64_t{1} << (32 - FittingLength(need, rfc3021));
+            const std::uint64_t size = parent.addressCount();
+            const auto plan = PlanVlsm(parent, needs, rfc3021);
+            QCOMPARE(plan.missingAddresses, total > size ? total - size : 0);
+            if (!plan.fits()) {
+                ++refused;
+                QVERIFY(plan.allocations.empty());
+                continue;
+            }
+            std::vector<std::uint32_t> given;
+            std::uint64_t end = parent.address().value();
+            for (const auto& allocation : plan.allocations) {
+                given.push_back(allocation.hosts);
+                QCOMPARE(allocation.network.prefixLength(),
+                         FittingLength(allocation.hosts, rfc3021));
+                QVERIFY(parent.contains(allocation.network) &&
+                        allocation.network.address().value() >= end);
+                end = std::uint64_t{allocation.network.broadcast().value()} + 1;
+            }
+            for (const auto& unused : plan.unused) {
+                QCOMPARE(std::uint64_t{unused.address().value()}, end);
+                end += unused.addressCount();
+            }
+            QCOMPARE(end, std::uint64_t{parent.broadcast().value()} + 1);
+            std::sort(given.begin(), given.end());
+            std::sort(needs.begin(), needs.end());
+            QCOMPARE(given, needs);
+        }
+        QVERIFY(refused > 1000 && refused < 19000);
+        // Beyond what any network holds, and a need of none under RFC 3021.
+        QCOMPARE(PlanVlsm(Network("0.0.0.0/0"), std::vector{4294967295u}, false).missingAddresses,
+                 4294967296u);
+        QCOMPARE(
+            Text(PlanVlsm(Network("10.0.0.0/30"), std::vector{0u}, true).allocations[0].network),
+            "10.0.0.0/32");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIpv4)
+#include "tst_ipv4.moc"
