@@ -9,7 +9,8 @@ set -euo pipefail
 program=$1
 seconds=$2
 home=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; rm -rf "$home"' EXIT
+# The program ends by the signal: its status is not this script's.
+trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true; rm -rf "$home"' EXIT
 chmod 700 "$home"
 
 HOME="$home" XDG_RUNTIME_DIR="$home" QTWEBENGINE_DISABLE_SANDBOX=1 "$program" 2>/dev/null &
