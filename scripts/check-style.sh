@@ -41,11 +41,12 @@ for line in sys.stdin:
                 source = path
         if source and (everything or path in changed):
             picked.add(source)
-print("\n".join(sorted(picked)))
+for source in sorted(picked):
+    print(source)
 ' "${1:-}" "$changed")
 
 echo "clang-tidy on ${#checked[@]} files"
-if [ "${#checked[@]}" -gt 0 ] && [ -n "${checked[0]}" ]; then
+if [ "${#checked[@]}" -gt 0 ]; then
     printf '%s\n' "${checked[@]}" |
         xargs -P "$(nproc)" -n 4 clang-tidy-14 -p build --quiet 2>/dev/null
 fi

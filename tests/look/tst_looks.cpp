@@ -47,7 +47,7 @@ public:
     {
         if (where == QLatin1String("About")) {
             m_window->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
-            QWidget* about = m_window->findChild<QWidget*>(QStringLiteral("frmAbout"));
+            auto* about = m_window->findChild<QWidget*>(QStringLiteral("frmAbout"));
             (void)QTest::qWaitForWindowExposed(about);
             return about;
         }
@@ -299,7 +299,7 @@ private slots:
         QFETCH(QString, drawn);
         LookWindow look(DesktopTheme::Light);
         QWidget* shown = look.show(where);
-        QWidget* widget = shown->findChild<QWidget*>(name);
+        auto* widget = shown->findChild<QWidget*>(name);
         QVERIFY(widget && widget->isVisible());
         QCOMPARE(drawn == "line" ? DrawnRule(*widget) : DrawnSides(*widget), drawn);
     }

@@ -363,10 +363,11 @@ private slots:
         const auto blocks = Ipv4SpecialBlocks();
         QCOMPARE(blocks.size(), std::size(kRegistry));
         for (const auto& [first, last, name, flags] : kRegistry) {
-            const auto found = std::find_if(blocks.begin(), blocks.end(), [&](const auto& block) {
-                return Dotted(block.network.address().value()) == first &&
-                       Dotted(block.network.broadcast().value()) == last;
-            });
+            const auto found = std::find_if(
+                blocks.begin(), blocks.end(), [first = first, last = last](const auto& block) {
+                    return Dotted(block.network.address().value()) == first &&
+                           Dotted(block.network.broadcast().value()) == last;
+                });
             QVERIFY2(found != blocks.end(), first);
             QCOMPARE(Described(*found), QString(name) + ' ' + flags);
         }

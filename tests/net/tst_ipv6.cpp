@@ -132,7 +132,8 @@ private slots:
                 QCOMPARE(ToOracle(previous->address().value()), first - (HostMask(length) + 1));
             std::string zone = "ip6.arpa";
             for (int nibble = 0; nibble < length / 4; ++nibble)
-                zone = "0123456789abcdef"[int(address >> (124 - 4 * nibble) & 15)] + ("." + zone);
+                zone.insert(zone.begin(),
+                            {"0123456789abcdef"[int(address >> (124 - 4 * nibble) & 15)], '.'});
             QCOMPARE(ReverseZone(network), zone);
         }
     }
