@@ -41,6 +41,13 @@ QSize ucSubnetCalc::sizeHint() const
     return QSize(TwipsToPixels(8535), TwipsToPixels(6135));
 }
 
+QString ucSubnetCalc::squeeze(const QString& a1)
+{
+    QString squeezed = a1;
+    squeezed.remove(QLatin1Char(' '));
+    return squeezed;
+}
+
 void ucSubnetCalc::buildControls()
 {
     const QFont bold975 = DesignFont(9.75, true);

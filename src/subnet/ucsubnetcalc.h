@@ -51,6 +51,9 @@ public:
     // Where a user starts: the first host octet box takes the focus.
     void focusHostAddress();
 
+    // a1 without its blanks; tabs and every other character stay.
+    static QString squeeze(const QString& a1);
+
 private:
     void buildControls();
     void UserControl_Initialize();

@@ -8,6 +8,22 @@ class TestSubnetPanel : public QObject
     Q_OBJECT
 
 private slots:
+    void squeezeClosesUpBlanksOnly_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("squeezed");
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("blanks at both ends and inside")
+            << QStringLiteral(" 1 9 2 ") << QStringLiteral("192");
+        QTest::newRow("tabs stay") << QStringLiteral("\t1 0\t") << QStringLiteral("\t10\t");
+    }
+    void squeezeClosesUpBlanksOnly()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, squeezed);
+        QCOMPARE(ucSubnetCalc::squeeze(text), squeezed);
+    }
+
     void steps_data()
     {
         const auto row = StepTable();
