@@ -13,7 +13,8 @@ home=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true; rm -rf "$home"' EXIT
 chmod 700 "$home"
 
-HOME="$home" XDG_RUNTIME_DIR="$home" QTWEBENGINE_DISABLE_SANDBOX=1 "$program" 2>/dev/null &
+# On the X display whatever platform the suite runs the rest on.
+HOME="$home" XDG_RUNTIME_DIR="$home" QT_QPA_PLATFORM=xcb QTWEBENGINE_DISABLE_SANDBOX=1 "$program" 2>/dev/null &
 pid=$!
 # A loaded machine can take a while to map the window; a window never seen is its own
 # answer, not a count.
