@@ -113,14 +113,11 @@ private slots:
         const QString filled = "box=10.1.2.3|focus=box_1|pasted=1";
         row("menu, address", "focus:box_1 paste:menu=10.1.2.3", filled);
         row("Shift+Insert, prefix", "focus:box_1 paste:shift+insert=_10.1.2.3/27\n", filled);
-        row("middle click, mask", "focus:box_1 paste:middle=10.1.2.3_255.0.0.0", filled);
         row("drop, three digits", "focus:box_1 paste:drop=\t192.168.100.200",
             "box=192.168.100.200|focus=box_1|pasted=1");
         row("menu, a line break", "focus:box_1 paste:menu=7\r\n", "box=255.7.255.255|focus=box_1");
         row("Shift+Insert, tabs", "focus:box_1 paste:shift+insert=1\t2\t3",
             "box=255.123.255.255|focus=box_2");
-        row("middle click, text", "focus:box_1 paste:middle=4\n",
-            "box=255.4255.255.255|focus=box_2|red=box_1");
         row("drop, text", "focus:box_1 paste:drop=9\n9",
             "box=255.99255.255.255|focus=box_2|red=box_1");
     }
