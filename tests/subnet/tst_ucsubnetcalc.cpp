@@ -173,10 +173,9 @@ private slots:
         row("held", "enter:192.168.1.200/24 drag:28", "lbl_mask_bits= 24");
         row("let go", "enter:192.168.1.200/24 drag:28 drop", "lbl_mask_bits= 28");
         const QString bar = "enter:10.1.2.3/16 focus:scr_mask_bits ";
+        row("Left", bar + "key:Left", "lbl_mask_bits= 15");
         row("Up", bar + "key:Up", "lbl_mask_bits= 15");
-        row("PgDown", bar + "key:PgDown", "lbl_mask_bits= 17");
-        row("Home", bar + "key:Home", "lbl_mask_bits= 1");
-        row("End", bar + "key:End", "lbl_mask_bits= 32");
+        row("End, PgUp", bar + "key:End key:PgUp", "lbl_mask_bits= 31");
         row("wheel", bar + "wheel", "lbl_mask_bits= 17");
         // The longest texts fit, as every row checks.
         row("15-character addresses", "enter:223.255.255.253/30", "");
