@@ -118,9 +118,8 @@ private slots:
         row("Alt+C", "focus:validip_2 list:typed alt:C", "focus=validip_2");
         // The report follows the typing without Calculate and takes the lists as shown.
         row("Alt+N", "focus:ipadd1_7 type:254 focus:validip_2 list:typed alt:N",
-            "ipadd1=172.16.128.0.0.0.31.254|focus=validip_2|opened=1|lists=validip_2|scroll="
-            "validip_3|"
-            "saved=right");
+            "ipadd1=172.16.128.0.0.0.31.254|focus=validip_2|opened=1|lists=validip_2|"
+            "scroll=validip_3|saved=right");
         row("no text viewer", "noviewer mouse:btnSendToNotepad",
             "focus=btnSendToNotepad|opened=1|told=1|saved=right");
         row("folder taken", "nofolder mouse:btnSendToNotepad", "focus=btnSendToNotepad|told=1");
