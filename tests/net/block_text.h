@@ -1,13 +1,13 @@
 #pragma once
 
-// A special-purpose block as the registries print it: its name, then T or F for each of the columns
-// source, destination, forwardable, globally reachable, reserved by protocol.
+// A special-purpose block as the registries print it: its name, then T or F for each of
+// the columns source, destination, forwardable, globally reachable, reserved by protocol.
 
-#include "net/special_flags.h"
+#include "net/special_block.h"
 
 #include <QString>
 
-template <typename Block> QString BlockText(const Block& block)
+template <class Network> QString BlockText(const net::SpecialBlock<Network>& block)
 {
     QString text = QString::fromUtf8(block.name.data(), qsizetype(block.name.size())) + ' ';
     const net::SpecialFlags& f = block.flags;
