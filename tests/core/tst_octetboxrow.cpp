@@ -114,6 +114,9 @@ private slots:
         row("menu, a line break", "focus:box_1 paste:menu=7\r\n", "box=255.7.255.255|focus=box_1");
         row("Shift+Insert, tabs", "focus:box_1 paste:shift+insert=1\t2\t3",
             "box=255.123.255.255|focus=box_2");
+        row("middle click, mask", "focus:box_1 paste:middle=10.1.2.3_255.0.0.0", filled);
+        row("middle click, text", "focus:box_1 paste:middle=4\n",
+            "box=255.4255.255.255|focus=box_2|red=box_1");
         row("drop, text", "focus:box_1 paste:drop=9\n9",
             "box=255.99255.255.255|focus=box_2|red=box_1");
     }

@@ -18,21 +18,22 @@
 
 #include <functional>
 
-// Whether the clipboard belongs to this process alone, as on the offscreen platform the
-// tests default to. On a real desktop it is the user's, and a test must not overwrite it:
+// Whether the clipboard belongs to this process alone: on the offscreen platform the tests
+// default to, or on an X server started for the test alone (the suite says so with
+// FEROL_TEST_OWN_DISPLAY). On a real desktop it is the user's, and a test must not overwrite it:
 //   if (!ClipboardIsPrivate()) QSKIP(kDesktopClipboard);
 inline constexpr char kDesktopClipboard[] =
     "the clipboard is the desktop's; run offscreen to test pasting";
 inline bool ClipboardIsPrivate()
 {
     const QString platform = QGuiApplication::platformName();
-    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal") ||
+           qEnvironmentVariableIsSet("FEROL_TEST_OWN_DISPLAY");
 }
 
 // Pastes text into a text box the way a user does: "menu" (its context menu's Paste),
-// "shift+insert" or "drop" (a drag from elsewhere let go at the box's left edge). False when
-// it cannot. A middle click is left out: the platforms whose clipboard a test may own have
-// no selection to paste.
+// "shift+insert", "middle" (a click with the middle button, which pastes the selection) or
+// "drop" (a drag from elsewhere let go at the box's left edge). False when it cannot.
 inline bool Paste(QWidget* box, const QString& path, const QString& text)
 {
     const QPoint left(2, box->height() / 2);
@@ -45,9 +46,17 @@ inline bool Paste(QWidget* box, const QString& path, const QString& text)
         QApplication::sendEvent(box, &drop);
         return true;
     }
-    if (!ClipboardIsPrivate() || (path != "menu" && path != "shift+insert"))
+    QClipboard* clipboard = QApplication::clipboard();
+    if (!ClipboardIsPrivate())
         return false;
-    QApplication::clipboard()->setText(text);
+    if (path == "middle" && clipboard->supportsSelection()) {
+        clipboard->setText(text, QClipboard::Selection);
+        QTest::mouseClick(box, Qt::MiddleButton, {}, left);
+        return true;
+    }
+    if (path != "menu" && path != "shift+insert")
+        return false;
+    clipboard->setText(text);
     if (path == "shift+insert") {
         QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
         return true;
@@ -159,6 +168,8 @@ template <class Panel> void RunStepRow()
     QFETCH(QString, facts);
     if ((steps.contains("paste:") || steps.contains("clip:")) && !ClipboardIsPrivate())
         QSKIP(kDesktopClipboard);
+    if (steps.contains("paste:middle") && !QApplication::clipboard()->supportsSelection())
+        QSKIP("no selection to paste here; the suite runs these rows on its own X server");
     Panel p;
     p.run(steps);
     if (QTest::currentTestFailed())
