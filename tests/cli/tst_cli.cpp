@@ -66,20 +66,8 @@ private slots:
         row("10.0.0.0/7", 0,
             "Address:          10.0.0.0\nBlock:            mixed (holds special-purpose "
             "blocks)\n...");
-        row("::ffff:192.0.2.1", 0,
-            "Address:        ::ffff:192.0.2.1\n"
-            "Expanded:       0000:0000:0000:0000:0000:ffff:c000:0201\n"
-            "IPv4-mapped:    192.0.2.1\n...");
-        row("next ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffd/127 -n 5", 0,
-            "Network                                     Last address                            "
-            "Addresses\n"
-            "ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffc/127 ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffd "
-            "2\n"
-            "ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffe/127 ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff "
-            "2\n");
         row("range 2001:db8::1 2001:db8::7", 0,
             "2001:db8::1/128\n2001:db8::2/127\n2001:db8::4/126\n");
-        row("subnet 010.0.0.1/8", 1, "ferol-calc subnet: '010.0.0.1' is not an IPv4 address");
         row("subnet 10.0.0.0 255.0.255.0", 1, "'255.0.255.0' is not a subnet mask");
         row("subnet 10.0.0.0 24", 1, "'24' is not a subnet mask");
         row("range 10.0.0.9 10.0.0.1", 1, "'10.0.0.9' is above '10.0.0.1'");
@@ -90,7 +78,6 @@ private slots:
         row("subnet --file /nonexistent/nets", 1, "cannot read '/nonexistent/nets': No such");
         row("vlsm 2001:db8::/64 10", 1, "'2001:db8::/64': vlsm works on IPv4 only");
         row("fe80::1%eth0/64", 1, "'fe80::1%eth0/64': a zone index");
-        row("split 2001:db8::/32 129", 1, "'129': the new prefix length must be a number from 32");
         row("split 2001:db8::/32 49", 1, "splitting /32 into /49 gives 131072 subnets");
         row("range 10.0.0.1 ::1", 1, "'10.0.0.1' and '::1' are not of one address family");
         row("decimal 340282366920938463463374607431768211456 --ipv6", 1,
@@ -145,6 +132,7 @@ private slots:
         row("subnet 10.1.0.1/31", R"({"first_host":null,"status":"Mask too long, no hosts."})");
         row("subnet 10.1.0.1/31 --rfc3021", R"({"rfc3021":true,"max_hosts":2,
             "status":"Subnetting as per RFC3021."})");
+        row("subnet 10.255.255.255/31 --rfc3021", R"({"status":"Invalid Subnet - All 1's"})");
         row("8.8.8.8", R"({"block":"public","block_prefix":null,"block_flags":null})");
         row("split 10.0.0.1/32 32", R"({"prefix_length":32,"subnets":[{"network":"10.0.0.1",
             "prefix_length":32,"first_host":"10.0.0.1","last_host":"10.0.0.1","host_count":1,
@@ -155,19 +143,16 @@ private slots:
         row("wildcard 1.2.3.4 255.255.255.255",
             R"({"match_count":4294967296,"prefix":"0.0.0.0/0"})");
         row("decimal 4294967295", R"({"address":"255.255.255.255","decimal":4294967295})");
-        row("range 10.0.0.1 10.0.0.6", R"({"first":"10.0.0.1","last":"10.0.0.6","address_count":6,
-            "prefixes":["10.0.0.1/32","10.0.0.2/31","10.0.0.4/31","10.0.0.6/32"]})");
         row("::/0", R"({"network":"::","last_address":"ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff",
             "address_count":"340282366920938463463374607431768211456","reverse_zone":"ip6.arpa",
             "block":"mixed","ipv4_mapped":null})");
+        row("::ffff:192.0.2.1", R"({"ipv4_mapped":"192.0.2.1"})");
         row("decimal ::20:0:0:0", R"({"decimal":9007199254740992})");
         row("2001:db8::/75", R"({"address_count":9007199254740992})");
         row("2001:db8::/74", R"({"address_count":"18014398509481984"})");
         row("next 2001:db8::2/127 -n 1",
             R"({"prefix_length":127,"subnets":[{"network":"2001:db8::2",
             "prefix_length":127,"last_address":"2001:db8::3","address_count":2}]})");
-        row("range :: ffff:ffff:ffff:ffff:ffff:ffff:ffff:fffe",
-            R"({"address_count":"340282366920938463463374607431768211455"})");
         row("vlsm 10.0.0.0/30 1 --rfc3021", R"({"network":"10.0.0.0/30","rfc3021":true,
             "subnets":[{"hosts_needed":1,"network":"10.0.0.0","prefix_length":32,
             "first_host":"10.0.0.0","last_host":"10.0.0.0","host_count":1,"broadcast":"10.0.0.0"}],
@@ -208,15 +193,11 @@ private slots:
             QTest::newRow(name) << QString(commandLine) << QString(input) << status
                                 << QString(answers) << QString(err);
         };
-        row("10.1.2.3/255.255.255.0", "10.1.2.0/24");
-        row("10.1.2.3", "10.1.2.3/32");
         row("subnet 10.1.2.3 255.255.0.0", "10.1.0.0/16");
         row("--rfc3021 --json subnet 10.1.2.3/31", "10.1.2.2/31");
-        row("next --count=3 10.0.0.0/24", "10.0.0.0/24 10.0.1.0/24 10.0.2.0/24");
         row("-n3 next 10.0.0.0/24", "10.0.0.0/24 10.0.1.0/24 10.0.2.0/24");
         row("next 10.0.0.7 -n2", "10.0.0.7/32 10.0.0.8/32");
         row("next 255.255.254.200/24 -n 3", "255.255.254.0/24 255.255.255.0/24");
-        row("split 10.0.0.0/255.255.255.0 25", "10.0.0.0/25 10.0.0.128/25");
         row("-- 10.1.2.3/8", "10.0.0.0/8");
         batch("json lines", "subnet -", "10.0.0.0/8\n10.0.0.300/8\n  192.168.0.1/16\r\n", 1,
               "10.0.0.0/8 192.168.0.0/16",
@@ -230,9 +211,6 @@ private slots:
         batch("dash in place", "split - 25", "10.0.0.0/24\n1.0.0.0/8 9\n", 1,
               "10.0.0.0/25 10.0.0.128/25",
               "ferol-calc split: line 2: expected NETWORK/LEN NEWLEN\n");
-        batch("both families", "subnet -", "10.1.0.0/16\n2001:db8::/48\n\n::g\n", 1,
-              "10.1.0.0/16 2001:db8::/48",
-              "ferol-calc subnet: line 4: '::g' is not an IPv6 address\n");
         batch("from a file", "--file FILE", "10.0.0.1/24\n300.1.2.3/8\n172.16.5.4/12\n", 1,
               "10.0.0.0/24 172.16.0.0/12",
               "ferol-calc subnet: line 2: '300.1.2.3' is not an IPv4 address\n");

@@ -21,7 +21,6 @@
 using namespace net;
 
 Q_DECLARE_METATYPE(net::ParseError)
-Q_DECLARE_METATYPE(net::ClassfulStatus)
 
 namespace {
 
@@ -287,36 +286,6 @@ private slots:
             if (round == 0)
                 QCOMPARE(cover.size(), 1u); // the whole space
         }
-    }
-
-    void classfulStatus_data()
-    {
-        QTest::addColumn<QString>("host");
-        QTest::addColumn<int>("classful");
-        QTest::addColumn<bool>("rfc3021");
-        QTest::addColumn<ClassfulStatus>("status");
-        const auto row = [](const char* host, int classful, bool rfc3021, ClassfulStatus status) {
-            QTest::addRow("%s %s", host, rfc3021 ? "rfc3021" : "")
-                << host << classful << rfc3021 << status;
-        };
-        row("192.168.1.130/26", 24, false, ClassfulStatus::Subnetting);
-        row("192.168.1.130/23", 24, false, ClassfulStatus::Supernetting);
-        row("10.0.0.1/16", 8, false, ClassfulStatus::SubnetZero);
-        row("172.16.255.1/24", 16, false, ClassfulStatus::AllOnesSubnet);
-        row("10.1.0.1/31", 8, false, ClassfulStatus::NoHosts);
-        row("10.1.0.1/31", 8, true, ClassfulStatus::PointToPoint);
-        row("10.1.0.1/32", 8, true, ClassfulStatus::NoHosts);
-        row("10.255.255.255/31", 8, true, ClassfulStatus::AllOnesSubnet);
-    }
-    void classfulStatus()
-    {
-        QFETCH(QString, host);
-        QFETCH(int, classful);
-        QFETCH(bool, rfc3021);
-        QFETCH(ClassfulStatus, status);
-        const auto written = *Ipv4Interface::parse(host.toStdString());
-        QCOMPARE(AnalyseClassful(written.address, classful, written.prefixLength, rfc3021).status,
-                 status);
     }
 
     // Each block as its first and last address (not as a prefix, so the table's prefixes are
