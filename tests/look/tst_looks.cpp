@@ -5,6 +5,7 @@
 
 #include "shell/application_setup.h"
 #include "shell/frmwelcome2.h"
+#include "support/paneldriver.h"
 #include "testing/desktop_theme.h"
 #include "testing/recordingshellservices.h"
 
@@ -42,10 +43,10 @@ QImage Drawn(const QWidget& widget, int margin = 0)
     return widget.window()->grab(rect.adjusted(0, -margin, 0, margin)).toImage();
 }
 
-// Whether device row `at` (column, when down) stands out from the colour most of the
-// image has along nine tenths of its middle four fifths: a drawn line, not stray strokes
-// or rounded corners.
-bool LineAt(const QImage& image, int at, bool down)
+// Whether one of the device rows (columns, when down) from..to stands out from the colour
+// most of the image has along nine tenths of its middle four fifths: a drawn line, not
+// stray strokes or rounded corners.
+bool LineAmong(const QImage& image, int from, int to, bool down)
 {
     QHash<QRgb, int> counts;
     for (int y = 0; y < image.height(); ++y) {
@@ -57,38 +58,40 @@ bool LineAt(const QImage& image, int at, bool down)
                          [](const auto& a, const auto& b) { return a.second < b.second; })
             ->first;
     const int length = down ? image.height() : image.width();
-    int differing = 0;
-    for (int i = length / 10; i < length * 9 / 10; ++i) {
-        const QRgb pixel = down ? image.pixel(at, i) : image.pixel(i, at);
-        differing += qAbs(qGray(pixel) - qGray(background)) > 24 ? 1 : 0;
+    for (int at = from; at <= to; ++at) {
+        int differing = 0;
+        for (int i = length / 10; i < length * 9 / 10; ++i) {
+            const QRgb pixel = down ? image.pixel(at, i) : image.pixel(i, at);
+            differing += qAbs(qGray(pixel) - qGray(background)) > 24 ? 1 : 0;
+        }
+        if (differing * 10 >= (length * 8 / 10) * 9)
+            return true;
     }
-    return differing * 10 >= (length * 8 / 10) * 9;
+    return false;
 }
 
-// The lines drawn along a box's sides, or "line" for a rule one pixel high among the rows
-// around it. A scaled edge lands on either of two device rows (columns).
-QString DrawnLines(const QWidget& widget, bool rule)
+// The sides of a box along which a line is drawn, or "line" for a rule one pixel high
+// among the rows around it. A scaled edge lands on either of two device rows (columns).
+QString DrawnLines(const QWidget* widget, bool rule)
 {
     constexpr int kAround = 3;
-    const QImage image = Drawn(widget, rule ? kAround : 0);
+    if (!widget || !widget->isVisible())
+        return "not shown";
+    const QImage image = Drawn(*widget, rule ? kAround : 0);
     const qreal scale = image.devicePixelRatio();
     QStringList lines;
     const auto look = [&](const char* name, int from, int to, bool down) {
-        for (int at = from; at <= to; ++at) {
-            if (LineAt(image, at, down)) {
-                lines << name;
-                return;
-            }
-        }
+        if (LineAmong(image, from, to, down))
+            lines << name;
     };
-    if (rule) {
+    if (rule)
         look("line", int(kAround * scale) - 1, int((kAround + 1) * scale) + 1, false);
-        return lines.join(' ');
+    if (!rule) {
+        look("top", 0, 1, false);
+        look("bottom", image.height() - 2, image.height() - 1, false);
+        look("left", 0, 1, true);
+        look("right", image.width() - 2, image.width() - 1, true);
     }
-    look("top", 0, 1, false);
-    look("bottom", image.height() - 2, image.height() - 1, false);
-    look("left", 0, 1, true);
-    look("right", image.width() - 2, image.width() - 1, true);
     return lines.join(' ');
 }
 
@@ -138,61 +141,59 @@ class TestLooks : public QObject
     RecordingShellServices m_services;
     std::unique_ptr<frmWelcome2> m_window;
 
-    // Builds the main window after the theme is set, as a desktop's theme is, and shows
-    // the tab of this key, or the About dialog for "About". The subnet tab shows
-    // 192.168.1.130 typed into its host boxes, key by key; "DecimalIpCalc list" is the
-    // decimal tab with its list of examples open and an entry highlighted.
-    QWidget* show(DesktopTheme theme, const QString& where)
+    // Builds the main window after the theme is set, as a desktop's theme is, runs the
+    // steps on it (the panel driver's, "tab:N" to click tab N, "about" to open About) and
+    // returns the dialog, or else the tab shown.
+    QWidget* show(DesktopTheme theme, const QString& steps)
     {
         UseDesktopTheme(theme);
         SetUpApplication();
         m_window = std::make_unique<frmWelcome2>(m_services);
-        m_window->show();
-        m_window->activateWindow();
-        (void)QTest::qWaitForWindowActive(m_window.get());
-        if (where == "About") {
-            m_window->findChild<QAction*>("mnuAbout")->trigger();
-            auto* about = m_window->findChild<QWidget*>("frmAbout");
-            (void)QTest::qWaitForWindowExposed(about);
-            return about;
-        }
-        QTabBar* tabs = m_window->findChild<QTabWidget*>("TabStrip1")->tabBar();
-        for (int index = 0; index < tabs->count(); ++index) {
-            if (where.startsWith(tabs->tabData(index).toString()))
-                QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
-        }
-        QWidget* tab = m_window->findChild<QTabWidget*>("TabStrip1")->currentWidget();
-        if (where == "SubnetMaskCalc") {
-            tab->findChild<QWidget*>("sub_address_0")->setFocus();
-            for (char key : QByteArray("192.168.1.130"))
-                QTest::keyClick(QApplication::focusWidget(), key);
-        }
-        if (where == "DecimalIpCalc list") {
-            QTest::mouseClick(tab->findChild<QWidget*>("vscrollHistory"), Qt::LeftButton);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        }
+        auto* tabs = m_window->findChild<QTabWidget*>("TabStrip1");
+        PanelDriver(*m_window).run(steps, [&](const QString& step, const QString& arg) {
+            if (step == "about")
+                m_window->findChild<QAction*>("mnuAbout")->trigger();
+            else if (step.startsWith("tab:"))
+                QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {},
+                                  tabs->tabBar()->tabRect(arg.toInt()).center());
+            return step == "about" || step.startsWith("tab:");
+        });
+        auto* about = m_window->findChild<QWidget*>("frmAbout");
+        (void)(about && QTest::qWaitForWindowExposed(about));
         QCoreApplication::processEvents();
-        return tab;
+        return about ? about : tabs->currentWidget();
     }
 
 private slots:
-    void textsReadInEveryTheme_data()
+    void readableAndDrawnInEveryTheme_data()
     {
         QTest::addColumn<DesktopTheme>("theme");
-        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("rule"); // a design line drawn there
+        QTest::addColumn<QString>("box");  // a box drawn all round
+        // The subnet tab with a host address typed, and the decimal tab's list of examples
+        // open with an entry highlighted.
+        const char* const places[][4] = {
+            {"subnet", "focus:sub_address_0 type:192.168.1.130", "Line1_0", ""},
+            {"wildcard", "tab:1", "", "validip_0"},
+            {"decimal", "tab:2", "Line1", "Text1"},
+            {"About", "about", "Line1_0", ""},
+            {"examples open", "tab:2 mouse:vscrollHistory key:Down", "", "lstIpHistory"}};
         for (const DesktopTheme theme : {DesktopTheme::Light, DesktopTheme::Dark}) {
-            const char* name = theme == DesktopTheme::Light ? "light" : "dark";
-            for (const char* where : {"SubnetMaskCalc", "WildcardMaskCkr", "DecimalIpCalc", "About",
-                                      "DecimalIpCalc list"})
-                QTest::addRow("%s %s", name, where) << theme << QString(where);
+            for (const auto& [name, steps, rule, box] : places)
+                QTest::addRow("%s %s", theme == DesktopTheme::Light ? "light" : "dark", name)
+                    << theme << QString(steps) << QString(rule) << QString(box);
         }
     }
 
     // A list shows one text per entry, each with its own colours.
-    void textsReadInEveryTheme()
+    void readableAndDrawnInEveryTheme()
     {
         QFETCH(DesktopTheme, theme);
-        QFETCH(QString, where);
+        QFETCH(QString, steps);
+        QFETCH(QString, rule);
+        QFETCH(QString, box);
+        QWidget* shown = show(theme, steps);
         QStringList measured;
         QStringList unreadable;
         const auto measure = [&](const QWidget& widget, const QString& name, const QString& text,
@@ -204,7 +205,7 @@ private slots:
             if (contrast < 4.5)
                 unreadable << QString("%1 %2:1").arg(name).arg(contrast, 0, 'f', 1);
         };
-        for (QWidget* widget : show(theme, where)->findChildren<QWidget*>()) {
+        for (QWidget* widget : shown->findChildren<QWidget*>()) {
             if (!widget->isVisible())
                 continue;
             auto* list = qobject_cast<QListWidget*>(widget);
@@ -224,34 +225,10 @@ private slots:
         QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(", ")));
         // The measure saw the texts it should: nothing vanished from the search.
         QVERIFY2(measured.size() >= 6, qPrintable(measured.join(' ')));
-    }
-
-    void linesAndBordersDrawn_data()
-    {
-        QTest::addColumn<QString>("where");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("drawn");
-        const auto row = [](const char* name, const char* where, const char* widget,
-                            const char* drawn) {
-            QTest::newRow(name) << QString(where) << QString(widget) << QString(drawn);
-        };
-        const char* box = "top bottom left right";
-        row("worksheet rule under the mask", "SubnetMaskCalc", "Line1_0", "line");
-        row("decimal upper rule", "DecimalIpCalc", "Line1", "line");
-        row("About's engraved line", "About", "Line1_0", "line");
-        row("wildcard list 1", "WildcardMaskCkr", "validip_0", box);
-        row("explanation box", "DecimalIpCalc", "Text1", box);
-        row("list of examples", "DecimalIpCalc list", "lstIpHistory", box);
-    }
-
-    void linesAndBordersDrawn()
-    {
-        QFETCH(QString, where);
-        QFETCH(QString, name);
-        QFETCH(QString, drawn);
-        auto* widget = show(DesktopTheme::Light, where)->findChild<QWidget*>(name);
-        QVERIFY(widget && widget->isVisible());
-        QCOMPARE(DrawnLines(*widget, drawn == "line"), drawn);
+        if (!rule.isEmpty())
+            QCOMPARE(DrawnLines(shown->findChild<QWidget*>(rule), true), "line");
+        if (!box.isEmpty())
+            QCOMPARE(DrawnLines(shown->findChild<QWidget*>(box), false), "top bottom left right");
     }
 };
 
