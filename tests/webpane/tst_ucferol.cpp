@@ -116,8 +116,7 @@ private slots:
 
     // No plugin can be loaded (the first folder holds a broken one, the second none), even
     // with the sandbox switched off. The page is made on the first show only, in the design
-    // colour until told otherwise; its images show and its first "More" link goes out,
-    // leaving the page as it was.
+    // colour; its first "More" link goes out, leaving the page as it was.
     void fallbackPage()
     {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
@@ -133,13 +132,7 @@ private slots:
         pane.hide();
         pane.show();
         QCOMPARE(composed.count(), 1);
-        QCOMPARE(pane.findChildren<QTextBrowser*>().size(), 1);
         auto* browser = pane.findChild<QTextBrowser*>("txtFerol");
-        for (const QString& source : PaneImagesFromFolder(FEROL_PANE_IMAGES_DIR)) {
-            const QVariant image =
-                browser->document()->resource(QTextDocument::ImageResource, QUrl(source));
-            QVERIFY(browser->toHtml().contains(source) && !image.value<QImage>().isNull());
-        }
         QTextCursor more = browser->document()->find("More");
         more.setPosition(more.selectionStart() + 1);
         const QString before = browser->toHtml();

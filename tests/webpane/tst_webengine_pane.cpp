@@ -176,8 +176,6 @@ private:
     // after a timeout returned.
     QString evaluate(const QString& expression)
     {
-        if (!m_view)
-            return {};
         const auto answer = std::make_shared<std::optional<QString>>();
         m_view->page()->runJavaScript(
             expression, [answer](const QVariant& value) { answer->emplace(value.toString()); });
