@@ -94,6 +94,35 @@ ReadArgument<net::Ipv4Interface> ReadInterface(const std::string& argument)
 
 namespace {
 
+template <typename Interface>
+auto NetworkOf(const std::string& argument, const ReadArgument<Interface>& written)
+{
+    using Network = decltype(written.value.network());
+    if (written.failure)
+        return ReadArgument<Network>{{}, written.failure};
+    const Network network = written.value.network();
+    if (network.address() != written.value.address) {
+        return ReadArgument<Network>{
+            network, Refused("'" + argument + "' is not a network address; the network is " +
+                             network.toString())};
+    }
+    return ReadArgument<Network>{network, std::nullopt};
+}
+
+} // namespace
+
+ReadArgument<net::Ipv4Network> ReadNetwork(const std::string& argument)
+{
+    return NetworkOf(argument, ReadInterface(argument));
+}
+
+ReadArgument<net::Ipv6Network> ReadIpv6Network(const std::string& argument)
+{
+    return NetworkOf(argument, ReadIpv6Interface(argument));
+}
+
+namespace {
+
 // Either family's block: the most specific one that holds the network, or whether the
 // network holds blocks without lying inside one.
 template <typename Block> std::vector<Field> BlockFieldsOf(const Block* block, bool overlaps)

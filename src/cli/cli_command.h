@@ -96,6 +96,10 @@ bool IsIpv6Argument(std::string_view argument);
 ReadArgument<net::Ipv6Address> ReadIpv6Address(const std::string& argument);
 // "ADDRESS/LEN" or a bare ADDRESS (a /128).
 ReadArgument<net::Ipv6Interface> ReadIpv6Interface(const std::string& argument);
+// "NETWORK/LEN" whose address is the network's own, in either family; anything else is
+// refused, naming the network it lies in.
+ReadArgument<net::Ipv4Network> ReadNetwork(const std::string& argument);
+ReadArgument<net::Ipv6Network> ReadIpv6Network(const std::string& argument);
 // A whole number exactly: a JSON number up to 2^53, its decimal digits in a string beyond.
 JsonValue ExactNumber(const net::AddressCount& count);
 JsonValue ExactNumber(net::UInt128 number);
@@ -114,5 +118,4 @@ CliOutcome RunVlsm(const CommandArgs& args);
 CliOutcome RunSubnetIpv6(const CommandArgs& args);
 CliOutcome RunNextIpv6(const CommandArgs& args, std::uint64_t count);
 CliOutcome RunSplitIpv6(const CommandArgs& args);
-CliOutcome RunRangeIpv6(const CommandArgs& args);
 CliOutcome RunDecimalIpv6(const CommandArgs& args);

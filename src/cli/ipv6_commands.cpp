@@ -4,7 +4,6 @@
 
 #include "cli/cli_command.h"
 
-#include "net/ipv6_cover.h"
 #include "net/ipv6_special.h"
 #include "net/number_text.h"
 #include "net/reverse_zone.h"
@@ -148,14 +147,10 @@ CliOutcome RunNextIpv6(const CommandArgs& args, std::uint64_t count)
 
 CliOutcome RunSplitIpv6(const CommandArgs& args)
 {
-    const ReadArgument<net::Ipv6Interface> written = ReadIpv6Interface(args.positional[0]);
+    const ReadArgument<net::Ipv6Network> written = ReadIpv6Network(args.positional[0]);
     if (written.failure)
         return *written.failure;
-    const net::Ipv6Network network = written.value.network();
-    if (network.address() != written.value.address) {
-        return Refused("'" + args.positional[0] + "' is not a network address; the network is " +
-                       network.toString());
-    }
+    const net::Ipv6Network& network = written.value;
     const std::string& newLengthText = args.positional[1];
     const auto newLength = net::ParsePrefixLength(newLengthText, net::Ipv6Address::kBits);
     if (!newLength || *newLength < network.prefixLength()) {
@@ -178,38 +173,6 @@ CliOutcome RunSplitIpv6(const CommandArgs& args)
         subnet = subnet->next();
     }
     return AnsweredRows(args, networks, *newLength);
-}
-
-CliOutcome RunRangeIpv6(const CommandArgs& args)
-{
-    const ReadArgument<net::Ipv6Address> first = ReadIpv6Address(args.positional[0]);
-    if (first.failure)
-        return *first.failure;
-    const ReadArgument<net::Ipv6Address> last = ReadIpv6Address(args.positional[1]);
-    if (last.failure)
-        return *last.failure;
-    if (first.value > last.value) {
-        return Refused("'" + args.positional[0] + "' is above '" + args.positional[1] +
-                       "': FIRST must not be above LAST");
-    }
-    const std::vector<net::Ipv6Network> cover = net::Ipv6CoverOfRange(first.value, last.value);
-    const auto text = [&] {
-        std::string lines;
-        for (const net::Ipv6Network& network : cover)
-            lines += network.toString() + '\n';
-        return lines;
-    };
-    const auto json = [&] {
-        JsonArray prefixes;
-        for (const net::Ipv6Network& network : cover)
-            prefixes.emplace_back(network.toString());
-        return JsonObject{{"first", first.value.toString()},
-                          {"last", last.value.toString()},
-                          {"address_count", ExactNumber(net::AddressCount::span(
-                                                first.value.value(), last.value.value()))},
-                          {"prefixes", std::move(prefixes)}};
-    };
-    return Answered(args, text, json);
 }
 
 CliOutcome RunDecimalIpv6(const CommandArgs& args)

@@ -3,6 +3,7 @@
 #include "cli/cli_command.h"
 
 #include "net/ipv4_cover.h"
+#include "net/ipv6_cover.h"
 #include "net/number_text.h"
 
 namespace {
@@ -49,6 +50,40 @@ CliOutcome AnsweredRows(const CommandArgs& args, const std::vector<net::Ipv4Netw
     return Answered(args, text, json);
 }
 
+// FIRST LAST of one family: the fewest prefixes that cover the range exactly.
+template <typename Address, typename Cover, typename CountOf>
+CliOutcome AnsweredRange(const CommandArgs& args, ReadArgument<Address> (*read)(const std::string&),
+                         Cover cover, CountOf countOf)
+{
+    const ReadArgument<Address> first = read(args.positional[0]);
+    if (first.failure)
+        return *first.failure;
+    const ReadArgument<Address> last = read(args.positional[1]);
+    if (last.failure)
+        return *last.failure;
+    if (first.value > last.value) {
+        return Refused("'" + args.positional[0] + "' is above '" + args.positional[1] +
+                       "': FIRST must not be above LAST");
+    }
+    const auto networks = cover(first.value, last.value);
+    const auto text = [&] {
+        std::string lines;
+        for (const auto& network : networks)
+            lines += network.toString() + '\n';
+        return lines;
+    };
+    const auto json = [&] {
+        JsonArray prefixes;
+        for (const auto& network : networks)
+            prefixes.emplace_back(network.toString());
+        return JsonObject{{"first", first.value.toString()},
+                          {"last", last.value.toString()},
+                          {"address_count", countOf(first.value, last.value)},
+                          {"prefixes", std::move(prefixes)}};
+    };
+    return Answered(args, text, json);
+}
+
 } // namespace
 
 CliOutcome RunNext(const CommandArgs& args)
@@ -82,14 +117,10 @@ CliOutcome RunSplit(const CommandArgs& args)
         return Misused("expected NETWORK/LEN NEWLEN");
     if (IsIpv6Argument(args.positional[0]))
         return RunSplitIpv6(args);
-    const ReadArgument<net::Ipv4Interface> written = ReadInterface(args.positional[0]);
+    const ReadArgument<net::Ipv4Network> written = ReadNetwork(args.positional[0]);
     if (written.failure)
         return *written.failure;
-    const net::Ipv4Network network = written.value.network();
-    if (network.address() != written.value.address) {
-        return Refused("'" + args.positional[0] + "' is not a network address; the network is " +
-                       network.toString());
-    }
+    const net::Ipv4Network& network = written.value;
     const std::string& newLengthText = args.positional[1];
     const auto newLength = net::ParsePrefixLength(newLengthText, net::Ipv4Address::kBits);
     if (!newLength || *newLength < network.prefixLength()) {
@@ -118,33 +149,15 @@ CliOutcome RunRange(const CommandArgs& args)
         return Refused("'" + args.positional[0] + "' and '" + args.positional[1] +
                        "' are not of one address family");
     }
-    if (IsIpv6Argument(args.positional[0]))
-        return RunRangeIpv6(args);
-    const ReadArgument<net::Ipv4Address> first = ReadAddress(args.positional[0]);
-    if (first.failure)
-        return *first.failure;
-    const ReadArgument<net::Ipv4Address> last = ReadAddress(args.positional[1]);
-    if (last.failure)
-        return *last.failure;
-    if (first.value > last.value) {
-        return Refused("'" + args.positional[0] + "' is above '" + args.positional[1] +
-                       "': FIRST must not be above LAST");
+    if (IsIpv6Argument(args.positional[0])) {
+        return AnsweredRange(args, ReadIpv6Address, net::Ipv6CoverOfRange,
+                             [](net::Ipv6Address first, net::Ipv6Address last) {
+                                 return ExactNumber(
+                                     net::AddressCount::span(first.value(), last.value()));
+                             });
     }
-    const std::vector<net::Ipv4Network> cover = net::Ipv4CoverOfRange(first.value, last.value);
-    const auto text = [&] {
-        std::string lines;
-        for (const net::Ipv4Network& network : cover)
-            lines += network.toString() + '\n';
-        return lines;
-    };
-    const auto json = [&] {
-        JsonArray prefixes;
-        for (const net::Ipv4Network& network : cover)
-            prefixes.emplace_back(network.toString());
-        return JsonObject{{"first", first.value.toString()},
-                          {"last", last.value.toString()},
-                          {"address_count", net::Ipv4Range{first.value, last.value}.size()},
-                          {"prefixes", std::move(prefixes)}};
-    };
-    return Answered(args, text, json);
+    return AnsweredRange(args, ReadAddress, net::Ipv4CoverOfRange,
+                         [](net::Ipv4Address first, net::Ipv4Address last) {
+                             return JsonValue(net::Ipv4Range{first, last}.size());
+                         });
 }

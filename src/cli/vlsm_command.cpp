@@ -20,14 +20,10 @@ CliOutcome RunVlsm(const CommandArgs& args)
         return Misused("expected NETWORK/LEN HOSTS...");
     if (const auto refusal = RefuseIpv6("vlsm", args))
         return *refusal;
-    const ReadArgument<net::Ipv4Interface> written = ReadInterface(args.positional[0]);
+    const ReadArgument<net::Ipv4Network> written = ReadNetwork(args.positional[0]);
     if (written.failure)
         return *written.failure;
-    const net::Ipv4Network parent = written.value.network();
-    if (parent.address() != written.value.address) {
-        return Refused("'" + args.positional[0] + "' is not a network address; the network is " +
-                       parent.toString());
-    }
+    const net::Ipv4Network& parent = written.value;
     std::vector<std::uint32_t> needs;
     for (std::size_t k = 1; k < args.positional.size(); ++k) {
         const auto need = net::ParseWholeNumber(args.positional[k], 0xFFFFFFFFu);

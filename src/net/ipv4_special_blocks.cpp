@@ -1,6 +1,5 @@
 #include "net/ipv4_special_blocks.h"
 
-#include <algorithm>
 #include <array>
 
 namespace net {
@@ -90,20 +89,12 @@ std::span<const Ipv4SpecialBlock> Ipv4SpecialBlocks()
 
 const Ipv4SpecialBlock* Ipv4SpecialBlockOf(const Ipv4Network& network)
 {
-    const Ipv4SpecialBlock* found = nullptr;
-    for (const Ipv4SpecialBlock& block : kBlocks) {
-        if (block.network.contains(network) &&
-            (!found || block.network.prefixLength() > found->network.prefixLength()))
-            found = &block;
-    }
-    return found;
+    return MostSpecificBlock(Ipv4SpecialBlocks(), network);
 }
 
 bool Ipv4OverlapsSpecialBlock(const Ipv4Network& network)
 {
-    return std::ranges::any_of(kBlocks, [&network](const Ipv4SpecialBlock& block) {
-        return block.network.contains(network) || network.contains(block.network);
-    });
+    return OverlapsAnyBlock(Ipv4SpecialBlocks(), network);
 }
 
 } // namespace net

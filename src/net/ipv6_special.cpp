@@ -1,6 +1,5 @@
 #include "net/ipv6_special.h"
 
-#include <algorithm>
 #include <array>
 
 namespace net {
@@ -91,20 +90,12 @@ std::span<const Ipv6SpecialBlock> Ipv6SpecialBlocks()
 
 const Ipv6SpecialBlock* Ipv6SpecialBlockOf(const Ipv6Network& network)
 {
-    const Ipv6SpecialBlock* found = nullptr;
-    for (const Ipv6SpecialBlock& block : kBlocks) {
-        if (block.network.contains(network) &&
-            (!found || block.network.prefixLength() > found->network.prefixLength()))
-            found = &block;
-    }
-    return found;
+    return MostSpecificBlock(Ipv6SpecialBlocks(), network);
 }
 
 bool Ipv6OverlapsSpecialBlock(const Ipv6Network& network)
 {
-    return std::ranges::any_of(kBlocks, [&network](const Ipv6SpecialBlock& block) {
-        return block.network.contains(network) || network.contains(block.network);
-    });
+    return OverlapsAnyBlock(Ipv6SpecialBlocks(), network);
 }
 
 } // namespace net

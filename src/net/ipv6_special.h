@@ -7,28 +7,19 @@
 // the IETF protocol assignments of 2001::/23.
 
 #include "net/ipv6_network.h"
-#include "net/special_flags.h"
+#include "net/special_block.h"
 
 #include <span>
-#include <string_view>
 
 namespace net {
 
-struct Ipv6SpecialBlock
-{
-    Ipv6Network network;
-    std::string_view name;     // the registry's name: "Documentation", "Unique-Local", ...
-    std::string_view category; // a short key for scripts: "documentation", "unique-local", ...
-    SpecialFlags flags;
-};
+using Ipv6SpecialBlock = SpecialBlock<Ipv6Network>;
 
 // Every block, in address order.
 std::span<const Ipv6SpecialBlock> Ipv6SpecialBlocks();
 
-// The most specific block that holds all of `network`; nullptr when none does.
+// The rule of special_block.h applied to this table.
 const Ipv6SpecialBlock* Ipv6SpecialBlockOf(const Ipv6Network& network);
-
-// Whether any block shares an address with `network`.
 bool Ipv6OverlapsSpecialBlock(const Ipv6Network& network);
 
 } // namespace net

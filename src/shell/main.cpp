@@ -38,9 +38,6 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    // The promotional pane's browser plugin shares the application's GL context; Qt
-    // WebEngine requires this before the application object exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // QApplication takes Qt's own options (-platform, -style, ...) out of the arguments;
     // whatever is left must be understood.
     QApplication app(argc, argv);

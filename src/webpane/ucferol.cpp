@@ -4,6 +4,7 @@
 #include "core/shellservices.h"
 #include "core/twips.h"
 #include "webpane/engine_conditions.h"
+#include "webpane/gl_share_context.h"
 #include "webpane/navigation_policy.h"
 #include "webpane/page_composition.h"
 #include "webpane/page_script.h"
@@ -97,6 +98,9 @@ void ucFerol::UserControl_Resize()
 
 QWidget* ucFerol::loadPluginBrowser()
 {
+    // Before the engine's library loads: it looks for the context as it loads.
+    if (!m_pluginFolders.isEmpty())
+        ProvideSharedGlContext();
     for (const QString& folder : m_pluginFolders) {
         QPluginLoader loader(QDir(folder).filePath(QStringLiteral(FEROL_PANE_PLUGIN_NAME)));
         // Kept loaded for the life of the process: the browser's code lives in it.

@@ -21,7 +21,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <functional>
 
 #include <unistd.h>
@@ -66,11 +65,9 @@ int main(int argc, char** argv)
     // The browser engine refuses to start as root with its sandbox on.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    if (argc > 1 && std::strcmp(argv[1], "--first-paint") == 0)
-        return RunFirstPaintChild(argc, argv, false);
-    if (argc > 1 && std::strcmp(argv[1], "--first-paint-bare") == 0)
-        return RunFirstPaintChild(argc, argv, true);
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (argc > 1)
+        if (const auto child = FirstPaintChild(argv[1]))
+            return RunFirstPaintChild(argc, argv, *child);
     QApplication app(argc, argv);
     RegisterDesignFonts();
     QTemporaryDir documents;

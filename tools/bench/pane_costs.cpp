@@ -12,6 +12,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QProcess>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -20,6 +21,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -27,7 +30,7 @@
 
 namespace {
 
-constexpr int kRuns = 5;
+constexpr int kRuns = 11;
 
 // Resident memory of one process, KiB, from /proc.
 long ResidentKiB(const QString& pid)
@@ -74,41 +77,72 @@ struct FirstPaint
     double mib = 0;
 };
 
-enum class Window
+// The arguments that make this benchmark a first-paint child, one per kind of window.
+const struct
 {
-    Bare,
-    Program,
-    ProgramWithPlugin,
+    const char* argument;
+    FirstPaintWindow window;
+} kFirstPaintChildren[] = {
+    {"--first-paint", FirstPaintWindow::Program},
+    {"--first-paint-bare", FirstPaintWindow::Bare},
+    {"--first-paint-text", FirstPaintWindow::BareWithText},
 };
 
-// Runs a copy of this benchmark from a folder of its own, with the plugin beside it or not.
-FirstPaint MeasureFirstPaint(Window window)
+// One kind of run: which window the child shows, and whether the plugin lies beside it.
+struct FirstPaintCase
 {
-    QTemporaryDir folder;
-    const QString program = folder.filePath(QStringLiteral("ferol-bench"));
-    QFile::copy(QCoreApplication::applicationFilePath(), program);
+    const char* what;
+    FirstPaintWindow window;
+    bool pluginBeside = false;
+};
+
+// Each case runs from a copy of this benchmark in a folder of its own, with the plugin
+// beside it or not. The cases take turns, round after round, so a load that comes and goes
+// on the machine weighs on all of them alike instead of on whichever ran at the time.
+std::vector<FirstPaint> MeasureFirstPaints(const std::vector<FirstPaintCase>& cases)
+{
+    std::vector<std::unique_ptr<QTemporaryDir>> folders;
+    struct Samples
+    {
+        std::vector<double> wall;
+        std::vector<double> cpu;
+        std::vector<double> memory;
+    };
+    std::vector<Samples> samples(cases.size());
+    for (const FirstPaintCase& paintCase : cases) {
+        auto& folder = folders.emplace_back(std::make_unique<QTemporaryDir>());
+        QFile::copy(QCoreApplication::applicationFilePath(),
+                    folder->filePath(QStringLiteral("ferol-bench")));
 #ifdef FEROL_PANE_PLUGIN_FILE
-    if (window == Window::ProgramWithPlugin)
-        QFile::copy(QStringLiteral(FEROL_PANE_PLUGIN_FILE),
-                    folder.filePath(QFileInfo(QStringLiteral(FEROL_PANE_PLUGIN_FILE)).fileName()));
+        if (paintCase.pluginBeside)
+            QFile::copy(
+                QStringLiteral(FEROL_PANE_PLUGIN_FILE),
+                folder->filePath(QFileInfo(QStringLiteral(FEROL_PANE_PLUGIN_FILE)).fileName()));
 #endif
-    std::vector<double> wall;
-    std::vector<double> cpu;
-    std::vector<double> memory;
-    for (int run = 0; run < kRuns; ++run) {
-        QProcess child;
-        QElapsedTimer timer;
-        timer.start();
-        child.start(program, {window == Window::Bare ? QStringLiteral("--first-paint-bare")
-                                                     : QStringLiteral("--first-paint")});
-        child.waitForReadyRead(60000);
-        wall.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-        child.waitForFinished(60000);
-        const QList<QByteArray> figures = child.readAllStandardOutput().trimmed().split(' ');
-        cpu.push_back(figures.value(0).toDouble());
-        memory.push_back(figures.value(1).toDouble() / 1024.0);
     }
-    return {Median(wall), Median(cpu), Median(memory)};
+    for (int run = 0; run < kRuns; ++run) {
+        for (std::size_t k = 0; k < cases.size(); ++k) {
+            const auto* child =
+                std::find_if(std::begin(kFirstPaintChildren), std::end(kFirstPaintChildren),
+                             [&](const auto& entry) { return entry.window == cases[k].window; });
+            QProcess process;
+            QElapsedTimer timer;
+            timer.start();
+            process.start(folders[k]->filePath(QStringLiteral("ferol-bench")),
+                          {QLatin1String(child->argument)});
+            process.waitForReadyRead(60000);
+            samples[k].wall.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            process.waitForFinished(60000);
+            const QList<QByteArray> printed = process.readAllStandardOutput().trimmed().split(' ');
+            samples[k].cpu.push_back(printed.value(0).toDouble());
+            samples[k].memory.push_back(printed.value(1).toDouble() / 1024.0);
+        }
+    }
+    std::vector<FirstPaint> medians;
+    medians.reserve(samples.size());
+    for (const Samples& each : samples)
+        medians.push_back({Median(each.wall), Median(each.cpu), Median(each.memory)});
+    return medians;
 }
 
 void PrintFirstPaint(const char* what, const FirstPaint& figures, const FirstPaint& bare)
@@ -159,18 +193,27 @@ TabTiming SelectPaneTab(RecordingShellServices& services, const QStringList& plu
 
 } // namespace
 
-int RunFirstPaintChild(int argc, char** argv, bool bare)
+std::optional<FirstPaintWindow> FirstPaintChild(const char* argument)
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    for (const auto& child : kFirstPaintChildren)
+        if (std::strcmp(argument, child.argument) == 0)
+            return child.window;
+    return std::nullopt;
+}
+
+int RunFirstPaintChild(int argc, char** argv, FirstPaintWindow kind)
+{
     QApplication app(argc, argv);
     RecordingShellServices services;
     std::unique_ptr<QWidget> window;
-    if (bare) {
-        window = std::make_unique<QWidget>();
-        window->resize(640, 560);
-    } else {
+    if (kind == FirstPaintWindow::Program) {
         SetUpApplication();
         window = std::make_unique<frmWelcome2>(services);
+    } else {
+        window = std::make_unique<QWidget>();
+        window->resize(640, 560);
+        if (kind == FirstPaintWindow::BareWithText)
+            new QLabel(QStringLiteral("Subnet Mask Calculator"), window.get());
     }
 
     // The first paint event of the window ends the run.
@@ -200,20 +243,26 @@ int RunFirstPaintChild(int argc, char** argv, bool bare)
 
 void PrintPaneCosts()
 {
-    const FirstPaint bare = MeasureFirstPaint(Window::Bare);
-    std::printf("first paint, bare Qt window: wall %.1f ms, cpu %.1f ms, %.1f MiB resident "
-                "(medians of %d runs, %s)\n",
-                bare.wallMs, bare.cpuMs, bare.mib, kRuns,
-                qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM")));
-    PrintFirstPaint("main window, no pane plugin", MeasureFirstPaint(Window::Program), bare);
+    std::vector<FirstPaintCase> cases = {
+        {"bare Qt window", FirstPaintWindow::Bare},
+        {"bare Qt window with one line of text", FirstPaintWindow::BareWithText},
+        {"main window, no pane plugin", FirstPaintWindow::Program},
+    };
 #ifdef FEROL_PANE_PLUGIN_FILE
-    PrintFirstPaint("main window, plugin beside it", MeasureFirstPaint(Window::ProgramWithPlugin),
-                    bare);
+    cases.push_back({"main window, plugin beside it", FirstPaintWindow::Program, true});
     const QStringList folders = {QFileInfo(QStringLiteral(FEROL_PANE_PLUGIN_FILE)).path()};
 #else
     std::printf("built without the browser plugin (FEROL_WEBENGINE=OFF)\n");
     const QStringList folders;
 #endif
+    const std::vector<FirstPaint> paints = MeasureFirstPaints(cases);
+    const FirstPaint& bare = paints.front();
+    std::printf("first paint, bare Qt window: wall %.1f ms, cpu %.1f ms, %.1f MiB resident "
+                "(medians of %d runs taking turns, %s)\n",
+                bare.wallMs, bare.cpuMs, bare.mib, kRuns,
+                qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM")));
+    for (std::size_t k = 1; k < cases.size(); ++k)
+        PrintFirstPaint(cases[k].what, paints[k], bare);
 
     RecordingShellServices services;
     services.appFolderPath = QStringLiteral(FEROL_PANE_IMAGES_DIR);

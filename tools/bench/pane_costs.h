@@ -7,9 +7,24 @@
 // selection of the tab to the composed page, cold (engine started for it) and warm
 // (engine already running).
 
-// The child side: shows the main window, or a bare one, prints "<processor ms> <resident
-// KiB>" once it has painted, and quits.
-int RunFirstPaintChild(int argc, char** argv, bool bare);
+#include <optional>
+
+// The bare window draws nothing; the one with a line of text pays what any window with
+// text pays before its first paint (reading the font configuration, loading a font), the
+// floor under the program's own figure.
+enum class FirstPaintWindow
+{
+    Bare,
+    BareWithText,
+    Program,
+};
+
+// Which first-paint child an argument asks for, if any.
+std::optional<FirstPaintWindow> FirstPaintChild(const char* argument);
+
+// The child side: shows the window, prints "<processor ms> <resident KiB>" once it has
+// painted, and quits.
+int RunFirstPaintChild(int argc, char** argv, FirstPaintWindow kind);
 
 // The parent side: runs the children and the tab timings, prints the figures.
 void PrintPaneCosts();
