@@ -22,7 +22,7 @@ inline constexpr int kStatusRefused = 1;
 inline constexpr int kStatusMisused = 2;
 
 // More rows than this would fill memory before a terminal or script could use them.
-inline constexpr std::uint64_t kListLimit = 65536;
+inline constexpr std::uint64_t kListLimit = FEROL_LIST_LIMIT;
 
 struct CliOutcome
 {

@@ -98,11 +98,13 @@ void ucFerol::UserControl_Resize()
 
 QWidget* ucFerol::loadPluginBrowser()
 {
-    // Before the engine's library loads: it looks for the context as it loads.
-    if (!m_pluginFolders.isEmpty())
-        ProvideSharedGlContext();
     for (const QString& folder : m_pluginFolders) {
         QPluginLoader loader(QDir(folder).filePath(QStringLiteral(FEROL_PANE_PLUGIN_NAME)));
+        // The name stays empty where no plugin file is.
+        if (loader.fileName().isEmpty())
+            continue;
+        // Before the engine's library loads: it looks for the context as it loads.
+        ProvideSharedGlContext();
         // Kept loaded for the life of the process: the browser's code lives in it.
         auto* factory = qobject_cast<PaneBrowserFactory*>(loader.instance());
         if (factory)

@@ -57,7 +57,7 @@ private slots:
     {
         const QString zeros(400, '0'); // beyond the range of a double
         Cases<QString, double>({{"", 0},
-                                {" 1 2\t3\n", 123},
+                                {" 1 2\t3\n4", 1234},
                                 {"-1.5.3", -1.5},
                                 {"2e2x", 200},
                                 {"3e", 3},

@@ -54,12 +54,11 @@ private slots:
         QRandomGenerator random(20261206);
         for (int run = 0; run < 20000; ++run) {
             const quint32 value = run == 0 ? 0xFFFFFFFFu : random.generate();
-            const QString dotted = Dotted(value);
-            const QStringList parts = dotted.split('.');
+            const QStringList parts = Dotted(value).split('.');
             const QString text =
                 GeneralNumberText(DottedToDecimal({parts[0], parts[1], parts[2], parts[3]}));
             QCOMPARE(text, QString::number(value));
-            QCOMPARE(DecimalToDotted(text), dotted);
+            QCOMPARE(DecimalToDotted(text), Dotted(value));
         }
     }
 };

@@ -7,18 +7,14 @@
 
 namespace {
 
-// Inputs as the panel hands them over for "a.b.c.d/m"; an empty octet stays empty.
-SubnetInputs Inputs(const QString& hostAndMask, int addrClass)
+// Inputs as the panel hands them over for a whole address of class A.
+SubnetInputs Inputs(quint32 address, int maskBits)
 {
     SubnetInputs in;
-    in.maskBits = hostAndMask.section('/', 1).toInt();
-    in.addrClass = addrClass;
-    const QStringList octets = hostAndMask.section('/', 0, 0).split('.');
-    for (int k = 0; k < 4; ++k) {
-        in.octetEntered[k] = !octets.value(k).isEmpty();
-        if (in.octetEntered[k])
-            in.hostBin[k] = QString::number(octets[k].toInt(), 2).rightJustified(8, '0');
-    }
+    in.maskBits = maskBits;
+    in.octetEntered = {true, true, true, true};
+    for (int k = 0; k < 4; ++k)
+        in.hostBin[k] = QString::number(address >> (24 - 8 * k) & 255, 2).rightJustified(8, '0');
     return in;
 }
 
@@ -36,12 +32,10 @@ private slots:
         for (int round = 0; round < 2000; ++round) {
             const quint32 address = random.generate();
             for (int m = 1; m <= 32; ++m) {
-                const quint32 mask = m == 32 ? ~0u : ~(~0u >> m);
-                const quint32 network = address & mask;
-                const quint32 broadcast = network | ~mask;
+                const quint32 network = address & MaskOf(m);
+                const quint32 broadcast = network | ~MaskOf(m);
                 const bool tiny = m >= 31;
-                const SubnetResult r =
-                    CalculateSubnet(Inputs(Dotted(address) + '/' + QString::number(m), 1));
+                const SubnetResult r = CalculateSubnet(Inputs(address, m));
                 QCOMPARE(r.network, Dotted(network));
                 QCOMPARE(r.broadcast, Dotted(broadcast));
                 QCOMPARE(r.hostRange, Dotted(tiny ? network : network + 1) + " to " +

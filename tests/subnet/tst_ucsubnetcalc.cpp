@@ -1,28 +1,132 @@
-#include "panelfixture.h"
+#include "subnet/ucsubnetcalc.h"
 
+#include "support/paneldriver.h"
+#include "testing/recordingshellservices.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QWheelEvent>
+
+namespace {
+
+// A shown subnet panel whose reports go to a fresh documents folder. Its own keys: "at" the
+// boxes and the length, "a.b.c.d/m"; "told" the messages, "title: text" each, the documents
+// folder written "~"; "opened" the reports opened; "report" the first three subnets the
+// report lists, "size" its size in bytes; "misfits" the labels whose texts do not fit or meet
+// another's, and txt_hosts when it does not show its start. Its own steps: "enter:a.b.c.d/m" writes
+// the octets as a paste does, then the length; "drag:N" holds the length's thumb at N, "drop" lets
+// it go; "wheel" turns the wheel on the length towards the user; "file:PATH" and "folder:PATH" put
+// a 10000-byte file or a folder in the documents folder ("_" for a blank); "noviewer" makes opening
+// the report fail.
+struct Panel
+{
+    Panel() { services.documentsFolderPath = documents.path(); }
+    QScrollBar* bar() const { return panel.findChild<QScrollBar*>("scr_mask_bits"); }
+
+    QString shown(const QString& key) const
+    {
+        QStringList texts;
+        QFile report(documents.filePath("Ferol Subnet Calculator/subnets.txt"));
+        if (key == "report" && report.open(QIODevice::ReadOnly)) {
+            for (const QByteArray& line : report.readAll().split('\n').mid(1, 3))
+                texts << line.left(16).trimmed();
+        }
+        for (const RecordedMessage& m : std::as_const(services.messages))
+            texts << m.title + ": " +
+                         QString(m.text).replace(QDir::toNativeSeparators(documents.path()), "~");
+        return key == "at"        ? d.shown("sub_address") + '/' + QString::number(bar()->value())
+               : key == "report"  ? texts.mid(0, 3).join(' ')
+               : key == "told"    ? texts.join('\n')
+               : key == "opened"  ? QString::number(services.textViewerPaths.size())
+               : key == "size"    ? QString::number(report.size())
+               : key == "misfits" ? misfits()
+                                  : d.shown(key);
+    }
+
+    QString misfits() const
+    {
+        // Labels draw from their top left.
+        const auto textRect = [](const QLabel* l) {
+            return QRect(l->pos(), QSize(l->fontMetrics().horizontalAdvance(l->text()),
+                                         l->fontMetrics().ascent()));
+        };
+        QStringList names;
+        const QList<QLabel*> labels = panel.findChildren<QLabel*>();
+        for (const QLabel* label : labels) {
+            if (textRect(label).width() > label->width())
+                names << label->objectName();
+            for (const QLabel* other : labels) {
+                if (other != label && other->parentWidget() == label->parentWidget() &&
+                    !other->text().isEmpty() && !label->text().isEmpty() &&
+                    textRect(other).intersects(textRect(label)))
+                    names << label->objectName() + " meets " + other->objectName();
+            }
+        }
+        if (panel.findChild<QLineEdit*>("txt_hosts")->cursorPosition() > 0)
+            names << "txt_hosts";
+        return names.join(", ");
+    }
+
+    void enter(const QString& hostAndMask) const
+    {
+        const QStringList octets = hostAndMask.section('/', 0, 0).split('.');
+        for (int k = 0; k < 4; ++k)
+            d.get("sub_address_" + QString::number(k))->setProperty("text", octets.value(k));
+        if (hostAndMask.contains('/'))
+            bar()->setValue(hostAndMask.section('/', 1).toInt());
+    }
+
+    void run(const QString& steps)
+    {
+        d.run(steps, [&](const QString& step, const QString& arg) {
+            const QString inTheWay = documents.filePath(QString(arg).replace('_', ' '));
+            QFile file(inTheWay);
+            if (step.startsWith("enter:")) {
+                enter(arg);
+            } else if (step.startsWith("drag:")) {
+                bar()->setSliderDown(true);
+                bar()->setSliderPosition(arg.toInt());
+            } else if (step == "drop") {
+                bar()->setSliderDown(false);
+            } else if (step == "wheel") {
+                QWheelEvent wheel({5, 5}, bar()->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
+                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(bar(), &wheel);
+            } else if (step.startsWith("file:")) {
+                QDir().mkpath(QFileInfo(inTheWay).path());
+                return file.open(QIODevice::WriteOnly) && file.write(QByteArray(10000, 'x')) > 0;
+            } else if (step.startsWith("folder:")) {
+                return QDir().mkpath(inTheWay);
+            } else if (step == "noviewer") {
+                services.openersFail = true;
+            } else {
+                return false;
+            }
+            return true;
+        });
+    }
+    static inline const QString kShown = "told=|misfits=";
+
+    QTemporaryDir documents;
+    RecordingShellServices services;
+    ucSubnetCalc panel{services};
+    PanelDriver d{panel};
+};
+
+} // namespace
 
 class TestSubnetPanel : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void squeezeClosesUpBlanksOnly_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("squeezed");
-        QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("blanks at both ends and inside")
-            << QStringLiteral(" 1 9 2 ") << QStringLiteral("192");
-        QTest::newRow("tabs stay") << QStringLiteral("\t1 0\t") << QStringLiteral("\t10\t");
-    }
-    void squeezeClosesUpBlanksOnly()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, squeezed);
-        QCOMPARE(ucSubnetCalc::squeeze(text), squeezed);
-    }
+    // Blanks only: a tab is no blank to it.
+    void squeezeClosesUpBlanks() { QCOMPARE(ucSubnetCalc::squeeze(" 1 9\t2 "), "19\t2"); }
 
     void steps_data()
     {
@@ -37,8 +141,8 @@ private slots:
         // A first octet typed into a fresh panel: the class, its length, where the focus went.
         const QString first = "focus:sub_address_0 type:";
         row("class A keeps 16", first + "10",
-            "sub_class=Class A Address|lbl_mask_bits= "
-            "16|sub_host_bin_0=00001010|focus=sub_address_0");
+            "sub_class=Class A Address|lbl_mask_bits= 16|sub_host_bin_0=00001010|"
+            "focus=sub_address_0");
         row("loopback", first + "127",
             "sub_class=Loopback Address|lbl_mask_bits= 16|focus=sub_address_1");
         row("class B", first + "150", "sub_class=Class B Address|lbl_mask_bits= 16");
@@ -69,11 +173,14 @@ private slots:
         row("held", "enter:192.168.1.200/24 drag:28", "lbl_mask_bits= 24");
         row("let go", "enter:192.168.1.200/24 drag:28 drop", "lbl_mask_bits= 28");
         const QString bar = "enter:10.1.2.3/16 focus:scr_mask_bits ";
+        row("Left", bar + "key:Left", "lbl_mask_bits= 15");
         row("Up", bar + "key:Up", "lbl_mask_bits= 15");
-        row("PgDown", bar + "key:PgDown", "lbl_mask_bits= 17");
-        row("Home", bar + "key:Home", "lbl_mask_bits= 1");
-        row("End", bar + "key:End", "lbl_mask_bits= 32");
+        row("End, PgUp", bar + "key:End key:PgUp", "lbl_mask_bits= 31");
         row("wheel", bar + "wheel", "lbl_mask_bits= 17");
+        // The longest texts fit, as every row checks.
+        row("15-character addresses", "enter:223.255.255.253/30", "");
+        row("largest counts", "enter:10.0.0.1/30", "");
+        row("incomplete address", "enter:223.255.255./31", "");
         // The counts and the status.
         row("subnetting", "enter:192.168.1.130/26", "lbl_info=2.4.62.6|lbl_sub2=Subnetting");
         row("subnet zero", "enter:10.0.0.1/16",
@@ -87,26 +194,25 @@ private slots:
         // The option matters at /31 only.
         row("/31", "enter:192.168.1.5/31", "lbl_info_2=0|lbl_sub2=Mask too long, no hosts.");
         row("/31, option", "enter:192.168.1.5/31 mouse:chk_31bit",
-            "lbl_info_2=2|lbl_sub2=Subnetting as per RFC3021.|txt_hosts=192.168.1.4 to "
-            "192.168.1.5");
+            "lbl_info_2=2|lbl_sub2=Subnetting as per RFC3021.|"
+            "txt_hosts=192.168.1.4 to 192.168.1.5");
         row("/32, option", "enter:192.168.1.5/32 mouse:chk_31bit",
             "lbl_info_2=0|lbl_sub2=Mask too long, no hosts.");
         row("Tab to the buttons", "alt:h tab tab tab tab tab", "focus=btnPrevSubnet");
         row("Tab round", "alt:h tab tab tab tab tab tab tab tab tab", "focus=sub_address_0");
         // A click from an entry: a message leaves the panel where it was, the focus in the first
         // empty box if any.
-        const QString must =
-            "told=Subnet Calculator: You must enter the IP Address|focus=sub_address_";
-        const QString mustBlank =
-            "told=Subnet Calculator:  You must enter the IP Address|focus=sub_address_";
+        const QString told = "told=Subnet Calculator: ";
+        const QString must = told + "You must enter the IP Address|focus=sub_address_";
+        const QString mustBlank = told + " You must enter the IP Address|focus=sub_address_";
         row("next", "enter:192.168.1.77/24 mouse:btnNextSubnet",
             "at=192.168.2.77/24|focus=btnNextSubnet");
         row("prev", "enter:192.168.1.77/26 mouse:btnPrevSubnet", "at=192.168.1.13/26");
         row("prev borrows", "enter:192.168.1.30/26 mouse:btnPrevSubnet", "at=192.168.0.192/26");
         row("prev from the first", "enter:0.0.0.0/24 mouse:btnPrevSubnet",
-            "at=0.0.0.0/24|told=Subnet Calculator: This is the first subnet.");
+            "at=0.0.0.0/24|" + told + "This is the first subnet.");
         row("next from the last", "enter:255.255.255.0/24 mouse:btnNextSubnet",
-            "at=255.255.255.0/24|told=Subnet Calculator: This is the last subnet.");
+            "at=255.255.255.0/24|" + told + "This is the last subnet.");
         row("next, a box empty", "enter:1..1.1/8 mouse:btnNextSubnet",
             "at=1..1.1/8|" + mustBlank + "1");
         row("prev, a box empty", "enter:1..1.1/8 mouse:btnPrevSubnet", "at=1..1.1/8|" + must + "1");
@@ -114,10 +220,10 @@ private slots:
         row("report, the last box empty", "enter:1.1.1./8 mouse:btnNextTwentySubnets", must + "3");
         row("Enter on a button", "enter:192.168.1.77/24 focus:btnNextSubnet key:Return",
             "at=192.168.2.77/24");
-        // Twenty rows, fewer at the end of the space, replace an earlier report; the panel goes
-        // back where it was, less the host bits a forward step loses.
+        // Twenty rows, fewer at the end of the space, replace an earlier, longer report; the
+        // panel goes back where it was, less the host bits a forward step loses.
         const QString report = " mouse:btnNextTwentySubnets";
-        row("report", "old enter:192.168.1.200/26" + report,
+        row("report", "file:Ferol_Subnet_Calculator/subnets.txt enter:192.168.1.200/26" + report,
             "report=192.168.1.192 192.168.2.0 192.168.2.64|size=1596|at=192.168.1.192/26|opened=1");
         row("report, a class change", "enter:126.0.0.0/8" + report,
             "report=126.0.0.0 127.0.0.0 127.1.0.0|at=126.255.0.0/8");
@@ -125,51 +231,19 @@ private slots:
         row("report to the end", "enter:255.255.240.0/24" + report,
             "size=1292|at=255.255.240.0/24");
         // Something in the way is told by its path; where the folder failed the panel never moved.
+        const QString unsaved = "opened=0|" + told + "The subnet list could not be saved";
         row("a file in the way", "file:Ferol_Subnet_Calculator enter:192.168.1.200/26" + report,
-            "at=192.168.1.200/26|opened=0|told=Subnet Calculator: The subnet list could not be "
-            "saved.\n"
-            "\"~/Ferol Subnet Calculator\" is a file, not a folder.");
+            "at=192.168.1.200/26|" + unsaved +
+                ".\n\"~/Ferol Subnet Calculator\" is a file, not a folder.");
         row("a folder in the way",
             "folder:Ferol_Subnet_Calculator/subnets.txt enter:192.168.1.200/26" + report,
-            "at=192.168.1.192/26|opened=0|told=Subnet Calculator: The subnet list could not be "
-            "saved "
-            "to ~/Ferol Subnet Calculator/subnets.txt.\nFilename refers to a directory");
+            "at=192.168.1.192/26|" + unsaved +
+                " to ~/Ferol Subnet Calculator/subnets.txt.\nFilename refers to a directory");
         row("no text viewer", "noviewer enter:192.168.1.200/26" + report,
             "opened=1|told=opener: The report was saved as\n"
             "~/Ferol Subnet Calculator/subnets.txt\nbut no program could open it.");
     }
     void steps() { RunStepRow<Panel>(); }
-
-    // Every label at its longest text keeps inside its own rect, and no two labels' texts
-    // meet. Labels draw from their top left. A long host range shows its start.
-    void longestResultsFit_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::newRow("15-character addresses") << "223.255.255.253/30";
-        QTest::newRow("largest counts") << "10.0.0.1/30";
-        QTest::newRow("incomplete address") << "223.255.255./31";
-    }
-    void longestResultsFit()
-    {
-        QFETCH(QString, entry);
-        Panel p;
-        p.enter(entry);
-        const auto textRect = [](const QLabel* l) {
-            return QRect(l->pos(), QSize(l->fontMetrics().horizontalAdvance(l->text()),
-                                         l->fontMetrics().ascent()));
-        };
-        const QList<QLabel*> labels = p.panel.findChildren<QLabel*>();
-        for (QLabel* label : labels) {
-            QVERIFY2(textRect(label).width() <= label->width(), qPrintable(label->objectName()));
-            for (QLabel* other : labels) {
-                if (other != label && other->parentWidget() == label->parentWidget() &&
-                    !other->text().isEmpty() && !label->text().isEmpty())
-                    QVERIFY2(!textRect(other).intersects(textRect(label)),
-                             qPrintable(label->objectName() + " meets " + other->objectName()));
-            }
-        }
-        QCOMPARE(p.panel.findChild<QLineEdit*>("txt_hosts")->cursorPosition(), 0);
-    }
 };
 
 QTEST_MAIN(TestSubnetPanel)

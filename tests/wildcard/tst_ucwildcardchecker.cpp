@@ -15,13 +15,17 @@ namespace {
 // name taken by a file). Its own keys: "height" the result boxes' height, "opened" and
 // "told" the reports opened and messages shown, "lists" those not the engine's result for
 // the boxes, "scroll" those showing a scroll bar, "saved" whether the saved report holds
-// the boxes and lists as shown.
+// the boxes and lists as shown, "changes" the changes validip_3 raised.
 struct Panel
 {
-    Panel() { services.documentsFolderPath = documents.path(); }
+    Panel()
+    {
+        services.documentsFolderPath = documents.path();
+        QObject::connect(list(3), &QPlainTextEdit::textChanged, [this] { ++changes; });
+    }
     QPlainTextEdit* list(int i) const
     {
-        return panel.findChild<QPlainTextEdit*>(QString("validip_%1").arg(i));
+        return panel.findChild<QPlainTextEdit*>("validip_" + QString::number(i));
     }
     QString shown(const QString& key) const
     {
@@ -32,16 +36,18 @@ struct Panel
             octets[k] = d.shown("ipadd1_" + QString::number(k));
         for (int i = 0; i < 4; ++i) {
             lists[i] = list(i)->toPlainText();
-            if (key == "lists" ? lists[i] != MatchWildcard(octets).lists[i].split("\r\n").join('\n')
+            const QString engines = MatchWildcard(octets).lists[i].replace("\r\n", "\n");
+            if (key == "lists" ? lists[i] != engines
                                : key == "scroll" && list(i)->verticalScrollBar()->isVisible())
                 found << list(i)->objectName();
         }
         QFile file(documents.filePath("Ferol Subnet Calculator/wildcard.txt"));
         if (key == "saved" && file.open(QIODevice::ReadOnly))
             return file.readAll() == WildcardReportBytes(octets, lists) ? "right" : "wrong";
-        return key == "height"   ? QString::number(list(0)->height())
-               : key == "opened" ? QString::number(services.textViewerPaths.size())
-               : key == "told"   ? QString::number(services.messages.size())
+        return key == "height"    ? QString::number(list(0)->height())
+               : key == "opened"  ? QString::number(services.textViewerPaths.size())
+               : key == "told"    ? QString::number(services.messages.size())
+               : key == "changes" ? QString::number(changes)
                : key == "saved" || key == "lists" || key == "scroll" ? found.join(' ')
                                                                      : d.shown(key);
     }
@@ -70,6 +76,7 @@ struct Panel
     RecordingShellServices services;
     ucWildCardChecker panel{services};
     PanelDriver d{panel};
+    int changes = 0;
 };
 
 } // namespace
@@ -86,8 +93,6 @@ private slots:
         // Keys go one by one to whatever box has the focus; the engine's writes of texts a box
         // already holds leave its selection and caret alone.
         const QString typed = "focus:ipadd1_7 focus:ipadd1_0 type:";
-        row("dots after advances", typed + "192.168.1.1",
-            "ipadd1=192.168.1.1.0.0.31.255|focus=ipadd1_3");
         row("into the selection an advance made", typed + "192168",
             "ipadd1=192.168.128.0.0.0.31.255|focus=ipadd1_2");
         row("on into the mask", typed + "19216810.0.0.0.0.255",
@@ -98,23 +103,23 @@ private slots:
             "ipadd1=172.16.128.0.0.0.255.253|focus=ipadd1_7|scroll=validip_3");
         row("editing keeps the caret", "focus:ipadd1_0 key:Home key:Right key:Delete type:5",
             "ipadd1=152.16.128.0.0.0.31.255|focus=ipadd1_1");
-        row("address pasted", "focus:ipadd1_1 paste:shift+insert=10.1.2.3/8",
-            "ipadd1=10.1.2.3.0.0.31.255|focus=ipadd1_1");
         row("mask pasted", "focus:ipadd1_6 paste:drop=0.0.0.255\n",
             "ipadd1=172.16.128.0.0.0.0.255|focus=ipadd1_6");
         row("both pasted into the mask", "focus:ipadd1_5 paste:menu=10.0.0.0_0.0.255.255",
             "ipadd1=10.0.0.0.0.0.255.255|focus=ipadd1_5");
         row("a line break pasted", "focus:ipadd1_3 paste:shift+insert=7\r\n mouse:btnSendToNotepad",
             "ipadd1=172.16.128.7.0.0.31.255|focus=btnSendToNotepad|opened=1|saved=right");
+        // A list the engine writes again unchanged raises no change; a changed one does.
+        row("lists rewritten", "mouse:btnCalculate focus:ipadd1_7 type:0",
+            "ipadd1=172.16.128.0.0.0.31.0|focus=ipadd1_7|changes=1");
         row("tab order", "focus:ipadd1_7 tab tab tab tab tab tab", "focus=validip_3");
         row("Alt+M", "focus:validip_2 alt:M", "focus=ipadd1_4");
         // Only Calculate puts back a list the user typed over.
         row("Alt+C", "focus:validip_2 list:typed alt:C", "focus=validip_2");
         // The report follows the typing without Calculate and takes the lists as shown.
         row("Alt+N", "focus:ipadd1_7 type:254 focus:validip_2 list:typed alt:N",
-            "ipadd1=172.16.128.0.0.0.31.254|focus=validip_2|opened=1|lists=validip_2|scroll="
-            "validip_3|"
-            "saved=right");
+            "ipadd1=172.16.128.0.0.0.31.254|focus=validip_2|opened=1|lists=validip_2|"
+            "scroll=validip_3|saved=right");
         row("no text viewer", "noviewer mouse:btnSendToNotepad",
             "focus=btnSendToNotepad|opened=1|told=1|saved=right");
         row("folder taken", "nofolder mouse:btnSendToNotepad", "focus=btnSendToNotepad|told=1");
@@ -123,17 +128,6 @@ private slots:
         row("then too short", "height:334 height:100", "height=181");
     }
     void steps() { RunStepRow<Panel>(); }
-
-    // A list the engine writes again unchanged raises no change; a changed one does.
-    void unchangedListsStayQuiet()
-    {
-        Panel p;
-        int changes = 0;
-        QObject::connect(p.list(3), &QPlainTextEdit::textChanged, [&] { ++changes; });
-        p.run("mouse:btnCalculate focus:ipadd1_7 type:0");
-        QCoreApplication::processEvents();
-        QCOMPARE(changes, 1);
-    }
 };
 
 QTEST_MAIN(TestWildcardPanel)
