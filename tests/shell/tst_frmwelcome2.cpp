@@ -138,7 +138,7 @@ private slots:
     void steps()
     {
         QFETCH(QString, steps);
-        QFETCH(Shown, shown);
+        QFETCH(QString, facts);
         struct : QWidget
         {
             void closeEvent(QCloseEvent* event) override { event->ignore(); }
@@ -180,7 +180,7 @@ private slots:
         for (const RecordedMessage& question : std::as_const(m_services.questions))
             questions << question.text;
         QWidget* popup = QApplication::activePopupWidget();
-        const QMap<QString, QString> facts = {
+        const QMap<QString, QString> values = {
             {"title", m_window->windowTitle()},
             {"back", tabs()->currentWidget()->palette().color(QPalette::Window).name()},
             {"tab", m_window->CurrentTabKey()},
@@ -193,8 +193,11 @@ private slots:
                                                       : "modeless"},
             {"license", m_services.richTextPaths.join(' ')}};
         QVERIFY(QFile::exists(m_services.appFolderPath + "DODA.Subnet.rtf"));
-        for (const auto& [key, text] : shown.asKeyValueRange())
-            QCOMPARE(std::pair(key, facts.value(key, driver.shown(key))), std::pair(key, text));
+        for (const QString& fact : facts.split('|')) {
+            const QString key = fact.section('=', 0, 0);
+            QCOMPARE(std::pair(key, values.value(key, driver.shown(key))),
+                     std::pair(key, fact.section('=', 1)));
+        }
         if (popup)
             popup->close();
     }
