@@ -2,7 +2,7 @@
 // non-ASCII digits, editing keys, shortcuts), pastes by Shift+Insert, the context menu and drops,
 // input-method commits, huge texts, scroll bar values, focus moves and button clicks. After every
 // step the panel must be well formed. Every run uses the same seed unless FEROL_HOSTILE_SEED
-// names another; the seed is printed either way, to replay a run.
+// names another, or "random" for a new one; the seed is printed either way, to replay a run.
 
 #include "core/octet_routines.h"
 #include "decimal/conversion.h"
@@ -49,7 +49,10 @@ const QString kDotted = QStringLiteral("(%1\\.){3}%1").arg(kOctet);
 void RunHostileInput(QWidget& panel, const std::function<QString(QWidget*, bool)>& problems)
 {
     // A fixed seed by default, so that a failure is the code's and not the draw's.
-    const quint32 seed = qEnvironmentVariable("FEROL_HOSTILE_SEED", "20261206").toUInt();
+    const QString given = qEnvironmentVariable("FEROL_HOSTILE_SEED");
+    const quint32 seed = given.isEmpty()     ? 20261206
+                         : given == "random" ? QRandomGenerator::global()->generate()
+                                             : given.toUInt();
     qInfo("hostile input seed %u (replay with FEROL_HOSTILE_SEED=%u)", seed, seed);
     const PanelDriver shown(panel);
     QRandomGenerator random(seed);
