@@ -12,55 +12,47 @@ constexpr Ipv4Network Block(std::uint8_t a, std::uint8_t b, std::uint8_t c, std:
     return Ipv4Network::containing(Ipv4Address::fromOctets(a, b, c, d), length);
 }
 
-// Flags in the registry's column order: source, destination, forwardable, globally
-// reachable, reserved by protocol.
-constexpr SpecialFlags Flags(bool source, bool destination, bool forwardable, bool global,
-                             bool reserved)
-{
-    return {source, destination, forwardable, global, reserved};
-}
-
-constexpr SpecialFlags kPrivate = Flags(true, true, true, false, false);
-constexpr SpecialFlags kGlobalAnycast = Flags(true, true, true, true, false);
-constexpr SpecialFlags kDocumentation = Flags(false, false, false, false, false);
+constexpr SpecialFlags kPrivate = RegistryFlags(true, true, true, false, false);
+constexpr SpecialFlags kGlobalAnycast = RegistryFlags(true, true, true, true, false);
+constexpr SpecialFlags kDocumentation = RegistryFlags(false, false, false, false, false);
 
 // In ascending order of network, a containing block before the blocks inside it.
 constexpr std::array kBlocks = {
     Ipv4SpecialBlock{Block(0, 0, 0, 0, 8), "This network", "this-network",
-                     Flags(true, false, false, false, true)},
+                     RegistryFlags(true, false, false, false, true)},
     Ipv4SpecialBlock{Block(0, 0, 0, 0, 32), "This host on this network", "this-host",
-                     Flags(true, false, false, false, true)},
+                     RegistryFlags(true, false, false, false, true)},
     Ipv4SpecialBlock{Block(10, 0, 0, 0, 8), "Private-Use", "private-use", kPrivate},
     Ipv4SpecialBlock{Block(100, 64, 0, 0, 10), "Shared Address Space", "shared-address-space",
                      kPrivate},
     // Loopback addresses stay inside the host: the registry marks them usable only there.
     Ipv4SpecialBlock{Block(127, 0, 0, 0, 8), "Loopback", "loopback",
-                     Flags(false, false, false, false, true)},
+                     RegistryFlags(false, false, false, false, true)},
     Ipv4SpecialBlock{Block(169, 254, 0, 0, 16), "Link Local", "link-local",
-                     Flags(true, true, false, false, true)},
+                     RegistryFlags(true, true, false, false, true)},
     Ipv4SpecialBlock{Block(172, 16, 0, 0, 12), "Private-Use", "private-use", kPrivate},
     // The /24 itself is only a container; its own blocks carry the meaning.
     Ipv4SpecialBlock{Block(192, 0, 0, 0, 24), "IETF Protocol Assignments", "protocol-assignments",
-                     Flags(false, false, false, false, false)},
+                     RegistryFlags(false, false, false, false, false)},
     Ipv4SpecialBlock{Block(192, 0, 0, 0, 29), "IPv4 Service Continuity Prefix",
                      "service-continuity", kPrivate},
     Ipv4SpecialBlock{Block(192, 0, 0, 8, 32), "IPv4 dummy address", "dummy",
-                     Flags(true, false, false, false, false)},
+                     RegistryFlags(true, false, false, false, false)},
     Ipv4SpecialBlock{Block(192, 0, 0, 9, 32), "Port Control Protocol Anycast", "anycast",
                      kGlobalAnycast},
     Ipv4SpecialBlock{Block(192, 0, 0, 10, 32), "Traversal Using Relays around NAT Anycast",
                      "anycast", kGlobalAnycast},
     Ipv4SpecialBlock{Block(192, 0, 0, 170, 32), "NAT64/DNS64 Discovery", "nat64-discovery",
-                     Flags(false, false, false, false, true)},
+                     RegistryFlags(false, false, false, false, true)},
     Ipv4SpecialBlock{Block(192, 0, 0, 171, 32), "NAT64/DNS64 Discovery", "nat64-discovery",
-                     Flags(false, false, false, false, true)},
+                     RegistryFlags(false, false, false, false, true)},
     Ipv4SpecialBlock{Block(192, 0, 2, 0, 24), "Documentation (TEST-NET-1)", "documentation",
                      kDocumentation},
     Ipv4SpecialBlock{Block(192, 31, 196, 0, 24), "AS112-v4", "anycast", kGlobalAnycast},
     Ipv4SpecialBlock{Block(192, 52, 193, 0, 24), "AMT", "anycast", kGlobalAnycast},
     // Withdrawn: the registry keeps the entry but fills none of its columns.
     Ipv4SpecialBlock{Block(192, 88, 99, 0, 24), "Deprecated (6to4 Relay Anycast)", "deprecated",
-                     Flags(false, false, false, false, false)},
+                     RegistryFlags(false, false, false, false, false)},
     Ipv4SpecialBlock{Block(192, 88, 99, 2, 32), "6a44-relay anycast address", "anycast", kPrivate},
     Ipv4SpecialBlock{Block(192, 168, 0, 0, 16), "Private-Use", "private-use", kPrivate},
     Ipv4SpecialBlock{Block(192, 175, 48, 0, 24), "Direct Delegation AS112 Service", "anycast",
@@ -73,11 +65,11 @@ constexpr std::array kBlocks = {
     // Not in the special-purpose registry but in the multicast one; how far a group
     // reaches depends on its scope, so it is not called globally reachable here.
     Ipv4SpecialBlock{Block(224, 0, 0, 0, 4), "Multicast", "multicast",
-                     Flags(false, true, true, false, false)},
+                     RegistryFlags(false, true, true, false, false)},
     Ipv4SpecialBlock{Block(240, 0, 0, 0, 4), "Reserved", "reserved",
-                     Flags(false, false, false, false, true)},
+                     RegistryFlags(false, false, false, false, true)},
     Ipv4SpecialBlock{Block(255, 255, 255, 255, 32), "Limited Broadcast", "limited-broadcast",
-                     Flags(false, true, false, false, true)},
+                     RegistryFlags(false, true, false, false, true)},
 };
 
 } // namespace

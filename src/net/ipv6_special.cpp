@@ -11,17 +11,9 @@ constexpr Ipv6Network Block(std::uint64_t high, std::uint64_t low, int length)
     return Ipv6Network::containing(Ipv6Address(UInt128(high, low)), length);
 }
 
-// Flags in the registry's column order: source, destination, forwardable, globally
-// reachable, reserved by protocol.
-constexpr SpecialFlags Flags(bool source, bool destination, bool forwardable, bool global,
-                             bool reserved)
-{
-    return {source, destination, forwardable, global, reserved};
-}
-
-constexpr SpecialFlags kNotRouted = Flags(true, true, true, false, false);
-constexpr SpecialFlags kGlobal = Flags(true, true, true, true, false);
-constexpr SpecialFlags kNone = Flags(false, false, false, false, false);
+constexpr SpecialFlags kNotRouted = RegistryFlags(true, true, true, false, false);
+constexpr SpecialFlags kGlobal = RegistryFlags(true, true, true, true, false);
+constexpr SpecialFlags kNone = RegistryFlags(false, false, false, false, false);
 // Teredo and 6to4 say "N/A" for globally reachable: it depends on the IPv4 address carried
 // inside. Not reachable as such is the safe reading.
 constexpr SpecialFlags kTunnel = kNotRouted;
@@ -30,11 +22,11 @@ constexpr SpecialFlags kTunnel = kNotRouted;
 // containing block before the blocks inside it.
 constexpr std::array kBlocks = {
     Ipv6SpecialBlock{Block(0, 0, 128), "Unspecified Address", "unspecified",
-                     Flags(true, false, false, false, true)},
+                     RegistryFlags(true, false, false, false, true)},
     Ipv6SpecialBlock{Block(0, 1, 128), "Loopback Address", "loopback",
-                     Flags(false, false, false, false, true)},
+                     RegistryFlags(false, false, false, false, true)},
     Ipv6SpecialBlock{Block(0, 0xFFFF'0000'0000, 96), "IPv4-mapped Address", "ipv4-mapped",
-                     Flags(false, false, false, false, true)},
+                     RegistryFlags(false, false, false, false, true)},
     Ipv6SpecialBlock{Block(0x0064'FF9B'0000'0000, 0, 96), "IPv4-IPv6 Translat.", "translation",
                      kGlobal},
     Ipv6SpecialBlock{Block(0x0064'FF9B'0001'0000, 0, 48), "IPv4-IPv6 Translat.", "translation",
@@ -42,7 +34,7 @@ constexpr std::array kBlocks = {
     Ipv6SpecialBlock{Block(0x0100'0000'0000'0000, 0, 64), "Discard-Only Address Block",
                      "discard-only", kNotRouted},
     Ipv6SpecialBlock{Block(0x0100'0000'0000'0001, 0, 64), "Dummy IPv6 Prefix", "dummy",
-                     Flags(true, true, false, false, false)},
+                     RegistryFlags(true, true, false, false, false)},
     Ipv6SpecialBlock{Block(0x2001'0000'0000'0000, 0, 23), "IETF Protocol Assignments",
                      "protocol-assignments", kNone},
     Ipv6SpecialBlock{Block(0x2001'0000'0000'0000, 0, 32), "TEREDO", "teredo", kTunnel},
@@ -73,12 +65,12 @@ constexpr std::array kBlocks = {
     Ipv6SpecialBlock{Block(0xFC00'0000'0000'0000, 0, 7), "Unique-Local", "unique-local",
                      kNotRouted},
     Ipv6SpecialBlock{Block(0xFE80'0000'0000'0000, 0, 10), "Link-Local Unicast", "link-local",
-                     Flags(true, true, false, false, true)},
+                     RegistryFlags(true, true, false, false, true)},
     // Not in the special-purpose registry but the address architecture's own; how far a
     // group reaches depends on the scope written in it, so it is not called globally
     // reachable here.
     Ipv6SpecialBlock{Block(0xFF00'0000'0000'0000, 0, 8), "Multicast", "multicast",
-                     Flags(false, true, true, false, false)},
+                     RegistryFlags(false, true, true, false, false)},
 };
 
 } // namespace

@@ -22,6 +22,14 @@ struct SpecialFlags
     friend constexpr bool operator==(const SpecialFlags&, const SpecialFlags&) = default;
 };
 
+// The flags written in the registry's column order: source, destination, forwardable,
+// globally reachable, reserved by protocol.
+constexpr SpecialFlags RegistryFlags(bool source, bool destination, bool forwardable, bool global,
+                                     bool reserved)
+{
+    return {source, destination, forwardable, global, reserved};
+}
+
 template <class Network> struct SpecialBlock
 {
     Network network;
