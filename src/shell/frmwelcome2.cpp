@@ -3,6 +3,7 @@
 #include "core/design_font.h"
 #include "core/maker_links.h"
 #include "core/shellservices.h"
+#include "core/stored_pixels.h"
 #include "core/tabpanel.h"
 #include "core/twips.h"
 #include "decimal/ucdecimalcalc.h"
@@ -22,7 +23,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPixmap>
 #include <QScreen>
 #include <QStyle>
 #include <QTabBar>
@@ -84,7 +84,7 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
 
     picFerolLogo = new QLabel(m_client);
     picFerolLogo->setObjectName(QStringLiteral("picFerolLogo"));
-    picFerolLogo->setPixmap(QPixmap(QStringLiteral(":/images/banner.png")));
+    picFerolLogo->setPixmap(LoadStoredPixmap(QStringLiteral(":/images/banner.pixels")));
     picFerolLogo->setGeometry(TwipsRect(165, 120, 9255, 1350));
     picFerolLogo->setFocusPolicy(Qt::NoFocus);
     picFerolLogo->setCursor(Qt::PointingHandCursor);

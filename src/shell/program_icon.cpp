@@ -1,5 +1,7 @@
 #include "shell/program_icon.h"
 
+#include "core/stored_pixels.h"
+
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QPainter>
@@ -14,13 +16,21 @@ QIcon DecodedArtwork()
 {
     QIcon artwork;
     for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        artwork.addFile(QStringLiteral(":/icons/ferol-%1.png").arg(size), QSize(size, size));
+        artwork.addPixmap(LoadStoredPixmap(QStringLiteral(":/icons/ferol-%1.pixels").arg(size)));
     return artwork;
 }
 
-// QIcon decodes every file as it is added, and the seven images cost a large share of the
-// window's first paint while no platform but a desktop's title bar ever draws them; this
-// decodes them when a size is first asked for, once for the icon and all its copies.
+// One set of images for the icons of every window, kept until the program ends.
+std::shared_ptr<std::optional<QIcon>> SharedArtwork()
+{
+    static const auto artwork = std::make_shared<std::optional<QIcon>>();
+    return artwork;
+}
+
+// Even stored as plain pixels, the seven images cost a share of the window's first paint,
+// and no platform but a desktop's title bar ever draws them. This engine makes them when a
+// size is first asked for.
+
 class DecodeOnUse final : public QIconEngine
 {
 public:
@@ -59,7 +69,7 @@ private:
         return **m_artwork;
     }
 
-    std::shared_ptr<std::optional<QIcon>> m_artwork = std::make_shared<std::optional<QIcon>>();
+    std::shared_ptr<std::optional<QIcon>> m_artwork = SharedArtwork();
 };
 
 } // namespace

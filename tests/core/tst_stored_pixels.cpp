@@ -1,0 +1,67 @@
+#include "core/stored_pixels.h"
+
+#include <QTest>
+#include <QtEndian>
+
+class TestStoredPixels : public QObject
+{
+    Q_OBJECT
+
+    // A header that claims a width of two, a height of one and three bytes per pixel,
+    // followed by a given number of pixel bytes.
+    static QByteArray Claiming2x1(quint32 bytesPerPixel, int pixelBytes)
+    {
+        const quint32 header[] = {qToBigEndian(2u), qToBigEndian(1u), qToBigEndian(bytesPerPixel)};
+        QByteArray bytes(reinterpret_cast<const char*>(header), sizeof header);
+        return bytes + QByteArray(pixelBytes, '\x7f');
+    }
+
+private slots:
+    // The build turns every committed PNG the window shows at once into stored pixels;
+    // drawn, they must be the PNG's pixels, transparency included.
+    void compiledArtworkIsThePng_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* size : {"16", "24", "32", "48", "64", "128", "256"})
+            QTest::newRow(size) << QStringLiteral("icons/ferol-%1").arg(QLatin1String(size));
+        QTest::newRow("banner") << QStringLiteral("images/banner");
+    }
+    void compiledArtworkIsThePng()
+    {
+        QFETCH(QString, name);
+        const QImage png(QStringLiteral(FEROL_RESOURCES_DIR "/%1.png").arg(name));
+        QVERIFY(!png.isNull());
+        const QImage stored = LoadStoredPixmap(":/" + name + ".pixels").toImage();
+        QCOMPARE(stored.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 png.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
+
+    // Bytes that do not hold a whole image give none, never a read past their end.
+    void partialOrForeignBytesGiveNoImage_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("exact, RGB") << Claiming2x1(3, 6) << true;
+        QTest::newRow("exact, RGBA") << Claiming2x1(4, 8) << true;
+        QTest::newRow("a byte short") << Claiming2x1(3, 5) << false;
+        QTest::newRow("a byte over") << Claiming2x1(3, 7) << false;
+        QTest::newRow("two bytes a pixel") << Claiming2x1(2, 4) << false;
+        QTest::newRow("header cut") << Claiming2x1(3, 6).left(10) << false;
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("sides beyond reason")
+            << QByteArray::fromHex("000100000000000100000003") + QByteArray(3 * 65536, 'x')
+            << false;
+    }
+    void partialOrForeignBytesGiveNoImage()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, whole);
+        const QImage image = LoadStoredPixels(bytes);
+        QCOMPARE(!image.isNull(), whole);
+        if (whole)
+            QCOMPARE(image.pixel(1, 0) & 0xffffffu, 0x7f7f7fu);
+    }
+};
+
+QTEST_MAIN(TestStoredPixels)
+#include "tst_stored_pixels.moc"
