@@ -75,12 +75,19 @@ QWidget* MakeRule(QWidget* parent, const QString& name, int top)
 
 } // namespace
 
-ucDecimalCalc::ucDecimalCalc(QWidget* parent) : TabPanel(parent)
+ucDecimalCalc::ucDecimalCalc(QWidget* parent, Build when) : TabPanel(parent)
 {
     setObjectName(QStringLiteral("ucDecimalCalc"));
     setFont(DesignFont());
+    if (when == Build::Now)
+        ensureBuilt();
+}
+
+void ucDecimalCalc::build()
+{
     buildControls();
     UserControl_Initialize();
+    UserControl_Resize();
 }
 
 QSize ucDecimalCalc::sizeHint() const
@@ -200,7 +207,8 @@ bool ucDecimalCalc::eventFilter(QObject* watched, QEvent* event)
 void ucDecimalCalc::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    UserControl_Resize();
+    if (isBuilt())
+        UserControl_Resize();
 }
 
 void ucDecimalCalc::UserControl_Resize()

@@ -43,7 +43,7 @@ class ucDecimalCalc : public TabPanel
     Q_OBJECT
 
 public:
-    explicit ucDecimalCalc(QWidget* parent = nullptr);
+    explicit ucDecimalCalc(QWidget* parent = nullptr, Build when = Build::Now);
 
     // The design size of the panel.
     QSize sizeHint() const override;
@@ -51,6 +51,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void build() override;
 
 private:
     void buildControls();

@@ -94,9 +94,10 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
 
     ucSubnetCalc1 = new ucSubnetCalc(m_services);
     ucSubnetCalc1->setObjectName(QStringLiteral("ucSubnetCalc1"));
-    ucWildCardChecker1 = new ucWildCardChecker(m_services);
+    // The tabs behind the first make their controls when first shown.
+    ucWildCardChecker1 = new ucWildCardChecker(m_services, nullptr, TabPanel::Build::WhenShown);
     ucWildCardChecker1->setObjectName(QStringLiteral("ucWildCardChecker1"));
-    ucDecimalCalc21 = new ucDecimalCalc;
+    ucDecimalCalc21 = new ucDecimalCalc(nullptr, TabPanel::Build::WhenShown);
     ucDecimalCalc21->setObjectName(QStringLiteral("ucDecimalCalc21"));
     ucFerol1 = new ucFerol(m_services);
     ucFerol1->setObjectName(QStringLiteral("ucFerol1"));

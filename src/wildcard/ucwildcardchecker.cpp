@@ -24,14 +24,21 @@ constexpr int kResultTop = 2040;
 
 } // namespace
 
-ucWildCardChecker::ucWildCardChecker(ShellServices& services, QWidget* parent)
+ucWildCardChecker::ucWildCardChecker(ShellServices& services, QWidget* parent, Build when)
     : TabPanel(parent), m_services(services)
 {
     setObjectName(QStringLiteral("ucWildCardChecker"));
     setFont(DesignFont());
+    if (when == Build::Now)
+        ensureBuilt();
+}
+
+void ucWildCardChecker::build()
+{
     buildControls();
     placeDesignTexts();
     UserControl_Initialize();
+    UserControl_Resize();
 }
 
 QSize ucWildCardChecker::sizeHint() const
@@ -99,7 +106,8 @@ void ucWildCardChecker::UserControl_Initialize()
 void ucWildCardChecker::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    UserControl_Resize();
+    if (isBuilt())
+        UserControl_Resize();
 }
 
 void ucWildCardChecker::UserControl_Resize()

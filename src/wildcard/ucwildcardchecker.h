@@ -33,13 +33,15 @@ class ucWildCardChecker : public TabPanel
     Q_OBJECT
 
 public:
-    explicit ucWildCardChecker(ShellServices& services, QWidget* parent = nullptr);
+    explicit ucWildCardChecker(ShellServices& services, QWidget* parent = nullptr,
+                               Build when = Build::Now);
 
     // The design size of the panel's client area.
     QSize sizeHint() const override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void build() override;
 
 private:
     void buildControls();
