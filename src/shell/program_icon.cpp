@@ -2,6 +2,7 @@
 
 #include "core/stored_pixels.h"
 
+#include <QDirIterator>
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QPainter>
@@ -14,9 +15,10 @@ namespace {
 
 QIcon DecodedArtwork()
 {
+    // Every size the build compiled in (resources/).
     QIcon artwork;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        artwork.addPixmap(LoadStoredPixmap(QStringLiteral(":/icons/ferol-%1.pixels").arg(size)));
+    for (QDirIterator sizes(QStringLiteral(":/icons")); sizes.hasNext();)
+        artwork.addPixmap(LoadStoredPixmap(sizes.next()));
     return artwork;
 }
 
@@ -27,7 +29,7 @@ std::shared_ptr<std::optional<QIcon>> SharedArtwork()
     return artwork;
 }
 
-// Even stored as plain pixels, the seven images cost a share of the window's first paint,
+// Even stored as plain pixels, the images cost a share of the window's first paint,
 // and no platform but a desktop's title bar ever draws them. This engine makes them when a
 // size is first asked for.
 

@@ -57,7 +57,7 @@ QSize ucFerol::sizeHint() const
 
 void ucFerol::showEvent(QShowEvent* event)
 {
-    QWidget::showEvent(event);
+    TabPanel::showEvent(event);
     // A browser costs hundreds of megabytes; a user who never opens the tab pays nothing.
     if (!m_browser)
         UserControl_Initialize();
