@@ -55,6 +55,7 @@ public:
     }
     void setSelection(int /*selectionIndex*/, int startOffset, int endOffset) override
     {
+        static_cast<ResultLabel*>(label())->makeSelectable();
         label()->setSelection(startOffset, endOffset - startOffset);
     }
     void addSelection(int startOffset, int endOffset) override
@@ -93,9 +94,32 @@ ResultLabel::ResultLabel(const QString& text, QWidget* parent) : QLabel(text, pa
         return true;
     }();
     Q_UNUSED(factoryInstalled);
-    // Selectable by mouse only: the label then takes the focus on a click (so Ctrl+C
-    // reaches it) but never by Tab, and the tab order stays as designed.
-    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // As selectable by mouse only: the label takes the focus on a click (so Ctrl+C reaches
+    // it) but never by Tab, and the tab order stays as designed.
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void ResultLabel::makeSelectable()
+{
+    if (!(textInteractionFlags() & Qt::TextSelectableByMouse))
+        setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+bool ResultLabel::event(QEvent* event)
+{
+    // Every way to start a selection passes through one of these first.
+    switch (event->type()) {
+    case QEvent::Enter:
+    case QEvent::FocusIn:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
+        makeSelectable();
+        break;
+    default:
+        break;
+    }
+    return QLabel::event(event);
 }
 
 void ResultLabel::paintEvent(QPaintEvent* event)

@@ -16,6 +16,13 @@ class ResultLabel : public QLabel
 public:
     explicit ResultLabel(const QString& text, QWidget* parent = nullptr);
 
+    // Selectable text keeps a text document behind the label, which lays the text out
+    // again at every change; a dozen of them were a large share of the window's start.
+    // The label becomes selectable when the pointer or the focus first reaches it, or when
+    // assistive technology selects in it, and then stays so.
+    void makeSelectable();
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };

@@ -22,7 +22,8 @@ namespace {
 // the octets as a paste does, then the length; "drag:N" holds the length's thumb at N, "drop" lets
 // it go; "wheel" turns the wheel on the length towards the user; "file:PATH" and "folder:PATH" put
 // a 10000-byte file or a folder in the documents folder ("_" for a blank); "noviewer" makes opening
-// the report fail.
+// the report fail; "copy:NAME" drags the mouse across a result as a user selects it, then presses
+// Ctrl+C ("clipboard" is then what it copied).
 struct Panel
 {
     Panel() { services.documentsFolderPath = documents.path(); }
@@ -39,13 +40,14 @@ struct Panel
         for (const RecordedMessage& m : std::as_const(services.messages))
             texts << m.title + ": " +
                          QString(m.text).replace(QDir::toNativeSeparators(documents.path()), "~");
-        return key == "at"        ? d.shown("sub_address") + '/' + QString::number(bar()->value())
-               : key == "report"  ? texts.mid(0, 3).join(' ')
-               : key == "told"    ? texts.join('\n')
-               : key == "opened"  ? QString::number(services.textViewerPaths.size())
-               : key == "size"    ? QString::number(report.size())
-               : key == "misfits" ? misfits()
-                                  : d.shown(key);
+        return key == "at"          ? d.shown("sub_address") + '/' + QString::number(bar()->value())
+               : key == "report"    ? texts.mid(0, 3).join(' ')
+               : key == "told"      ? texts.join('\n')
+               : key == "opened"    ? QString::number(services.textViewerPaths.size())
+               : key == "size"      ? QString::number(report.size())
+               : key == "misfits"   ? misfits()
+               : key == "clipboard" ? QApplication::clipboard()->text()
+                                    : d.shown(key);
     }
 
     QString misfits() const
@@ -102,6 +104,13 @@ struct Panel
                 return file.open(QIODevice::WriteOnly) && file.write(QByteArray(10000, 'x')) > 0;
             } else if (step.startsWith("folder:")) {
                 return QDir().mkpath(inTheWay);
+            } else if (step.startsWith("copy:")) {
+                QWidget* result = d.get(arg);
+                const int middle = result->height() / 2;
+                QTest::mousePress(result, Qt::LeftButton, {}, {1, middle});
+                QTest::mouseMove(result, {result->width() - 1, middle});
+                QTest::mouseRelease(result, Qt::LeftButton, {}, {result->width() - 1, middle});
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
             } else if (step == "noviewer") {
                 services.openersFail = true;
             } else {
@@ -217,6 +226,8 @@ private slots:
         row("report, the last box empty", "enter:1.1.1./8 mouse:btnNextTwentySubnets", must + "3");
         row("Enter on a button", "enter:192.168.1.77/24 focus:btnNextSubnet key:Return",
             "at=192.168.2.77/24");
+        row("a result copied", "enter:192.168.1.77/24 copy:lbl_bonus",
+            "clipboard=192.168.1.0|focus=lbl_bonus");
         // Twenty rows, fewer at the end of the space, replace an earlier, longer report; the
         // panel goes back where it was, less the host bits a forward step loses.
         const QString report = " mouse:btnNextTwentySubnets";

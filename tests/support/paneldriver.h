@@ -166,7 +166,8 @@ template <class Panel> void RunStepRow()
 {
     QFETCH(QString, steps);
     QFETCH(QString, facts);
-    if ((steps.contains("paste:") || steps.contains("clip:")) && !ClipboardIsPrivate())
+    if ((steps.contains("paste:") || steps.contains("clip:") || steps.contains("copy:")) &&
+        !ClipboardIsPrivate())
         QSKIP(kDesktopClipboard);
     if (steps.contains("paste:middle") && !QApplication::clipboard()->supportsSelection())
         QSKIP("no selection to paste here; the suite runs these rows on its own X server");
