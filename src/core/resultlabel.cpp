@@ -94,25 +94,30 @@ ResultLabel::ResultLabel(const QString& text, QWidget* parent) : QLabel(text, pa
         return true;
     }();
     Q_UNUSED(factoryInstalled);
-    // As selectable by mouse only: the label takes the focus on a click (so Ctrl+C reaches
-    // it) but never by Tab, and the tab order stays as designed.
-    setFocusPolicy(Qt::ClickFocus);
 }
 
 void ResultLabel::makeSelectable()
 {
+    // Selectable by mouse only: the label then takes the focus on a click (so Ctrl+C
+    // reaches it) but never by Tab, and the tab order stays as designed.
     if (!(textInteractionFlags() & Qt::TextSelectableByMouse))
         setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 bool ResultLabel::event(QEvent* event)
 {
-    // Every way to start a selection passes through one of these first.
+    // The pointer enters before it clicks; a click that comes without (a touch, a test)
+    // gives the focus the label did not yet ask for.
     switch (event->type()) {
-    case QEvent::Enter:
-    case QEvent::FocusIn:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+        if (!hasFocus() && focusPolicy() == Qt::NoFocus) {
+            makeSelectable();
+            setFocus(Qt::MouseFocusReason);
+        }
+        break;
+    case QEvent::Enter:
+    case QEvent::FocusIn:
     case QEvent::ContextMenu:
         makeSelectable();
         break;

@@ -16,10 +16,11 @@ class ResultLabel : public QLabel
 public:
     explicit ResultLabel(const QString& text, QWidget* parent = nullptr);
 
-    // Selectable text keeps a text document behind the label, which lays the text out
-    // again at every change; a dozen of them were a large share of the window's start.
-    // The label becomes selectable when the pointer or the focus first reaches it, or when
-    // assistive technology selects in it, and then stays so.
+    // Selectable text keeps a text document behind the label (as does any label that can
+    // take the focus), which lays the text out again at every change; a dozen of them were
+    // a large share of the window's first frame. The label becomes selectable, and
+    // focusable by a click, when the pointer or the focus first reaches it or assistive
+    // technology selects in it, and then stays so.
     void makeSelectable();
 
 protected:

@@ -1,7 +1,8 @@
 #pragma once
 
 // What the promotional pane's browser costs, and what it must not cost: the main
-// window's first paint (wall and processor time) and memory against a bare Qt window's,
+// window's first paint and first whole frame (wall and processor time) and memory against a
+// bare Qt window's,
 // with and without the browser plugin beside the program (the plugin is only loaded when
 // the tab is first shown, so these should not differ), and the time from the first
 // selection of the tab to the composed page, cold (engine started for it) and warm
@@ -22,8 +23,8 @@ enum class FirstPaintWindow
 // Which first-paint child an argument asks for, if any.
 std::optional<FirstPaintWindow> FirstPaintChild(const char* argument);
 
-// The child side: shows the window, prints "<processor ms> <resident KiB>" once it has
-// painted, and quits.
+// The child side: shows the window, prints "<processor ms> <resident KiB>" as its first
+// paint starts and again once that frame is drawn, and quits.
 int RunFirstPaintChild(int argc, char** argv, FirstPaintWindow kind);
 
 // The parent side: runs the children and the tab timings, prints the figures.
