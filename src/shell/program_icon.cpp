@@ -32,7 +32,6 @@ std::shared_ptr<std::optional<QIcon>> SharedArtwork()
 // Even stored as plain pixels, the images cost a share of the window's first paint,
 // and no platform but a desktop's title bar ever draws them. This engine makes them when a
 // size is first asked for.
-
 class DecodeOnUse final : public QIconEngine
 {
 public:
