@@ -2,6 +2,9 @@
 
 #include "core/widget_colors.h"
 
+#include <QCoreApplication>
+#include <QResizeEvent>
+
 TabPanel::TabPanel(QWidget* parent) : QWidget(parent)
 {}
 
@@ -29,4 +32,7 @@ void TabPanel::showEvent(QShowEvent* event)
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!child->testAttribute(Qt::WA_WState_ExplicitShowHide))
             child->show();
+    // Its size came before its controls did; they are fitted to it as on any resize.
+    QResizeEvent fit(size(), size());
+    QCoreApplication::sendEvent(this, &fit);
 }

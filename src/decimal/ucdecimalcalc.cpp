@@ -87,7 +87,6 @@ void ucDecimalCalc::build()
 {
     buildControls();
     UserControl_Initialize();
-    UserControl_Resize();
 }
 
 QSize ucDecimalCalc::sizeHint() const

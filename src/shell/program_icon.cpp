@@ -8,9 +8,6 @@
 #include <QPainter>
 #include <QString>
 
-#include <memory>
-#include <optional>
-
 namespace {
 
 QIcon DecodedArtwork()
@@ -19,13 +16,6 @@ QIcon DecodedArtwork()
     QIcon artwork;
     for (QDirIterator sizes(QStringLiteral(":/icons")); sizes.hasNext();)
         artwork.addPixmap(LoadStoredPixmap(sizes.next()));
-    return artwork;
-}
-
-// One set of images for the icons of every window, kept until the program ends.
-std::shared_ptr<std::optional<QIcon>> SharedArtwork()
-{
-    static const auto artwork = std::make_shared<std::optional<QIcon>>();
     return artwork;
 }
 
@@ -63,14 +53,12 @@ public:
     QIconEngine* clone() const override { return new DecodeOnUse(*this); }
 
 private:
-    const QIcon& decoded()
+    // One set of images for the icons of every window, kept until the program ends.
+    static const QIcon& decoded()
     {
-        if (!m_artwork->has_value())
-            *m_artwork = DecodedArtwork();
-        return **m_artwork;
+        static const QIcon artwork = DecodedArtwork();
+        return artwork;
     }
-
-    std::shared_ptr<std::optional<QIcon>> m_artwork = SharedArtwork();
 };
 
 } // namespace

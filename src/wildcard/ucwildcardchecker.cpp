@@ -38,7 +38,6 @@ void ucWildCardChecker::build()
     buildControls();
     placeDesignTexts();
     UserControl_Initialize();
-    UserControl_Resize();
 }
 
 QSize ucWildCardChecker::sizeHint() const
