@@ -62,8 +62,38 @@ void Append(std::vector<Field>& fields, std::vector<Field> more)
                   std::make_move_iterator(more.end()));
 }
 
+namespace {
+
+// Only the fields named, or the refusal of a name that is none of them.
+CliOutcome AnsweredChosenFields(const CommandArgs& args, std::vector<Field> fields)
+{
+    std::vector<Field> chosen;
+    for (const std::string& name : args.fields) {
+        const auto found = std::find_if(fields.begin(), fields.end(),
+                                        [&](const Field& f) { return f.key == name; });
+        if (found == fields.end()) {
+            std::string keys;
+            for (const Field& field : fields)
+                keys += field.key.empty() ? "" : " " + std::string(field.key);
+            return Misused("'--field " + name + "': no such value; there are" + keys);
+        }
+        chosen.push_back(*found);
+    }
+    const auto text = [&] {
+        std::string lines;
+        for (const Field& field : chosen)
+            lines += field.value.plainText() + '\n';
+        return lines;
+    };
+    return Answered(args, text, [&] { return JsonObjectOf(std::move(chosen)); });
+}
+
+} // namespace
+
 CliOutcome AnsweredFields(const CommandArgs& args, std::vector<Field> fields)
 {
+    if (!args.fields.empty())
+        return AnsweredChosenFields(args, std::move(fields));
     return Answered(
         args, [&] { return AlignedText(fields); }, [&] { return JsonObjectOf(std::move(fields)); });
 }

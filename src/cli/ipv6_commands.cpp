@@ -52,6 +52,19 @@ CliOutcome AnsweredRows(const CommandArgs& args, const std::vector<net::Ipv6Netw
     return Answered(args, text, json);
 }
 
+// The 128 bits in their eight groups.
+std::string BinaryGroups(const net::Ipv6Address& address)
+{
+    std::string text;
+    for (const std::uint16_t group : address.groups()) {
+        if (!text.empty())
+            text += ':';
+        for (int bit = 15; bit >= 0; --bit)
+            text += char('0' + ((group >> bit) & 1));
+    }
+    return text;
+}
+
 std::vector<Field> AddressFields(const net::Ipv6Address& address)
 {
     const auto mapped = address.mappedIpv4();
@@ -128,6 +141,10 @@ CliOutcome RunSubnetIpv6(const CommandArgs& args)
                     {"last_address", "Last address", network.last().toString()},
                     {"address_count", "Addresses", ExactNumber(network.addressCount())},
                     {"reverse_zone", "Reverse zone", net::ReverseZone(network)}});
+    if (args.has("--binary")) {
+        Append(fields, {{"address_binary", "Address (binary)", BinaryGroups(written.value.address)},
+                        {"network_binary", "Network (binary)", BinaryGroups(network.address())}});
+    }
     return AnsweredFields(args, std::move(fields));
 }
 
