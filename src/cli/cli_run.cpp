@@ -306,7 +306,7 @@ int RunFerolCalc(const std::vector<std::string>& arguments, const CliIo& io)
 {
     if (!arguments.empty() && arguments.front() == "--complete") {
         // For the shells' completions: the words that may follow, from the one table.
-        io.out(CompletionWords(arguments.size() > 1 ? FindCommand(arguments[1]) : nullptr));
+        io.out(CompletionWords(arguments.size() > 1 ? arguments[1] : std::string_view()));
         return 0;
     }
     const CommandLine line = SortCommandLine(arguments);

@@ -272,34 +272,45 @@ std::string CommandHelp(const CommandSpec& command)
     return help;
 }
 
-std::string CompletionWords(const CommandSpec* command)
+std::string CompletionWords(std::string_view command)
 {
     std::string words;
     const auto add = [&words](std::string_view word, std::string_view summary) {
         words += std::string(word) + '\t' + std::string(summary) + '\n';
     };
-    if (!command) {
+    const auto addOption = [&](const OptionSpec& option, std::string_view help) {
+        const std::string_view text = help.empty() ? option.help : help;
+        add(std::string(option.name) + (option.valueName.empty() ? "" : "="), text);
+        if (option.shortName != 0)
+            add(std::string{'-', option.shortName}, text);
+    };
+    const auto addCommands = [&] {
         for (const CommandSpec& each : CommandList()) {
             add(each.name, each.summary);
             if (!each.alias.empty())
                 add(each.alias, each.summary);
         }
-        for (const OptionSpec& option : kOptions) {
-            if (option.scope != OptionScope::Answer)
-                add(std::string(option.name) + (option.valueName.empty() ? "" : "="), option.help);
-        }
+    };
+    if (command == "help") {
+        addCommands();
         return words;
     }
-    const auto addOption = [&](std::string_view name, std::string_view help) {
-        const OptionSpec& option = *FindOption(name);
-        add(std::string(name) + (option.valueName.empty() ? "" : "="),
-            help.empty() ? option.help : help);
-        if (option.shortName != 0)
-            add(std::string{'-', option.shortName}, help.empty() ? option.help : help);
-    };
-    for (const CommandOptionRef& ref : command->options)
-        addOption(ref.name, ref.help);
+    if (command.empty()) {
+        // Options may come before the command, so every one is offered there.
+        addCommands();
+        add("help", "describe a command");
+        for (const OptionSpec& option : kOptions)
+            addOption(option, {});
+        return words;
+    }
+    const bool address =
+        (command[0] >= '0' && command[0] <= '9') || command.find(':') != std::string_view::npos;
+    const CommandSpec* found = address ? FindCommand("subnet") : FindCommand(command);
+    if (!found)
+        return words;
+    for (const CommandOptionRef& ref : found->options)
+        addOption(*FindOption(ref.name), ref.help);
     for (std::string_view common : kCommonOptions)
-        addOption(common, {});
+        addOption(*FindOption(common), {});
     return words;
 }

@@ -76,6 +76,8 @@ bool CommandTakes(const CommandSpec& command, std::string_view option);
 std::string GeneralHelp();
 std::string CommandHelp(const CommandSpec& command);
 
-// For the shells: the commands with their summaries, or a command's options with theirs,
-// one "word<TAB>summary" a line; an option that takes a value ends in "=".
-std::string CompletionWords(const CommandSpec* command);
+// For the shells: what may follow once `command` (the first word that is not an option;
+// empty when there is none yet) has been typed, one "word<TAB>summary" a line; an option
+// that takes a value ends in "=". Before a command: the commands and every option; after
+// "help": the commands; after a command or an address: that command's options.
+std::string CompletionWords(std::string_view command);

@@ -59,7 +59,8 @@ JsonValue AddressOrNull(const std::optional<net::Ipv4Range>& hosts, bool first)
     return (first ? hosts->first : hosts->last).toString();
 }
 
-void AddField(std::vector<Field>& fields, const char* key, const char* label, JsonValue value)
+void AddField(std::vector<Field>& fields, std::string_view key, std::string_view label,
+              JsonValue value)
 {
     fields.push_back({key, label, std::move(value)});
 }
