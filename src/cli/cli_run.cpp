@@ -127,7 +127,11 @@ public:
                 continue;
             }
             SplitWords(line, words);
-            if (words.empty() || words.front().front() == '#')
+            // A word that starts with "#" starts a comment, to the end of the line.
+            words.erase(std::find_if(words.begin(), words.end(),
+                                     [](const std::string& word) { return word.front() == '#'; }),
+                        words.end());
+            if (words.empty())
                 continue;
             if (const auto refusal = RefuseLongWord(words)) {
                 refuse(*refusal);
