@@ -75,7 +75,9 @@ CliOutcome AnsweredChosenFields(const CommandArgs& args, std::vector<Field> fiel
             std::string keys;
             for (const Field& field : fields)
                 keys += field.key.empty() ? "" : " " + std::string(field.key);
-            return Misused("'--field " + name + "': no such value; there are" + keys);
+            std::string message = "'--field " + name + "': no such value; there are";
+            message += keys;
+            return Misused(std::move(message));
         }
         chosen.push_back(*found);
     }

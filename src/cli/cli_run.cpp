@@ -69,7 +69,7 @@ std::optional<CliOutcome> RefuseLongWord(const std::vector<std::string>& words)
 
 // The options of a command line or of a batch line put into `args`; on a line, the ones
 // that shape the whole output are refused.
-std::optional<CliOutcome> TakeOptions(const CommandSpec& command,
+std::optional<CliOutcome> TakeOptions(const CommandEntry& command,
                                       const std::vector<CommandOption>& options, bool onLine,
                                       CommandArgs& args)
 {
@@ -100,7 +100,7 @@ bool MayBeOption(const std::string& word)
 class BatchInput
 {
 public:
-    BatchInput(LineReader& reader, const CommandSpec& command, const CliIo& io)
+    BatchInput(LineReader& reader, const CommandEntry& command, const CliIo& io)
         : m_reader(reader), m_command(command), m_io(io)
     {}
 
@@ -154,7 +154,7 @@ public:
 
 private:
     LineReader& m_reader;
-    const CommandSpec& m_command;
+    const CommandEntry& m_command;
     const CliIo& m_io;
     std::size_t m_number = 0;
     bool m_failed = false;
@@ -164,7 +164,7 @@ private:
 // Every line of the input answered in turn: blank lines and "#" comments are skipped, the
 // words of a line stand where "-" stood (or first, for --file), and the options on it
 // apply to it alone.
-int RunEachLine(const CommandSpec& command, CommandArgs args, std::size_t slot, BatchInput& input,
+int RunEachLine(const CommandEntry& command, CommandArgs args, std::size_t slot, BatchInput& input,
                 const CliIo& io)
 {
     args.jsonLines = true;
@@ -218,7 +218,7 @@ int RunEachLine(const CommandSpec& command, CommandArgs args, std::size_t slot, 
 
 // The lines together are the command's arguments, answered once, and only when every
 // line could be read.
-int RunAllLines(const CommandSpec& command, CommandArgs args, BatchInput& input, const CliIo& io)
+int RunAllLines(const CommandEntry& command, CommandArgs args, BatchInput& input, const CliIo& io)
 {
     std::vector<std::string> words;
     while (input.next(words)) {
@@ -239,7 +239,7 @@ int RunAllLines(const CommandSpec& command, CommandArgs args, BatchInput& input,
     return outcome.status;
 }
 
-int RunBatch(const CommandSpec& command, CommandArgs args, std::size_t slot, LineReader& reader,
+int RunBatch(const CommandEntry& command, CommandArgs args, std::size_t slot, LineReader& reader,
              const std::string& source, const CliIo& io)
 {
     BatchInput input(reader, command, io);
@@ -255,7 +255,7 @@ int RunBatch(const CommandSpec& command, CommandArgs args, std::size_t slot, Lin
     return status;
 }
 
-int RunOnce(const CommandSpec& command, const CommandArgs& args, const CliIo& io)
+int RunOnce(const CommandEntry& command, const CommandArgs& args, const CliIo& io)
 {
     CliOutcome outcome = command.run(args);
     if (outcome.status != 0 && command.status == StatusRule::LikeGrep && !outcome.err.empty())
@@ -266,7 +266,7 @@ int RunOnce(const CommandSpec& command, const CommandArgs& args, const CliIo& io
     return outcome.status;
 }
 
-int RunCommand(const CommandSpec& command, CommandArgs args, const CliIo& io)
+int RunCommand(const CommandEntry& command, CommandArgs args, const CliIo& io)
 {
     const auto dash = std::find(args.positional.begin(), args.positional.end(), "-");
     const auto file = args.values.find("--file");
@@ -316,7 +316,7 @@ int RunFerolCalc(const std::vector<std::string>& arguments, const CliIo& io)
     const CommandLine line = SortCommandLine(arguments);
     const std::string_view first =
         line.positional.empty() ? std::string_view() : std::string_view(line.positional.front());
-    const CommandSpec* command = FindCommand(first);
+    const CommandEntry* command = FindCommand(first);
     std::vector<std::string> positional = line.positional;
     if (command) {
         positional.erase(positional.begin());
@@ -328,7 +328,7 @@ int RunFerolCalc(const std::vector<std::string>& arguments, const CliIo& io)
         command = FindCommand("subnet");
     }
     if (!command && first == "help") {
-        const CommandSpec* about =
+        const CommandEntry* about =
             line.positional.size() > 1 ? FindCommand(line.positional[1]) : nullptr;
         if (line.positional.size() > 1 && !about) {
             ReportFailure(io, Misused("unknown command '" + line.positional[1] + "'"), {});

@@ -34,7 +34,7 @@ CommandLine SortCommandLine(const std::vector<std::string>& arguments)
         const bool isLong = word[1] == '-';
         const std::size_t equals = isLong ? word.find('=') : std::string::npos;
         const std::string spelling = word.substr(0, isLong ? equals : 2);
-        const OptionSpec* option = isLong ? FindOption(spelling) : FindShortOption(word[1]);
+        const OptionEntry* option = isLong ? FindOption(spelling) : FindShortOption(word[1]);
         if (!option) {
             fail("unknown option '" + spelling + "'");
             continue;

@@ -8,31 +8,32 @@
 namespace {
 
 constexpr std::array kOptions = {
-    OptionSpec{"--json",
-               'j',
-               {},
-               OptionScope::Output,
-               "JSON instead of text (one line per answer in a batch)"},
-    OptionSpec{"--field", 0, "NAME", OptionScope::Output,
-               "print only the value NAME (a JSON key), one a line; repeatable"},
-    OptionSpec{"--file", 0, "PATH", OptionScope::Output,
-               "a batch: one line of arguments per line of PATH"},
-    OptionSpec{"--count", 'n', "N", OptionScope::Answer, "number of subnets"},
-    OptionSpec{"--rfc3021",
-               0,
-               {},
-               OptionScope::Answer,
-               "read a /31 as a point-to-point link with two hosts (the default)"},
-    OptionSpec{"--no-rfc3021", 0, {}, OptionScope::Answer, "read a /31 as a network with no hosts"},
-    OptionSpec{"--binary", 0, {}, OptionScope::Answer, "add the binary rows"},
-    OptionSpec{"--hex",
-               0,
-               {},
-               OptionScope::Answer,
-               "add address, mask, network and broadcast in hexadecimal"},
-    OptionSpec{"--ipv6", 0, {}, OptionScope::Answer, "read a number as an IPv6 address"},
-    OptionSpec{"--help", 'h', {}, OptionScope::Program, "this help"},
-    OptionSpec{"--version", 0, {}, OptionScope::Program, "print the version"},
+    OptionEntry{"--json",
+                'j',
+                {},
+                OptionScope::Output,
+                "JSON instead of text (one line per answer in a batch)"},
+    OptionEntry{"--field", 0, "NAME", OptionScope::Output,
+                "print only the value NAME (a JSON key), one a line; repeatable"},
+    OptionEntry{"--file", 0, "PATH", OptionScope::Output,
+                "a batch: one line of arguments per line of PATH"},
+    OptionEntry{"--count", 'n', "N", OptionScope::Answer, "number of subnets"},
+    OptionEntry{"--rfc3021",
+                0,
+                {},
+                OptionScope::Answer,
+                "read a /31 as a point-to-point link with two hosts (the default)"},
+    OptionEntry{
+        "--no-rfc3021", 0, {}, OptionScope::Answer, "read a /31 as a network with no hosts"},
+    OptionEntry{"--binary", 0, {}, OptionScope::Answer, "add the binary rows"},
+    OptionEntry{"--hex",
+                0,
+                {},
+                OptionScope::Answer,
+                "add address, mask, network and broadcast in hexadecimal"},
+    OptionEntry{"--ipv6", 0, {}, OptionScope::Answer, "read a number as an IPv6 address"},
+    OptionEntry{"--help", 'h', {}, OptionScope::Program, "this help"},
+    OptionEntry{"--version", 0, {}, OptionScope::Program, "print the version"},
 };
 
 constexpr std::array<std::string_view, 3> kCommonOptions = {"--json", "--file", "--help"};
@@ -42,9 +43,9 @@ std::string Limit()
     return std::to_string(kListLimit);
 }
 
-const std::vector<CommandSpec>& CommandList()
+const std::vector<CommandEntry>& CommandList()
 {
-    static const std::vector<CommandSpec> commands = {
+    static const std::vector<CommandEntry> commands = {
         {"subnet",
          {},
          "ADDRESS/LEN | ADDRESS MASK",
@@ -171,7 +172,7 @@ const std::vector<CommandSpec>& CommandList()
     return commands;
 }
 
-std::string OptionLine(const OptionSpec& option, std::string_view help)
+std::string OptionLine(const OptionEntry& option, std::string_view help)
 {
     std::string left = "  ";
     if (option.shortName != 0)
@@ -184,12 +185,12 @@ std::string OptionLine(const OptionSpec& option, std::string_view help)
 
 } // namespace
 
-std::span<const OptionSpec> Options()
+std::span<const OptionEntry> Options()
 {
     return kOptions;
 }
 
-std::span<const CommandSpec> Commands()
+std::span<const CommandEntry> Commands()
 {
     return CommandList();
 }
@@ -199,33 +200,34 @@ std::span<const std::string_view> CommonOptions()
     return kCommonOptions;
 }
 
-const OptionSpec* FindOption(std::string_view longName)
+const OptionEntry* FindOption(std::string_view longName)
 {
-    const auto found = std::find_if(kOptions.begin(), kOptions.end(),
-                                    [&](const OptionSpec& o) { return o.name == longName; });
+    const auto* const found = std::find_if(
+        kOptions.begin(), kOptions.end(), [&](const OptionEntry& o) { return o.name == longName; });
     return found == kOptions.end() ? nullptr : &*found;
 }
 
-const OptionSpec* FindShortOption(char shortName)
+const OptionEntry* FindShortOption(char shortName)
 {
-    const auto found = std::find_if(kOptions.begin(), kOptions.end(), [&](const OptionSpec& o) {
-        return o.shortName != 0 && o.shortName == shortName;
-    });
+    const auto* const found =
+        std::find_if(kOptions.begin(), kOptions.end(), [&](const OptionEntry& o) {
+            return o.shortName != 0 && o.shortName == shortName;
+        });
     return found == kOptions.end() ? nullptr : &*found;
 }
 
-const CommandSpec* FindCommand(std::string_view nameOrAlias)
+const CommandEntry* FindCommand(std::string_view nameOrAlias)
 {
     if (nameOrAlias.empty())
         return nullptr;
-    for (const CommandSpec& command : CommandList()) {
+    for (const CommandEntry& command : CommandList()) {
         if (command.name == nameOrAlias || command.alias == nameOrAlias)
             return &command;
     }
     return nullptr;
 }
 
-bool CommandTakes(const CommandSpec& command, std::string_view option)
+bool CommandTakes(const CommandEntry& command, std::string_view option)
 {
     return std::find(kCommonOptions.begin(), kCommonOptions.end(), option) !=
                kCommonOptions.end() ||
@@ -241,7 +243,7 @@ std::string GeneralHelp()
                        "IPv4 and IPv6 subnet calculations of Ferol Subnet Calculator.\n"
                        "\n"
                        "Commands:\n";
-    for (const CommandSpec& command : CommandList()) {
+    for (const CommandEntry& command : CommandList()) {
         help +=
             Padded("  " + std::string(command.name) + ' ' + std::string(command.arguments), 40) +
             std::string(command.summary) + '\n';
@@ -258,7 +260,7 @@ std::string GeneralHelp()
     return help;
 }
 
-std::string CommandHelp(const CommandSpec& command)
+std::string CommandHelp(const CommandEntry& command)
 {
     std::string help = command.usage + "\nOptions:\n";
     for (const CommandOptionRef& ref : command.options)
@@ -278,14 +280,14 @@ std::string CompletionWords(std::string_view command)
     const auto add = [&words](std::string_view word, std::string_view summary) {
         words += std::string(word) + '\t' + std::string(summary) + '\n';
     };
-    const auto addOption = [&](const OptionSpec& option, std::string_view help) {
+    const auto addOption = [&](const OptionEntry& option, std::string_view help) {
         const std::string_view text = help.empty() ? option.help : help;
         add(std::string(option.name) + (option.valueName.empty() ? "" : "="), text);
         if (option.shortName != 0)
             add(std::string{'-', option.shortName}, text);
     };
     const auto addCommands = [&] {
-        for (const CommandSpec& each : CommandList()) {
+        for (const CommandEntry& each : CommandList()) {
             add(each.name, each.summary);
             if (!each.alias.empty())
                 add(each.alias, each.summary);
@@ -299,13 +301,13 @@ std::string CompletionWords(std::string_view command)
         // Options may come before the command, so every one is offered there.
         addCommands();
         add("help", "describe a command");
-        for (const OptionSpec& option : kOptions)
+        for (const OptionEntry& option : kOptions)
             addOption(option, {});
         return words;
     }
     const bool address =
         (command[0] >= '0' && command[0] <= '9') || command.find(':') != std::string_view::npos;
-    const CommandSpec* found = address ? FindCommand("subnet") : FindCommand(command);
+    const CommandEntry* found = address ? FindCommand("subnet") : FindCommand(command);
     if (!found)
         return words;
     for (const CommandOptionRef& ref : found->options)

@@ -20,7 +20,7 @@ enum class OptionScope
     Program, // --help, --version
 };
 
-struct OptionSpec
+struct OptionEntry
 {
     std::string_view name;      // the long spelling, "--count"
     char shortName;             // 'n', or 0 for none
@@ -49,7 +49,7 @@ struct CommandOptionRef
     std::string_view help = {}; // this command's own wording, where it differs
 };
 
-struct CommandSpec
+struct CommandEntry
 {
     std::string_view name;
     std::string_view alias;                // another name that means the same command, or empty
@@ -62,19 +62,19 @@ struct CommandSpec
     StatusRule status = StatusRule::Plain;
 };
 
-std::span<const OptionSpec> Options();
-std::span<const CommandSpec> Commands();
+std::span<const OptionEntry> Options();
+std::span<const CommandEntry> Commands();
 // Every command takes these.
 std::span<const std::string_view> CommonOptions();
 
-const OptionSpec* FindOption(std::string_view longName);
-const OptionSpec* FindShortOption(char shortName);
-const CommandSpec* FindCommand(std::string_view nameOrAlias);
-bool CommandTakes(const CommandSpec& command, std::string_view option);
+const OptionEntry* FindOption(std::string_view longName);
+const OptionEntry* FindShortOption(char shortName);
+const CommandEntry* FindCommand(std::string_view nameOrAlias);
+bool CommandTakes(const CommandEntry& command, std::string_view option);
 
 // The general help, and a command's own.
 std::string GeneralHelp();
-std::string CommandHelp(const CommandSpec& command);
+std::string CommandHelp(const CommandEntry& command);
 
 // For the shells: what may follow once `command` (the first word that is not an option;
 // empty when there is none yet) has been typed, one "word<TAB>summary" a line; an option
