@@ -258,11 +258,13 @@ int RunBatch(const CommandEntry& command, CommandArgs args, std::size_t slot, Li
 int RunOnce(const CommandEntry& command, const CommandArgs& args, const CliIo& io)
 {
     CliOutcome outcome = command.run(args);
-    if (outcome.status != 0 && command.status == StatusRule::LikeGrep && !outcome.err.empty())
+    // A grep-like command answers "no" with 1, so a refused argument takes 2 there.
+    const bool refused = outcome.status == kStatusRefused && !outcome.err.empty();
+    if (refused && command.status == StatusRule::LikeGrep)
         outcome.status = kStatusMisused;
     io.out(outcome.out);
     if (!outcome.err.empty())
-        ReportFailure(io, outcome, command.name);
+        ReportFailure(io, outcome, command.name, {}, !refused);
     return outcome.status;
 }
 

@@ -148,12 +148,8 @@ CliOutcome RunContains(const CommandArgs& args)
 {
     if (args.positional.size() < 2)
         return Misused("expected NETWORK ADDRESS|NETWORK...");
-    CliOutcome outcome = IsIpv6Argument(args.positional[0])
-                             ? AnsweredContains(args, ReadIpv6Network)
-                             : AnsweredContains(args, ReadNetwork);
-    if (!outcome.err.empty())
-        outcome.status = kStatusMisused;
-    return outcome;
+    return IsIpv6Argument(args.positional[0]) ? AnsweredContains(args, ReadIpv6Network)
+                                              : AnsweredContains(args, ReadNetwork);
 }
 
 CliOutcome RunMerge(const CommandArgs& args)

@@ -408,6 +408,9 @@ private slots:
         else
             QCOMPARE(answer.out, out);
         QCOMPARE(answer.err.isEmpty(), status == 0 || !out.isEmpty());
+        // contains answers a refused argument with 2, which is not wrong usage.
+        QCOMPARE(answer.err.contains("--help'"),
+                 status == 2 && !commandLine.startsWith("contains"));
     }
 };
 
