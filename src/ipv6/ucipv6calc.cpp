@@ -89,6 +89,7 @@ void ucIpv6Calc::build()
     m_address->setAccessibleName(tr("IPv6 address"));
     m_address->setAccessibleDescription(tr("Any IPv6 text form, optionally with /length"));
     addressCaption->setBuddy(m_address);
+    addressCaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     entry->addWidget(addressCaption, 0, 0);
     entry->addWidget(m_address, 0, 1, 1, 2);
 
@@ -103,6 +104,7 @@ void ucIpv6Calc::build()
     m_length->setAccessibleName(tr("Prefix length"));
     m_length->setAccessibleDescription(tr("0 to 128; arrow keys, Home, End or digits"));
     lengthCaption->setBuddy(m_length);
+    lengthCaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_lengthText = new QLabel(this);
     m_lengthText->setObjectName(QStringLiteral("lblIpv6Length"));
     m_lengthText->setMinimumWidth(
@@ -162,6 +164,7 @@ void ucIpv6Calc::build()
     m_splitLength->setAccessibleName(tr("Subnets of length"));
     m_splitLength->setPrefix(QStringLiteral("/"));
     splitCaption->setBuddy(m_splitLength);
+    splitCaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_save = new QPushButton(tr("Sa&ve..."), this);
     m_save->setObjectName(QStringLiteral("btnIpv6SaveSubnets"));
     m_save->setAccessibleDescription(tr("Saves the listing as ipv6-subnets.txt and opens it"));
