@@ -37,7 +37,7 @@ std::string RefusalText(const std::string& argument, const net::Ipv6ParseFault& 
     case Reason::HostBitsSet:
         return quoted + ": bits are set beyond the prefix length";
     case Reason::BadCharacter:
-        why = "'" + argument.substr(fault.position, 1) + "' is not a hex digit";
+        why = "'" + std::string(fault.part(argument)) + "' is not a hex digit";
         break;
     case Reason::ColonRun:
         why = "three or more colons in a row";
@@ -77,7 +77,7 @@ std::string RefusalText(const std::string& argument, const net::Ipv6ParseFault& 
         break;
     }
     return quoted + " is not an IPv6 address: " + why + " (at character " +
-           std::to_string(fault.position + 1) + ")";
+           std::to_string(fault.characterPosition(argument) + 1) + ")";
 }
 
 const std::string kRowsHeader = Padded("Network", 44) + Padded("Last address", 40) + "Addresses\n";
