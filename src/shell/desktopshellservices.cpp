@@ -75,7 +75,7 @@ void DesktopShellServices::openDocument(QWidget* parent, Opening what, const QSt
     if (!QFileInfo(path).isFile()) {
         TellFailure(
             parent,
-            QCoreApplication::translate("ReportFile", "\"%1\" does not exist.").arg(nativePath));
+            QCoreApplication::translate("ReportFile", R"("%1" does not exist.)").arg(nativePath));
         return;
     }
 #ifdef Q_OS_WIN
