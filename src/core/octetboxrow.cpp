@@ -75,6 +75,10 @@ bool OctetBox::passesKeyRule(int code)
     const bool arrivedByAdvance = std::exchange(m_arrivedByAdvance, false);
     if (code > kLastRuleCode)
         return true;
+    if (code == '/' && m_slashFocus) {
+        m_slashFocus->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
     auto keyCode = static_cast<std::int16_t>(code);
     FilterOctetKey(keyCode);
     if (keyCode == kDotCode) {
@@ -95,15 +99,17 @@ void OctetBox::keyPressEvent(QKeyEvent* event)
         typeText(event->text());
         return;
     }
+    // Before the key rule, which would discard Ctrl+V as its control code: every paste key
+    // (Ctrl+V, Shift+Insert) pastes the one way.
+    if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
+        m_arrivedByAdvance = false;
+        event->accept();
+        pasteFrom(QClipboard::Clipboard);
+        return;
+    }
     if (code == kNoCharacter) {
         if (!IsModifierKey(event->key()))
             m_arrivedByAdvance = false;
-        // Shift+Insert; Ctrl+V carries a character code and never gets here.
-        if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
-            event->accept();
-            pasteFrom(QClipboard::Clipboard);
-            return;
-        }
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -156,9 +162,9 @@ void OctetBox::pasteText(const QString& text)
         emit addressPasted(*address);
         return;
     }
-    const QString line = OneLineText(text);
-    if (!line.isEmpty() || hasSelectedText())
-        insert(line);
+    const QString digits = PastedOctetDigits(text);
+    if (!digits.isEmpty())
+        insert(digits);
 }
 
 void OctetBox::pasteFrom(QClipboard::Mode mode)
@@ -210,15 +216,20 @@ void OctetBox::dropEvent(QDropEvent* event)
         emit addressPasted(*address);
         return;
     }
-    // Any other text is dropped as one line, at the place the drag points to.
-    QMimeData line;
-    line.setText(OneLineText(data->text()));
-    QDropEvent oneLine(event->position(), event->possibleActions(), &line, event->buttons(),
-                       event->modifiers(), event->type());
-    oneLine.setDropAction(event->dropAction());
-    QLineEdit::dropEvent(&oneLine);
-    event->setDropAction(oneLine.dropAction());
-    event->setAccepted(oneLine.isAccepted());
+    // Of any other text only its leading number is dropped, at the place the drag points to.
+    const QString digits = PastedOctetDigits(data->text());
+    if (digits.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    QMimeData number;
+    number.setText(digits);
+    QDropEvent numberDrop(event->position(), event->possibleActions(), &number, event->buttons(),
+                          event->modifiers(), event->type());
+    numberDrop.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&numberDrop);
+    event->setDropAction(numberDrop.dropAction());
+    event->setAccepted(numberDrop.isAccepted());
 }
 
 void OctetBox::focusInEvent(QFocusEvent* event)
@@ -276,6 +287,11 @@ OctetBoxRow::OctetBoxRow(const QString& arrayName, int count, OverRange overRang
         connect(box, &OctetBox::addressPasted, this,
                 [this, index](const PastedAddress& pasted) { fillFromPaste(index, pasted); });
     }
+}
+
+void OctetBoxRow::setSlashFocusTarget(QWidget* target)
+{
+    m_boxes.last()->setSlashFocusTarget(target);
 }
 
 void OctetBoxRow::handleTextChange(int index)

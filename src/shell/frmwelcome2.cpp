@@ -24,6 +24,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QShowEvent>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -47,6 +49,8 @@ constexpr int kDesignClientWidth = 9585;
 constexpr int kGrowth = 800;
 // Below the tab strip the client area keeps the margin it has at the sides.
 constexpr int kBottomMargin = kTabStripLeft;
+// How long a window manager may take to frame a newly mapped window.
+constexpr int kFrameSettleMs = 300;
 
 // Left edge that centres a width inside another; halves go to the even pixel.
 int CentredLeft(int outerWidth, int innerWidth)
@@ -78,9 +82,17 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
     setWindowIcon(ProgramIcon());
     setFont(DesignFont());
 
-    m_client = new QWidget(this);
+    // On a screen too small for the design the client area keeps its designed minimum and
+    // scrolls; at the designed size and above the scroll area is invisible.
+    auto* clientScroller = new QScrollArea(this);
+    clientScroller->setObjectName(QStringLiteral("clientScroller"));
+    clientScroller->setFrameShape(QFrame::NoFrame);
+    clientScroller->setFocusPolicy(Qt::NoFocus);
+    clientScroller->setWidgetResizable(true);
+    m_client = new QWidget;
     m_client->setObjectName(QStringLiteral("clientArea"));
-    setCentralWidget(m_client);
+    clientScroller->setWidget(m_client);
+    setCentralWidget(clientScroller);
 
     picFerolLogo = new QLabel(m_client);
     picFerolLogo->setObjectName(QStringLiteral("picFerolLogo"));
@@ -139,14 +151,14 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
 void frmWelcome2::buildMenus()
 {
     mnuFile = MakeMenu(this, "mnuFile", QStringLiteral("&File"));
-    cmdOpen = MakeMenu(mnuFile, "cmdOpen", QStringLiteral("Open"));
-    mnuSubnetCalc = MakeAction(cmdOpen, "mnuSubnetCalc", QStringLiteral("&Subnet Mask Calculator"));
+    m_openMenu = MakeMenu(mnuFile, "cmdOpen", QStringLiteral("Open"));
+    mnuSubnetCalc = MakeAction(m_openMenu, "mnuSubnetCalc", QStringLiteral("&Subnet Mask Calculator"));
     mnuWildChecker =
-        MakeAction(cmdOpen, "mnuWildChecker", QStringLiteral("&Wildcard Mask Checker"));
-    mnuDecIpCalc = MakeAction(cmdOpen, "mnuDecIpCalc", QStringLiteral("&Decimal IP Calculator"));
-    mnuFile->addMenu(cmdOpen);
+        MakeAction(m_openMenu, "mnuWildChecker", QStringLiteral("&Wildcard Mask Checker"));
+    mnuDecIpCalc = MakeAction(m_openMenu, "mnuDecIpCalc", QStringLiteral("&Decimal IP Calculator"));
+    mnuFile->addMenu(m_openMenu);
     // Shown greyed rather than hidden: the three items beneath it have no action.
-    cmdOpen->menuAction()->setEnabled(false);
+    m_openMenu->menuAction()->setEnabled(false);
     mnuExit = MakeAction(mnuFile, "mnuExit", QStringLiteral("E&xit"));
 
     mnuMore = MakeMenu(this, "mnuMore", QStringLiteral("&More"));
@@ -200,8 +212,8 @@ void frmWelcome2::placeAtCreation()
     const int minClientHeight = tabTop + tallestPanel + TwipsToPixels(kBottomMargin);
     const int menuHeight = menuBar()->sizeHint().height();
 
-    minTrackHeight = menuHeight + minClientHeight;
-    setMinimumSize(minTrackWidth, minTrackHeight);
+    const int minTrackHeight = menuHeight + minClientHeight;
+    m_client->setMinimumSize(minTrackWidth, minClientHeight);
 
     const int clientWidth = std::max(TwipsToPixels(kDesignClientWidth), minTrackWidth);
     const int clientHeight = minClientHeight + growth;
@@ -211,11 +223,54 @@ void frmWelcome2::placeAtCreation()
 
     const QSize windowSize(clientWidth, menuHeight + clientHeight);
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen)
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, windowSize,
-                                        screen->availableGeometry()));
-    else
+    if (!screen) {
+        setMinimumSize(minTrackWidth, minTrackHeight);
         resize(windowSize);
+        return;
+    }
+    // Before the window is mapped its frame is unknown; a title bar's height stands in for
+    // it until fitFrameOnScreen knows better.
+    const int titleAllowance = style()->pixelMetric(QStyle::PM_TitleBarHeight) +
+                               2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const QRect room = screen->availableGeometry().adjusted(0, 0, 0, -titleAllowance);
+    setMinimumSize(QSize(minTrackWidth, minTrackHeight).boundedTo(room.size()));
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                    windowSize.boundedTo(room.size()), room));
+}
+
+void frmWelcome2::fitFrameOnScreen()
+{
+    const QScreen* onScreen = screen();
+    if (!onScreen || isMaximized() || isFullScreen())
+        return;
+    const QRect available = onScreen->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (available.contains(frame))
+        return;
+    const QSize frameExtra = frame.size() - size();
+    const QSize room = available.size() - frameExtra;
+    if (minimumWidth() > room.width() || minimumHeight() > room.height())
+        setMinimumSize(minimumSize().boundedTo(room));
+    resize(size().boundedTo(room));
+    // A frame that is still too large for the screen keeps its title bar on it.
+    const QSize fitted = size() + frameExtra;
+    const int left = std::clamp(frame.x(), available.left(),
+                                std::max(available.left(), available.right() + 1 - fitted.width()));
+    const int top = std::clamp(frame.y(), available.top(),
+                               std::max(available.top(), available.bottom() + 1 - fitted.height()));
+    move(left, top);
+}
+
+void frmWelcome2::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_framePlaced)
+        return;
+    m_framePlaced = true;
+    // The window manager frames the window once it is mapped, and tells its size a moment
+    // later; the window is fitted when that has happened, and once more for a slow one.
+    QTimer::singleShot(0, this, &frmWelcome2::fitFrameOnScreen);
+    QTimer::singleShot(kFrameSettleMs, this, &frmWelcome2::fitFrameOnScreen);
 }
 
 QString frmWelcome2::selectedTabKey() const

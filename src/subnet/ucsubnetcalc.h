@@ -17,8 +17,9 @@
 // controls.
 //
 // Stepping rewrites octet boxes, so every written box runs the sequence above before the
-// step goes on. The report steps forward twenty times, reading each row from the result
-// labels, then steps back as often as it moved.
+// step goes on; at 32 bits a step is one address. The report steps forward nineteen
+// times, reading each row from the result labels, then writes back the four octet texts
+// and the length the user had, and returns the focus to where it was.
 
 #include "core/tabpanel.h"
 #include "subnet/engine.h"
@@ -67,7 +68,7 @@ private:
     enum class StepResult
     {
         Moved,
-        Stayed,     // mask bits 0 or 32
+        Stayed,     // no length to step at
         Incomplete, // an octet box was empty; the user has been told
         EndOfSpace, // nothing written
     };
