@@ -13,6 +13,7 @@ packages=(
     dpkg-dev file          # the Debian package: dpkg-shlibdeps finds its dependencies
     lintian                # checks the package against Debian's rules
     xdotool                # opens the installed program's pane in the package test
+    openbox                # a window manager, whose title bar the small-screen test keeps on it
     desktop-file-utils     # desktop-file-validate for the menu entry
     appstream              # appstreamcli for the software catalogue's metainfo
     clang-14 libclang-rt-14-dev  # the fuzz targets: libFuzzer and the sanitizer runtimes

@@ -11,6 +11,7 @@
 #include "subnet/ucsubnetcalc.h"
 #include "testing/recordingshellservices.h"
 #include "wildcard/ucwildcardchecker.h"
+#include "testing/offscreen_platform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -60,8 +61,7 @@ void TypeDigit(QWidget* widget, int digit)
 int main(int argc, char** argv)
 {
     // Offscreen unless the caller chose a display (xvfb-run with QT_QPA_PLATFORM=xcb).
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessChosen();
     // The browser engine refuses to start as root with its sandbox on.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

@@ -12,6 +12,7 @@
 #include "shell/frmabout.h"
 #include "shell/frmwelcome2.h"
 #include "testing/desktop_theme.h"
+#include "testing/offscreen_platform.h"
 #include "testing/recordingshellservices.h"
 
 #include <QAbstractButton>
@@ -73,8 +74,7 @@ int main(int argc, char** argv)
         std::fputs("usage: ferol-render [--dark|--light] [--scale FACTOR] OUTDIR\n", stderr);
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
     const QDir folder(QString::fromLocal8Bit(outDir));
     if (!QDir().mkpath(folder.path())) {
