@@ -107,7 +107,7 @@ void ucDecimalCalc::buildControls()
     }
 
     m_historyButton = Place(new HistoryButton(this), QStringLiteral("vscrollHistory"),
-                           TwipsRect(2450, 120, 255, 495));
+                            TwipsRect(2450, 120, 255, 495));
 
     lstIpHistory = Place(new HistoryList(this), QStringLiteral("lstIpHistory"),
                          TwipsRect(2450, 625, 1455, 645));

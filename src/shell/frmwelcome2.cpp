@@ -152,7 +152,8 @@ void frmWelcome2::buildMenus()
 {
     mnuFile = MakeMenu(this, "mnuFile", QStringLiteral("&File"));
     m_openMenu = MakeMenu(mnuFile, "cmdOpen", QStringLiteral("Open"));
-    mnuSubnetCalc = MakeAction(m_openMenu, "mnuSubnetCalc", QStringLiteral("&Subnet Mask Calculator"));
+    mnuSubnetCalc =
+        MakeAction(m_openMenu, "mnuSubnetCalc", QStringLiteral("&Subnet Mask Calculator"));
     mnuWildChecker =
         MakeAction(m_openMenu, "mnuWildChecker", QStringLiteral("&Wildcard Mask Checker"));
     mnuDecIpCalc = MakeAction(m_openMenu, "mnuDecIpCalc", QStringLiteral("&Decimal IP Calculator"));
@@ -235,7 +236,18 @@ void frmWelcome2::placeAtCreation()
     const QRect room = screen->availableGeometry().adjusted(0, 0, 0, -titleAllowance);
     setMinimumSize(QSize(minTrackWidth, minTrackHeight).boundedTo(room.size()));
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
-                                    windowSize.boundedTo(room.size()), room));
+                                    fittedSize(windowSize, room.size()), room));
+}
+
+QSize frmWelcome2::fittedSize(QSize wanted, QSize room) const
+{
+    QSize size = wanted.boundedTo(room);
+    // A client area that scrolls up and down gets the room for its scroll bar beside it, where
+    // the screen has that room, so that it does not scroll sideways as well.
+    if (size.height() - menuBar()->sizeHint().height() < m_client->minimumHeight())
+        size.setWidth(std::max(size.width(), m_client->minimumWidth() +
+                                                 style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+    return size.boundedTo(room);
 }
 
 void frmWelcome2::fitFrameOnScreen()
@@ -251,7 +263,7 @@ void frmWelcome2::fitFrameOnScreen()
     const QSize room = available.size() - frameExtra;
     if (minimumWidth() > room.width() || minimumHeight() > room.height())
         setMinimumSize(minimumSize().boundedTo(room));
-    resize(size().boundedTo(room));
+    resize(fittedSize(size(), room));
     // A frame that is still too large for the screen keeps its title bar on it.
     const QSize fitted = size() + frameExtra;
     const int left = std::clamp(frame.x(), available.left(),

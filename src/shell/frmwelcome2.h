@@ -8,9 +8,10 @@
 // goes into the visible panel and the focus never rests on a covered one. On resize the
 // tab strip keeps equal side margins and follows the client height one for one, and the
 // banner stays centred. On a screen smaller than the designed minimum the minimum
-// shrinks to the screen, the client area keeps its designed minimum and scrolls. Web items hand maker addresses to the services; About opens a
-// freshly loaded dialog; closing asks first unless the desktop session is ending. The
-// visible page's access keys win over the menus' (PageFirstMenuBar).
+// shrinks to the screen, the client area keeps its designed minimum and scrolls. Web items hand
+// maker addresses to the services; About opens a freshly loaded dialog; closing asks first unless
+// the desktop session is ending. The visible page's access keys win over the menus'
+// (PageFirstMenuBar).
 
 #include "core/colors.h"
 
@@ -58,6 +59,8 @@ private:
     // Where the frame the window manager added reaches off the available screen, the
     // window (and its minimum, when needed) shrinks and moves so the whole frame is on it.
     void fitFrameOnScreen();
+    // wanted within room, widened for the client's scroll bar where the client scrolls.
+    QSize fittedSize(QSize wanted, QSize room) const;
     QString selectedTabKey() const;
 
     void ShowTab(bool focusTabStrip);

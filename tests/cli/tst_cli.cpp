@@ -260,8 +260,8 @@ private slots:
         QTest::addColumn<QString>("hosts");
         const auto row = [](const char* commandLine, int count, const char* last,
                             const char* hosts) {
-            QTest::newRow(commandLine) << QString(commandLine) << count << QString(last)
-                                       << QString(hosts);
+            QTest::newRow(commandLine)
+                << QString(commandLine) << count << QString(last) << QString(hosts);
         };
         row("next 10.0.0.0/24", 20, "10.0.19.0", "10.0.0.1-10.0.0.254 10.0.1.1-10.0.1.254");
         row("next 255.255.250.0/24", 6, "255.255.255.0",

@@ -100,7 +100,8 @@ private slots:
         // Writing what a box holds touches nothing; a program's write advances like typing.
         row("same text written", "key:Home key:Shift+Right set:0=255", "selected=2");
         row("long text written", "set:0=2555", "box=2555.255.255.255|focus=box_1|red=box_0");
-        row("cut and undo do nothing", "clip:77 type:42 key:Ctrl+A key:Ctrl+Z key:Ctrl+X key:Ctrl+C",
+        row("cut and undo do nothing",
+            "clip:77 type:42 key:Ctrl+A key:Ctrl+Z key:Ctrl+X key:Ctrl+C",
             "box=42.255.255.255|clipboard=42");
         // Every way of pasting: a dotted address fills the row and the focus stays; of other
         // text only its leading digits go into the box, and text without any changes nothing.
@@ -114,8 +115,10 @@ private slots:
         row("menu, a line break", "focus:box_1 paste:menu=7\r\n", "box=255.7.255.255|focus=box_1");
         row("Shift+Insert, tabs", "focus:box_1 paste:shift+insert=1\t2\t3",
             "box=255.1.255.255|focus=box_1");
-        row("Ctrl+V, letters after", "focus:box_1 paste:ctrl+v=12abc", "box=255.12.255.255|focus=box_1");
-        row("menu, a shorter address", "focus:box_1 paste:menu=1.2.3", "box=255.1.255.255|focus=box_1");
+        row("Ctrl+V, letters after", "focus:box_1 paste:ctrl+v=12abc",
+            "box=255.12.255.255|focus=box_1");
+        row("menu, a shorter address", "focus:box_1 paste:menu=1.2.3",
+            "box=255.1.255.255|focus=box_1");
         row("Ctrl+V, a word", "focus:box_1 paste:ctrl+v=hello", "focus=box_1|selected=255");
         row("menu, IPv6", "focus:box_1 paste:menu=2001:db8::1", "focus=box_1|selected=255");
         row("Shift+Insert, IPv6 prefix", "focus:box_1 paste:shift+insert=2001:db8::/32",

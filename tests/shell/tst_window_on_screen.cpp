@@ -61,8 +61,10 @@ private slots:
             QCOMPARE(tabs->height(), TwipsToPixels(frmWelcome2::kSubnetPanelHeight + 800));
             QVERIFY(!scroller->verticalScrollBar()->isVisible());
         } else {
-            // The design's client area, whole, within reach of the scroll bar.
+            // The design's client area, whole, within reach of the scroll bar; the screen
+            // has room beside it for the bar, so nothing scrolls sideways.
             QVERIFY(scroller->verticalScrollBar()->isVisible());
+            QVERIFY(!scroller->horizontalScrollBar()->isVisible());
             QCOMPARE(scroller->verticalScrollBar()->maximum() + scroller->viewport()->height(),
                      tabs->geometry().bottom() + 1 + TwipsToPixels(120));
         }

@@ -62,18 +62,22 @@ private slots:
         for (qsizetype i = 0; i < inputs.size(); ++i) {
             const QStringList octets = inputs[i].section('/', 0, 0).split('.');
             for (int k = 0; k < 4; ++k)
-                panel.findChild<QLineEdit*>("sub_address_" + QString::number(k))->setText(octets[k]);
+                panel.findChild<QLineEdit*>("sub_address_" + QString::number(k))
+                    ->setText(octets[k]);
             length->setValue(inputs[i].section('/', 1).toInt());
 
             const QJsonObject cli = QJsonDocument::fromJson(answers[i]).object();
-            const QStringList shown = {text("lbl_the_subnet"), text("lbl_the_broad"),
+            const QStringList shown = {text("lbl_the_subnet"),  text("lbl_the_broad"),
                                        text("lbl_subnet_mask"), text("txt_hosts"),
-                                       text("lbl_info_1"), text("lbl_info_2"), text("lbl_sub2")};
+                                       text("lbl_info_1"),      text("lbl_info_2"),
+                                       text("lbl_sub2")};
             const QStringList told = {
-                JsonText(cli["network"]),     JsonText(cli["broadcast"]),
+                JsonText(cli["network"]),
+                JsonText(cli["broadcast"]),
                 JsonText(cli["mask"]),
                 JsonText(cli["first_host"]) + " to " + JsonText(cli["last_host"]),
-                JsonText(cli["max_subnets"]), JsonText(cli["max_hosts"]),
+                JsonText(cli["max_subnets"]),
+                JsonText(cli["max_hosts"]),
                 JsonText(cli["status"])};
             QCOMPARE(std::pair(inputs[i], shown), std::pair(inputs[i], told));
         }

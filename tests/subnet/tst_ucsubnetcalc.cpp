@@ -37,7 +37,8 @@ struct Panel
         if ((key == "report" || key == "last") && report.open(QIODevice::ReadOnly)) {
             QList<QByteArray> lines = report.readAll().split('\n');
             lines.removeAll(QByteArray());
-            const QList<QByteArray> rows = key == "last" ? lines.mid(lines.size() - 1) : lines.mid(1, 3);
+            const QList<QByteArray> rows =
+                key == "last" ? lines.mid(lines.size() - 1) : lines.mid(1, 3);
             for (const QByteArray& line : rows) {
                 QStringList cells = QString::fromLatin1(line).split(",   ");
                 for (QString& cell : cells)
@@ -199,8 +200,8 @@ private slots:
             "lbl_mask_bits= 3");
         row("length typed from 0", "enter:10.1.2.3/16 focus:scr_mask_bits type:0",
             "lbl_mask_bits= 16");
-        row("length typed after a pause", "enter:10.1.2.3/16 mouse:scr_mask_bits type:2 pause type:9",
-            "lbl_mask_bits= 9");
+        row("length typed after a pause",
+            "enter:10.1.2.3/16 mouse:scr_mask_bits type:2 pause type:9", "lbl_mask_bits= 9");
         // The length: a drag counts on release; keys and the wheel on the focused bar.
         row("held", "enter:192.168.1.200/24 drag:28", "lbl_mask_bits= 24");
         row("let go", "enter:192.168.1.200/24 drag:28 drop", "lbl_mask_bits= 28");

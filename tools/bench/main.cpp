@@ -9,9 +9,9 @@
 #include "decimal/ucdecimalcalc.h"
 #include "pane_costs.h"
 #include "subnet/ucsubnetcalc.h"
+#include "testing/offscreen_platform.h"
 #include "testing/recordingshellservices.h"
 #include "wildcard/ucwildcardchecker.h"
-#include "testing/offscreen_platform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
