@@ -12,7 +12,9 @@
 // scr_mask_bits_Change nested; finally one more scr_mask_bits_Change with the final
 // texts. An address pasted into a box fills the four boxes that way, one after the
 // other; then sub_address_Pasted sets a pasted prefix length or contiguous mask on
-// scr_mask_bits, so it wins over the class default. The arithmetic lives in engine.h,
+// scr_mask_bits, so it wins over the class default. Typed, "a.b.c.d/len" arrives the same
+// way: the "/" in the last box hands the focus to scr_mask_bits, whose typed digits set
+// the length. The arithmetic lives in engine.h,
 // host_entry.h, stepping.h and report.h; this class only moves text between them and its
 // controls.
 //
