@@ -137,6 +137,7 @@ void OctetBox::inputMethodEvent(QInputMethodEvent* event)
 
 void OctetBox::typeText(const QString& text)
 {
+    OctetBox* lastBox = this;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const bool pair =
             text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
@@ -144,13 +145,22 @@ void OctetBox::typeText(const QString& text)
         if (pair)
             ++i;
         // Each character goes where a key would: the box that has the focus by now, after
-        // any advance the characters before it caused.
-        auto* target = qobject_cast<OctetBox*>(QApplication::focusWidget());
-        if (!target)
-            target = this;
+        // any advance the characters before it caused, or the control a "/" moved it to.
         const int code = character.at(0).unicode();
         if (code < kFirstPrintable)
             continue; // an input method's control characters are no keys to type
+        QWidget* focus = QApplication::focusWidget();
+        auto* target = qobject_cast<OctetBox*>(focus);
+        if (!target && focus && focus == lastBox->m_slashFocus) {
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent key(type, character.at(0).toUpper().unicode(), Qt::NoModifier, character);
+                QApplication::sendEvent(focus, &key);
+            }
+            continue;
+        }
+        if (!target)
+            target = this;
+        lastBox = target;
         if (target->passesKeyRule(code))
             target->insert(character);
     }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -24,7 +25,8 @@ namespace {
 // it go; "wheel" turns the wheel on the length towards the user; "file:PATH" and "folder:PATH" put
 // a 10000-byte file or a folder in the documents folder ("_" for a blank); "noviewer" makes opening
 // the report fail; "copy:NAME" drags the mouse across a result as a user selects it, then presses
-// Ctrl+C ("clipboard" is then what it copied); "pause" waits longer than keys typed together do.
+// Ctrl+C ("clipboard" is then what it copied); "pause" waits longer than keys typed together do;
+// "commit:TEXT" is an input method's commit to the focused control.
 struct Panel
 {
     Panel() { services.documentsFolderPath = documents.path(); }
@@ -121,6 +123,10 @@ struct Panel
                 QTest::mouseMove(result, {result->width() - 1, middle});
                 QTest::mouseRelease(result, Qt::LeftButton, {}, {result->width() - 1, middle});
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+            } else if (step.startsWith("commit:")) {
+                QInputMethodEvent commit;
+                commit.setCommitString(arg);
+                QApplication::sendEvent(QApplication::focusWidget(), &commit);
             } else if (step == "pause") {
                 QTest::qWait(1100);
             } else if (step == "noviewer") {
@@ -194,6 +200,8 @@ private slots:
         // "/" in the last box moves on to the length; digits typed there set it.
         row("typed with a length", "focus:sub_address_0 type:10.1.2.3/20",
             "at=10.1.2.3/20|focus=scr_mask_bits|lbl_the_subnet=10.1.0.0");
+        row("committed with a length", "focus:sub_address_0 commit:10.1.2.3/20",
+            "at=10.1.2.3/20|focus=scr_mask_bits");
         row("'/' in another box", "focus:sub_address_0 type:1/",
             "sub_address_0=1/|focus=sub_address_0|lbl_mask_bits= 16");
         row("length typed past 32", "enter:10.1.2.3/16 focus:scr_mask_bits type:33",
