@@ -100,21 +100,15 @@ void ucFerol::showBrowser(QWidget* browser)
     m_browser->show();
 }
 
-void ucFerol::swapInBrowser(QWidget* browser)
+void ucFerol::replaceShownBrowser(QWidget* next)
 {
-    QWidget* textPage = m_browser;
-    const bool hadFocus = textPage && textPage->isAncestorOf(QApplication::focusWidget());
-    m_pendingBrowser = nullptr;
-    m_browser = browser;
-    ApplyAccessibleTexts(*this, kWebpaneAccessibleNames);
-    UserControl_Resize();
-    browser->show();
+    QWidget* previous = m_browser;
+    const bool hadFocus = previous->isAncestorOf(QApplication::focusWidget());
+    previous->hide();
+    previous->deleteLater();
+    showBrowser(next);
     if (hadFocus)
-        browser->setFocus();
-    if (textPage) {
-        textPage->hide();
-        textPage->deleteLater();
-    }
+        m_browser->setFocus();
 }
 
 void ucFerol::UserControl_Resize()
@@ -208,8 +202,10 @@ bool ucFerol::browserNavigation(const QUrl& url)
 
 void ucFerol::browserPageComposed()
 {
-    if (m_pendingBrowser)
-        swapInBrowser(m_pendingBrowser);
+    if (QWidget* loaded = m_pendingBrowser) {
+        m_pendingBrowser = nullptr;
+        replaceShownBrowser(loaded);
+    }
     emit pageComposed();
 }
 
@@ -222,11 +218,5 @@ void ucFerol::browserFailed()
         m_pendingBrowser = nullptr;
         return;
     }
-    QWidget* failed = m_browser;
-    const bool hadFocus = failed->isAncestorOf(QApplication::focusWidget());
-    failed->hide();
-    failed->deleteLater();
-    showBrowser(makeFallbackBrowser());
-    if (hadFocus)
-        m_browser->setFocus();
+    replaceShownBrowser(makeFallbackBrowser());
 }

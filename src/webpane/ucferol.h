@@ -60,8 +60,8 @@ private:
     QWidget* createPluginBrowser();
     QTextBrowser* makeFallbackBrowser();
     void showBrowser(QWidget* browser);
-    // The loaded view replaces the text page, taking over its focus.
-    void swapInBrowser(QWidget* browser);
+    // next takes the shown browser's place, and its focus; the shown one goes.
+    void replaceShownBrowser(QWidget* next);
 
     QUrl browserDocument() const override;
     QString browserPageScript() const override;
