@@ -13,6 +13,15 @@
 
 namespace net {
 
+// A run of consecutive addresses, first to last inclusive.
+struct Ipv6Range
+{
+    Ipv6Address first;
+    Ipv6Address last;
+
+    friend constexpr bool operator==(const Ipv6Range&, const Ipv6Range&) = default;
+};
+
 class Ipv6Network
 {
 public:
@@ -26,6 +35,7 @@ public:
 
     // "address/n" with no host bits set; a bare address is its /128.
     static Parsed<Ipv6Network> parse(std::string_view text);
+    static Parsed<Ipv6Network, Ipv6ParseFault> parseDetailed(std::string_view text);
 
     constexpr Ipv6Address address() const { return m_address; }
     constexpr int prefixLength() const { return m_length; }
@@ -45,6 +55,8 @@ public:
     {
         return other.m_length >= m_length && contains(other.m_address);
     }
+
+    constexpr Ipv6Range range() const { return {m_address, last()}; }
 
     // The network of the same length just above or below; nothing past either end of
     // the address space.
@@ -70,6 +82,9 @@ struct Ipv6Interface
 
     // "address/n" or a bare address (/128).
     static Parsed<Ipv6Interface> parse(std::string_view text);
+    // The same, saying where and why a text is refused; positions count from the
+    // start of `text`, the length after '/' included.
+    static Parsed<Ipv6Interface, Ipv6ParseFault> parseDetailed(std::string_view text);
 
     constexpr Ipv6Network network() const { return Ipv6Network::containing(address, prefixLength); }
     std::string toString() const;

@@ -33,8 +33,8 @@ inline bool ClipboardIsPrivate()
 
 // Pastes text into a text box the way a user does: "menu" (its context menu's Paste),
 // "shift+insert", "ctrl+v", "middle" (a click with the middle button, which pastes the
-// selection) or "drop" (a drag from elsewhere let go at the box's left edge). False when it
-// cannot.
+// selection) or "drop" (a drag from elsewhere let go at the box's left edge). False when
+// it cannot.
 inline bool Paste(QWidget* box, const QString& path, const QString& text)
 {
     const QPoint left(2, box->height() / 2);
