@@ -271,6 +271,40 @@ void frmWelcome2::picFerolLogo_Click()
         TabStrip1->setCurrentIndex(ferolIndex);
 }
 
+RememberedState frmWelcome2::rememberedState() const
+{
+    RememberedState state;
+    state.maximized = isMaximized();
+    state.geometry = state.maximized || isFullScreen() ? normalGeometry() : geometry();
+    state.tabKey = currentTabKey;
+    state.rfc3021 = ucSubnetCalc1->rfc3021();
+    state.recentPlans = m_recentPlans;
+    return state;
+}
+
+void frmWelcome2::restore(const RememberedState& state)
+{
+    if (state.geometry) {
+        QList<QRect> screens;
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        if (primary)
+            screens << primary->availableGeometry();
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            if (screen != primary)
+                screens << screen->availableGeometry();
+        }
+        setGeometry(KeptOnScreens(*state.geometry, screens));
+    }
+    if (state.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    for (int index = 0; index < TabStrip1->count(); ++index) {
+        if (TabStrip1->tabBar()->tabData(index).toString() == state.tabKey)
+            TabStrip1->setCurrentIndex(index);
+    }
+    ucSubnetCalc1->setRfc3021(state.rfc3021);
+    m_recentPlans = state.recentPlans;
+}
+
 void frmWelcome2::mnuAbout_Click()
 {
     // A new dialog each time, so its texts are loaded afresh. Shown modal without a

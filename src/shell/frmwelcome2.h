@@ -12,6 +12,7 @@
 // visible page's access keys win over the menus' (PageFirstMenuBar).
 
 #include "core/colors.h"
+#include "shell/remembered_state.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -49,6 +50,11 @@ public:
     // Key of the tab whose panel was shown last.
     QString CurrentTabKey() const { return currentTabKey; }
 
+    // What the window keeps for the next run, and taking it back, before the window is
+    // shown, on the screens there are now.
+    RememberedState rememberedState() const;
+    void restore(const RememberedState& state);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,6 +81,7 @@ private:
     // session really ends), so the window closes without asking; a request that did not
     // end the program leaves it unset again.
     bool m_sessionEnding = false;
+    QStringList m_recentPlans;
 
     QWidget* m_client = nullptr;
     QLabel* picFerolLogo = nullptr;
