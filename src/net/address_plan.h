@@ -50,7 +50,7 @@ struct NeedSize
         return {Unit::PrefixLength, std::uint64_t(length)};
     }
 
-    // "100" (digits, no sign or leading zeros, up to 2^64 - 1) or "/56" (0 to 128; whether
+    // "100" (digits, no sign or leading zeros, at most nineteen) or "/56" (0 to 128; whether
     // the length suits the parent's family is the plan's question, not the text's).
     static Parsed<NeedSize> parse(std::string_view text);
     // The form parse() reads.
