@@ -111,8 +111,9 @@ const std::array<CommandEntry, 7>& Commands()
                      "  --ipv6         read a number as an IPv6 address\n",
                      RunDecimal},
         CommandEntry{"vlsm",
-                     {"--rfc3021"},
+                     {"--rfc3021", "--plan"},
                      "Usage: ferol-calc vlsm NETWORK/LEN HOSTS... [options]\n"
+                     "       ferol-calc vlsm --plan FILE [options]\n"
                      "\n"
                      "One IPv4 network inside NETWORK for each count in HOSTS, each the\n"
                      "smallest whose usable hosts suffice (all its addresses but the network and\n"
@@ -121,7 +122,9 @@ const std::array<CommandEntry, 7>& Commands()
                      "missing and answers nothing. IPv4 only.\n"
                      "\n"
                      "Options:\n"
-                     "  --rfc3021      give a count of 2 a /31 and of 1 a /32\n",
+                     "  --rfc3021      give a count of 2 a /31 and of 1 a /32\n"
+                     "  --plan FILE    check a saved plan: its networks computed again must be\n"
+                     "                 the ones it holds (status 1 when they are not)\n",
                      RunVlsm},
     };
     return commands;

@@ -17,6 +17,7 @@ constexpr std::array kKnownOptions = {
     KnownOption{"--binary", 0, false},  KnownOption{"--count", 'n', true},
     KnownOption{"--file", 0, true},     KnownOption{"--help", 'h', false},
     KnownOption{"--version", 0, false}, KnownOption{"--ipv6", 0, false},
+    KnownOption{"--plan", 0, true},
 };
 
 const KnownOption* FindLong(std::string_view name)

@@ -16,6 +16,8 @@ const std::string kHeader = Padded("Network", 20) + RightAligned("Needed", 10) +
 
 CliOutcome RunVlsm(const CommandArgs& args)
 {
+    if (args.values.contains("--plan"))
+        return RunVlsmPlan(args);
     if (args.positional.size() < 2)
         return Misused("expected NETWORK/LEN HOSTS...");
     if (const auto refusal = RefuseIpv6("vlsm", args))

@@ -33,7 +33,8 @@ CommandLineOutcome InterpretCommandLine(const QStringList& arguments)
         error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().at(1));
     if (!error.isEmpty())
         return {CommandLineOutcome::Action::Fail,
-                error + QStringLiteral("\nTry '--help' for the options.\n"), {}};
+                error + QStringLiteral("\nTry '--help' for the options.\n"),
+                {}};
     CommandLineOutcome run;
     if (!parser.positionalArguments().isEmpty())
         run.planFile = parser.positionalArguments().constFirst();

@@ -82,7 +82,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("fields");
         QTest::addColumn<QByteArray>("text");
-        QTest::newRow("plain") << QStringList{"10.0.0.0/26", "50"} << QByteArray("10.0.0.0/26,50\r\n");
+        QTest::newRow("plain") << QStringList{"10.0.0.0/26", "50"}
+                               << QByteArray("10.0.0.0/26,50\r\n");
         QTest::newRow("quote") << QStringList{"a\"b", "c"} << QByteArray("\"a\"\"b\",c\r\n");
         QTest::newRow("line feed") << QStringList{"a\nb"} << QByteArray("\"a\nb\"\r\n");
     }

@@ -61,17 +61,24 @@ private slots:
         QTest::addColumn<Action>("action");
         QTest::addColumn<QString>("textHolds");
         QTest::addColumn<QString>("planFile");
-        QTest::newRow("none") << "" << Action::Run << "" << "";
+        QTest::newRow("none") << "" << Action::Run << ""
+                              << "";
         QTest::newRow("version") << "--version" << Action::PrintVersion
-                                 << "Ferol Subnet Calculator " FEROL_VERSION "\n" << "";
-        QTest::newRow("-h") << "-h" << Action::PrintHelp << "Wildcard Checker" << "";
-        QTest::newRow("help names the file") << "-h" << Action::PrintHelp << "[file]" << "";
-        QTest::newRow("help beside bad")
-            << "--bogus --help" << Action::PrintHelp << "--version" << "";
-        QTest::newRow("Qt's help") << "--help-all" << Action::Fail << "'help-all'" << "";
-        QTest::newRow("a plan") << "lab.ferolplan" << Action::Run << "" << "lab.ferolplan";
+                                 << "Ferol Subnet Calculator " FEROL_VERSION "\n"
+                                 << "";
+        QTest::newRow("-h") << "-h" << Action::PrintHelp << "Wildcard Checker"
+                            << "";
+        QTest::newRow("help names the file") << "-h" << Action::PrintHelp << "[file]"
+                                             << "";
+        QTest::newRow("help beside bad") << "--bogus --help" << Action::PrintHelp << "--version"
+                                         << "";
+        QTest::newRow("Qt's help") << "--help-all" << Action::Fail << "'help-all'"
+                                   << "";
+        QTest::newRow("a plan") << "lab.ferolplan" << Action::Run << ""
+                                << "lab.ferolplan";
         QTest::newRow("two files")
-            << "a.ferolplan b.ferolplan" << Action::Fail << "'b.ferolplan'.\nTry '--help'" << "";
+            << "a.ferolplan b.ferolplan" << Action::Fail << "'b.ferolplan'.\nTry '--help'"
+            << "";
     }
 
     void interpretsArguments()

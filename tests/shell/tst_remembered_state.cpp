@@ -67,8 +67,7 @@ private slots:
         QByteArray zeroHeight = good;
         QTest::newRow("height 0") << zeroHeight.replace("height=650", "height=0") << noGeometry;
         QByteArray huge = good;
-        QTest::newRow("x beyond any screen")
-            << huge.replace("x=10", "x=99999999999") << noGeometry;
+        QTest::newRow("x beyond any screen") << huge.replace("x=10", "x=99999999999") << noGeometry;
 
         RememberedState rfcOff = read;
         rfcOff.rfc3021 = false;
@@ -79,8 +78,8 @@ private slots:
         plans.recentPlans = {"a", "b", "c", "d", "e", "f", "g", "h"};
         QTest::newRow("plans repeated and too many")
             << QByteArray("[planner]\nrecent=a, b, a, , c, d, e, f, g, h, i\n") << plans;
-        QTest::newRow("random bytes") << QByteArray("\x89\xff\0[\n=\x01\xfe]]==\n\0\0", 16)
-                                      << RememberedState{};
+        QTest::newRow("random bytes")
+            << QByteArray("\x89\xff\0[\n=\x01\xfe]]==\n\0\0", 16) << RememberedState{};
         QTest::newRow("empty") << QByteArray() << RememberedState{};
     }
 
@@ -104,22 +103,22 @@ private slots:
         QTest::addColumn<QRect>("placed");
         const QRect primary(0, 0, 1920, 1080);
         const QRect left(-1280, 0, 1280, 1024);
-        QTest::newRow("on the primary") << QRect(100, 50, 700, 650) << QList{primary}
-                                        << QRect(100, 50, 700, 650);
-        QTest::newRow("on the left screen") << QRect(-1200, 10, 700, 650) << QList{primary, left}
-                                            << QRect(-1200, 10, 700, 650);
-        QTest::newRow("left screen gone") << QRect(-1200, 10, 700, 650) << QList{primary}
-                                          << QRect(609, 214, 700, 650);
+        QTest::newRow("on the primary")
+            << QRect(100, 50, 700, 650) << QList{primary} << QRect(100, 50, 700, 650);
+        QTest::newRow("on the left screen")
+            << QRect(-1200, 10, 700, 650) << QList{primary, left} << QRect(-1200, 10, 700, 650);
+        QTest::newRow("left screen gone")
+            << QRect(-1200, 10, 700, 650) << QList{primary} << QRect(609, 214, 700, 650);
         QTest::newRow("hanging off the right")
             << QRect(1800, 500, 700, 650) << QList{primary} << QRect(1220, 430, 700, 650);
-        QTest::newRow("above the top") << QRect(50, -300, 700, 650) << QList{primary}
-                                       << QRect(50, 0, 700, 650);
+        QTest::newRow("above the top")
+            << QRect(50, -300, 700, 650) << QList{primary} << QRect(50, 0, 700, 650);
         QTest::newRow("mostly on the left")
             << QRect(-600, 100, 700, 650) << QList{primary, left} << QRect(-700, 100, 700, 650);
         QTest::newRow("larger than the screen")
             << QRect(-10, -10, 3000, 2000) << QList{primary} << primary;
-        QTest::newRow("no screens") << QRect(5000, 5000, 700, 650) << QList<QRect>{}
-                                    << QRect(5000, 5000, 700, 650);
+        QTest::newRow("no screens")
+            << QRect(5000, 5000, 700, 650) << QList<QRect>{} << QRect(5000, 5000, 700, 650);
     }
 
     void windowKeptOnScreens()

@@ -1,5 +1,5 @@
 # bash completion for ferol-calc: the command words first, options anywhere, file names
-# after --file. Addresses and numbers are the user's to type.
+# after --file and --plan. Addresses and numbers are the user's to type.
 
 _ferol_calc()
 {
@@ -7,7 +7,7 @@ _ferol_calc()
     _init_completion -s || return
 
     case $prev in
-        --file)
+        --file | --plan)
             _filedir
             return
             ;;
@@ -16,7 +16,7 @@ _ferol_calc()
             ;;
     esac
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W '--json --rfc3021 --binary --count= --file= --help --version' \
+        COMPREPLY=($(compgen -W '--json --rfc3021 --binary --count= --file= --plan= --help --version' \
             -- "$cur"))
         [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
         return
@@ -26,7 +26,7 @@ _ferol_calc()
     local i command=
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-            --file | --count | -n) ((i++)) ;;
+            --file | --plan | --count | -n) ((i++)) ;;
             -*) ;;
             *)
                 command=${words[i]}
