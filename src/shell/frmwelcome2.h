@@ -26,6 +26,7 @@ class QTabWidget;
 class ShellServices;
 class ucDecimalCalc;
 class ucFerol;
+class ucPlanner;
 class ucSubnetCalc;
 class ucWildCardChecker;
 
@@ -89,6 +90,7 @@ private:
     ucSubnetCalc* ucSubnetCalc1 = nullptr;
     ucWildCardChecker* ucWildCardChecker1 = nullptr;
     ucDecimalCalc* ucDecimalCalc21 = nullptr;
+    ucPlanner* ucPlanner1 = nullptr;
     ucFerol* ucFerol1 = nullptr;
 
     QMenu* mnuFile = nullptr;
