@@ -163,3 +163,9 @@ void PlanDocument::resetPlan(const net::Plan& plan)
     m_undoStack.clear();
     apply(state);
 }
+
+void PlanDocument::newPlan()
+{
+    m_undoStack.clear();
+    apply(State{});
+}

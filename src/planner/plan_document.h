@@ -57,6 +57,8 @@ public:
 
     // A whole new plan (an opened file, say): the undo history starts afresh.
     void resetPlan(const net::Plan& plan);
+    // An empty plan, as the tab first shows: no parent yet, no needs, no history.
+    void newPlan();
 
 signals:
     // Rows first..first+removed-1 are about to give way to `inserted` new rows; when both

@@ -191,10 +191,20 @@ void ucPlanner::buildControls()
     picPlan->setSelectionModel(tblAnswer->selectionModel());
 
     auto* layout = new QVBoxLayout(this);
+    if (m_commandRow)
+        layout->addWidget(m_commandRow);
     layout->addLayout(top);
     layout->addWidget(picPlan);
     layout->addWidget(lblPlanStatus);
     layout->addWidget(splitter, 1);
+}
+
+void ucPlanner::setCommandRow(QWidget* row)
+{
+    row->setParent(this);
+    m_commandRow = row;
+    if (auto* layout = qobject_cast<QVBoxLayout*>(this->layout()))
+        layout->insertWidget(0, row);
 }
 
 void ucPlanner::connectControls()

@@ -35,6 +35,9 @@ public:
 
     PlanDocument& document() { return *m_document; }
 
+    // A row of commands (the file commands) shown above the plan; the tab takes it over.
+    void setCommandRow(QWidget* row);
+
 protected:
     void build() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,4 +76,5 @@ private:
     QPushButton* cmdPasteNeeds = nullptr;
     QTableView* tblAnswer = nullptr;
     QPushButton* cmdCopyAnswer = nullptr;
+    QWidget* m_commandRow = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "core/tabpanel.h"
 #include "core/twips.h"
 #include "decimal/ucdecimalcalc.h"
+#include "planner/plancommandbar.h"
 #include "planner/ucplanner.h"
 #include "shell/frmabout.h"
 #include "shell/pagefirstmenubar.h"
@@ -103,6 +104,8 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
     ucDecimalCalc21->setObjectName(QStringLiteral("ucDecimalCalc21"));
     ucPlanner1 = new ucPlanner(nullptr, TabPanel::Build::WhenShown);
     ucPlanner1->setObjectName(QStringLiteral("ucPlanner1"));
+    m_planCommands = new PlanCommandBar(ucPlanner1->document(), m_services, ucPlanner1);
+    ucPlanner1->setCommandRow(m_planCommands);
     ucFerol1 = new ucFerol(m_services);
     ucFerol1->setObjectName(QStringLiteral("ucFerol1"));
 
@@ -283,7 +286,7 @@ RememberedState frmWelcome2::rememberedState() const
     state.geometry = state.maximized || isFullScreen() ? normalGeometry() : geometry();
     state.tabKey = currentTabKey;
     state.rfc3021 = ucSubnetCalc1->rfc3021();
-    state.recentPlans = m_recentPlans;
+    state.recentPlans = m_planCommands->recentPlans();
     return state;
 }
 
@@ -307,7 +310,13 @@ void frmWelcome2::restore(const RememberedState& state)
             TabStrip1->setCurrentIndex(index);
     }
     ucSubnetCalc1->setRfc3021(state.rfc3021);
-    m_recentPlans = state.recentPlans;
+    m_planCommands->setRecentPlans(state.recentPlans);
+}
+
+bool frmWelcome2::openPlan(const QString& path)
+{
+    TabStrip1->setCurrentWidget(ucPlanner1);
+    return m_planCommands->open(path);
 }
 
 void frmWelcome2::mnuAbout_Click()
@@ -328,8 +337,10 @@ void frmWelcome2::openMakerPage(const QString& path)
 
 void frmWelcome2::closeEvent(QCloseEvent* event)
 {
-    if (m_sessionEnding || m_services.askYesNo(this, QStringLiteral("Exit?"),
-                                               QStringLiteral("Are you sure you want to exit?")))
+    // An unsaved plan is settled first; the design's own question follows unchanged.
+    if (m_sessionEnding || (m_planCommands->maySetAside() &&
+                            m_services.askYesNo(this, QStringLiteral("Exit?"),
+                                                QStringLiteral("Are you sure you want to exit?"))))
         event->accept();
     else
         event->ignore();

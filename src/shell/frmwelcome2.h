@@ -23,6 +23,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QTabWidget;
+class PlanCommandBar;
 class ShellServices;
 class ucDecimalCalc;
 class ucFerol;
@@ -56,6 +57,10 @@ public:
     RememberedState rememberedState() const;
     void restore(const RememberedState& state);
 
+    // Shows the planner tab with the plan in path (as the desktop asks, handing the
+    // program a file); false, after saying why, when the file held no plan.
+    bool openPlan(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -82,7 +87,6 @@ private:
     // session really ends), so the window closes without asking; a request that did not
     // end the program leaves it unset again.
     bool m_sessionEnding = false;
-    QStringList m_recentPlans;
 
     QWidget* m_client = nullptr;
     QLabel* picFerolLogo = nullptr;
@@ -91,6 +95,7 @@ private:
     ucWildCardChecker* ucWildCardChecker1 = nullptr;
     ucDecimalCalc* ucDecimalCalc21 = nullptr;
     ucPlanner* ucPlanner1 = nullptr;
+    PlanCommandBar* m_planCommands = nullptr;
     ucFerol* ucFerol1 = nullptr;
 
     QMenu* mnuFile = nullptr;

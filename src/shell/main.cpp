@@ -66,5 +66,7 @@ int main(int argc, char** argv)
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
                      [&] { WriteRememberedState(settings, window.rememberedState()); });
     window.show();
+    if (!outcome.planFile.isEmpty())
+        window.openPlan(outcome.planFile);
     return QApplication::exec();
 }

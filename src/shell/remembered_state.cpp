@@ -1,5 +1,7 @@
 #include "shell/remembered_state.h"
 
+#include "planner/plan_files.h"
+
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -122,13 +124,6 @@ QRect KeptOnScreens(const QRect& remembered, const QList<QRect>& screens)
     const int x = std::clamp(remembered.x(), screen.left(), screen.right() + 1 - size.width());
     const int y = std::clamp(remembered.y(), screen.top(), screen.bottom() + 1 - size.height());
     return QRect(QPoint(x, y), size);
-}
-
-QStringList WithRecentPlan(QStringList recent, const QString& path)
-{
-    recent.removeAll(path);
-    recent.prepend(path);
-    return recent.mid(0, kRecentPlansKept);
 }
 
 QString UserSettingsFile()

@@ -28,9 +28,6 @@ struct RememberedState
     friend bool operator==(const RememberedState&, const RememberedState&) = default;
 };
 
-// How many plans the recent list keeps.
-inline constexpr int kRecentPlansKept = 8;
-
 RememberedState ReadRememberedState(const QSettings& settings);
 void WriteRememberedState(QSettings& settings, const RememberedState& state);
 
@@ -39,9 +36,6 @@ void WriteRememberedState(QSettings& settings, const RememberedState& state);
 // wholly on it; centred on the primary screen when no screen shows any of it any more.
 // Unchanged when there are no screens to go by.
 QRect KeptOnScreens(const QRect& remembered, const QList<QRect>& screens);
-
-// The recent list after `path` was opened or saved: first, once, and no longer than kept.
-QStringList WithRecentPlan(QStringList recent, const QString& path);
 
 // The user's own settings file.
 QString UserSettingsFile();
