@@ -1,7 +1,7 @@
 #include "net/address_plan.h"
 
-#include "net/ipv4_cover.h"
-#include "net/ipv6_cover.h"
+#include "net/ipv4_sets.h"
+#include "net/ipv6_sets.h"
 #include "net/number_text.h"
 
 #include <algorithm>
@@ -77,29 +77,27 @@ IpNetwork BlockAt(const IpNetwork& parent, UInt128 first, int hostBits)
     return IpNetwork::containing(parent.family(), first, parent.bits() - hostBits);
 }
 
-std::vector<IpNetwork> CoverOf(IpFamily family, UInt128 first, UInt128 last)
+// The free space is what is left of the parent once the allocations are taken out.
+std::vector<IpNetwork> FreeSpace(const IpNetwork& parent,
+                                 const std::vector<PlanAllocation>& allocations)
 {
-    std::vector<IpNetwork> networks;
-    if (family == IpFamily::Ipv4) {
-        for (const Ipv4Network& network : Ipv4CoverOfRange(Ipv4Address(std::uint32_t(first.low())),
-                                                           Ipv4Address(std::uint32_t(last.low()))))
-            networks.emplace_back(network);
+    std::vector<IpNetwork> free;
+    if (parent.family() == IpFamily::Ipv4) {
+        std::vector<Ipv4Network> taken;
+        taken.reserve(allocations.size());
+        for (const PlanAllocation& allocation : allocations)
+            taken.push_back(allocation.network.ipv4());
+        for (const Ipv4Network& network : Ipv4Exclude(parent.ipv4(), taken))
+            free.emplace_back(network);
     } else {
-        for (const Ipv6Network& network : Ipv6CoverOfRange(Ipv6Address(first), Ipv6Address(last)))
-            networks.emplace_back(network);
+        std::vector<Ipv6Network> taken;
+        taken.reserve(allocations.size());
+        for (const PlanAllocation& allocation : allocations)
+            taken.push_back(allocation.network.ipv6());
+        for (const Ipv6Network& network : Ipv6Exclude(parent.ipv6(), taken))
+            free.emplace_back(network);
     }
-    return networks;
-}
-
-// The part of the parent above `next`, where the packed blocks end, unless they fill it.
-void SetFree(PlanAnswer& answer, const IpNetwork& parent, UInt128 next, const BlockTotal& total)
-{
-    const int parentBits = parent.bits() - parent.prefixLength();
-    const bool filled = parentBits == 128
-                            ? total.carries == 1 && total.low == 0
-                            : total.carries == 0 && total.low == (UInt128(1) << parentBits);
-    if (!filled)
-        answer.free = CoverOf(parent.family(), next, parent.last());
+    return free;
 }
 
 PlanAnswer PlanVlsm(const Plan& plan)
@@ -146,7 +144,7 @@ PlanAnswer PlanVlsm(const Plan& plan)
         answer.allocations.push_back(allocation);
         next += UInt128(1) << hostBits[k];
     }
-    SetFree(answer, parent, next, total);
+    answer.free = FreeSpace(parent, answer.allocations);
     return answer;
 }
 
@@ -155,16 +153,14 @@ PlanAnswer PlanEqual(const Plan& plan, std::uint64_t count, int hostBits)
 {
     PlanAnswer answer;
     UInt128 next = plan.parent.first();
-    BlockTotal total;
     for (std::uint64_t k = 0; k < count; ++k) {
         PlanAllocation allocation;
         allocation.network = BlockAt(plan.parent, next, hostBits);
         allocation.capacity = CapacityOf(allocation.network, plan.rfc3021);
         answer.allocations.push_back(allocation);
         next += UInt128(1) << hostBits;
-        total.add(hostBits);
     }
-    SetFree(answer, plan.parent, next, total);
+    answer.free = FreeSpace(plan.parent, answer.allocations);
     return answer;
 }
 

@@ -13,6 +13,15 @@
 
 namespace net {
 
+// A run of consecutive addresses, first to last inclusive.
+struct Ipv6Range
+{
+    Ipv6Address first;
+    Ipv6Address last;
+
+    friend constexpr bool operator==(const Ipv6Range&, const Ipv6Range&) = default;
+};
+
 class Ipv6Network
 {
 public:
@@ -45,6 +54,8 @@ public:
     {
         return other.m_length >= m_length && contains(other.m_address);
     }
+
+    constexpr Ipv6Range range() const { return {m_address, last()}; }
 
     // The network of the same length just above or below; nothing past either end of
     // the address space.

@@ -1,0 +1,42 @@
+#include "net/ipv6_sets.h"
+
+#include "net/ipv6_cover.h"
+#include "net/range_set.h"
+
+namespace net {
+
+namespace {
+
+std::vector<Ipv6Range> RangesOf(std::span<const Ipv6Network> networks)
+{
+    std::vector<Ipv6Range> ranges;
+    ranges.reserve(networks.size());
+    for (const Ipv6Network& network : networks)
+        ranges.push_back(network.range());
+    return ranges;
+}
+
+std::vector<Ipv6Network> CoverOf(const std::vector<Ipv6Range>& runs)
+{
+    return detail::CoverOfRuns<Ipv6Network>(runs, Ipv6CoverOfRange);
+}
+
+} // namespace
+
+std::vector<Ipv6Network> Ipv6Merge(std::span<const Ipv6Range> ranges)
+{
+    return CoverOf(detail::FusedRanges(std::vector<Ipv6Range>(ranges.begin(), ranges.end())));
+}
+
+std::vector<Ipv6Network> Ipv6Merge(std::span<const Ipv6Network> networks)
+{
+    return CoverOf(detail::FusedRanges(RangesOf(networks)));
+}
+
+std::vector<Ipv6Network> Ipv6Exclude(const Ipv6Network& network,
+                                     std::span<const Ipv6Network> excluded)
+{
+    return CoverOf(detail::GapsWithin(network.range(), detail::FusedRanges(RangesOf(excluded))));
+}
+
+} // namespace net
