@@ -1,9 +1,6 @@
 #include "net/csv_text.h"
+#include "support/python_csv.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 
 #include <string>
@@ -22,27 +19,6 @@ std::vector<std::vector<std::string>> Std(const Records& records)
             out.back().push_back(field.toStdString());
     }
     return out;
-}
-
-// The records Python's csv module reads from text, as a spreadsheet script would.
-Records ReadByPython(const QByteArray& text)
-{
-    const QString python = QStandardPaths::findExecutable("python3");
-    if (python.isEmpty())
-        return {{"<no python3>"}};
-    QProcess process;
-    process.start(python, {"-c", "import csv, io, json, sys\n"
-                                 "rows = csv.reader(io.TextIOWrapper(sys.stdin.buffer, "
-                                 "encoding='utf-8', newline=''), strict=True)\n"
-                                 "print(json.dumps(list(rows)))\n"});
-    process.write(text);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(20000) || process.exitCode() != 0)
-        return {{"<python failed>", QString::fromUtf8(process.readAllStandardError())}};
-    Records records;
-    for (const QJsonValue& row : QJsonDocument::fromJson(process.readAllStandardOutput()).array())
-        records << row.toVariant().toStringList();
-    return records;
 }
 
 } // namespace
@@ -73,7 +49,7 @@ private slots:
         QFETCH(Records, records);
         const auto std = Std(records);
         const std::string text = net::CsvTable(std);
-        QCOMPARE(ReadByPython(QByteArray::fromStdString(text)), records);
+        QCOMPARE(ReadCsvByPython(QByteArray::fromStdString(text)), records);
     }
 
     // What the RFC fixes beyond what a lenient reader forgives: CR LF after each record,

@@ -1,5 +1,7 @@
 #include "shell/remembered_state.h"
 
+#include "planner/plan_files.h"
+
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
