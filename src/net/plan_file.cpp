@@ -265,6 +265,12 @@ Json Document(std::string_view text)
         fault = colon == std::string::npos ? fault : fault.substr(colon + 2);
         Refuse(LineAndColumn(text, error.byte == 0 ? 0 : error.byte - 1),
                text.empty() ? "empty: not a plan" : "not JSON (" + fault + ")");
+    } catch (const Json::exception& error) {
+        // A number beyond what any number type holds (1e999) ends the parse without a place.
+        std::string fault = error.what();
+        const std::size_t bracket = fault.find("] ");
+        Refuse("", "not a plan (" +
+                       (bracket == std::string::npos ? fault : fault.substr(bracket + 2)) + ")");
     }
 }
 

@@ -133,6 +133,8 @@ private slots:
         QTest::newRow("not UTF-8") << edited("Sales", "S\xe4les") << "byte ";
         QTest::newRow("overlong slash") << edited("Sales", "S\xc0\xafles") << "not UTF-8";
         QTest::newRow("surrogate") << edited("Sales", "S\xed\xa0\x80les") << "not UTF-8";
+        QTest::newRow("number beyond any")
+            << edited("\"format\": 1", "\"format\": 1e999") << "number overflow";
         QTest::newRow("nested deep")
             << edited("\"unused\": [", "\"unused\": [[[[[[[[[[[[[[[[[[[[") << "levels deep";
     }
