@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRandomGenerator>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -331,6 +332,35 @@ private slots:
         }
         QVERIFY(expected.size() > 3 && expected[1].join(' ').contains("Sales, Berlin"));
         QCOMPARE(ReadCsvByPython(csv.readAll()), expected);
+    }
+
+    // The Open button's menu lists the plans opened or saved last, newest first; one that
+    // has gone says so and leaves the list.
+    void recentPlansOpenFromTheOpenMenu()
+    {
+        for (const char* parent : {"10.1.0.0/16", "10.2.0.0/16", "10.3.0.0/16"}) {
+            document().setParentText(parent);
+            m_services.chosenFiles = {path(QString(parent).section('.', 1, 1))};
+            QVERIFY(m_bar->saveAs());
+        }
+        QVERIFY(QFile::remove(path("3.ferolplan")));
+        auto* menu = m_tab->findChild<QMenu*>("mnuRecentPlans");
+        const auto items = [menu] {
+            emit menu->aboutToShow();
+            QStringList texts;
+            for (const QAction* item : menu->actions())
+                texts << item->text();
+            return texts;
+        };
+        QCOMPARE(items(), (QStringList{"&1 3.ferolplan", "&2 2.ferolplan", "&3 1.ferolplan"}));
+
+        menu->actions().at(2)->trigger();
+        QCOMPARE(document().parentText(), "10.1.0.0/16");
+        QCOMPARE(items(), (QStringList{"&1 1.ferolplan", "&2 3.ferolplan", "&3 2.ferolplan"}));
+        menu->actions().at(1)->trigger();
+        QCOMPARE(document().parentText(), "10.1.0.0/16");
+        QVERIFY(m_services.messages.value(0).text.contains("3.ferolplan"));
+        QCOMPARE(items(), (QStringList{"&1 1.ferolplan", "&2 2.ferolplan"}));
     }
 
     void unsavedWorkAskedAboutFirst_data()
