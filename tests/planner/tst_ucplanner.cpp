@@ -117,6 +117,8 @@ private slots:
     void typedPlans();
     void pastedSpreadsheetLines_data();
     void pastedSpreadsheetLines();
+    void refusedParents_data();
+    void refusedParents();
     void refusedSizeStaysInItsEditor();
     void pictureAndTableFollowEachOther();
     void answerCopiedAsTabSeparatedText();
@@ -219,6 +221,35 @@ void TestPlannerTab::pastedSpreadsheetLines()
     QTEST(Column(*shown.answer->model(), 1), "networks");
     if (lines.contains("lots"))
         QVERIFY(shown.panel.findChild<QLabel*>("lblNeedsMessage")->text().contains("Line 2"));
+}
+
+void TestPlannerTab::refusedParents_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("said"); // a part of what the parent's status line says
+
+    QTest::newRow("nothing typed") << "mouse:txtParent"
+                                   << "Type the network to divide";
+    QTest::newRow("IPv4 host bits") << "mouse:txtParent type:10.0.0.1/24"
+                                    << "beyond the prefix";
+    QTest::newRow("IPv4 mask with a gap") << "mouse:txtParent type:10.0.0.0 blank type:255.0.255.0"
+                                          << "no gap";
+    QTest::newRow("IPv6 group too long") << "mouse:txtParent type:2001:db8:12345::/48"
+                                         << "group 3 has 5 digits (at character 10)";
+    QTest::newRow("IPv6 length above 128") << "mouse:txtParent type:2001:db8::/129"
+                                           << "above 128";
+}
+
+// A parent that is not a network says why, keeps the text as typed and plans nothing.
+void TestPlannerTab::refusedParents()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, said);
+    Shown shown;
+    shown.run("mouse:cmdAddNeed type:a tab type:10 key:Return " + steps);
+    QVERIFY2(shown.parentStatus().contains(said), qPrintable(shown.parentStatus()));
+    QCOMPARE(shown.answer->model()->rowCount(), 0);
+    QCOMPARE(NeedsShown(*shown.needs->model()), "a=10");
 }
 
 // A size the plan cannot take is neither committed nor thrown away: Enter leaves it in
