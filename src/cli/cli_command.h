@@ -113,6 +113,8 @@ CliOutcome RunRange(const CommandArgs& args);
 CliOutcome RunWildcard(const CommandArgs& args);
 CliOutcome RunDecimal(const CommandArgs& args);
 CliOutcome RunVlsm(const CommandArgs& args);
+// split NETWORK --count N: N equal networks, the spares of the rounding unused.
+CliOutcome RunSplitByCount(const CommandArgs& args);
 
 // The IPv6 forms of the commands, their arguments counted by the IPv4 ones.
 CliOutcome RunSubnetIpv6(const CommandArgs& args);
