@@ -113,8 +113,10 @@ CliOutcome RunRange(const CommandArgs& args);
 CliOutcome RunWildcard(const CommandArgs& args);
 CliOutcome RunDecimal(const CommandArgs& args);
 CliOutcome RunVlsm(const CommandArgs& args);
-// vlsm --plan FILE: the file's stored answer against its plan computed again.
-CliOutcome RunVlsmPlan(const CommandArgs& args);
+// split NETWORK --count N: N equal networks, the spares of the rounding unused.
+CliOutcome RunSplitByCount(const CommandArgs& args);
+// vlsm --plan FILE: the plan a file holds, once its stored answer is found to be the plan's.
+ReadArgument<net::Plan> ReadSavedPlan(const CommandArgs& args);
 
 // The IPv6 forms of the commands, their arguments counted by the IPv4 ones.
 CliOutcome RunSubnetIpv6(const CommandArgs& args);

@@ -69,14 +69,17 @@ const std::array<CommandEntry, 7>& Commands()
                          "  --rfc3021      read a /31 as a point-to-point link with two hosts\n",
                      RunNext},
         CommandEntry{"split",
-                     {"--rfc3021"},
+                     {"--rfc3021", "--count"},
                      "Usage: ferol-calc split NETWORK/LEN NEWLEN [options]\n"
+                     "       ferol-calc split NETWORK/LEN --count N [options]\n"
                      "\n"
                      "The subnets of NETWORK/LEN at the longer prefix length NEWLEN (at most\n" +
                          std::to_string(kListLimit) +
-                         " of them).\n"
+                         " of them); or N equal networks, N rounded up to a power of two and\n"
+                         "the spare networks listed as unused.\n"
                          "\n"
                          "Options:\n"
+                         "  -n, --count N  N equal networks in place of NEWLEN\n"
                          "  --rfc3021      read a /31 as a point-to-point link with two hosts\n",
                      RunSplit},
         CommandEntry{"range",
@@ -112,14 +115,16 @@ const std::array<CommandEntry, 7>& Commands()
                      RunDecimal},
         CommandEntry{"vlsm",
                      {"--rfc3021", "--plan"},
-                     "Usage: ferol-calc vlsm NETWORK/LEN HOSTS... [options]\n"
+                     "Usage: ferol-calc vlsm NETWORK/LEN SIZES... [options]\n"
                      "       ferol-calc vlsm --plan FILE [options]\n"
                      "\n"
-                     "One IPv4 network inside NETWORK for each count in HOSTS, each the\n"
-                     "smallest whose usable hosts suffice (all its addresses but the network and\n"
-                     "broadcast ones), placed largest first and listed in address order, then the\n"
-                     "space left unused. When they do not fit, says how many addresses are\n"
-                     "missing and answers nothing. IPv4 only.\n"
+                     "One network inside NETWORK for each of SIZES, each the smallest that holds\n"
+                     "it, placed largest first (ties in the order given) and listed in address\n"
+                     "order, then the space left unused. For an IPv4 NETWORK a size is a count\n"
+                     "of usable hosts (all the addresses but the network and broadcast ones);\n"
+                     "for an IPv6 one a count of /64 networks; in both /n asks for a network of\n"
+                     "prefix length n. When they do not fit, says how many addresses are missing\n"
+                     "and which size is the first with no room, and answers nothing.\n"
                      "\n"
                      "Options:\n"
                      "  --rfc3021      give a count of 2 a /31 and of 1 a /32\n"
@@ -139,11 +144,11 @@ const char kGeneralHelp[] =
     "Commands:\n"
     "  subnet ADDRESS/LEN | ADDRESS MASK   one subnet in full\n"
     "  next ADDRESS/LEN [-n N]             the next N subnets\n"
-    "  split NETWORK/LEN NEWLEN            the subnets at a longer prefix\n"
+    "  split NETWORK/LEN NEWLEN | -n N     the subnets at a longer prefix, or N equal\n"
     "  range FIRST LAST                    the prefixes covering a range\n"
     "  wildcard ADDRESS WILDCARD           the values a wildcard mask matches\n"
     "  decimal VALUE                       an address to its number, or back\n"
-    "  vlsm NETWORK/LEN HOSTS...           IPv4 networks sized for counts of hosts\n"
+    "  vlsm NETWORK/LEN SIZES...           networks sized for hosts, /64s or /n\n"
     "\n"
     "Given \"-\" in place of its arguments (or --file PATH), a command answers every\n"
     "line of standard input (or of PATH).\n"

@@ -19,6 +19,12 @@ std::vector<std::vector<LinePiece>> CutIntoLines(const std::vector<PictureBlock>
         const double begin = blocks[k].start * lines;
         const double end = (blocks[k].start + blocks[k].share) * lines;
         const int firstLine = std::clamp(int(std::floor(begin)), 0, lines - 1);
+        // A block far smaller than its start vanishes from end - begin in floating point
+        // (a /128 beside a /48); within one line its share is taken as it is.
+        if (end <= firstLine + 1) {
+            cut[std::size_t(firstLine)].push_back({int(k), blocks[k].share * lines});
+            continue;
+        }
         for (int line = firstLine; line < lines && line < end; ++line) {
             const double share = std::min(end, double(line + 1)) - std::max(begin, double(line));
             if (share > 0)

@@ -1,5 +1,7 @@
 #include "planner/plan_texts.h"
 
+#include "ipv6/ipv6_texts.h"
+
 #include <QAbstractItemModel>
 #include <QCoreApplication>
 
@@ -48,8 +50,14 @@ QString CountText(const net::UInt128& count)
     return QString::fromStdString(count.toString());
 }
 
-QString ParentRefusalText(net::ParseError error)
+QString ParentRefusalText(const QString& typed, net::ParseError error)
 {
+    const QString text = typed.trimmed();
+    if (text.contains(QLatin1Char(':'))) {
+        const auto network = net::Ipv6Network::parseDetailed(text.toStdString());
+        if (!network)
+            return Ipv6Texts::refusal(network.error(), text);
+    }
     switch (error) {
     case net::ParseError::Empty:
         return Tr("Type the network to divide, as 10.0.0.0/24, 10.0.0.0 255.255.255.0 or "

@@ -17,8 +17,9 @@ class QAbstractItemModel;
 QString CountText(const net::AddressCount& count);
 QString CountText(const net::UInt128& count);
 
-// What is wrong with a parent text that is not a network, in a few words.
-QString ParentRefusalText(net::ParseError error);
+// What is wrong with a parent text that is not a network, in a few words; for an IPv6
+// text, the IPv6 parser's own reason and the character where it goes wrong.
+QString ParentRefusalText(const QString& typed, net::ParseError error);
 
 // One line on the plan as it stands: the problem when it cannot be met, or what it
 // takes of the parent when it can. Names needs by their row's name, or "row N".

@@ -149,7 +149,10 @@ QRect PlanPicture::pieceRect(const PicturePiece& piece) const
 {
     const int top = piece.line * (lineHeight() + lineGap());
     const int left = int(std::lround(piece.left));
-    const int right = int(std::lround(piece.left + piece.width));
+    int right = int(std::lround(piece.left + piece.width));
+    // Rounding both ends may take a pixel off a widened block; it keeps its promised width.
+    if (piece.widened)
+        right = std::max(right, left + minimumBlockWidth());
     return {left, top, std::max(1, right - left), lineHeight()};
 }
 
@@ -187,11 +190,10 @@ void PlanPicture::paintEvent(QPaintEvent*)
         lastBlock = piece.block;
         const QRect box = pieceRect(piece);
 
-        QColor textColor = colors.color(QPalette::Text);
-        if (selected) {
-            painter.fillRect(box, colors.color(QPalette::Highlight));
-            textColor = colors.color(QPalette::HighlightedText);
-        } else if (free) {
+        // A selected block keeps its fill and text and is framed in the highlight colour:
+        // a theme's highlight is not always a background that text reads on.
+        const QColor textColor = colors.color(QPalette::Text);
+        if (free) {
             painter.fillRect(box, colors.color(QPalette::Base));
             painter.fillRect(box, QBrush(colors.color(QPalette::Mid), Qt::BDiagPattern));
         } else {
@@ -200,10 +202,17 @@ void PlanPicture::paintEvent(QPaintEvent*)
         // Cosmetic pens: one device pixel at every scale.
         painter.setPen(QPen(colors.color(QPalette::Text), 0));
         painter.drawRect(box.adjusted(0, 0, -1, -1));
+        const int frame = std::max(2, fontMetrics().height() / 6);
+        if (selected) {
+            painter.setPen(QPen(colors.color(QPalette::Highlight), frame, Qt::SolidLine,
+                                Qt::SquareCap, Qt::MiterJoin));
+            painter.drawRect(QRectF(box).adjusted(frame / 2.0 + 1, frame / 2.0 + 1,
+                                                  -frame / 2.0 - 1, -frame / 2.0 - 1));
+        }
         if (piece.block == m_hoveredRow ||
             (hasFocus() && m_selection->currentIndex().row() == piece.block)) {
-            painter.setPen(QPen(colors.color(QPalette::Highlight), 2));
-            painter.drawRect(box.adjusted(1, 1, -2, -2));
+            painter.setPen(QPen(colors.color(QPalette::Text), 1, Qt::DotLine));
+            painter.drawRect(box.adjusted(2, 2, -3, -3));
         }
         if (piece.widened) {
             painter.setBrush(textColor);
@@ -216,7 +225,7 @@ void PlanPicture::paintEvent(QPaintEvent*)
 
         const QString name = free ? tr("free") : index.data().toString();
         const QString network = index.data(AnswerModel::NetworkRole).toString();
-        const QRect inner = box.adjusted(3, 2, -3, -2);
+        const QRect inner = box.adjusted(frame + 2, frame + 1, -frame - 2, -frame - 1);
         const QFontMetrics metrics = fontMetrics();
         if (inner.width() < metrics.averageCharWidth() * 2)
             continue;

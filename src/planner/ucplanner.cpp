@@ -269,7 +269,7 @@ void ucPlanner::syncControls()
         needControl->setEnabled(vlsm);
 
     if (const auto error = m_document->parentError()) {
-        lblParentStatus->setText(ParentRefusalText(*error));
+        lblParentStatus->setText(ParentRefusalText(m_document->parentText(), *error));
         lblParentStatus->show();
         lblPlanStatus->clear();
     } else {

@@ -7,6 +7,7 @@
 #include "core/tabpanel.h"
 #include "core/twips.h"
 #include "decimal/ucdecimalcalc.h"
+#include "ipv6/ucipv6calc.h"
 #include "planner/plancommandbar.h"
 #include "planner/ucplanner.h"
 #include "shell/frmabout.h"
@@ -39,6 +40,7 @@ namespace {
 const QString kSubnetKey = QStringLiteral("SubnetMaskCalc");
 const QString kWildcardKey = QStringLiteral("WildcardMaskCkr");
 const QString kDecimalKey = QStringLiteral("DecimalIpCalc");
+const QString kIpv6Key = QStringLiteral("Ipv6Calc");
 const QString kPlannerKey = QStringLiteral("Planner");
 const QString kFerolKey = QStringLiteral("Ferol");
 
@@ -102,6 +104,8 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
     ucWildCardChecker1->setObjectName(QStringLiteral("ucWildCardChecker1"));
     ucDecimalCalc21 = new ucDecimalCalc(nullptr, TabPanel::Build::WhenShown);
     ucDecimalCalc21->setObjectName(QStringLiteral("ucDecimalCalc21"));
+    ucIpv6Calc1 = new ucIpv6Calc(m_services, nullptr, TabPanel::Build::WhenShown);
+    ucIpv6Calc1->setObjectName(QStringLiteral("ucIpv6Calc1"));
     ucPlanner1 = new ucPlanner(nullptr, TabPanel::Build::WhenShown);
     ucPlanner1->setObjectName(QStringLiteral("ucPlanner1"));
     m_planCommands = new PlanCommandBar(ucPlanner1->document(), m_services, ucPlanner1);
@@ -118,6 +122,7 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
         {ucSubnetCalc1, QStringLiteral("Subnet Mask Calculator"), kSubnetKey},
         {ucWildCardChecker1, QStringLiteral("Wildcard Mask Checker"), kWildcardKey},
         {ucDecimalCalc21, QStringLiteral("Decimal IP Calculator"), kDecimalKey},
+        {ucIpv6Calc1, tr("IPv6 Calculator"), kIpv6Key},
         {ucPlanner1, tr("Planner"), kPlannerKey},
         {ucFerol1, QStringLiteral("Ferol"), kFerolKey},
     };

@@ -32,9 +32,9 @@ private slots:
         QTest::addColumn<QString>("said");
         const QByteArray lab = SavedPlan("192.168.1.0/24", {50, 10, 2});
         const QByteArray campus = SavedPlan("2001:db8::/48", {300, 20});
-        QTest::newRow("as saved") << lab << "" << 0 << "3 networks in 192.168.1.0/24";
-        QTest::newRow("IPv6 as saved") << campus << "" << 0 << "2 networks in 2001:db8::/48";
-        QTest::newRow("as saved, JSON") << lab << "--json" << 0 << "\"matches\": true";
+        QTest::newRow("as saved") << lab << "" << 0 << "192.168.1.64/28";
+        QTest::newRow("IPv6 as saved") << campus << "" << 0 << "2001:db8::/55";
+        QTest::newRow("as saved, JSON") << lab << "--json" << 0 << "\"network\": \"192.168.1.64\"";
         QByteArray moved = lab;
         QTest::newRow("network moved by hand")
             << moved.replace("\"192.168.1.64\"", "\"192.168.1.96\"") << "" << 1
@@ -43,9 +43,9 @@ private slots:
         QTest::newRow("need changed by hand")
             << grown.replace("\"size\": \"10\"", "\"size\": \"30\"") << "" << 1 << "subnet 2:";
         QTest::newRow("truncated") << lab.left(lab.size() / 2) << "" << 1 << ": line ";
-        QTest::newRow("does not fit") << SavedPlan("10.0.0.0/24", {126, 126, 1}) << "" << 1
-                                      << "its networks do not fit 10.0.0.0/24";
-        QTest::newRow("network beside it") << lab << "10.0.0.0/8 4" << 2 << "no NETWORK or HOSTS";
+        QTest::newRow("does not fit")
+            << SavedPlan("10.0.0.0/24", {126, 126, 1}) << "" << 1 << "4 addresses missing";
+        QTest::newRow("network beside it") << lab << "10.0.0.0/8 4" << 2 << "no NETWORK or SIZES";
     }
 
     void checksTheStoredAnswer()

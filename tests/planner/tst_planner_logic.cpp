@@ -62,6 +62,8 @@ void TestPlannerLogic::pictureLayout_data()
         << "0+0.5 0.5+0.25 0.75+0.25" << 400.0 << 4.0 << 1 << "0:0+200 0:200+100 0:300+100";
     QTest::newRow("a sliver widened, the rest narrower")
         << "0+0.999 0.999+0.001" << 1000.0 << 10.0 << 1 << "0:0+990 0:990+10!";
+    QTest::newRow("a /128 just above a /2 of IPv6")
+        << "0+0.25 0.25+0.000000000000000000000001" << 100.0 << 4.0 << 1 << "0:0+96 0:96+4!";
     QTest::newRow("too many for one line") << "0+0.25 0.25+0.25 0.5+0.25 0.75+0.25" << 100.0 << 40.0
                                            << 2 << "0:0+50 0:50+50 1:0+50 1:50+50";
     QTest::newRow("a block across lines")

@@ -117,6 +117,8 @@ private slots:
     void typedPlans();
     void pastedSpreadsheetLines_data();
     void pastedSpreadsheetLines();
+    void refusedParents_data();
+    void refusedParents();
     void refusedSizeStaysInItsEditor();
     void pictureAndTableFollowEachOther();
     void answerCopiedAsTabSeparatedText();
@@ -221,6 +223,35 @@ void TestPlannerTab::pastedSpreadsheetLines()
         QVERIFY(shown.panel.findChild<QLabel*>("lblNeedsMessage")->text().contains("Line 2"));
 }
 
+void TestPlannerTab::refusedParents_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("said"); // a part of what the parent's status line says
+
+    QTest::newRow("nothing typed") << "mouse:txtParent"
+                                   << "Type the network to divide";
+    QTest::newRow("IPv4 host bits") << "mouse:txtParent type:10.0.0.1/24"
+                                    << "beyond the prefix";
+    QTest::newRow("IPv4 mask with a gap") << "mouse:txtParent type:10.0.0.0 blank type:255.0.255.0"
+                                          << "no gap";
+    QTest::newRow("IPv6 group too long") << "mouse:txtParent type:2001:db8:12345::/48"
+                                         << "group 3 has 5 digits (at character 10)";
+    QTest::newRow("IPv6 length above 128") << "mouse:txtParent type:2001:db8::/129"
+                                           << "above 128";
+}
+
+// A parent that is not a network says why, keeps the text as typed and plans nothing.
+void TestPlannerTab::refusedParents()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, said);
+    Shown shown;
+    shown.run("mouse:cmdAddNeed type:a tab type:10 key:Return " + steps);
+    QVERIFY2(shown.parentStatus().contains(said), qPrintable(shown.parentStatus()));
+    QCOMPARE(shown.answer->model()->rowCount(), 0);
+    QCOMPARE(NeedsShown(*shown.needs->model()), "a=10");
+}
+
 // A size the plan cannot take is neither committed nor thrown away: Enter leaves it in
 // the open editor, and the need keeps the size it had.
 void TestPlannerTab::refusedSizeStaysInItsEditor()
@@ -268,7 +299,7 @@ void TestPlannerTab::pictureAndTableFollowEachOther()
     }
     QCOMPARE(right, width);
 
-    // A row clicked in the table is drawn in the highlight colour in the picture.
+    // A row clicked in the table is framed in the highlight colour in the picture.
     QTest::mouseMove(shown.answer->viewport(), {1, 1});
     const int row = 2;
     QTest::mouseClick(shown.answer->viewport(), Qt::LeftButton, {},
@@ -277,9 +308,9 @@ void TestPlannerTab::pictureAndTableFollowEachOther()
     const QImage drawn = picture.grab().toImage();
     const QRect block = picture.blockRect(row);
     const QColor highlight = picture.palette().color(QPalette::Highlight);
-    QCOMPARE(QColor(drawn.pixel(block.left() + 3, block.bottom() - 3)), highlight);
+    QCOMPARE(QColor(drawn.pixel(block.left() + 2, block.center().y())), highlight);
     const QRect other = picture.blockRect(0);
-    QVERIFY(QColor(drawn.pixel(other.left() + 3, other.bottom() - 3)) != highlight);
+    QVERIFY(QColor(drawn.pixel(other.left() + 2, other.center().y())) != highlight);
 }
 
 void TestPlannerTab::answerCopiedAsTabSeparatedText()
