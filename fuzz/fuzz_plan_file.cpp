@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_REQUIRE(!error->reason.empty(), std::string(text.substr(0, 200)));
         return 0;
     }
-    const net::StoredPlan& stored = std::get<net::StoredPlan>(read);
+    const auto& stored = std::get<net::StoredPlan>(read);
     const net::PlanAnswer answer = net::PlanAddresses(stored.plan);
     const bool same = !net::StoredAnswerDiffers(stored, answer);
     FUZZ_REQUIRE(same == (stored == net::Stored(stored.plan, answer)),

@@ -7,6 +7,7 @@
 
 #include "cli/json_value.h"
 #include "net/address_count.h"
+#include "net/address_plan.h"
 #include "net/ipv4_network.h"
 #include "net/ipv6_network.h"
 

@@ -19,7 +19,7 @@ ReadArgument<net::Plan> ReadSavedPlan(const CommandArgs& args)
     const net::PlanFileResult read = net::ReadPlanFile(file);
     if (const auto* error = std::get_if<net::PlanFileError>(&read))
         return {{}, Refused(file + ": " + error->message())};
-    const net::StoredPlan& stored = std::get<net::StoredPlan>(read);
+    const auto& stored = std::get<net::StoredPlan>(read);
     if (const auto difference = net::StoredAnswerDiffers(stored, net::PlanAddresses(stored.plan)))
         return {{}, Refused(file + ": the stored answer is not the plan's: " + *difference)};
     return {stored.plan, std::nullopt};

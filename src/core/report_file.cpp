@@ -27,7 +27,7 @@ Outcome SaveAndOpenReport(ShellServices& services, QWidget* parent, const QStrin
                           const QString& fileName, const QByteArray& bytes,
                           const QString& reportName)
 {
-    const Outcome saved = SaveFileWhole(QDir(folder).filePath(fileName), bytes, reportName);
+    Outcome saved = SaveFileWhole(QDir(folder).filePath(fileName), bytes, reportName);
     if (saved.ok())
         services.openInTextViewer(parent, saved.value);
     return saved;

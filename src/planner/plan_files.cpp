@@ -46,7 +46,7 @@ PlanRead ReadPlanAt(const QString& path)
         return {std::nullopt, Tr("%1 was not opened.\n%2")
                                   .arg(Native(path), QString::fromStdString(error->message()))};
     }
-    const net::StoredPlan& stored = std::get<net::StoredPlan>(read);
+    const auto& stored = std::get<net::StoredPlan>(read);
     PlanRead opened{stored.plan, {}};
     if (const auto differs = net::StoredAnswerDiffers(stored, net::PlanAddresses(stored.plan))) {
         opened.message = Tr("The networks stored in %1 are not the ones its plan gives (%2). "

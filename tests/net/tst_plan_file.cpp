@@ -106,22 +106,22 @@ private slots:
         QTest::newRow("empty") << QByteArray() << "line 1, column 1: empty";
         QTest::newRow("not JSON") << QByteArray("{\n  \"format\": 1,\n  x") << "line 3, column 3";
         QTest::newRow("a list") << QByteArray("[1, 2]") << "not a plan: the document is a list";
-        QTest::newRow("other JSON") << QByteArray("{\"name\": \"x\"}") << "no \"format\"";
+        QTest::newRow("other JSON") << QByteArray(R"({"name": "x"})") << R"(no "format")";
         QTest::newRow("newer format") << edited("\"format\": 1", "\"format\": 2")
                                       << "format: is 2: written by a newer version";
         QTest::newRow("format 0") << edited("\"format\": 1", "\"format\": 0")
                                   << "format: must be a whole number from 1 to 1, not 0";
         QTest::newRow("format text")
-            << edited("\"format\": 1", "\"format\": \"1\"") << "format: must be a whole number";
+            << edited(R"("format": 1)", R"("format": "1")") << "format: must be a whole number";
         QTest::newRow("no network")
-            << edited("\"network\": \"192.168.1.0/24\",", "") << "network: missing";
+            << edited(R"("network": "192.168.1.0/24",)", "") << "network: missing";
         QTest::newRow("host bits") << edited("192.168.1.0/24", "192.168.1.9/24")
                                    << "network: '192.168.1.9/24' has host bits set";
         QTest::newRow("unknown mode") << edited("\"vlsm\"", "\"halves\"") << "mode: 'halves'";
         QTest::newRow("size a number")
-            << edited("\"size\": \"10\"", "\"size\": 10") << "needs[1].size: must be text";
+            << edited(R"("size": "10")", R"("size": 10)") << "needs[1].size: must be text";
         QTest::newRow("size a word")
-            << edited("\"size\": \"10\"", "\"size\": \"ten\"") << "needs[1].size: 'ten'";
+            << edited(R"("size": "10")", R"("size": "ten")") << "needs[1].size: 'ten'";
         QTest::newRow("need beyond the needs") << edited("\"need\": 2", "\"need\": 3")
                                                << "subnets[2].need: must be a whole number "
                                                   "from 0 to 2, not 3";
@@ -208,7 +208,7 @@ private slots:
         QTest::newRow("unused dropped")
             << QByteArray("\"192.168.1.84/30\",") << QByteArray("") << "unused space differs";
         QTest::newRow("need grown")
-            << QByteArray("\"size\": \"10\"") << QByteArray("\"size\": \"20\"") << "subnet 2:";
+            << QByteArray(R"("size": "10")") << QByteArray(R"("size": "20")") << "subnet 2:";
     }
 
     void handEditedAnswerTold()

@@ -26,7 +26,7 @@ inline QList<QStringList> ReadCsvByPython(const QByteArray& text)
     if (!process.waitForFinished(20000) || process.exitCode() != 0)
         return {{"<python failed>", QString::fromUtf8(process.readAllStandardError())}};
     QList<QStringList> records;
-    for (const QJsonValue& row : QJsonDocument::fromJson(process.readAllStandardOutput()).array())
+    for (const auto& row : QJsonDocument::fromJson(process.readAllStandardOutput()).array())
         records << row.toVariant().toStringList();
     return records;
 }
