@@ -12,7 +12,7 @@ ReadArgument<net::Plan> ReadSavedPlan(const CommandArgs& args)
     const std::string& file = args.values.at("--plan");
     if (!args.positional.empty())
         return {{}, Misused("--plan takes the plan from its file: no NETWORK or SIZES beside it")};
-    if (args.has("--rfc3021"))
+    if (args.has("--rfc3021") || args.has("--no-rfc3021"))
         return {
             {},
             Misused("--plan takes the plan from its file, which says whether RFC 3021 applies")};
