@@ -8,6 +8,8 @@
 #include "core/twips.h"
 #include "decimal/ucdecimalcalc.h"
 #include "ipv6/ucipv6calc.h"
+#include "planner/plancommandbar.h"
+#include "planner/ucplanner.h"
 #include "shell/frmabout.h"
 #include "shell/pagefirstmenubar.h"
 #include "shell/program_icon.h"
@@ -41,6 +43,7 @@ const QString kSubnetKey = QStringLiteral("SubnetMaskCalc");
 const QString kWildcardKey = QStringLiteral("WildcardMaskCkr");
 const QString kDecimalKey = QStringLiteral("DecimalIpCalc");
 const QString kIpv6Key = QStringLiteral("Ipv6Calc");
+const QString kPlannerKey = QStringLiteral("Planner");
 const QString kFerolKey = QStringLiteral("Ferol");
 
 // Design lengths, twips.
@@ -115,6 +118,10 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
     ucDecimalCalc21->setObjectName(QStringLiteral("ucDecimalCalc21"));
     ucIpv6Calc1 = new ucIpv6Calc(m_services, nullptr, TabPanel::Build::WhenShown);
     ucIpv6Calc1->setObjectName(QStringLiteral("ucIpv6Calc1"));
+    ucPlanner1 = new ucPlanner(nullptr, TabPanel::Build::WhenShown);
+    ucPlanner1->setObjectName(QStringLiteral("ucPlanner1"));
+    m_planCommands = new PlanCommandBar(ucPlanner1->document(), m_services, ucPlanner1);
+    ucPlanner1->setCommandRow(m_planCommands);
     ucFerol1 = new ucFerol(m_services);
     ucFerol1->setObjectName(QStringLiteral("ucFerol1"));
 
@@ -128,6 +135,7 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
         {ucWildCardChecker1, QStringLiteral("Wildcard Mask Checker"), kWildcardKey},
         {ucDecimalCalc21, QStringLiteral("Decimal IP Calculator"), kDecimalKey},
         {ucIpv6Calc1, tr("IPv6 Calculator"), kIpv6Key},
+        {ucPlanner1, tr("Planner"), kPlannerKey},
         {ucFerol1, QStringLiteral("Ferol"), kFerolKey},
     };
     for (const auto& tab : tabs) {
@@ -343,6 +351,46 @@ void frmWelcome2::picFerolLogo_Click()
         TabStrip1->setCurrentIndex(ferolIndex);
 }
 
+RememberedState frmWelcome2::rememberedState() const
+{
+    RememberedState state;
+    state.maximized = isMaximized();
+    state.geometry = state.maximized || isFullScreen() ? normalGeometry() : geometry();
+    state.tabKey = currentTabKey;
+    state.rfc3021 = ucSubnetCalc1->rfc3021();
+    state.recentPlans = m_planCommands->recentPlans();
+    return state;
+}
+
+void frmWelcome2::restore(const RememberedState& state)
+{
+    if (state.geometry) {
+        QList<QRect> screens;
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        if (primary)
+            screens << primary->availableGeometry();
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            if (screen != primary)
+                screens << screen->availableGeometry();
+        }
+        setGeometry(KeptOnScreens(*state.geometry, screens));
+    }
+    if (state.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    for (int index = 0; index < TabStrip1->count(); ++index) {
+        if (TabStrip1->tabBar()->tabData(index).toString() == state.tabKey)
+            TabStrip1->setCurrentIndex(index);
+    }
+    ucSubnetCalc1->setRfc3021(state.rfc3021);
+    m_planCommands->setRecentPlans(state.recentPlans);
+}
+
+bool frmWelcome2::openPlan(const QString& path)
+{
+    TabStrip1->setCurrentWidget(ucPlanner1);
+    return m_planCommands->open(path);
+}
+
 void frmWelcome2::mnuAbout_Click()
 {
     // A new dialog each time, so its texts are loaded afresh. Shown modal without a
@@ -361,8 +409,10 @@ void frmWelcome2::openMakerPage(const QString& path)
 
 void frmWelcome2::closeEvent(QCloseEvent* event)
 {
-    if (m_sessionEnding || m_services.askYesNo(this, QStringLiteral("Exit?"),
-                                               QStringLiteral("Are you sure you want to exit?")))
+    // An unsaved plan is settled first; the design's own question follows unchanged.
+    if (m_sessionEnding || (m_planCommands->maySetAside() &&
+                            m_services.askYesNo(this, QStringLiteral("Exit?"),
+                                                QStringLiteral("Are you sure you want to exit?"))))
         event->accept();
     else
         event->ignore();

@@ -14,6 +14,7 @@
 // (PageFirstMenuBar).
 
 #include "core/colors.h"
+#include "shell/remembered_state.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -24,10 +25,12 @@ class QAction;
 class QLabel;
 class QMenu;
 class QTabWidget;
+class PlanCommandBar;
 class ShellServices;
 class ucDecimalCalc;
 class ucFerol;
 class ucIpv6Calc;
+class ucPlanner;
 class ucSubnetCalc;
 class ucWildCardChecker;
 
@@ -48,6 +51,15 @@ public:
 
     // Key of the tab whose panel was shown last.
     QString CurrentTabKey() const { return currentTabKey; }
+
+    // What the window keeps for the next run, and taking it back, before the window is
+    // shown, on the screens there are now.
+    RememberedState rememberedState() const;
+    void restore(const RememberedState& state);
+
+    // Shows the planner tab with the plan in path (as the desktop asks, handing the
+    // program a file); false, after saying why, when the file held no plan.
+    bool openPlan(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -89,6 +101,8 @@ private:
     ucWildCardChecker* ucWildCardChecker1 = nullptr;
     ucDecimalCalc* ucDecimalCalc21 = nullptr;
     ucIpv6Calc* ucIpv6Calc1 = nullptr;
+    ucPlanner* ucPlanner1 = nullptr;
+    PlanCommandBar* m_planCommands = nullptr;
     ucFerol* ucFerol1 = nullptr;
 
     QMenu* mnuFile = nullptr;

@@ -209,6 +209,16 @@ void ucSubnetCalc::UserControl_Initialize()
     scr_mask_bits_Change();
 }
 
+bool ucSubnetCalc::rfc3021() const
+{
+    return chk_31bit->isChecked();
+}
+
+void ucSubnetCalc::setRfc3021(bool on)
+{
+    chk_31bit->setChecked(on);
+}
+
 void ucSubnetCalc::chk_31bit_Click()
 {
     scr_mask_bits_Change();

@@ -54,6 +54,10 @@ public:
     // Where a user starts: the first host octet box takes the focus.
     void focusHostAddress();
 
+    // The RFC 3021 box, as the window keeps it between runs.
+    bool rfc3021() const;
+    void setRfc3021(bool on);
+
     // a1 without its blanks; tabs and every other character stay.
     static QString squeeze(const QString& a1);
 
