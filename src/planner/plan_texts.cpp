@@ -165,7 +165,7 @@ PastedNeeds ReadPastedNeeds(const QString& text)
                                   .split(QLatin1Char('\n'));
     bool first = true;
     for (int k = 0; k < lines.size(); ++k) {
-        const QString line = lines[k];
+        const QString& line = lines[k];
         if (line.trimmed().isEmpty())
             continue;
         // A tab is a spreadsheet's separator; without one the last comma is, so that a

@@ -47,7 +47,6 @@ private slots:
     void pastedNeeds_data();
     void pastedNeeds();
     void historyKeepsModelsConsistent();
-    void answerCopiesAsTabSeparatedText();
 };
 
 void TestPlannerLogic::pictureLayout_data()
@@ -221,20 +220,6 @@ void TestPlannerLogic::historyKeepsModelsConsistent()
         document.undoStack()->redo();
     QVERIFY(document.plan().needs == states.back().plan.needs);
     QCOMPARE(document.plan().mode, states.back().plan.mode);
-}
-
-void TestPlannerLogic::answerCopiesAsTabSeparatedText()
-{
-    PlanDocument document;
-    AnswerModel answer(document);
-    document.setParentText("10.0.0.0/29");
-    document.insertNeeds(0, {{"Office", net::NeedSize::count(2)}});
-    QCOMPARE(TabSeparated(answer),
-             "Name\tNetwork\tMask\tFirst usable\tLast usable\tBroadcast\tUsable hosts\tUnused "
-             "hosts\n"
-             "Office\t10.0.0.0/30\t255.255.255.252\t10.0.0.1\t10.0.0.2\t10.0.0.3\t2\t0\n"
-             "Free\t10.0.0.4/30\t255.255.255.252\t10.0.0.4\t10.0.0.7\t\u2014\t\u2014\tall\n");
-    QCOMPARE(TabSeparated(answer, {1}).count('\n'), 2);
 }
 
 QTEST_MAIN(TestPlannerLogic)
