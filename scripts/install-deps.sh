@@ -18,6 +18,7 @@ packages=(
     clang-14 libclang-rt-14-dev  # the fuzz targets: libFuzzer and the sanitizer runtimes
     clang-format-14 clang-tidy-14  # scripts/check-style.sh, which CI runs
     bash-completion zsh    # the shells the command-line completions are tested in
+    ipcalc-ng sipcalc      # the peers scripts/bench-cli.sh measures ferol-calc against
 )
 
 missing=()

@@ -36,9 +36,12 @@ struct CommandArgs
     std::vector<std::string> positional;
     std::set<std::string, std::less<>> flags;               // "--json", "--rfc3021"
     std::map<std::string, std::string, std::less<>> values; // "--count" -> "5"
+    std::vector<std::string> fields;                        // --field, in the order given
     bool jsonLines = false;                                 // one line per answer, for a batch
 
     bool has(std::string_view flag) const { return flags.contains(flag); }
+    // A /31 is a point-to-point link with two hosts unless --no-rfc3021 says otherwise.
+    bool pointToPoint() const { return !has("--no-rfc3021"); }
 };
 
 CliOutcome Refused(std::string message);
@@ -66,7 +69,7 @@ CliOutcome Answered(const CommandArgs& args, MakeText makeText, MakeJson makeJso
     return {0, makeText(), {}};
 }
 
-// A summary in either form.
+// A summary in either form; with --field, only the values named, in the order named.
 CliOutcome AnsweredFields(const CommandArgs& args, std::vector<Field> fields);
 
 // Appends `more` to `fields`.
@@ -115,6 +118,9 @@ CliOutcome RunDecimal(const CommandArgs& args);
 CliOutcome RunVlsm(const CommandArgs& args);
 // split NETWORK --count N: N equal networks, the spares of the rounding unused.
 CliOutcome RunSplitByCount(const CommandArgs& args);
+CliOutcome RunContains(const CommandArgs& args);
+CliOutcome RunMerge(const CommandArgs& args);
+CliOutcome RunExclude(const CommandArgs& args);
 
 // The IPv6 forms of the commands, their arguments counted by the IPv4 ones.
 CliOutcome RunSubnetIpv6(const CommandArgs& args);

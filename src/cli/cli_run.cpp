@@ -2,11 +2,11 @@
 
 #include "cli/cli_command.h"
 #include "cli/command_line.h"
-#include "cli/line_reader.h"
+#include "cli/command_table.h"
+#include "cli/printable.h"
 #include "ferol_version.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -16,162 +16,23 @@ namespace {
 
 const std::string kProgram = "ferol-calc";
 
-struct CommandEntry
-{
-    std::string_view name;
-    std::vector<std::string_view> options; // beyond --json, --file and --help
-    std::string help;
-    CliOutcome (*run)(const CommandArgs&);
-};
-
-const char kCommonOptions[] =
-    "  --json         JSON instead of text (one line per answer in a batch)\n"
-    "  --file PATH    a batch: one line of arguments per line of PATH\n"
-    "  -h, --help     this help\n"
-    "\n"
-    "Options may stand anywhere, as --count=5 or -n5 too. Given \"-\" for its first\n"
-    "argument, the command reads its arguments line by line from standard input.\n";
-
-const std::array<CommandEntry, 7>& Commands()
-{
-    static const std::array<CommandEntry, 7> commands = {
-        CommandEntry{"subnet",
-                     {"--rfc3021", "--binary"},
-                     "Usage: ferol-calc subnet ADDRESS[/LEN | /MASK] [options]\n"
-                     "       ferol-calc subnet ADDRESS MASK [options]\n"
-                     "       ferol-calc ADDRESS[/LEN | /MASK] [options]\n"
-                     "\n"
-                     "The subnet of ADDRESS (a bare address is a /32): mask, wildcard, network,\n"
-                     "broadcast, hosts, the special-purpose block it lies in, and its classful\n"
-                     "reading (class, subnet and host bits, maximum subnets and hosts, status).\n"
-                     "MASK must be contiguous.\n"
-                     "An IPv6 ADDRESS[/LEN] (a bare address is a /128) gives its compressed and\n"
-                     "expanded forms, network, last address, number of addresses, block and\n"
-                     "reverse DNS zone.\n"
-                     "\n"
-                     "Options:\n"
-                     "  --rfc3021      read a /31 as a point-to-point link with two hosts\n"
-                     "  --binary       add the binary rows\n",
-                     RunSubnet},
-        CommandEntry{"next",
-                     {"--count", "--rfc3021"},
-                     "Usage: ferol-calc next ADDRESS[/LEN] [-n N] [options]\n"
-                     "\n"
-                     "The subnet of ADDRESS (IPv4 or IPv6) and the ones after it at the same\n"
-                     "prefix length,\n"
-                     "N rows in all (default 20, at most " +
-                         std::to_string(kListLimit) +
-                         "). The list stops at the end of\n"
-                         "the address space.\n"
-                         "\n"
-                         "Options:\n"
-                         "  -n, --count N  number of subnets\n"
-                         "  --rfc3021      read a /31 as a point-to-point link with two hosts\n",
-                     RunNext},
-        CommandEntry{"split",
-                     {"--rfc3021", "--count"},
-                     "Usage: ferol-calc split NETWORK/LEN NEWLEN [options]\n"
-                     "       ferol-calc split NETWORK/LEN --count N [options]\n"
-                     "\n"
-                     "The subnets of NETWORK/LEN at the longer prefix length NEWLEN (at most\n" +
-                         std::to_string(kListLimit) +
-                         " of them); or N equal networks, N rounded up to a power of two and\n"
-                         "the spare networks listed as unused.\n"
-                         "\n"
-                         "Options:\n"
-                         "  -n, --count N  N equal networks in place of NEWLEN\n"
-                         "  --rfc3021      read a /31 as a point-to-point link with two hosts\n",
-                     RunSplit},
-        CommandEntry{"range",
-                     {},
-                     "Usage: ferol-calc range FIRST LAST [options]\n"
-                     "\n"
-                     "The fewest prefixes that cover exactly the addresses FIRST to LAST, both\n"
-                     "IPv4 or both IPv6.\n"
-                     "\n"
-                     "Options:\n",
-                     RunRange},
-        CommandEntry{"wildcard",
-                     {},
-                     "Usage: ferol-calc wildcard ADDRESS WILDCARD [options]\n"
-                     "\n"
-                     "The values each octet of ADDRESS matches under WILDCARD (1 bits may take\n"
-                     "any value) as ranges, the number of matching addresses, and whether\n"
-                     "WILDCARD is contiguous, with its prefix if so. WILDCARD need not be\n"
-                     "contiguous. IPv4 only.\n"
-                     "\n"
-                     "Options:\n",
-                     RunWildcard},
-        CommandEntry{"decimal",
-                     {"--ipv6"},
-                     "Usage: ferol-calc decimal VALUE [options]\n"
-                     "\n"
-                     "VALUE as an address and as one decimal number, converted whichever way\n"
-                     "VALUE is written: a dotted IPv4 address and 0 to 4294967295, or an IPv6\n"
-                     "address and 0 to 2^128 - 1 (a number with --ipv6).\n"
-                     "\n"
-                     "Options:\n"
-                     "  --ipv6         read a number as an IPv6 address\n",
-                     RunDecimal},
-        CommandEntry{"vlsm",
-                     {"--rfc3021"},
-                     "Usage: ferol-calc vlsm NETWORK/LEN SIZES... [options]\n"
-                     "\n"
-                     "One network inside NETWORK for each of SIZES, each the smallest that holds\n"
-                     "it, placed largest first (ties in the order given) and listed in address\n"
-                     "order, then the space left unused. For an IPv4 NETWORK a size is a count\n"
-                     "of usable hosts (all the addresses but the network and broadcast ones);\n"
-                     "for an IPv6 one a count of /64 networks; in both /n asks for a network of\n"
-                     "prefix length n. When they do not fit, says how many addresses are missing\n"
-                     "and which size is the first with no room, and answers nothing.\n"
-                     "\n"
-                     "Options:\n"
-                     "  --rfc3021      give a count of 2 a /31 and of 1 a /32\n",
-                     RunVlsm},
-    };
-    return commands;
-}
-
-const char kGeneralHelp[] =
-    "Usage: ferol-calc COMMAND ARGUMENTS [options]\n"
-    "       ferol-calc ADDRESS[/LEN] [options]   (the same as subnet)\n"
-    "\n"
-    "IPv4 and IPv6 subnet calculations of Ferol Subnet Calculator.\n"
-    "\n"
-    "Commands:\n"
-    "  subnet ADDRESS/LEN | ADDRESS MASK   one subnet in full\n"
-    "  next ADDRESS/LEN [-n N]             the next N subnets\n"
-    "  split NETWORK/LEN NEWLEN | -n N     the subnets at a longer prefix, or N equal\n"
-    "  range FIRST LAST                    the prefixes covering a range\n"
-    "  wildcard ADDRESS WILDCARD           the values a wildcard mask matches\n"
-    "  decimal VALUE                       an address to its number, or back\n"
-    "  vlsm NETWORK/LEN SIZES...           networks sized for hosts, /64s or /n\n"
-    "\n"
-    "Given \"-\" in place of its arguments (or --file PATH), a command answers every\n"
-    "line of standard input (or of PATH).\n"
-    "ferol-calc COMMAND --help describes a command; --version prints the version.\n"
-    "Exit status: 0 answered, 1 an argument refused, 2 wrong usage.\n";
+// No address, network, range or number is longer; a longer word is refused before any
+// command reads it, so no message quotes more.
+constexpr std::size_t kWordLimit = 128;
 
 std::string Prefix(std::string_view command)
 {
     return command.empty() ? kProgram : kProgram + ' ' + std::string(command);
 }
 
-void ReportFailure(const CliIo& io, const CliOutcome& outcome, std::string_view command)
+// `where` is empty or "line N: "; wrong usage of the command line points to the help.
+void ReportFailure(const CliIo& io, const CliOutcome& outcome, std::string_view command,
+                   const std::string& where = {}, bool pointToHelp = true)
 {
-    std::string err = Prefix(command) + ": " + outcome.err + '\n';
-    if (outcome.status == kStatusMisused)
+    std::string err = Prefix(command) + ": " + where + Printable(outcome.err) + '\n';
+    if (outcome.status == kStatusMisused && where.empty() && pointToHelp)
         err += "Try '" + Prefix(command) + " --help'.\n";
     io.err(err);
-}
-
-const CommandEntry* FindCommand(std::string_view name)
-{
-    for (const CommandEntry& command : Commands()) {
-        if (command.name == name)
-            return &command;
-    }
-    return nullptr;
 }
 
 bool IsBlank(char c)
@@ -179,9 +40,9 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
-std::vector<std::string> Words(const std::string& line)
+void SplitWords(std::string_view line, std::vector<std::string>& words)
 {
-    std::vector<std::string> words;
+    words.clear();
     std::size_t i = 0;
     while (i < line.size()) {
         while (i < line.size() && IsBlank(line[i]))
@@ -190,57 +51,229 @@ std::vector<std::string> Words(const std::string& line)
         while (i < line.size() && !IsBlank(line[i]))
             ++i;
         if (i > start)
-            words.push_back(line.substr(start, i - start));
+            words.emplace_back(line.substr(start, i - start));
     }
-    return words;
 }
 
+std::optional<CliOutcome> RefuseLongWord(const std::vector<std::string>& words)
+{
+    for (const std::string& word : words) {
+        if (word.size() > kWordLimit) {
+            return Refused("'" + Printable(word, 32) + "' (" + std::to_string(word.size()) +
+                           " bytes) is longer than any argument (at most " +
+                           std::to_string(kWordLimit) + ")");
+        }
+    }
+    return std::nullopt;
+}
+
+// The options of a command line or of a batch line put into `args`; on a line, the ones
+// that shape the whole output are refused.
+std::optional<CliOutcome> TakeOptions(const CommandEntry& command,
+                                      const std::vector<CommandOption>& options, bool onLine,
+                                      CommandArgs& args)
+{
+    for (const CommandOption& option : options) {
+        if (!CommandTakes(command, option.name))
+            return Misused("unknown option '" + option.spelling + "'");
+        if (onLine && FindOption(option.name)->scope != OptionScope::Answer) {
+            return Misused("'" + option.spelling +
+                           "' shapes the whole output: give it on the command line");
+        }
+        if (option.name == "--field")
+            args.fields.push_back(*option.value);
+        else if (option.value)
+            args.values[option.name] = *option.value;
+        else
+            args.flags.insert(option.name);
+    }
+    return std::nullopt;
+}
+
+bool MayBeOption(const std::string& word)
+{
+    return word.size() >= 2 && word[0] == '-' && !(word[1] >= '0' && word[1] <= '9');
+}
+
+// Lines as they come, with their numbers; what could not be read or is not text is
+// reported here, so the callers see only lines worth reading.
+class BatchInput
+{
+public:
+    BatchInput(LineReader& reader, const CommandEntry& command, const CliIo& io)
+        : m_reader(reader), m_command(command), m_io(io)
+    {}
+
+    // False at the end, or when the input failed (then failed() says so).
+    bool next(std::vector<std::string>& words)
+    {
+        std::string_view line;
+        for (;;) {
+            ++m_number;
+            switch (m_reader.next(line)) {
+            case LineReader::Status::End:
+                return false;
+            case LineReader::Status::Failed:
+                m_failed = true;
+                return false;
+            case LineReader::Status::TooLong:
+                refuse(Refused("longer than " + std::to_string(kLineLimit) + " bytes"));
+                continue;
+            case LineReader::Status::Line:
+                break;
+            }
+            if (!IsValidUtf8(line)) {
+                refuse(Refused("not UTF-8 text: '" + Printable(line, 64) + "'"));
+                continue;
+            }
+            SplitWords(line, words);
+            // A word that starts with "#" starts a comment, to the end of the line.
+            words.erase(std::find_if(words.begin(), words.end(),
+                                     [](const std::string& word) { return word.front() == '#'; }),
+                        words.end());
+            if (words.empty())
+                continue;
+            if (const auto refusal = RefuseLongWord(words)) {
+                refuse(*refusal);
+                continue;
+            }
+            return true;
+        }
+    }
+
+    void refuse(const CliOutcome& outcome)
+    {
+        ReportFailure(m_io, outcome, m_command.name, "line " + std::to_string(m_number) + ": ");
+        m_refused = true;
+    }
+
+    std::size_t number() const { return m_number; }
+    bool failed() const { return m_failed; }
+    bool refused() const { return m_refused; }
+    int errorNumber() const { return m_reader.errorNumber(); }
+
+private:
+    LineReader& m_reader;
+    const CommandEntry& m_command;
+    const CliIo& m_io;
+    std::size_t m_number = 0;
+    bool m_failed = false;
+    bool m_refused = false;
+};
+
 // Every line of the input answered in turn: blank lines and "#" comments are skipped, the
-// words of a line stand where "-" stood (or first, for --file).
-int RunBatch(const CommandEntry& command, CommandArgs args, std::size_t slot,
-             const std::function<bool(std::string&)>& readLine, const CliIo& io)
+// words of a line stand where "-" stood (or first, for --file), and the options on it
+// apply to it alone.
+int RunEachLine(const CommandEntry& command, CommandArgs args, std::size_t slot, BatchInput& input,
+                const CliIo& io)
 {
     args.jsonLines = true;
     const bool json = args.has("--json");
     int status = 0;
     bool answered = false;
-    std::string line;
-    for (std::size_t number = 1; readLine(line); ++number) {
-        const std::vector<std::string> words = Words(line);
-        if (words.empty() || words.front().front() == '#')
-            continue;
-        // The line's words stand in the arguments for this one run.
-        const auto at = args.positional.begin() + std::ptrdiff_t(slot);
-        args.positional.insert(at, words.begin(), words.end());
-        const CliOutcome outcome = command.run(args);
-        const auto inserted = args.positional.begin() + std::ptrdiff_t(slot);
-        args.positional.erase(inserted, inserted + std::ptrdiff_t(words.size()));
-        if (outcome.status != 0) {
-            io.err(Prefix(command.name) + ": line " + std::to_string(number) + ": " + outcome.err +
-                   '\n');
-            status = kStatusRefused;
-            continue;
+    std::vector<std::string> words;
+    CommandArgs lineArgs;
+    while (input.next(words)) {
+        const CommandArgs* used = &args;
+        std::optional<CliOutcome> refusal;
+        if (std::any_of(words.begin(), words.end(), MayBeOption)) {
+            const CommandLine line = SortCommandLine(words);
+            lineArgs = args;
+            lineArgs.positional.insert(lineArgs.positional.begin() + std::ptrdiff_t(slot),
+                                       line.positional.begin(), line.positional.end());
+            if (line.failure)
+                refusal = Misused(*line.failure);
+            else if (line.help || line.version)
+                refusal = Misused("'--help' and '--version' belong on the command line");
+            else
+                refusal = TakeOptions(command, line.options, true, lineArgs);
+            used = &lineArgs;
+        } else {
+            args.positional.insert(args.positional.begin() + std::ptrdiff_t(slot),
+                                   std::make_move_iterator(words.begin()),
+                                   std::make_move_iterator(words.end()));
         }
-        if (answered && !json)
-            io.out("\n");
-        io.out(outcome.out);
-        answered = true;
+        const CliOutcome outcome = refusal ? *refusal : command.run(*used);
+        if (used == &args) {
+            const auto inserted = args.positional.begin() + std::ptrdiff_t(slot);
+            args.positional.erase(inserted, inserted + std::ptrdiff_t(words.size()));
+        }
+        if (!outcome.err.empty())
+            input.refuse(outcome);
+        if (!outcome.out.empty()) {
+            if (answered && !json)
+                io.out("\n");
+            io.out(outcome.out);
+            answered = true;
+        }
+        if (outcome.err.empty() && outcome.status != 0)
+            status = std::max(status, outcome.status);
+    }
+    if (input.refused()) {
+        status = std::max(status,
+                          command.status == StatusRule::LikeGrep ? kStatusMisused : kStatusRefused);
     }
     return status;
+}
+
+// The lines together are the command's arguments, answered once, and only when every
+// line could be read.
+int RunAllLines(const CommandEntry& command, CommandArgs args, BatchInput& input, const CliIo& io)
+{
+    std::vector<std::string> words;
+    while (input.next(words)) {
+        if (std::any_of(words.begin(), words.end(), MayBeOption)) {
+            input.refuse(Misused("'" + *std::find_if(words.begin(), words.end(), MayBeOption) +
+                                 "': options belong on the command line"));
+            continue;
+        }
+        args.positional.insert(args.positional.end(), std::make_move_iterator(words.begin()),
+                               std::make_move_iterator(words.end()));
+    }
+    if (input.failed() || input.refused())
+        return kStatusRefused;
+    const CliOutcome outcome = command.run(args);
+    io.out(outcome.out);
+    if (!outcome.err.empty())
+        ReportFailure(io, outcome, command.name);
+    return outcome.status;
+}
+
+int RunBatch(const CommandEntry& command, CommandArgs args, std::size_t slot, LineReader& reader,
+             const std::string& source, const CliIo& io)
+{
+    BatchInput input(reader, command, io);
+    const int status = command.batch == BatchShape::AllLines
+                           ? RunAllLines(command, std::move(args), input, io)
+                           : RunEachLine(command, std::move(args), slot, input, io);
+    if (input.failed()) {
+        ReportFailure(io,
+                      Misused("cannot read " + source + ": " + std::strerror(input.errorNumber())),
+                      command.name, {}, false);
+        return kStatusMisused;
+    }
+    return status;
+}
+
+int RunOnce(const CommandEntry& command, const CommandArgs& args, const CliIo& io)
+{
+    CliOutcome outcome = command.run(args);
+    // A grep-like command answers "no" with 1, so a refused argument takes 2 there.
+    const bool refused = outcome.status == kStatusRefused && !outcome.err.empty();
+    if (refused && command.status == StatusRule::LikeGrep)
+        outcome.status = kStatusMisused;
+    io.out(outcome.out);
+    if (!outcome.err.empty())
+        ReportFailure(io, outcome, command.name, {}, !refused);
+    return outcome.status;
 }
 
 int RunCommand(const CommandEntry& command, CommandArgs args, const CliIo& io)
 {
     const auto dash = std::find(args.positional.begin(), args.positional.end(), "-");
     const auto file = args.values.find("--file");
-    if (dash == args.positional.end() && file == args.values.end()) {
-        const CliOutcome outcome = command.run(args);
-        if (outcome.status == 0)
-            io.out(outcome.out);
-        else
-            ReportFailure(io, outcome, command.name);
-        return outcome.status;
-    }
+    if (dash == args.positional.end() && file == args.values.end())
+        return RunOnce(command, args, io);
     if (dash != args.positional.end() &&
         (file != args.values.end() || std::count(dash, args.positional.end(), "-") > 1)) {
         ReportFailure(io, Misused("one input at a time: '-' or --file"), command.name);
@@ -249,20 +282,19 @@ int RunCommand(const CommandEntry& command, CommandArgs args, const CliIo& io)
     if (dash != args.positional.end()) {
         const std::size_t slot = std::size_t(dash - args.positional.begin());
         args.positional.erase(dash);
-        return RunBatch(command, std::move(args), slot, io.readInput, io);
+        return RunBatch(command, std::move(args), slot, *io.input, "standard input", io);
     }
-    std::FILE* stream = std::fopen(file->second.c_str(), "rb");
+    const std::string path = file->second;
+    std::FILE* stream = std::fopen(path.c_str(), "rb");
     if (!stream) {
-        ReportFailure(io, Refused("cannot read '" + file->second + "': " + std::strerror(errno)),
-                      command.name);
-        return kStatusRefused;
+        ReportFailure(io, Misused("cannot read '" + path + "': " + std::strerror(errno)),
+                      command.name, {}, false);
+        return kStatusMisused;
     }
     int status = 0;
     {
         LineReader lines(stream);
-        status = RunBatch(
-            command, std::move(args), 0, [&lines](std::string& line) { return lines.next(line); },
-            io);
+        status = RunBatch(command, std::move(args), 0, lines, "'" + path + "'", io);
     }
     std::fclose(stream);
     return status;
@@ -278,6 +310,11 @@ bool HasFile(const CommandLine& line)
 
 int RunFerolCalc(const std::vector<std::string>& arguments, const CliIo& io)
 {
+    if (!arguments.empty() && arguments.front() == "--complete") {
+        // For the shells' completions: the words that may follow, from the one table.
+        io.out(CompletionWords(arguments.size() > 1 ? arguments[1] : std::string_view()));
+        return 0;
+    }
     const CommandLine line = SortCommandLine(arguments);
     const std::string_view first =
         line.positional.empty() ? std::string_view() : std::string_view(line.positional.front());
@@ -292,12 +329,18 @@ int RunFerolCalc(const std::vector<std::string>& arguments, const CliIo& io)
         // so does "ferol-calc fe80::1/64".
         command = FindCommand("subnet");
     }
-    if (line.help) {
-        io.out(command ? command->help + kCommonOptions : kGeneralHelp);
+    if (!command && first == "help") {
+        const CommandEntry* about =
+            line.positional.size() > 1 ? FindCommand(line.positional[1]) : nullptr;
+        if (line.positional.size() > 1 && !about) {
+            ReportFailure(io, Misused("unknown command '" + line.positional[1] + "'"), {});
+            return kStatusMisused;
+        }
+        io.out(about ? CommandHelp(*about) : GeneralHelp());
         return 0;
     }
-    if (!command && first == "help") {
-        io.out(kGeneralHelp);
+    if (line.help) {
+        io.out(command ? CommandHelp(*command) : GeneralHelp());
         return 0;
     }
     if (!command && line.version && line.positional.empty()) {
@@ -317,19 +360,15 @@ int RunFerolCalc(const std::vector<std::string>& arguments, const CliIo& io)
                       {});
         return kStatusMisused;
     }
+    if (const auto refusal = RefuseLongWord(positional)) {
+        ReportFailure(io, *refusal, name);
+        return command->status == StatusRule::LikeGrep ? kStatusMisused : kStatusRefused;
+    }
     CommandArgs args;
     args.positional = std::move(positional);
-    for (const CommandOption& option : line.options) {
-        const bool common = option.name == "--json" || option.name == "--file";
-        const auto& allowed = command->options;
-        if (!common && std::find(allowed.begin(), allowed.end(), option.name) == allowed.end()) {
-            ReportFailure(io, Misused("unknown option '" + option.spelling + "'"), name);
-            return kStatusMisused;
-        }
-        if (option.value)
-            args.values[option.name] = *option.value;
-        else
-            args.flags.insert(option.name);
+    if (const auto refusal = TakeOptions(*command, line.options, false, args)) {
+        ReportFailure(io, *refusal, name);
+        return kStatusMisused;
     }
     return RunCommand(*command, std::move(args), io);
 }

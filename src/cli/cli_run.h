@@ -6,10 +6,14 @@
 //
 //   arguments -> options and positionals -> command table -> Run<Command> -> outcome
 //
-// Exit statuses: 0 answered, 1 an argument refused, 2 wrong usage. Whatever goes wrong
-// goes to standard error with the program and command named; standard output then stays
-// empty. A batch ("-" or --file) answers every good line, names each bad one by its line
+// Exit statuses: 0 answered, 1 an argument refused, 2 wrong usage or input that cannot
+// be read (contains answers like grep: 1 for "no", 2 for a refused argument). Whatever
+// goes wrong goes to standard error with the program and command named, input shown
+// printable and cut short; standard output then stays empty. A batch ("-" or --file)
+// answers every good line, names each bad one (refused, too long, not UTF-8) by its line
 // number, and ends with 1 when there was any.
+
+#include "cli/line_reader.h"
 
 #include <functional>
 #include <string>
@@ -18,7 +22,7 @@
 
 struct CliIo
 {
-    std::function<bool(std::string& line)> readInput; // standard input; false at its end
+    LineReader* input; // standard input
     std::function<void(std::string_view)> out;
     std::function<void(std::string_view)> err;
 };

@@ -1,41 +1,10 @@
 #include "cli/command_line.h"
 
-#include <array>
+#include "cli/command_table.h"
+
 #include <string_view>
 
 namespace {
-
-struct KnownOption
-{
-    std::string_view name;
-    char shortName; // 0 for none
-    bool valued;
-};
-
-constexpr std::array kKnownOptions = {
-    KnownOption{"--json", 0, false},    KnownOption{"--rfc3021", 0, false},
-    KnownOption{"--binary", 0, false},  KnownOption{"--count", 'n', true},
-    KnownOption{"--file", 0, true},     KnownOption{"--help", 'h', false},
-    KnownOption{"--version", 0, false}, KnownOption{"--ipv6", 0, false},
-};
-
-const KnownOption* FindLong(std::string_view name)
-{
-    for (const KnownOption& option : kKnownOptions) {
-        if (option.name == name)
-            return &option;
-    }
-    return nullptr;
-}
-
-const KnownOption* FindShort(char name)
-{
-    for (const KnownOption& option : kKnownOptions) {
-        if (option.shortName != 0 && option.shortName == name)
-            return &option;
-    }
-    return nullptr;
-}
 
 bool IsDigit(char c)
 {
@@ -65,7 +34,7 @@ CommandLine SortCommandLine(const std::vector<std::string>& arguments)
         const bool isLong = word[1] == '-';
         const std::size_t equals = isLong ? word.find('=') : std::string::npos;
         const std::string spelling = word.substr(0, isLong ? equals : 2);
-        const KnownOption* option = isLong ? FindLong(spelling) : FindShort(word[1]);
+        const OptionEntry* option = isLong ? FindOption(spelling) : FindShortOption(word[1]);
         if (!option) {
             fail("unknown option '" + spelling + "'");
             continue;
@@ -75,14 +44,14 @@ CommandLine SortCommandLine(const std::vector<std::string>& arguments)
             value = word.substr(equals + 1);
         else if (!isLong && word.size() > 2)
             value = word.substr(2);
-        if (option->valued && !value) {
+        if (!option->valueName.empty() && !value) {
             if (i + 1 == arguments.size()) {
                 fail("option '" + spelling + "' needs a value");
                 continue;
             }
             value = arguments[++i];
         }
-        if (!option->valued && value) {
+        if (!!option->valueName.empty() && value) {
             fail("option '" + spelling + "' takes no value");
             continue;
         }

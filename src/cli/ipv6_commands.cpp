@@ -37,7 +37,7 @@ std::string RefusalText(const std::string& argument, const net::Ipv6ParseFault& 
     case Reason::HostBitsSet:
         return quoted + ": bits are set beyond the prefix length";
     case Reason::BadCharacter:
-        why = "'" + argument.substr(fault.position, 1) + "' is not a hex digit";
+        why = "'" + std::string(fault.part(argument)) + "' is not a hex digit";
         break;
     case Reason::ColonRun:
         why = "three or more colons in a row";
@@ -77,7 +77,7 @@ std::string RefusalText(const std::string& argument, const net::Ipv6ParseFault& 
         break;
     }
     return quoted + " is not an IPv6 address: " + why + " (at character " +
-           std::to_string(fault.position + 1) + ")";
+           std::to_string(fault.characterPosition(argument) + 1) + ")";
 }
 
 const std::string kRowsHeader = Padded("Network", 44) + Padded("Last address", 40) + "Addresses\n";
@@ -104,6 +104,19 @@ CliOutcome AnsweredRows(const CommandArgs& args, const std::vector<net::Ipv6Netw
         return JsonObject{{"prefix_length", length}, {"subnets", std::move(rows)}};
     };
     return Answered(args, text, json);
+}
+
+// The 128 bits in their eight groups.
+std::string BinaryGroups(const net::Ipv6Address& address)
+{
+    std::string text;
+    for (const std::uint16_t group : address.groups()) {
+        if (!text.empty())
+            text += ':';
+        for (int bit = 15; bit >= 0; --bit)
+            text += char('0' + ((group >> bit) & 1));
+    }
+    return text;
 }
 
 std::vector<Field> AddressFields(const net::Ipv6Address& address)
@@ -182,6 +195,10 @@ CliOutcome RunSubnetIpv6(const CommandArgs& args)
                     {"last_address", "Last address", network.last().toString()},
                     {"address_count", "Addresses", ExactNumber(network.addressCount())},
                     {"reverse_zone", "Reverse zone", net::ReverseZone(network)}});
+    if (args.has("--binary")) {
+        Append(fields, {{"address_binary", "Address (binary)", BinaryGroups(written.value.address)},
+                        {"network_binary", "Network (binary)", BinaryGroups(network.address())}});
+    }
     return AnsweredFields(args, std::move(fields));
 }
 

@@ -40,5 +40,21 @@ private:
         m_value;
 };
 
+// An object written member by member, for callers that hold their members in a shape of
+// their own: no JsonObject is built in between.
+class JsonObjectWriter
+{
+public:
+    JsonObjectWriter(std::string& out, bool indented, int depth = 0);
+    void member(std::string_view key, const JsonValue& value);
+    void close();
+
+private:
+    std::string& m_out;
+    bool m_indented;
+    int m_depth;
+    bool m_empty = true;
+};
+
 // One document: indented and ended by a newline, or on one line for JSON Lines.
 std::string JsonText(const JsonValue& value, bool indented);

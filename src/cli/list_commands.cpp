@@ -34,7 +34,7 @@ JsonObject JsonRow(const net::Ipv4Network& network, const std::optional<net::Ipv
 CliOutcome AnsweredRows(const CommandArgs& args, const std::vector<net::Ipv4Network>& networks,
                         int length)
 {
-    const bool rfc3021 = args.has("--rfc3021");
+    const bool rfc3021 = args.pointToPoint();
     const auto text = [&] {
         std::string rows = kRowsHeader;
         for (const net::Ipv4Network& network : networks)

@@ -20,8 +20,7 @@ int main(int argc, char** argv)
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     LineReader input(stdin);
-    const CliIo io{[&input](std::string& line) { return input.next(line); },
-                   [](std::string_view text) { Write(stdout, text); },
+    const CliIo io{&input, [](std::string_view text) { Write(stdout, text); },
                    [](std::string_view text) {
                        Write(stderr, text);
                    }};

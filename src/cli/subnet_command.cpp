@@ -43,6 +43,15 @@ std::string BinaryRow(net::Ipv4Address address)
     return row;
 }
 
+std::string HexText(net::Ipv4Address address)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text = "0x";
+    for (int shift = 28; shift >= 0; shift -= 4)
+        text += kDigits[(address.value() >> shift) & 15];
+    return text;
+}
+
 JsonValue AddressOrNull(const std::optional<net::Ipv4Range>& hosts, bool first)
 {
     if (!hosts)
@@ -50,7 +59,8 @@ JsonValue AddressOrNull(const std::optional<net::Ipv4Range>& hosts, bool first)
     return (first ? hosts->first : hosts->last).toString();
 }
 
-void AddField(std::vector<Field>& fields, const char* key, const char* label, JsonValue value)
+void AddField(std::vector<Field>& fields, std::string_view key, std::string_view label,
+              JsonValue value)
 {
     fields.push_back({key, label, std::move(value)});
 }
@@ -68,6 +78,10 @@ void AddClassfulFigures(std::vector<Field>& fields, const net::Ipv4Interface& su
         figures = analysis.figures;
         status = StatusText(analysis);
     }
+    // One count of hosts for one subnet: where the classful rule leaves a /32 with none, the
+    // network itself says it has its one address.
+    if (figures && subnet.prefixLength == 32)
+        figures->maxHosts = 1;
     const auto figure = [&](auto member) -> JsonValue {
         if (!figures)
             return {};
@@ -80,8 +94,9 @@ void AddClassfulFigures(std::vector<Field>& fields, const net::Ipv4Interface& su
     AddField(fields, "status", "Status", std::move(status));
 }
 
-std::vector<Field> SubnetFields(const net::Ipv4Interface& subnet, bool rfc3021, bool binary)
+std::vector<Field> SubnetFields(const net::Ipv4Interface& subnet, const CommandArgs& args)
 {
+    const bool rfc3021 = args.pointToPoint();
     const net::Ipv4Network network = subnet.network();
     const std::optional<net::Ipv4Range> hosts = network.hosts(rfc3021);
     const std::string classText = ClassText(net::Ipv4ClassOf(subnet.address));
@@ -102,8 +117,17 @@ std::vector<Field> SubnetFields(const net::Ipv4Interface& subnet, bool rfc3021, 
     AddField(fields, "host_count", "Hosts", hosts ? hosts->size() : std::uint64_t{0});
     AddField(fields, "rfc3021", "", rfc3021);
     AddField(fields, "reverse_zone", "Reverse zone", net::ReverseZone(network));
+    const auto classless = net::ClasslessReverseZone(network);
+    AddField(fields, "classless_reverse_zone", classless ? "Delegated zone" : "",
+             classless ? JsonValue(*classless) : JsonValue());
     AddClassfulFigures(fields, subnet, rfc3021);
-    if (binary) {
+    if (args.has("--hex")) {
+        AddField(fields, "host_hex", "Host (hex)", HexText(subnet.address));
+        AddField(fields, "mask_hex", "Mask (hex)", HexText(network.mask()));
+        AddField(fields, "network_hex", "Network (hex)", HexText(network.address()));
+        AddField(fields, "broadcast_hex", "Broadcast (hex)", HexText(network.broadcast()));
+    }
+    if (args.has("--binary")) {
         AddField(fields, "host_binary", "Host (binary)", BinaryRow(subnet.address));
         AddField(fields, "mask_binary", "Mask (binary)", BinaryRow(network.mask()));
         AddField(fields, "network_binary", "Network (binary)", BinaryRow(network.address()));
@@ -124,21 +148,22 @@ CliOutcome RunSubnet(const CommandArgs& args)
     } else if (args.positional.size() == 2) {
         const std::string& mask = args.positional[1];
         subnet = ReadInterface(args.positional[0]);
-        // Only a dotted mask may stand second; a length would read as one after a "/".
+        // A dotted mask or a length may stand second, read as if after a "/".
         const bool dotted = mask.find('.') != std::string::npos;
+        const bool length =
+            !mask.empty() && mask.find_first_not_of("0123456789") == std::string::npos;
         if (!subnet.failure && args.positional[0].find('/') != std::string::npos)
-            return Misused("expected ADDRESS/LEN or ADDRESS MASK");
+            return Misused("expected ADDRESS/LEN, ADDRESS MASK or ADDRESS LEN");
         if (!subnet.failure) {
             subnet = ReadInterface(args.positional[0] + "/" + mask);
-            if (!dotted || mask.find('/') != std::string::npos)
+            if (!(dotted || length) || mask.find('/') != std::string::npos)
                 subnet.failure =
                     Refused("'" + mask + "' is not a subnet mask (leading one bits, then zeros)");
         }
     } else {
-        return Misused("expected ADDRESS/LEN or ADDRESS MASK");
+        return Misused("expected ADDRESS/LEN, ADDRESS MASK or ADDRESS LEN");
     }
     if (subnet.failure)
         return *subnet.failure;
-    return AnsweredFields(args,
-                          SubnetFields(subnet.value, args.has("--rfc3021"), args.has("--binary")));
+    return AnsweredFields(args, SubnetFields(subnet.value, args));
 }

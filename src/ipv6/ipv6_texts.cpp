@@ -45,9 +45,14 @@ QString WorksheetHtml(const net::Ipv6Interface& entry)
     return html + QStringLiteral("</span>");
 }
 
+QString Part(const net::Ipv6ParseFault& fault, const QByteArray& text)
+{
+    return Text(fault.part(std::string_view(text.constData(), std::size_t(text.size()))));
+}
+
 } // namespace
 
-QString Ipv6Texts::refusal(const net::Ipv6ParseFault& fault, const QString& text)
+QString Ipv6Texts::refusal(const net::Ipv6ParseFault& fault, const QByteArray& text)
 {
     using Reason = net::Ipv6ParseReason;
     QString why;
@@ -55,13 +60,12 @@ QString Ipv6Texts::refusal(const net::Ipv6ParseFault& fault, const QString& text
     case Reason::Empty:
         return tr("Type an IPv6 address, with /length if you like.");
     case Reason::ZoneIndex:
-        why = tr("zone indexes such as %1 are not part of an address")
-                  .arg(text.mid(qsizetype(fault.position), qsizetype(fault.length)));
+        why = tr("zone indexes such as %1 are not part of an address").arg(Part(fault, text));
         break;
     case Reason::Ipv4Address:
         return tr("This is an IPv4 address; the Subnet Calculator tab takes IPv4.");
     case Reason::BadCharacter:
-        why = tr("'%1' is not a hex digit").arg(text.mid(qsizetype(fault.position), 1));
+        why = tr("'%1' is not a hex digit").arg(Part(fault, text));
         break;
     case Reason::ColonRun:
         why = tr("three or more colons in a row");
@@ -115,7 +119,10 @@ QString Ipv6Texts::refusal(const net::Ipv6ParseFault& fault, const QString& text
         why = tr("bits are set beyond the prefix length");
         break;
     }
-    return tr("Not an IPv6 address: %1 (at character %2).").arg(why).arg(fault.position + 1);
+    return tr("Not an IPv6 address: %1 (at character %2).")
+        .arg(why)
+        .arg(fault.characterPosition(std::string_view(text.constData(), std::size_t(text.size()))) +
+             1);
 }
 
 Ipv6ResultTexts Ipv6Texts::results(const net::Ipv6Interface& entry)

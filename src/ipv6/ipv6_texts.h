@@ -7,6 +7,7 @@
 #include "net/ipv6_network.h"
 #include "net/ipv6_parse_fault.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
 
@@ -33,8 +34,9 @@ class Ipv6Texts
     Q_DECLARE_TR_FUNCTIONS(Ipv6Texts)
 
 public:
-    // Why the entry is not an address, in words, with the character where it goes wrong.
-    static QString refusal(const net::Ipv6ParseFault& fault, const QString& text);
+    // Why the entry is not an address, in words, with the character where it goes wrong;
+    // text is what the parser read, in UTF-8.
+    static QString refusal(const net::Ipv6ParseFault& fault, const QByteArray& text);
     static Ipv6ResultTexts results(const net::Ipv6Interface& entry);
     // Stepping refused at either end of the address space.
     static QString noNext(const net::Ipv6Network& network);

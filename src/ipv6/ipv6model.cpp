@@ -11,15 +11,16 @@ void Ipv6Model::setEntryText(const QString& text)
 {
     m_entryText = text;
     const QString trimmed = text.trimmed();
-    const auto written = net::Ipv6Interface::parseDetailed(trimmed.toStdString());
+    const QByteArray utf8 = trimmed.toUtf8();
+    const auto written = net::Ipv6Interface::parseDetailed(utf8.toStdString());
     m_hasAddress = written.ok();
     if (written) {
         m_value.address = written->address;
-        if (trimmed.contains(QLatin1Char('/')))
+        if (utf8.contains('/'))
             m_value.prefixLength = written->prefixLength;
         m_status.clear();
     } else {
-        m_status = Ipv6Texts::refusal(written.error(), trimmed);
+        m_status = Ipv6Texts::refusal(written.error(), utf8);
     }
     emit changed();
 }

@@ -163,6 +163,9 @@ void ucIpv6Calc::build()
     m_splitLength->setObjectName(QStringLiteral("spnIpv6SplitLength"));
     m_splitLength->setAccessibleName(tr("Subnets of length"));
     m_splitLength->setPrefix(QStringLiteral("/"));
+    // The text box inside takes the focus too, so it needs a name of its own.
+    if (auto* typed = m_splitLength->findChild<QLineEdit*>())
+        typed->setAccessibleName(tr("Subnet prefix length"));
     splitCaption->setBuddy(m_splitLength);
     splitCaption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_save = new QPushButton(tr("Sa&ve..."), this);

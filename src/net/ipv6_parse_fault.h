@@ -7,6 +7,7 @@
 #include "net/parsed.h"
 
 #include <cstddef>
+#include <string_view>
 
 namespace net {
 
@@ -45,6 +46,12 @@ struct Ipv6ParseFault
 
     // The coarse reason of the family-independent parsers.
     ParseError error() const;
+
+    // For people, who count characters where the parser counts the bytes of UTF-8: the
+    // number of characters of `text` before the fault, and the faulty part (with a length
+    // of one, the whole character that starts there).
+    std::size_t characterPosition(std::string_view text) const;
+    std::string_view part(std::string_view text) const;
 
     friend constexpr bool operator==(const Ipv6ParseFault&, const Ipv6ParseFault&) = default;
 };

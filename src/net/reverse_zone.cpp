@@ -11,6 +11,14 @@ std::string ReverseZone(const Ipv4Network& network)
     return zone + "in-addr.arpa";
 }
 
+std::optional<std::string> ClasslessReverseZone(const Ipv4Network& network)
+{
+    if (network.prefixLength() <= 24)
+        return std::nullopt;
+    return std::to_string(network.address().octets()[3]) + '/' +
+           std::to_string(network.prefixLength()) + '.' + ReverseZone(network);
+}
+
 std::string ReverseZone(const Ipv6Network& network)
 {
     static constexpr char kDigits[] = "0123456789abcdef";

@@ -8,11 +8,16 @@
 #include "net/ipv4_network.h"
 #include "net/ipv6_network.h"
 
+#include <optional>
 #include <string>
 
 namespace net {
 
 std::string ReverseZone(const Ipv4Network& network);
 std::string ReverseZone(const Ipv6Network& network);
+
+// The name RFC 2317 gives a prefix longer than /24 when its addresses are delegated apart
+// from the rest of their /24: "200/29.1.168.192.in-addr.arpa"; nothing for /24 and shorter.
+std::optional<std::string> ClasslessReverseZone(const Ipv4Network& network);
 
 } // namespace net

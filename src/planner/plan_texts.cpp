@@ -52,8 +52,8 @@ QString CountText(const net::UInt128& count)
 
 QString ParentRefusalText(const QString& typed, net::ParseError error)
 {
-    const QString text = typed.trimmed();
-    if (text.contains(QLatin1Char(':'))) {
+    const QByteArray text = typed.trimmed().toUtf8();
+    if (text.contains(':')) {
         const auto network = net::Ipv6Network::parseDetailed(text.toStdString());
         if (!network)
             return Ipv6Texts::refusal(network.error(), text);

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The bash completion as a user meets it: each line typed so far, Tab, and the words bash
-# would offer. Usage: completion_bash.sh <ferol-calc.bash>
+# would offer, with the ferol-calc under test answering the completion's questions.
+# Usage: completion_bash.sh <ferol-calc.bash> <folder of ferol-calc>
 set -uo pipefail
 source /usr/share/bash-completion/bash_completion
 source "$1"
+PATH=$(cd "$2" && pwd):$PATH
 
 status=0
 # expect "<line typed>" "<words offered, sorted, space-separated>"
@@ -25,13 +27,18 @@ expect() {
 }
 
 cd "$(mktemp -d)" && touch networks.txt
-expect "ferol-calc " "decimal next range split subnet vlsm wildcard"
+expect "ferol-calc " "aggregate contains decimal exclude help merge next range split subnet vlsm wildcard"
 expect "ferol-calc s" "split subnet"
 expect "ferol-calc --json v" "vlsm"
 expect "ferol-calc -n 3 n" "next"
 expect "ferol-calc --file networks.txt s" "split subnet"
+expect "ferol-calc help e" "exclude"
 expect "ferol-calc split 10.0.0.0/8 " ""
-expect "ferol-calc split --r" "--rfc3021"
+expect "ferol-calc split --" "--file= --help --json --no-rfc3021 --rfc3021"
+expect "ferol-calc decimal --" "--field= --file= --help --ipv6 --json"
+expect "ferol-calc next -" "--count= --file= --help --json --no-rfc3021 --rfc3021 -h -j -n"
+expect "ferol-calc 10.0.0.1/24 --b" "--binary"
+expect "ferol-calc range 10.0.0.1 --r" ""
 expect "ferol-calc --co" "--count="
 expect "ferol-calc --file net" "networks.txt"
 expect "ferol-calc -n " ""

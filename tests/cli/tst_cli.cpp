@@ -32,6 +32,23 @@ Answer RunProcess(const QString& commandLine, const QByteArray& input = {})
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
+// With the arguments as they are (no splitting) and standard input from a file or bytes.
+Answer RunRaw(const QStringList& arguments, const QByteArray& input, const QString& inputFile = {})
+{
+    QProcess process;
+    if (!inputFile.isEmpty())
+        process.setStandardInputFile(inputFile);
+    process.start(FEROL_CALC_PATH, arguments);
+    if (inputFile.isEmpty()) {
+        process.write(input);
+        process.closeWriteChannel();
+    }
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
 QJsonObject JsonOf(const QString& text)
 {
     QJsonParseError error;
@@ -69,13 +86,13 @@ private slots:
         row("range 2001:db8::1 2001:db8::7", 0,
             "2001:db8::1/128\n2001:db8::2/127\n2001:db8::4/126\n");
         row("subnet 10.0.0.0 255.0.255.0", 1, "'255.0.255.0' is not a subnet mask");
-        row("subnet 10.0.0.0 24", 1, "'24' is not a subnet mask");
+        row("subnet 10.0.0.0 33", 1, "'10.0.0.0/33': the prefix length must be a number");
+        row("subnet 10.0.0.0 2x", 1, "'2x' is not a subnet mask");
         row("range 10.0.0.9 10.0.0.1", 1, "'10.0.0.9' is above '10.0.0.1'");
         row("next 10.0.0.0/8 -n 0", 1, "'-n 0': the count must be a number from 1 to 65536");
         row("split 10.0.0.1/24 26", 1, "not a network address; the network is 10.0.0.0/24");
         row("split 0.0.0.0/0 17", 1, "splitting /0 into /17 gives 131072 subnets, more than");
         row("decimal -1", 1, "'-1' is neither an IPv4 address nor a number");
-        row("subnet --file /nonexistent/nets", 1, "cannot read '/nonexistent/nets': No such");
         row("vlsm 2001:db8::/48 300 /52", 0,
             "Network                                         Needed          /64 networks  Last "
             "address\n"
@@ -157,7 +174,8 @@ private slots:
         row("192.168.1.130/23", R"({"status":"Supernetting","subnet_bits":null})");
         row("10.0.0.1/16", R"({"status":"Warning! Subnet - All 0's","max_subnets":256})");
         row("172.16.255.1/24", R"({"status":"Invalid Subnet - All 1's","max_hosts":254})");
-        row("subnet 10.1.0.1/31", R"({"first_host":null,"status":"Mask too long, no hosts."})");
+        row("subnet 10.1.0.1/31 --no-rfc3021",
+            R"({"first_host":null,"status":"Mask too long, no hosts."})");
         row("subnet 10.1.0.1/31 --rfc3021", R"({"rfc3021":true,"max_hosts":2,
             "status":"Subnetting as per RFC3021."})");
         row("subnet 10.255.255.255/31 --rfc3021", R"({"status":"Invalid Subnet - All 1's"})");
@@ -277,6 +295,151 @@ private slots:
         }
         QCOMPARE(got.join(' '), answers);
         QVERIFY(!answer.out.contains("\n\n"));
+    }
+
+    // Input no one should send, by exit status and the exact message: control bytes come
+    // back escaped, long input is refused without being echoed whole, what cannot be read
+    // stops the run.
+    void hostileInput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QString>("inputFile");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<int>("answers"); // lines of standard output
+        const QByteArray huge(20 * 1024 * 1024, '1');
+        const QString longWord(100000, 'a');
+        QTest::newRow("terminal title escape")
+            << QStringList{"subnet", "-"} << QByteArray("\x1b]0;pwned\x07\n") << QString() << 1
+            << "ferol-calc subnet: line 1: '\\x1b]0;pwned\\x07' is not an IPv4 address\n"
+            << 0;
+        QTest::newRow("folder as file")
+            << QStringList{"subnet", "--file", "/"} << QByteArray() << QString() << 2
+            << "ferol-calc subnet: cannot read '/': Is a directory\n"
+            << 0;
+        QTest::newRow("folder as input")
+            << QStringList{"subnet", "-"} << QByteArray() << QString("/") << 2
+            << "ferol-calc subnet: cannot read standard input: Is a directory\n"
+            << 0;
+        QTest::newRow("missing file")
+            << QStringList{"--file", "/nonexistent/nets"} << QByteArray() << QString() << 2
+            << "ferol-calc subnet: cannot read '/nonexistent/nets': No such file or directory\n"
+            << 0;
+        QTest::newRow("20 MB line between good ones")
+            << QStringList{"-j", "-"} << "10.0.0.1\n" + huge + "\n10.0.0.2" << QString() << 1
+            << "ferol-calc subnet: line 2: longer than 4096 bytes\n"
+            << 2;
+        QTest::newRow("byte-order mark") << QStringList{"-j", "decimal", "-"}
+                                         << QByteArray("\xef\xbb\xbf"
+                                                       "1.2.3.4\n")
+                                         << QString() << 0 << QString() << 1;
+        QTest::newRow("not UTF-8")
+            << QStringList{"-j", "-"}
+            << QByteArray("10.0.0.1\xff\n\xef\xbb\xbf"
+                          "1.2.3.4\n")
+            << QString() << 1
+            << "ferol-calc subnet: line 1: not UTF-8 text: '10.0.0.1\\xff'\n"
+               "ferol-calc subnet: line 2: '" +
+                   QString(QChar(0xFEFF)) + "1.2.3.4' is not an IPv4 address\n"
+            << 0; // a byte-order mark is skipped before the first line only
+        QTest::newRow("long argument")
+            << QStringList{"subnet", longWord} << QByteArray() << QString() << 1
+            << "ferol-calc subnet: '" + longWord.left(32) +
+                   "...' (100000 bytes) is longer than any argument (at most 128)\n"
+            << 0;
+        QTest::newRow("options on a line")
+            << QStringList{"next", "-j", "-"} << QByteArray("10.0.0.0/24 -n 2\n10.0.0.0/31 -n1\n")
+            << QString() << 0 << QString() << 2;
+        QTest::newRow("output option on a line")
+            << QStringList{"next", "-"} << QByteArray("10.0.0.0/24 --json\n") << QString() << 1
+            << "ferol-calc next: line 1: '--json' shapes the whole output: give it on the "
+               "command line\n"
+            << 0;
+    }
+    void hostileInput()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(QString, inputFile);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+        QFETCH(int, answers);
+        const Answer answer = RunRaw(arguments, input, inputFile);
+        QCOMPARE(answer.err, err);
+        QCOMPARE(answer.status, status);
+        QCOMPARE(int(answer.out.count('\n')), answers);
+    }
+
+    // The set operations and the conventions scripts rely on: whole standard output and
+    // exit status.
+    void scripted_data()
+    {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        const auto row = [](const char* name, const char* commandLine, int status, const char* out,
+                            const QByteArray& input = {}) {
+            QTest::newRow(name) << QString(commandLine) << input << status << QString(out);
+        };
+        row("contains all", "contains 10.0.0.0/8 10.1.2.3 10.0.0.0/9", 0,
+            "10.1.2.3 is in 10.0.0.0/8\n10.0.0.0/9 is in 10.0.0.0/8\n");
+        row("contains not all", "contains 2001:db8::/32 2001:db8::1 2001:db9::/48", 1,
+            "2001:db8::1 is in 2001:db8::/32\n2001:db9::/48 is not in 2001:db8::/32\n");
+        row("contains refused", "contains 10.0.0.0/8 10.0.0.1/8", 2, "");
+        row("contains across families", "contains 10.0.0.0/8 ::1", 2, "");
+        row("contains wider network", "contains 10.0.0.0/9 10.0.0.0/8", 1,
+            "10.0.0.0/8 is not in 10.0.0.0/9\n");
+        row("contains batch", "contains 10.0.0.0/8 -", 1,
+            "10.1.1.1 is in 10.0.0.0/8\n"
+            "\n11.0.0.0 is not in 10.0.0.0/8\n",
+            "10.1.1.1\n11.0.0.0\n");
+        row("merge both families", "merge 2001:db8:1::/48 10.0.0.128/25 2001:db8::/48 10.0.0.0/25",
+            0, "10.0.0.0/24\n2001:db8::/47\n");
+        row("merge ranges", "aggregate 10.0.0.1-10.0.0.6 10.0.0.0/32 10.0.0.7", 0, "10.0.0.0/29\n");
+        row("merge lines", "merge -", 0, "192.168.0.0/23\n",
+            "192.168.0.0/24 # comment\n192.168.1.0/25\n192.168.1.128-192.168.1.255\n");
+        row("merge refused line", "merge -", 1, "", "10.0.0.0/24\n10.0.0.1/24\n");
+        row("merge range upside down", "merge 10.0.0.9-10.0.0.1", 1, "");
+        row("exclude", "exclude 10.0.0.0/24 10.0.0.64/26 10.0.0.200", 0,
+            "10.0.0.0/26\n10.0.0.128/26\n10.0.0.192/29\n10.0.0.201/32\n10.0.0.202/31\n"
+            "10.0.0.204/30\n10.0.0.208/28\n10.0.0.224/27\n");
+        row("exclude all", "exclude 2001:db8::/64 2001:db8::/63", 0, "");
+        row("/31 has two hosts", "10.0.0.0/31 --field host_count --field max_hosts", 0, "2\n2\n");
+        row("/31 classic", "10.0.0.0/31 --no-rfc3021 --field host_count", 0, "0\n");
+        row("/32 one host", "192.168.0.1 --field host_count --field max_hosts", 0, "1\n1\n");
+        row("fields", "192.168.1.130/26 --field network --field broadcast", 0,
+            "192.168.1.128\n192.168.1.191\n");
+        row("unknown field", "192.168.1.130/26 --field nets", 2, "");
+        row("classless reverse", "192.168.1.200/29 --field classless_reverse_zone", 0,
+            "200/29.1.168.192.in-addr.arpa\n");
+        row("no classless reverse", "192.168.1.200/24 --field classless_reverse_zone", 0, "-\n");
+        row("hex", "192.168.1.1/24 --hex --field host_hex --field broadcast_hex", 0,
+            "0xC0A80101\n0xC0A801FF\n");
+        row("address and length", "subnet 10.1.2.3 16 --field cidr", 0, "10.1.0.0/16\n");
+        row("help of a command", "help exclude", 0,
+            "Usage: ferol-calc exclude NETWORK EXCLUDED... [options]\n");
+        row("IPv6 binary", "2001:db8::1/127 --binary --field network_binary", 0,
+            "0010000000000001:0000110110111000:0000000000000000:0000000000000000:"
+            "0000000000000000:0000000000000000:0000000000000000:0000000000000000\n");
+    }
+    void scripted()
+    {
+        QFETCH(QString, commandLine);
+        QFETCH(QByteArray, input);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        const Answer answer = RunProcess(commandLine, input);
+        QCOMPARE(answer.status, status);
+        if (out.startsWith("Usage:"))
+            QVERIFY2(answer.out.startsWith(out), qPrintable(answer.out));
+        else
+            QCOMPARE(answer.out, out);
+        QCOMPARE(answer.err.isEmpty(), status == 0 || !out.isEmpty());
+        // contains answers a refused argument with 2, which is not wrong usage.
+        QCOMPARE(answer.err.contains("--help'"),
+                 status == 2 && !commandLine.startsWith("contains"));
     }
 };
 

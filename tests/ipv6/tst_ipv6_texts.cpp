@@ -35,7 +35,8 @@ private slots:
         QTest::addColumn<QString>("status"); // the start of it
         const auto row = [](const char* name, const char* steps, const char* network,
                             const char* entry, const char* status) {
-            QTest::newRow(name) << steps << network << entry << status;
+            QTest::newRow(name) << QString::fromUtf8(steps) << network << QString::fromUtf8(entry)
+                                << QString::fromUtf8(status);
         };
         row("typed length", "e:2001:db8::1/48", "2001:db8::/48", "2001:db8::1/48", "");
         row("bare keeps the length", "e:2001:db8::1/48|e:2001:db8:5::", "2001:db8:5::/48",
@@ -59,6 +60,11 @@ private slots:
             "This is an IPv4 address; the Subnet Calculator tab");
         row("zone named", "e:fe80::1%eth0", "", "fe80::1%eth0",
             "Not an IPv6 address: zone indexes such as %eth0 are not part");
+        row("character counted, not byte", "e:f\u00e980::1%eth0", "", "f\u00e980::1%eth0",
+            "Not an IPv6 address: zone indexes such as %eth0 are not part of an address (at "
+            "character 8).");
+        row("wide character shown whole", "e:2001:db8::\u00b2", "", "2001:db8::\u00b2",
+            "Not an IPv6 address: '\u00b2' is not a hex digit (at character 11).");
         row("long group numbered", "e:2001:db8:12345::", "",
             "2001:db8:12345::", "Not an IPv6 address: group 3 has 5 digits (at character 10)");
     }

@@ -88,7 +88,7 @@ QString RandomAddressText(QRandomGenerator& random)
     QStringList groups;
     for (int k = 0; k < 8; ++k)
         groups << (random.bounded(3) == 0 ? "0" : QString::number(random.bounded(65536), 16));
-    const QString text = groups.join(':');
+    QString text = groups.join(':');
     switch (random.bounded(3)) {
     case 0:
         return text.toUpper();

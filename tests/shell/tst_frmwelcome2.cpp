@@ -238,6 +238,9 @@ private slots:
             "txtIpAddy_0 txtIpAddy_1 txtIpAddy_2 txtIpAddy_3 lstIpHistory "
             "txtDecimal Text1",
             "Text1 txtDecimal vscrollHistory txtIpAddy_3 txtIpAddy_2 txtIpAddy_1 txtIpAddy_0");
+        row("ipv6", 3,
+            "txtIpv6Address scrIpv6Length btnIpv6Previous btnIpv6Next spnIpv6SplitLength "
+            "btnIpv6SaveSubnets lstIpv6Subnets");
         // The page without the browser plugin: entered, then each of its links in turn.
         row("planner", 4,
             "txtParent cboMode chkRfc3021 picPlan tblNeeds cmdAddNeed cmdRemoveNeed "
@@ -257,10 +260,10 @@ private slots:
         QFETCH(QString, forward);
         QFETCH(QString, backward);
         m_window->findChild<QLineEdit*>("sub_address_0")->setText("192");
-        const bool inTab = tab < tabs()->count();
-        tabs()->setCurrentIndex(inTab ? tab : 0);
-        QWidget* top = inTab ? tabs()->widget(tab) : about();
-        QWidget* start = inTab ? tabs()->tabBar() : top->findChild<QWidget*>("cmdOK");
+        tabs()->setCurrentIndex(tab % tabs()->count());
+        QWidget* top = tab < tabs()->count() ? tabs()->widget(tab) : about();
+        QWidget* start =
+            tab < tabs()->count() ? tabs()->tabBar() : top->findChild<QWidget*>("cmdOK");
         QStringList stops = walk(start, Qt::Key_Tab);
         QCOMPARE(stops.join(' '), forward);
         // The visible focusable controls and pictures, and the list that only shows while

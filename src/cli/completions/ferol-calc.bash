@@ -1,5 +1,6 @@
-# bash completion for ferol-calc: the command words first, options anywhere, file names
-# after --file. Addresses and numbers are the user's to type.
+# bash completion for ferol-calc: the command words first, each command's own options,
+# file names after --file. The words come from ferol-calc itself (--complete), which reads
+# the table its parser and help read. Addresses and numbers are the user's to type.
 
 _ferol_calc()
 {
@@ -11,22 +12,16 @@ _ferol_calc()
             _filedir
             return
             ;;
-        --count | -n)
+        --count | -n | --field)
             return
             ;;
     esac
-    if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W '--json --rfc3021 --binary --count= --file= --help --version' \
-            -- "$cur"))
-        [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
-        return
-    fi
 
     # The command is the first word that is not an option or an option's value.
     local i command=
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-            --file | --count | -n) ((i++)) ;;
+            --file | --count | -n | --field) ((i++)) ;;
             -*) ;;
             *)
                 command=${words[i]}
@@ -34,8 +29,15 @@ _ferol_calc()
                 ;;
         esac
     done
-    if [[ -z $command ]]; then
-        COMPREPLY=($(compgen -W 'subnet next split range wildcard decimal vlsm' -- "$cur"))
+    [[ -n $command && $command != help && $cur != -* ]] && return
+
+    local offered
+    offered=$("$1" --complete $command 2>/dev/null | cut -f1)
+    if [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W "$(grep -- '^-' <<<"$offered")" -- "$cur"))
+        [[ ${COMPREPLY-} == *= ]] && compopt -o nospace
+    else
+        COMPREPLY=($(compgen -W "$(grep -v -- '^-' <<<"$offered")" -- "$cur"))
     fi
 } &&
     complete -F _ferol_calc ferol-calc
