@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::uint32_t need : needs) {
         plan.needs.push_back({"", net::NeedSize::count(need)});
         total += std::uint64_t{1} << net::NeedBlockBits(net::IpFamily::Ipv4, plan.needs.back().size,
-                                                         rfc3021);
+                                                        rfc3021);
     }
     const auto answer = net::PlanAddresses(plan);
     FUZZ_CHECK(answer.fits() == (total <= parent.addressCount()), detail);

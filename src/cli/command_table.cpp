@@ -80,8 +80,8 @@ const std::vector<CommandEntry>& CommandList()
          RunNext},
         {"split",
          {},
-         "NETWORK/LEN NEWLEN",
-         "the subnets at a longer prefix",
+         "NETWORK/LEN NEWLEN | -n N",
+         "the subnets at a longer prefix, or N equal",
          "Usage: ferol-calc split NETWORK/LEN NEWLEN [options]\n"
          "       ferol-calc split NETWORK/LEN --count N [options]\n"
          "\n"

@@ -214,7 +214,8 @@ CliOutcome RunSplitByCount(const CommandArgs& args)
     if (auto refusal = ReadParent(args.positional[0], plan))
         return *refusal;
     plan.mode = net::PlanMode::SplitByCount;
-    plan.rfc3021 = args.has("--rfc3021");
+    // Read as split reads a /31: two hosts unless --no-rfc3021.
+    plan.rfc3021 = args.pointToPoint();
     const std::string& countText = args.values.at("--count");
     const auto count = net::ParseWholeNumber(countText, kListLimit);
     if (!count || *count == 0)

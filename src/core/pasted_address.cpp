@@ -66,3 +66,24 @@ QString PastedOctetDigits(const QString& text)
         ++digits;
     return trimmed.left(digits);
 }
+
+QString OneLineText(const QString& text)
+{
+    QString line = text;
+    line.removeIf([](QChar c) {
+        switch (c.unicode()) {
+        case u'\t':
+        case u'\n':
+        case u'\v':
+        case u'\f':
+        case u'\r':
+        case 0x85:   // next line
+        case 0x2028: // line separator
+        case 0x2029: // paragraph separator
+            return true;
+        default:
+            return false;
+        }
+    });
+    return line;
+}

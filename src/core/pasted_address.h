@@ -31,3 +31,6 @@ std::optional<PastedAddress> ParsePastedAddress(const QString& text);
 // so the box holds nothing its value does not use. Empty when there is no such run, and
 // for an IPv6 address, whose first group is no octet.
 QString PastedOctetDigits(const QString& text);
+
+// text without its line breaks and tabs: a one-line box never holds them.
+QString OneLineText(const QString& text);

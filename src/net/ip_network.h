@@ -33,9 +33,9 @@ class IpNetwork
 {
 public:
     constexpr IpNetwork() = default; // 0.0.0.0/0
+    // The family is IPv4 by default.
     constexpr IpNetwork(const Ipv4Network& network)
-        : m_family(IpFamily::Ipv4), m_first(network.address().value()),
-          m_length(network.prefixLength())
+        : m_first(network.address().value()), m_length(network.prefixLength())
     {}
     constexpr IpNetwork(const Ipv6Network& network)
         : m_family(IpFamily::Ipv6), m_first(network.address().value()),

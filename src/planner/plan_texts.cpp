@@ -52,11 +52,11 @@ QString CountText(const net::UInt128& count)
 
 QString ParentRefusalText(const QString& typed, net::ParseError error)
 {
-    const QString text = typed.trimmed();
-    if (text.contains(QLatin1Char(':'))) {
+    const QByteArray text = typed.trimmed().toUtf8();
+    if (text.contains(':')) {
         const auto network = net::Ipv6Network::parseDetailed(text.toStdString());
         if (!network)
-            return Ipv6Texts::refusal(network.error(), text);
+            return Ipv6Texts::refusal(network.error(), text.toUtf8());
     }
     switch (error) {
     case net::ParseError::Empty:
@@ -165,7 +165,7 @@ PastedNeeds ReadPastedNeeds(const QString& text)
                                   .split(QLatin1Char('\n'));
     bool first = true;
     for (int k = 0; k < lines.size(); ++k) {
-        const QString line = lines[k];
+        const QString& line = lines[k];
         if (line.trimmed().isEmpty())
             continue;
         // A tab is a spreadsheet's separator; without one the last comma is, so that a

@@ -24,6 +24,7 @@ inline constexpr AccessibleText kPlannerAccessibleNames[] = {
      .name = "Needs",
      .description = "One row per need, a name and a size; paste lines of name and size",
      .caption = "lblNeeds"},
+    {.control = "lblNeedsMessage", .name = "Needs, what a paste left out"},
     {.control = "cmdAddNeed", .name = "Add need"},
     {.control = "cmdRemoveNeed", .name = "Remove need"},
     {.control = "cmdMoveNeedUp", .name = "Move need up"},

@@ -2,6 +2,8 @@
 
 #include "planner/answermodel.h"
 
+#include "core/focus_frame.h"
+
 #include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -237,6 +239,12 @@ void PlanPicture::paintEvent(QPaintEvent*)
                          metrics.elidedText(name, Qt::ElideRight, inner.width()));
         painter.drawText(lower, Qt::AlignLeft | Qt::AlignVCenter,
                          metrics.elidedText(network, Qt::ElideRight, inner.width()));
+    }
+
+    // With no block current, the focus shows round the whole bar.
+    if (hasFocus() && !(m_selection && m_selection->currentIndex().isValid())) {
+        PaintFocusFrame(painter, *this,
+                        QRect(0, 0, width(), m_layout.lines * (lineHeight() + lineGap())));
     }
 
     const int legendTop = m_layout.lines * (lineHeight() + lineGap());

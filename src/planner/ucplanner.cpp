@@ -7,6 +7,7 @@
 #include "planner/plan_texts.h"
 #include "planner/planner_accessible_names.h"
 #include "planner/planpicture.h"
+#include "planner/plantableview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -134,7 +135,7 @@ void ucPlanner::buildControls()
     auto* needsLayout = new QVBoxLayout(needsSide);
     needsLayout->setContentsMargins(0, 0, 0, 0);
     auto* lblNeeds = MakeLabel(tr("N&eeds:"), "lblNeeds", needsSide);
-    tblNeeds = new QTableView(needsSide);
+    tblNeeds = new PlanTableView(needsSide);
     tblNeeds->setObjectName(QStringLiteral("tblNeeds"));
     tblNeeds->setModel(m_needsModel);
     tblNeeds->setItemDelegateForColumn(NeedsModel::SizeColumn, new NeedSizeDelegate(tblNeeds));
@@ -151,11 +152,12 @@ void ucPlanner::buildControls()
     lblNeeds->setBuddy(tblNeeds);
     lblNeedsMessage = MakeMessage("lblNeedsMessage", needsSide);
     auto* needButtons = new QGridLayout;
+    // Made in the order they are laid out, which is the order Tab takes.
     cmdAddNeed = MakeButton(tr("&Add"), "cmdAddNeed", needsSide);
     cmdRemoveNeed = MakeButton(tr("&Remove"), "cmdRemoveNeed", needsSide);
+    cmdPasteNeeds = MakeButton(tr("&Paste"), "cmdPasteNeeds", needsSide);
     cmdMoveNeedUp = MakeButton(tr("&Up"), "cmdMoveNeedUp", needsSide);
     cmdMoveNeedDown = MakeButton(tr("Do&wn"), "cmdMoveNeedDown", needsSide);
-    cmdPasteNeeds = MakeButton(tr("&Paste"), "cmdPasteNeeds", needsSide);
     needButtons->addWidget(cmdAddNeed, 0, 0);
     needButtons->addWidget(cmdRemoveNeed, 0, 1);
     needButtons->addWidget(cmdPasteNeeds, 0, 2);
@@ -170,7 +172,7 @@ void ucPlanner::buildControls()
     auto* answerLayout = new QVBoxLayout(answerSide);
     answerLayout->setContentsMargins(0, 0, 0, 0);
     auto* lblAnswer = MakeLabel(tr("Allocated net&works:"), "lblAnswer", answerSide);
-    tblAnswer = new QTableView(answerSide);
+    tblAnswer = new PlanTableView(answerSide);
     tblAnswer->setObjectName(QStringLiteral("tblAnswer"));
     tblAnswer->setModel(m_answerModel);
     tblAnswer->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -180,7 +180,8 @@ private slots:
             {"About", "about", "Line1_0", ""},
             {"examples open", "tab:2 mouse:vscrollHistory key:Down", "", "lstIpHistory"},
             {"IPv6", "tab:3", "", "txtIpv6Address"},
-            {"planner", "tab:4 mouse:txtParent type:10.0.0.0/24 mouse:cmdAddNeed", "", "txtParent"}};
+            {"planner", "tab:4 mouse:txtParent type:10.0.0.0/24 mouse:cmdAddNeed", "",
+             "txtParent"}};
         for (const DesktopTheme theme : {DesktopTheme::Light, DesktopTheme::Dark}) {
             for (const auto& [name, steps, rule, box] : places)
                 QTest::addRow("%s %s", theme == DesktopTheme::Light ? "light" : "dark", name)

@@ -4,13 +4,13 @@
 // edges random inputs seldom reach.
 
 #include "block_text.h"
+#include "net/address_plan.h"
 #include "net/ipv4_classful.h"
 #include "net/ipv4_cover.h"
 #include "net/ipv4_special_blocks.h"
 #include "net/ipv4_wildcard.h"
 #include "net/number_text.h"
 #include "net/reverse_zone.h"
-#include "net/address_plan.h"
 #include "support/dotted.h"
 
 #include <QRandomGenerator>

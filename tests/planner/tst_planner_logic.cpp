@@ -47,7 +47,6 @@ private slots:
     void pastedNeeds_data();
     void pastedNeeds();
     void historyKeepsModelsConsistent();
-    void answerCopiesAsTabSeparatedText();
 };
 
 void TestPlannerLogic::pictureLayout_data()
@@ -138,6 +137,22 @@ void TestPlannerLogic::historyKeepsModelsConsistent()
                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
     QAbstractItemModelTester answerTester(&answer,
                                           QAbstractItemModelTester::FailureReportingMode::QtTest);
+    // Each edit names the rows it replaces: the rows outside them are the same before and
+    // after, so a view can keep them.
+    std::vector<net::PlanNeed> rowsBefore;
+    connect(&document, &PlanDocument::needsAboutToChange, this, [&](int first, int removed, int) {
+        rowsBefore = document.plan().needs;
+        QVERIFY(first >= 0 && removed >= 0 && first + removed <= int(rowsBefore.size()));
+    });
+    connect(&document, &PlanDocument::needsChanged, this,
+            [&](int first, int removed, int inserted) {
+                const auto& after = document.plan().needs;
+                QCOMPARE(int(after.size()), int(rowsBefore.size()) - removed + inserted);
+                QVERIFY(inserted >= 0);
+                QVERIFY(std::equal(rowsBefore.begin(), rowsBefore.begin() + first, after.begin()));
+                QVERIFY(std::equal(rowsBefore.begin() + first + removed, rowsBefore.end(),
+                                   after.begin() + first + inserted));
+            });
     QRandomGenerator random(32);
     std::vector<PlanDocument::State> states{{document.plan(), document.parentText()}};
     const QString parents[] = {"10.0.0.0/22", "2001:db8::/56", "10.0.0.0 255.255.255.0",
@@ -152,12 +167,18 @@ void TestPlannerLogic::historyKeepsModelsConsistent()
         case 1:
             document.setMode(net::PlanMode(random.bounded(3)));
             break;
-        case 2:
+        case 2: {
+            // Often copies of a row beside it, as pasting the same lines twice makes: the
+            // rows that differ are then ambiguous, and the models must still agree.
+            const int at = random.bounded(rows + 1);
+            const net::PlanNeed need =
+                rows > 0 && random.bounded(2) == 0
+                    ? document.plan().needs[std::size_t(std::max(0, at - 1))]
+                    : net::PlanNeed{"n", net::NeedSize::count(random.bounded(300))};
             document.insertNeeds(
-                random.bounded(rows + 1),
-                std::vector<net::PlanNeed>(std::size_t(random.bounded(1, 4)),
-                                           {"n", net::NeedSize::count(random.bounded(300))}));
+                at, std::vector<net::PlanNeed>(std::size_t(random.bounded(1, 4)), need));
             break;
+        }
         case 3:
             if (rows > 0)
                 document.removeNeeds(random.bounded(rows), random.bounded(1, 3));
@@ -199,20 +220,6 @@ void TestPlannerLogic::historyKeepsModelsConsistent()
         document.undoStack()->redo();
     QVERIFY(document.plan().needs == states.back().plan.needs);
     QCOMPARE(document.plan().mode, states.back().plan.mode);
-}
-
-void TestPlannerLogic::answerCopiesAsTabSeparatedText()
-{
-    PlanDocument document;
-    AnswerModel answer(document);
-    document.setParentText("10.0.0.0/29");
-    document.insertNeeds(0, {{"Office", net::NeedSize::count(2)}});
-    QCOMPARE(TabSeparated(answer),
-             "Name\tNetwork\tMask\tFirst usable\tLast usable\tBroadcast\tUsable hosts\tUnused "
-             "hosts\n"
-             "Office\t10.0.0.0/30\t255.255.255.252\t10.0.0.1\t10.0.0.2\t10.0.0.3\t2\t0\n"
-             "Free\t10.0.0.4/30\t255.255.255.252\t10.0.0.4\t10.0.0.7\t\u2014\t\u2014\tall\n");
-    QCOMPARE(TabSeparated(answer, {1}).count('\n'), 2);
 }
 
 QTEST_MAIN(TestPlannerLogic)
