@@ -9,6 +9,9 @@ packages=(
     qt6-webengine-dev      # the promotional pane's browser plugin (Qt WebEngine)
     xvfb xauth             # a display for running the browser plugin headless
     fonts-wine             # a stand-in for the Tahoma the windows were designed in
+    fonts-wqy-microhei     # Chinese and Japanese glyphs, which the design font lacks
+    qt6-l10n-tools qt6-tools-dev  # lupdate and lrelease: the translation catalogues
+    qt6-translations-l10n  # Qt's own texts (standard buttons, context menus) translated
     xdg-utils              # lets the program open reports and web pages on the desktop
     dpkg-dev file          # the Debian package: dpkg-shlibdeps finds its dependencies
     lintian                # checks the package against Debian's rules

@@ -2,12 +2,13 @@
 
 #include "core/panel_controls.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QWidget>
 
 namespace {
 
-void Apply(QWidget& panel, const QString& control, const QString& name, const char* description,
+void Apply(QWidget& panel, const QString& control, const QString& name, const QString& description,
            const char* caption)
 {
     QWidget* widget = nullptr;
@@ -20,7 +21,7 @@ void Apply(QWidget& panel, const QString& control, const QString& name, const ch
         return;
     }
     widget->setAccessibleName(name);
-    widget->setAccessibleDescription(QString::fromUtf8(description));
+    widget->setAccessibleDescription(description);
     if (*caption == '\0')
         return;
     if (auto* label = panel.findChild<QLabel*>(QString::fromLatin1(caption)))
@@ -31,25 +32,29 @@ void Apply(QWidget& panel, const QString& control, const QString& name, const ch
 
 } // namespace
 
-QString OctetBoxName(const char* arrayName, int index, int count)
+QString OctetBoxName(const QString& arrayName, int index, int count)
 {
-    return QStringLiteral("%1, octet %2 of %3")
-        .arg(QString::fromUtf8(arrayName))
+    //: An octet box's accessible name: %1 the address it is part of, %2 its place, %3 the count.
+    return QCoreApplication::translate("OctetBoxRow", "%1, octet %2 of %3")
+        .arg(arrayName)
         .arg(index + 1)
         .arg(count);
 }
 
 void ApplyAccessibleTexts(QWidget& panel, std::span<const AccessibleText> texts)
 {
+    const char* context = panel.metaObject()->className();
     for (const AccessibleText& row : texts) {
+        const QString name = QCoreApplication::translate(context, row.name);
+        const QString description = *row.description == '\0'
+                                        ? QString()
+                                        : QCoreApplication::translate(context, row.description);
         if (row.octets == 0) {
-            Apply(panel, QString::fromLatin1(row.control), QString::fromUtf8(row.name),
-                  row.description, row.caption);
+            Apply(panel, QString::fromLatin1(row.control), name, description, row.caption);
             continue;
         }
         for (int k = 0; k < row.octets; ++k)
             Apply(panel, ElementName(row.control, row.firstIndex + k),
-                  OctetBoxName(row.name, k, row.octets), row.description,
-                  k == 0 ? row.caption : "");
+                  OctetBoxName(name, k, row.octets), description, k == 0 ? row.caption : "");
     }
 }

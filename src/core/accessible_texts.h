@@ -2,7 +2,9 @@
 
 // What assistive technology hears for a panel's controls. Each panel keeps its texts in
 // one table of AccessibleText rows and applies it once, after building its controls; the
-// layout code never names a control for a screen reader itself.
+// layout code never names a control for a screen reader itself. The table's texts are
+// marked with QT_TRANSLATE_NOOP in the panel's class name, so a translator finds them
+// beside the panel's other texts; they are translated as they are applied.
 
 #include <QString>
 
@@ -28,9 +30,11 @@ struct AccessibleText
     int firstIndex = 0;
 };
 
-// The accessible name of element index of an array of count octet boxes.
-QString OctetBoxName(const char* arrayName, int index, int count);
+// The accessible name of element index of an array of count octet boxes, arrayName
+// already translated.
+QString OctetBoxName(const QString& arrayName, int index, int count);
 
-// Applies every row to the panel's children; a row naming no child is reported as a
-// warning, so a renamed control cannot silently lose its text.
+// Applies every row to the panel's children, its texts translated in the panel's class
+// name; a row naming no child is reported as a warning, so a renamed control cannot
+// silently lose its text.
 void ApplyAccessibleTexts(QWidget& panel, std::span<const AccessibleText> texts);

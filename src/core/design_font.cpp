@@ -27,8 +27,11 @@ void RegisterDesignFonts()
 QFont DesignFont(qreal pointSize, bool bold)
 {
     QFont font;
+    // Qt looks for each character in these families in turn, so Chinese (which neither the
+    // design font nor DejaVu has) takes the last one while Latin and Cyrillic keep the first.
     font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Verdana"),
-                      QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+                      QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans"),
+                      QStringLiteral("WenQuanYi Micro Hei")});
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;

@@ -1,5 +1,6 @@
 #include "core/output_folder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -31,7 +32,8 @@ Outcome CreateFolderPath(const QString& path)
 {
     const QString target = QDir::cleanPath(QDir::fromNativeSeparators(path));
     if (target.isEmpty())
-        return Outcome::failure(QStringLiteral("No folder was named to create."));
+        return Outcome::failure(
+            QCoreApplication::translate("ReportFile", "No folder was named to create."));
 
     // Walk up to the deepest level that exists, so roots, drives and network shares
     // are never asked to be made; then make the missing levels from the top down.
@@ -47,16 +49,19 @@ Outcome CreateFolderPath(const QString& path)
     if (QFileInfo::exists(level) && !QFileInfo(level).isDir()) {
         if (level == target)
             return Outcome::failure(
-                QStringLiteral("\"%1\" is a file, not a folder.").arg(Native(target)));
+                QCoreApplication::translate("ReportFile", "\"%1\" is a file, not a folder.")
+                    .arg(Native(target)));
         return Outcome::failure(
-            QStringLiteral("The folder \"%1\" cannot be created because \"%2\" is a file.")
+            QCoreApplication::translate(
+                "ReportFile", "The folder \"%1\" cannot be created because \"%2\" is a file.")
                 .arg(Native(target), Native(level)));
     }
 
     for (const QString& next : std::as_const(missing)) {
         if (!QDir().mkdir(next)) {
             return Outcome::failure(
-                QStringLiteral("The folder \"%1\" could not be created.").arg(Native(next)));
+                QCoreApplication::translate("ReportFile", "The folder \"%1\" could not be created.")
+                    .arg(Native(next)));
         }
     }
     return Outcome::success();
@@ -65,8 +70,9 @@ Outcome CreateFolderPath(const QString& path)
 Outcome OutputFolder(const QString& documents, bool create)
 {
     if (documents.isEmpty())
-        return Outcome::failure(QStringLiteral("The documents folder is unknown, so the "
-                                               "reports have no folder to go to."));
+        return Outcome::failure(
+            QCoreApplication::translate("ReportFile", "The documents folder is unknown, so the "
+                                                      "reports have no folder to go to."));
     const QString folder = OutputFolderPath(documents);
     if (create && !QFileInfo(folder).isDir()) {
         Outcome made = CreateFolderPath(folder);

@@ -1,5 +1,6 @@
 #include "core/report_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -8,7 +9,8 @@ Outcome OpenReportFolder(ShellServices& services, const QString& reportName)
     Outcome folder = services.outputFolder(true);
     if (!folder.ok())
         return Outcome::failure(
-            QStringLiteral("%1 could not be saved.\n%2").arg(reportName, folder.error));
+            QCoreApplication::translate("ReportFile", "%1 could not be saved.\n%2")
+                .arg(reportName, folder.error));
     return folder;
 }
 
@@ -21,8 +23,9 @@ Outcome SaveAndOpenReport(ShellServices& services, QWidget* parent, const QStrin
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
-        return Outcome::failure(QStringLiteral("%1 could not be saved to %2.\n%3")
-                                    .arg(reportName, nativePath, file.errorString()));
+        return Outcome::failure(
+            QCoreApplication::translate("ReportFile", "%1 could not be saved to %2.\n%3")
+                .arg(reportName, nativePath, file.errorString()));
     }
     services.openInTextViewer(parent, nativePath);
     return Outcome::success(nativePath);

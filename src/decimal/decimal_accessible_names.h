@@ -7,19 +7,23 @@
 
 inline constexpr AccessibleText kDecimalAccessibleNames[] = {
     {.control = "txtIpAddy",
-     .name = "IP address",
-     .description = "Changing an octet updates the decimal address",
+     .name = QT_TRANSLATE_NOOP("ucDecimalCalc", "IP address"),
+     .description =
+         QT_TRANSLATE_NOOP("ucDecimalCalc", "Changing an octet updates the decimal address"),
      .caption = "Label1_0",
      .octets = 4},
     {.control = "vscrollHistory",
-     .name = "Example addresses button",
-     .description = "Opens and closes the list of example addresses"},
+     .name = QT_TRANSLATE_NOOP("ucDecimalCalc", "Example addresses button"),
+     .description =
+         QT_TRANSLATE_NOOP("ucDecimalCalc", "Opens and closes the list of example addresses")},
     {.control = "lstIpHistory",
-     .name = "Example addresses",
-     .description = "Up and Down fill in the highlighted address; Enter or Space picks it"},
+     .name = QT_TRANSLATE_NOOP("ucDecimalCalc", "Example addresses"),
+     .description = QT_TRANSLATE_NOOP(
+         "ucDecimalCalc", "Up and Down fill in the highlighted address; Enter or Space picks it")},
     {.control = "txtDecimal",
-     .name = "Decimal address",
-     .description = "Typing a number here updates the octets",
+     .name = QT_TRANSLATE_NOOP("ucDecimalCalc", "Decimal address"),
+     .description = QT_TRANSLATE_NOOP("ucDecimalCalc", "Typing a number here updates the octets"),
      .caption = "Label1_1"},
-    {.control = "Text1", .name = "What the decimal address is for"},
+    {.control = "Text1",
+     .name = QT_TRANSLATE_NOOP("ucDecimalCalc", "What the decimal address is for")},
 };

@@ -11,6 +11,7 @@
 #include "decimal/historybutton.h"
 #include "decimal/historylist.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,13 +60,17 @@ std::int16_t ListKeyCode(int qtKey)
     }
 }
 
-const QString kExplanation = QStringLiteral(
-    "We normally think of using an IP address to navigate to a Web  site. For example:\r\n"
-    "http://172.16.128.14\r\n"
-    "\r\n"
-    "Alternatively, you can use the decimal equivalent to navigate to a Web site. For "
-    "example:\r\n"
-    "http://2886762510\r\n");
+QString Explanation()
+{
+    return QCoreApplication::translate(
+        "ucDecimalCalc",
+        "We normally think of using an IP address to navigate to a Web  site. For example:\r\n"
+        "http://172.16.128.14\r\n"
+        "\r\n"
+        "Alternatively, you can use the decimal equivalent to navigate to a Web site. For "
+        "example:\r\n"
+        "http://2886762510\r\n");
+}
 
 QWidget* MakeRule(QWidget* parent, const QString& name, int top)
 {
@@ -125,7 +130,7 @@ void ucDecimalCalc::buildControls()
 
     Text1 = Place(new QPlainTextEdit(this), QStringLiteral("Text1"),
                   TwipsRect(kText1Left, 960, 5655, 1335));
-    Text1->setPlainText(kExplanation);
+    Text1->setPlainText(Explanation());
     Text1->setReadOnly(true);
     // A caret the arrows move, so the keyboard can read the text and the focus shows.
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -134,9 +139,9 @@ void ucDecimalCalc::buildControls()
     SetBoxColor(*Text1, kExplanationBackBgr);
     UseCrispFrame(*Text1);
 
-    Label1[0] = MakeLabel(this, ElementName("Label1", 0), QStringLiteral("IP Address"),
-                          TwipsRect(120, 120, 780, 195));
-    Label1[1] = MakeLabel(this, ElementName("Label1", 1), QStringLiteral("Decimal Address"),
+    Label1[0] =
+        MakeLabel(this, ElementName("Label1", 0), tr("IP Address"), TwipsRect(120, 120, 780, 195));
+    Label1[1] = MakeLabel(this, ElementName("Label1", 1), tr("Decimal Address"),
                           TwipsRect(3240, 120, 1500, 195));
 
     // Lies over the upper part of the button, so that only its arrow shows.

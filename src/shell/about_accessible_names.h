@@ -6,7 +6,11 @@
 #include "core/accessible_texts.h"
 
 inline constexpr AccessibleText kAboutAccessibleNames[] = {
-    {.control = "imgFerolOrb", .name = "Ferol logo"},
-    {.control = "cmdOK", .name = "OK", .description = "Closes this dialog"},
-    {.control = "cmdShowEula", .name = "View DODA", .description = "Opens the license document"},
+    {.control = "imgFerolOrb", .name = QT_TRANSLATE_NOOP("frmAbout", "Ferol logo")},
+    {.control = "cmdOK",
+     .name = QT_TRANSLATE_NOOP("frmAbout", "OK"),
+     .description = QT_TRANSLATE_NOOP("frmAbout", "Closes this dialog")},
+    {.control = "cmdShowEula",
+     .name = QT_TRANSLATE_NOOP("frmAbout", "View DODA"),
+     .description = QT_TRANSLATE_NOOP("frmAbout", "Opens the license document")},
 };

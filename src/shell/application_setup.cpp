@@ -3,11 +3,13 @@
 #include "core/design_font.h"
 #include "shell/program_icon.h"
 #include "shell/program_info.h"
+#include "shell/user_language.h"
 
 #include <QApplication>
 
-void SetUpApplication()
+void SetUpApplication(const QString& language)
 {
+    InstallTranslations(UserLocale(language));
     QApplication::setApplicationName(AppTitle());
     QApplication::setApplicationVersion(CompiledVersion().toString());
     RegisterDesignFonts();

@@ -13,15 +13,21 @@ CommandLineOutcome InterpretCommandLine(const QStringList& arguments)
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Displays help on commandline options."));
     parser.addOption(help);
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("Shows the windows in language CODE (de, fr, "
+                                                     "es, pt_BR, ru, zh_CN, en)."),
+                                      QStringLiteral("CODE"));
+    parser.addOption(language);
     const QCommandLineOption version = parser.addVersionOption();
     const bool understood = parser.parse(arguments);
 
     // Help and version win over a bad argument beside them, as in most programs.
     if (parser.isSet(help))
-        return {CommandLineOutcome::Action::PrintHelp, parser.helpText()};
+        return {CommandLineOutcome::Action::PrintHelp, parser.helpText(), {}};
     if (parser.isSet(version))
         return {CommandLineOutcome::Action::PrintVersion,
-                AppTitle() + QLatin1Char(' ') + CompiledVersion().toString() + QLatin1Char('\n')};
+                AppTitle() + QLatin1Char(' ') + CompiledVersion().toString() + QLatin1Char('\n'),
+                {}};
     QString error;
     if (!understood)
         error = parser.errorText();
@@ -30,6 +36,7 @@ CommandLineOutcome InterpretCommandLine(const QStringList& arguments)
                     .arg(parser.positionalArguments().constFirst());
     if (!error.isEmpty())
         return {CommandLineOutcome::Action::Fail,
-                error + QStringLiteral("\nTry '--help' for the options.\n")};
-    return {};
+                error + QStringLiteral("\nTry '--help' for the options.\n"),
+                {}};
+    return {CommandLineOutcome::Action::Run, {}, parser.value(language)};
 }

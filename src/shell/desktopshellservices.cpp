@@ -73,7 +73,9 @@ void DesktopShellServices::openDocument(QWidget* parent, Opening what, const QSt
 {
     const QString nativePath = QDir::toNativeSeparators(path);
     if (!QFileInfo(path).isFile()) {
-        TellFailure(parent, QStringLiteral("\"%1\" does not exist.").arg(nativePath));
+        TellFailure(
+            parent,
+            QCoreApplication::translate("ReportFile", "\"%1\" does not exist.").arg(nativePath));
         return;
     }
 #ifdef Q_OS_WIN

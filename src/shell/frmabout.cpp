@@ -70,10 +70,9 @@ frmAbout::frmAbout(ShellServices& services, QWidget* parent)
         MakeWrappedLabel(this, QStringLiteral("lblDisclaimer"), QStringLiteral("Disclaimer: ..."),
                          TwipsRect(240, 2025, 3870, 825));
 
-    cmdOK = MakeButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"),
-                       TwipsRect(4245, 2025, 1260, 345));
+    cmdOK = MakeButton(this, QStringLiteral("cmdOK"), tr("OK"), TwipsRect(4245, 2025, 1260, 345));
     cmdOK->setDefault(true);
-    cmdShowEula = MakeButton(this, QStringLiteral("cmdShowEula"), QStringLiteral("&View DODA"),
+    cmdShowEula = MakeButton(this, QStringLiteral("cmdShowEula"), tr("&View DODA"),
                              TwipsRect(4260, 2475, 1245, 345));
     setTabOrder(cmdOK, cmdShowEula);
     ApplyAccessibleTexts(*this, kAboutAccessibleNames);
@@ -95,7 +94,7 @@ void frmAbout::showEvent(QShowEvent* event)
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + AppTitle());
+    setWindowTitle(tr("About %1").arg(AppTitle()));
     lblVersion->setText(VersionText(CompiledVersion()));
     lblTitle->setText(AppTitle());
     // The title label grows with its text, as the design's auto-sized label did.

@@ -112,9 +112,9 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
         QString caption;
         QString key;
     } tabs[] = {
-        {ucSubnetCalc1, QStringLiteral("Subnet Mask Calculator"), kSubnetKey},
-        {ucWildCardChecker1, QStringLiteral("Wildcard Mask Checker"), kWildcardKey},
-        {ucDecimalCalc21, QStringLiteral("Decimal IP Calculator"), kDecimalKey},
+        {ucSubnetCalc1, tr("Subnet Mask Calculator"), kSubnetKey},
+        {ucWildCardChecker1, tr("Wildcard Mask Checker"), kWildcardKey},
+        {ucDecimalCalc21, tr("Decimal IP Calculator"), kDecimalKey},
         {ucIpv6Calc1, tr("IPv6 Calculator"), kIpv6Key},
         {ucFerol1, QStringLiteral("Ferol"), kFerolKey},
     };
@@ -143,30 +143,28 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
 
 void frmWelcome2::buildMenus()
 {
-    mnuFile = MakeMenu(this, "mnuFile", QStringLiteral("&File"));
-    cmdOpen = MakeMenu(mnuFile, "cmdOpen", QStringLiteral("Open"));
-    mnuSubnetCalc = MakeAction(cmdOpen, "mnuSubnetCalc", QStringLiteral("&Subnet Mask Calculator"));
-    mnuWildChecker =
-        MakeAction(cmdOpen, "mnuWildChecker", QStringLiteral("&Wildcard Mask Checker"));
-    mnuDecIpCalc = MakeAction(cmdOpen, "mnuDecIpCalc", QStringLiteral("&Decimal IP Calculator"));
+    mnuFile = MakeMenu(this, "mnuFile", tr("&File"));
+    cmdOpen = MakeMenu(mnuFile, "cmdOpen", tr("Open"));
+    mnuSubnetCalc = MakeAction(cmdOpen, "mnuSubnetCalc", tr("&Subnet Mask Calculator"));
+    mnuWildChecker = MakeAction(cmdOpen, "mnuWildChecker", tr("&Wildcard Mask Checker"));
+    mnuDecIpCalc = MakeAction(cmdOpen, "mnuDecIpCalc", tr("&Decimal IP Calculator"));
     mnuFile->addMenu(cmdOpen);
     // Shown greyed rather than hidden: the three items beneath it have no action.
     cmdOpen->menuAction()->setEnabled(false);
-    mnuExit = MakeAction(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuExit = MakeAction(mnuFile, "mnuExit", tr("E&xit"));
 
-    mnuMore = MakeMenu(this, "mnuMore", QStringLiteral("&More"));
-    mnuLumbraDemo = MakeAction(mnuMore, "mnuLumbraDemo",
-                               QStringLiteral("Free &Lumbra Demo (Network Simulator)"));
-    mnuOrvatDemo =
-        MakeAction(mnuMore, "mnuOrvatDemo", QStringLiteral("Free &Orvat Demos (Practice Exams)"));
-    mnuFreeUtils = MakeAction(mnuMore, "mnuFreeUtils", QStringLiteral("Ferol's Free &Utilities"));
+    mnuMore = MakeMenu(this, "mnuMore", tr("&More"));
+    mnuLumbraDemo =
+        MakeAction(mnuMore, "mnuLumbraDemo", tr("Free &Lumbra Demo (Network Simulator)"));
+    mnuOrvatDemo = MakeAction(mnuMore, "mnuOrvatDemo", tr("Free &Orvat Demos (Practice Exams)"));
+    mnuFreeUtils = MakeAction(mnuMore, "mnuFreeUtils", tr("Ferol's Free &Utilities"));
 
-    mnuHelp = MakeMenu(this, "mnuHelp", QStringLiteral("&Help"));
-    mnuFerolOnline = MakeAction(mnuHelp, "mnuFerolOnline", QStringLiteral("&Ferol Home Page"));
-    mnuContactUs = MakeAction(mnuHelp, "mnuContactUs", QStringLiteral("&Contact Us"));
+    mnuHelp = MakeMenu(this, "mnuHelp", tr("&Help"));
+    mnuFerolOnline = MakeAction(mnuHelp, "mnuFerolOnline", tr("&Ferol Home Page"));
+    mnuContactUs = MakeAction(mnuHelp, "mnuContactUs", tr("&Contact Us"));
     mnuHelpSep1 = mnuHelp->addSeparator();
     mnuHelpSep1->setObjectName(QStringLiteral("mnuHelpSep1"));
-    mnuAbout = MakeAction(mnuHelp, "mnuAbout", QStringLiteral("&About Subnet Calculator"));
+    mnuAbout = MakeAction(mnuHelp, "mnuAbout", tr("&About Subnet Calculator"));
 
     menuBar()->addMenu(mnuFile);
     menuBar()->addMenu(mnuMore);
@@ -294,8 +292,8 @@ void frmWelcome2::openMakerPage(const QString& path)
 
 void frmWelcome2::closeEvent(QCloseEvent* event)
 {
-    if (m_sessionEnding || m_services.askYesNo(this, QStringLiteral("Exit?"),
-                                               QStringLiteral("Are you sure you want to exit?")))
+    if (m_sessionEnding ||
+        m_services.askYesNo(this, tr("Exit?"), tr("Are you sure you want to exit?")))
         event->accept();
     else
         event->ignore();

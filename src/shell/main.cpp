@@ -47,7 +47,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    SetUpApplication();
+    SetUpApplication(outcome.language);
     DesktopShellServices services;
     // An incomplete installation still runs; the message names what to restore and where.
     const QString folder = services.appFolder();

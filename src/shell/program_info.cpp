@@ -2,6 +2,8 @@
 
 #include "ferol_version.h"
 
+#include <QCoreApplication>
+
 QString AppTitle()
 {
     return QStringLiteral("Ferol Subnet Calculator");
@@ -9,15 +11,17 @@ QString AppTitle()
 
 QString FileDescription()
 {
-    return QStringLiteral("Ferol Subnet Calculator contains the following tools for IPv4 and "
-                          "IPv6:  Subnet Calculator, Wildcard Checker, Decimal IP Calculator, "
-                          "IPv6 Calculator.");
+    return QCoreApplication::translate(
+        "frmAbout", "Ferol Subnet Calculator contains the following tools for IPv4 and "
+                    "IPv6:  Subnet Calculator, Wildcard Checker, Decimal IP Calculator, "
+                    "IPv6 Calculator.");
 }
 
 QString LegalCopyright()
 {
-    return QStringLiteral("Copyright \u00A9 2026 Ferol. All rights reserved. This program is "
-                          "provided as is, without warranty of any kind.");
+    return QCoreApplication::translate("frmAbout",
+                                       "Copyright \u00A9 2026 Ferol. All rights reserved. This "
+                                       "program is provided as is, without warranty of any kind.");
 }
 
 QString DesktopFileName()
@@ -32,5 +36,5 @@ QVersionNumber CompiledVersion()
 
 QString VersionText(const QVersionNumber& version)
 {
-    return QStringLiteral("Version ") + version.toString();
+    return QCoreApplication::translate("frmAbout", "Version %1").arg(version.toString());
 }

@@ -6,5 +6,7 @@
 #include "core/accessible_texts.h"
 
 inline constexpr AccessibleText kWindowAccessibleNames[] = {
-    {.control = "picFerolLogo", .name = "Ferol banner", .description = "Shows the Ferol tab"},
+    {.control = "picFerolLogo",
+     .name = QT_TRANSLATE_NOOP("frmWelcome2", "Ferol banner"),
+     .description = QT_TRANSLATE_NOOP("frmWelcome2", "Shows the Ferol tab")},
 };

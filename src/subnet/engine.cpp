@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace {
 
 QString Text(net::Ipv4Address address)
@@ -46,17 +48,17 @@ QString StatusText(net::ClassfulStatus status)
 {
     switch (status) {
     case net::ClassfulStatus::Subnetting:
-        return QStringLiteral("Subnetting");
+        return QCoreApplication::translate("ucSubnetCalc", "Subnetting");
     case net::ClassfulStatus::Supernetting:
-        return QStringLiteral("Supernetting");
+        return QCoreApplication::translate("ucSubnetCalc", "Supernetting");
     case net::ClassfulStatus::NoHosts:
-        return QStringLiteral("Mask too long, no hosts.");
+        return QCoreApplication::translate("ucSubnetCalc", "Mask too long, no hosts.");
     case net::ClassfulStatus::PointToPoint:
-        return QStringLiteral("Subnetting as per RFC3021.");
+        return QCoreApplication::translate("ucSubnetCalc", "Subnetting as per RFC3021.");
     case net::ClassfulStatus::SubnetZero:
-        return QStringLiteral("Warning! Subnet - All 0's");
+        return QCoreApplication::translate("ucSubnetCalc", "Warning! Subnet - All 0's");
     case net::ClassfulStatus::AllOnesSubnet:
-        return QStringLiteral("Invalid Subnet - All 1's");
+        return QCoreApplication::translate("ucSubnetCalc", "Invalid Subnet - All 1's");
     }
     return {};
 }
@@ -94,6 +96,6 @@ SubnetResult CalculateSubnet(const SubnetInputs& in)
     out.status = StatusText(analysis.status);
     if (m > classfulLength &&
         std::find(in.octetEntered.begin(), in.octetEntered.end(), false) != in.octetEntered.end())
-        out.status = QStringLiteral("Enter Complete Host Address");
+        out.status = QCoreApplication::translate("ucSubnetCalc", "Enter Complete Host Address");
     return out;
 }

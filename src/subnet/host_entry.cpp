@@ -3,17 +3,19 @@
 #include "core/ip_routines.h"
 #include "core/octet_routines.h"
 
+#include <QCoreApplication>
+
 AddressClass ClassifyFirstOctet(double value)
 {
     if (value < 127)
-        return {QStringLiteral("Class A Address"), 1};
+        return {QCoreApplication::translate("ucSubnetCalc", "Class A Address"), 1};
     if (value == 127)
-        return {QStringLiteral("Loopback Address"), 2};
+        return {QCoreApplication::translate("ucSubnetCalc", "Loopback Address"), 2};
     if (value < 192)
-        return {QStringLiteral("Class B Address"), 2};
+        return {QCoreApplication::translate("ucSubnetCalc", "Class B Address"), 2};
     if (value < 224)
-        return {QStringLiteral("Class C Address"), 3};
-    return {QStringLiteral("Invalid IP Address"), 3};
+        return {QCoreApplication::translate("ucSubnetCalc", "Class C Address"), 3};
+    return {QCoreApplication::translate("ucSubnetCalc", "Invalid IP Address"), 3};
 }
 
 QString HostOctetBinary(const QString& octetText)

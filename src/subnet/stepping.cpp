@@ -2,6 +2,8 @@
 
 #include "core/octet_routines.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Octet s (1-based) holds mask bit number maskBits; a boundary at the end of an octet
@@ -63,6 +65,7 @@ int FirstEmptyOctet(const std::array<QString, 4>& octets)
 QString IncompleteAddressMessage(StepDirection direction, int emptyIndex)
 {
     const int withoutBlank = direction == StepDirection::Forward ? 3 : 1;
-    const QString message = QStringLiteral("You must enter the IP Address");
+    const QString message =
+        QCoreApplication::translate("ucSubnetCalc", "You must enter the IP Address");
     return emptyIndex == withoutBlank ? message : QLatin1Char(' ') + message;
 }

@@ -57,7 +57,7 @@ void ucSubnetCalc::buildControls()
         MakeFrame(this, QStringLiteral("ip_subnet_frame"), TwipsRect(120, 120, 8295, 5895));
     QWidget* outer = ip_subnet_frame;
 
-    sub_Label1 = MakeLabel(outer, QStringLiteral("sub_Label1"), QStringLiteral("&Host IP"),
+    sub_Label1 = MakeLabel(outer, QStringLiteral("sub_Label1"), tr("&Host IP"),
                            TwipsRect(120, 240, 855, 375));
     m_addressRow = new OctetBoxRow(QStringLiteral("sub_address"), 4,
                                    OctetBoxRow::OverRange::ClampTo255, outer);
@@ -79,8 +79,8 @@ void ucSubnetCalc::buildControls()
     // A drag recalculates once, on release, like every other change of the length.
     scr_mask_bits->setTracking(false);
     scr_mask_bits->setFocusPolicy(Qt::StrongFocus);
-    Label1 = MakeLabel(Frame1, QStringLiteral("Label1"), QStringLiteral("Mask Bits"),
-                       TwipsRect(360, 720, 855, 255));
+    Label1 =
+        MakeLabel(Frame1, QStringLiteral("Label1"), tr("Mask Bits"), TwipsRect(360, 720, 855, 255));
     lbl_mask_bits = MakeResultLabel(Frame1, QStringLiteral("lbl_mask_bits"), {},
                                     TwipsRect(1320, 720, 495, 255));
     lbl_subnet_mask =
@@ -97,49 +97,52 @@ void ucSubnetCalc::buildControls()
         QRect infoRect;
     };
     const std::array<CountRow, 4> counts = {{
-        {"Subnet Bits", TwipsRect(2760, 600, 975, 255), 0, TwipsRect(3840, 600, 975, 255)},
-        {"Host Bits", TwipsRect(2760, 960, 975, 255), 3, TwipsRect(3840, 960, 975, 255)},
-        {"Max Subnets", TwipsRect(4920, 600, 975, 255), 1, TwipsRect(6000, 600, 1215, 255)},
-        {"Max Hosts", TwipsRect(4920, 960, 975, 255), 2, TwipsRect(6000, 960, 1215, 255)},
+        {QT_TR_NOOP("Subnet Bits"), TwipsRect(2760, 600, 975, 255), 0,
+         TwipsRect(3840, 600, 975, 255)},
+        {QT_TR_NOOP("Host Bits"), TwipsRect(2760, 960, 975, 255), 3,
+         TwipsRect(3840, 960, 975, 255)},
+        {QT_TR_NOOP("Max Subnets"), TwipsRect(4920, 600, 975, 255), 1,
+         TwipsRect(6000, 600, 1215, 255)},
+        {QT_TR_NOOP("Max Hosts"), TwipsRect(4920, 960, 975, 255), 2,
+         TwipsRect(6000, 960, 1215, 255)},
     }};
     for (int i = 0; i < 4; ++i) {
         const CountRow& row = counts[i];
-        Label2[i] = MakeLabel(Frame1, ElementName("Label2", i), QString::fromLatin1(row.caption),
-                              row.captionRect);
+        Label2[i] = MakeLabel(Frame1, ElementName("Label2", i), tr(row.caption), row.captionRect);
         lbl_info[row.infoIndex] =
             MakeResultLabel(Frame1, ElementName("lbl_info", row.infoIndex), {}, row.infoRect);
     }
 
     Frame2 = MakeFrame(outer, QStringLiteral("Frame2"), TwipsRect(120, 1920, 8055, 975));
-    Label9[0] = MakeLabel(Frame2, ElementName("Label9", 0), QStringLiteral("Current Network:"),
+    Label9[0] = MakeLabel(Frame2, ElementName("Label9", 0), tr("Current Network:"),
                           TwipsRect(120, 240, 1455, 255));
     lbl_bonus = MakeResultLabel(Frame2, QStringLiteral("lbl_bonus"), QStringLiteral("0.0.0.0"),
                                 TwipsRect(1440, 240, 1695, 255));
     // The design's network label ran into the next caption for a 15-character address;
     // the caption and the mask move right just as far as it needs.
-    Label9[1] = MakeLabel(Frame2, ElementName("Label9", 1), QStringLiteral("Subnet Mask:"),
+    Label9[1] = MakeLabel(Frame2, ElementName("Label9", 1), tr("Subnet Mask:"),
                           TwipsRect(3240, 240, 1305, 255));
     lbl_bonus2 = MakeResultLabel(Frame2, QStringLiteral("lbl_bonus2"), QStringLiteral("0.0.0.0"),
                                  TwipsRect(4620, 240, 1575, 255));
-    Label4 = MakeLabel(Frame2, QStringLiteral("Label4"), QStringLiteral("Current Host Range"),
+    Label4 = MakeLabel(Frame2, QStringLiteral("Label4"), tr("Current Host Range"),
                        TwipsRect(120, 480, 1455, 255));
     txt_hosts =
         MakeDisplayBox(Frame2, QStringLiteral("txt_hosts"), TwipsRect(1920, 480, 3975, 285), false);
 
     sub_mask_frame =
         MakeFrame(outer, QStringLiteral("sub_mask_frame"), TwipsRect(120, 2880, 5415, 2895));
-    sub_label2[0] = MakeLabel(sub_mask_frame, ElementName("sub_label2", 0), QStringLiteral("Host"),
+    sub_label2[0] = MakeLabel(sub_mask_frame, ElementName("sub_label2", 0), tr("Host"),
                               TwipsRect(120, 240, 495, 255));
-    sub_label2[1] = MakeLabel(sub_mask_frame, ElementName("sub_label2", 1), QStringLiteral("Mask"),
+    sub_label2[1] = MakeLabel(sub_mask_frame, ElementName("sub_label2", 1), tr("Mask"),
                               TwipsRect(120, 600, 495, 255));
-    Label3[0] = MakeLabel(sub_mask_frame, ElementName("Label3", 0), QStringLiteral("Subnet"),
+    Label3[0] = MakeLabel(sub_mask_frame, ElementName("Label3", 0), tr("Subnet"),
                           TwipsRect(120, 1080, 735, 255));
-    Label3[1] = MakeLabel(sub_mask_frame, ElementName("Label3", 1), QStringLiteral("Subnet"),
+    Label3[1] = MakeLabel(sub_mask_frame, ElementName("Label3", 1), tr("Subnet"),
                           TwipsRect(120, 1440, 615, 255));
     // "Broadcast" is wider than the design's captions; they reach to the binary boxes.
-    Label3[2] = MakeLabel(sub_mask_frame, ElementName("Label3", 2), QStringLiteral("Broadcast"),
+    Label3[2] = MakeLabel(sub_mask_frame, ElementName("Label3", 2), tr("Broadcast"),
                           TwipsRect(120, 2160, 825, 255));
-    Label3[3] = MakeLabel(sub_mask_frame, ElementName("Label3", 3), QStringLiteral("Broadcast"),
+    Label3[3] = MakeLabel(sub_mask_frame, ElementName("Label3", 3), tr("Broadcast"),
                           TwipsRect(120, 2520, 825, 255));
     for (int k = 0; k < 4; ++k) {
         const int left = kWorksheetColumns[k];
@@ -164,18 +167,18 @@ void ucSubnetCalc::buildControls()
                         TwipsRect(960, 1440, 2775, 495), bold975);
     Picture2 =
         MakePicture(sub_mask_frame, QStringLiteral("Picture2"), TwipsRect(3840, 1440, 1455, 495));
-    btnPrevSubnet = MakeButton(Picture2, QStringLiteral("btnPrevSubnet"),
-                               QStringLiteral("<Prev Subnet"), TwipsRect(0, 0, 1335, 255));
-    btnNextSubnet = MakeButton(Picture2, QStringLiteral("btnNextSubnet"),
-                               QStringLiteral("Next Subnet>"), TwipsRect(0, 240, 1335, 255));
+    btnPrevSubnet = MakeButton(Picture2, QStringLiteral("btnPrevSubnet"), tr("<Prev Subnet"),
+                               TwipsRect(0, 0, 1335, 255));
+    btnNextSubnet = MakeButton(Picture2, QStringLiteral("btnNextSubnet"), tr("Next Subnet>"),
+                               TwipsRect(0, 240, 1335, 255));
     lbl_the_broad = MakeResultLabel(sub_mask_frame, QStringLiteral("lbl_the_broad"), {},
                                     TwipsRect(960, 2520, 2055, 255), bold975);
 
     Picture1 = MakePicture(outer, QStringLiteral("Picture1"), TwipsRect(5640, 3960, 2655, 1335));
-    btnNextTwentySubnets = MakeButton(Picture1, QStringLiteral("btnNextTwentySubnets"),
-                                      QStringLiteral("Send Next 20 Subnets to Notepad"),
-                                      TwipsRect(360, 360, 1815, 495));
-    chk_31bit = Place(new QCheckBox(QStringLiteral("&31-bit mask as per RFC 3021"), outer),
+    btnNextTwentySubnets =
+        MakeButton(Picture1, QStringLiteral("btnNextTwentySubnets"),
+                   tr("Send Next 20 Subnets to Notepad"), TwipsRect(360, 360, 1815, 495));
+    chk_31bit = Place(new QCheckBox(tr("&31-bit mask as per RFC 3021"), outer),
                       QStringLiteral("chk_31bit"), TwipsRect(5640, 5520, 2415, 255));
     SetBackgroundColor(*chk_31bit, kWhiteBgr);
 
@@ -288,7 +291,7 @@ std::array<QString, 4> ucSubnetCalc::addressTexts() const
 
 void ucSubnetCalc::showSubnetMessage(const QString& text)
 {
-    m_services.showMessage(this, QStringLiteral("Subnet Calculator"), text);
+    m_services.showMessage(this, tr("Subnet Calculator"), text);
 }
 
 bool ucSubnetCalc::checkAddressComplete(StepDirection wording)
@@ -332,13 +335,13 @@ ucSubnetCalc::StepResult ucSubnetCalc::PrevSubnet()
 void ucSubnetCalc::btnNextSubnet_Click()
 {
     if (NextSubnet() == StepResult::EndOfSpace)
-        showSubnetMessage(QStringLiteral("This is the last subnet."));
+        showSubnetMessage(tr("This is the last subnet."));
 }
 
 void ucSubnetCalc::btnPrevSubnet_Click()
 {
     if (PrevSubnet() == StepResult::EndOfSpace)
-        showSubnetMessage(QStringLiteral("This is the first subnet."));
+        showSubnetMessage(tr("This is the first subnet."));
 }
 
 void ucSubnetCalc::btnNextTwentySubnets_Click()
@@ -346,7 +349,7 @@ void ucSubnetCalc::btnNextTwentySubnets_Click()
     if (!checkAddressComplete(StepDirection::Forward))
         return;
     // The folder is had before the panel moves, so a failure leaves it exactly as it was.
-    const QString reportName = QStringLiteral("The subnet list");
+    const QString reportName = tr("The subnet list");
     const Outcome folder = OpenReportFolder(m_services, reportName);
     if (!folder.ok()) {
         showSubnetMessage(folder.error);

@@ -7,6 +7,7 @@
 
 inline constexpr AccessibleText kWebpaneAccessibleNames[] = {
     {.control = "wbFerol|txtFerol",
-     .name = "Ferol products",
-     .description = "Tab moves from link to link; Enter opens one in the web browser"},
+     .name = QT_TRANSLATE_NOOP("ucFerol", "Ferol products"),
+     .description = QT_TRANSLATE_NOOP(
+         "ucFerol", "Tab moves from link to link; Enter opens one in the web browser")},
 };

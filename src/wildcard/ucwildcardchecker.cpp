@@ -47,9 +47,9 @@ QSize ucWildCardChecker::sizeHint() const
 
 void ucWildCardChecker::buildControls()
 {
-    Label1[0] = MakeLabel(this, ElementName("Label1", 0), QStringLiteral("IP &Address"),
+    Label1[0] = MakeLabel(this, ElementName("Label1", 0), tr("IP &Address"),
                           TwipsRect(120, 285, 1065, 300));
-    Label1[1] = MakeLabel(this, ElementName("Label1", 1), QStringLiteral("Wildcard &Mask"),
+    Label1[1] = MakeLabel(this, ElementName("Label1", 1), tr("Wildcard &Mask"),
                           TwipsRect(120, 645, 1065, 300));
     m_octetRow = new OctetBoxRow(QStringLiteral("ipadd1"), 8, OctetBoxRow::OverRange::Keep, this);
     for (int k = 0; k < 8; ++k) {
@@ -57,12 +57,11 @@ void ucWildCardChecker::buildControls()
         ipadd1[k]->setGeometry(TwipsRect(kOctetColumns[k % 4], k < 4 ? 240 : 600, 855, 285));
     }
 
-    btnCalculate = MakeButton(this, QStringLiteral("btnCalculate"), QStringLiteral("&Calculate"),
+    btnCalculate = MakeButton(this, QStringLiteral("btnCalculate"), tr("&Calculate"),
                               TwipsRect(1200, 1080, 1815, 375));
-    btnSendToNotepad =
-        MakeButton(this, QStringLiteral("btnSendToNotepad"), QStringLiteral("Send to &Notepad"),
-                   TwipsRect(3120, 1080, 1815, 375));
-    Label2 = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Matches these addresses:"),
+    btnSendToNotepad = MakeButton(this, QStringLiteral("btnSendToNotepad"), tr("Send to &Notepad"),
+                                  TwipsRect(3120, 1080, 1815, 375));
+    Label2 = MakeLabel(this, QStringLiteral("Label2"), tr("Matches these addresses:"),
                        TwipsRect(1200, 1800, 3015, 255));
     for (int i = 0; i < 4; ++i) {
         validip[i] = Place(new MatchListBox(this), ElementName("validip", i),
@@ -150,7 +149,7 @@ void ucWildCardChecker::btnCalculate_Click()
 
 void ucWildCardChecker::btnSendToNotepad_Click()
 {
-    const QString reportName = QStringLiteral("The wildcard report");
+    const QString reportName = tr("The wildcard report");
     Outcome done = OpenReportFolder(m_services, reportName);
     if (done.ok()) {
         done = SaveAndOpenReport(m_services, this, done.value,
@@ -158,5 +157,5 @@ void ucWildCardChecker::btnSendToNotepad_Click()
                                  WildcardReportBytes(octetTexts(), listTexts()), reportName);
     }
     if (!done.ok())
-        m_services.showMessage(this, QStringLiteral("Wildcard Mask Checker"), done.error);
+        m_services.showMessage(this, tr("Wildcard Mask Checker"), done.error);
 }
