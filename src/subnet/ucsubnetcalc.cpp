@@ -1,5 +1,6 @@
 #include "subnet/ucsubnetcalc.h"
 
+#include "core/caption_room.h"
 #include "core/design_font.h"
 #include "core/keyedscrollbar.h"
 #include "core/octet_routines.h"
@@ -33,6 +34,7 @@ ucSubnetCalc::ucSubnetCalc(ShellServices& services, QWidget* parent)
     setObjectName(QStringLiteral("ucSubnetCalc"));
     setFont(DesignFont());
     buildControls();
+    MakeRoomForCaptions(*this);
     UserControl_Initialize();
 }
 

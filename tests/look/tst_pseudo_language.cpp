@@ -51,10 +51,10 @@ QString Cut(const QWidget& widget)
     if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
         if (label->wordWrap()) {
             const int height = label->heightForWidth(label->contentsRect().width());
-            return height > label->height() + 1
-                       ? QStringLiteral("needs %1 pixels high, has %2").arg(height).arg(
-                             label->height())
-                       : QString();
+            return height > label->height() + 1 ? QStringLiteral("needs %1 pixels high, has %2")
+                                                      .arg(height)
+                                                      .arg(label->height())
+                                                : QString();
         }
         needed = metrics.horizontalAdvance(text);
         room = label->contentsRect().width();
@@ -78,7 +78,8 @@ QString Cut(const QWidget& widget)
 
 bool ShowsText(const QWidget& widget)
 {
-    return widget.isVisible() && (!ShownText(widget).isEmpty() || qobject_cast<const QLineEdit*>(&widget));
+    return widget.isVisible() &&
+           (!ShownText(widget).isEmpty() || qobject_cast<const QLineEdit*>(&widget));
 }
 
 // Problems of the shown controls on panel, one line each.
@@ -98,7 +99,8 @@ QStringList Problems(QWidget& panel)
         if (!window.contains(inWindow))
             problems << name + QStringLiteral(" runs out of the window");
         else if (!widget->parentWidget()->rect().contains(widget->geometry()))
-            problems << name + QStringLiteral(" runs out of ") + widget->parentWidget()->objectName();
+            problems << name + QStringLiteral(" runs out of ") +
+                            widget->parentWidget()->objectName();
     }
     for (int i = 0; i < texts.size(); ++i) {
         const QRect a(texts[i]->mapTo(&panel, QPoint()), texts[i]->size());
@@ -154,14 +156,15 @@ private slots:
         }
         QCOMPARE(tabs->tabBar()->tabData(tabs->currentIndex()).toString(), tab);
         QCoreApplication::processEvents();
-        QVERIFY2(tabs->tabText(0).startsWith(QLatin1Char('[')), "the pseudo-language is not in use");
+        QVERIFY2(tabs->tabText(0).startsWith(QLatin1Char('[')),
+                 "the pseudo-language is not in use");
         const QString folder = qEnvironmentVariable("FEROL_RENDER_DIR");
         if (!folder.isEmpty()) {
             QDir().mkpath(folder);
-            const QString file = QStringLiteral("%1/pseudo-%2-%3@%4.png")
-                                     .arg(folder, tab,
-                                          theme == DesktopTheme::Light ? "light" : "dark")
-                                     .arg(window.devicePixelRatioF());
+            const QString file =
+                QStringLiteral("%1/pseudo-%2-%3@%4.png")
+                    .arg(folder, tab, theme == DesktopTheme::Light ? "light" : "dark")
+                    .arg(window.devicePixelRatioF());
             QVERIFY(window.grab().save(file));
         }
         const QStringList problems = Problems(*tabs->currentWidget());
