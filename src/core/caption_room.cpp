@@ -66,18 +66,36 @@ int MakeRoomForCaptions(QWidget& container)
     }
     std::sort(children.begin(), children.end(),
               [](const Placed& a, const Placed& b) { return a.design.x() < b.design.x(); });
-    for (std::size_t i = 0; i < children.size(); ++i) {
-        QWidget& widget = *children[i].widget;
-        int left = widget.x();
-        for (std::size_t j = 0; j < i; ++j) {
-            const Placed& before = children[j];
-            const int grownRight = before.widget->x() + before.widget->width();
-            const bool grown = grownRight > before.design.x() + before.design.width();
-            if (grown && before.design.right() < children[i].design.x() &&
-                SharesRow(before.design, children[i].design))
-                left = std::max(left, grownRight + kGap);
+    for (const Placed& grown : children) {
+        const QRect now = grown.widget->geometry();
+        if (now.right() <= grown.design.right())
+            continue;
+        // What stands right of the grown control in its row moves, and with it whatever
+        // shares a column with what moves, so the design's columns stay aligned.
+        const int oldRight = now.x() + grown.design.width();
+        std::vector<QWidget*> moving;
+        int delta = 0;
+        for (const Placed& other : children) {
+            const QRect rect = other.widget->geometry();
+            if (other.widget != grown.widget && rect.x() >= oldRight && SharesRow(now, rect)) {
+                moving.push_back(other.widget);
+                delta = std::max(delta, now.right() + 1 + kGap - rect.x());
+            }
         }
-        widget.move(left, widget.y());
+        if (delta <= 0)
+            continue;
+        for (std::size_t i = 0; i < moving.size(); ++i) {
+            const QRect column = moving[i]->geometry();
+            for (const Placed& other : children) {
+                const QRect rect = other.widget->geometry();
+                if (other.widget != grown.widget && rect.x() >= oldRight &&
+                    rect.left() <= column.right() && column.left() <= rect.right() &&
+                    std::find(moving.begin(), moving.end(), other.widget) == moving.end())
+                    moving.push_back(other.widget);
+            }
+        }
+        for (QWidget* widget : moving)
+            widget->move(widget->x() + delta, widget->y());
     }
     int right = 0;
     for (const Placed& placed : children)

@@ -34,7 +34,8 @@ ucSubnetCalc::ucSubnetCalc(ShellServices& services, QWidget* parent)
     setObjectName(QStringLiteral("ucSubnetCalc"));
     setFont(DesignFont());
     buildControls();
-    MakeRoomForCaptions(*this);
+    if (const int growth = MakeRoomForCaptions(*this); growth > 0)
+        setMinimumWidth(sizeHint().width() + growth);
     UserControl_Initialize();
 }
 
