@@ -89,8 +89,9 @@ void ucSubnetCalc::buildControls()
     lbl_subnet_mask =
         MakeResultLabel(Frame1, QStringLiteral("lbl_subnet_mask"), QStringLiteral("RESULT"),
                         TwipsRect(360, 960, 2415, 375), bold975);
+    // The status reaches to the frame's edge, room for its texts in any language.
     lbl_sub2 = MakeResultLabel(Frame1, QStringLiteral("lbl_sub2"), QStringLiteral("RESULT"),
-                               TwipsRect(2880, 240, 2775, 255), bold825);
+                               TwipsRect(2880, 240, 5055, 255), bold825);
     // Captions and their value labels: (caption, caption rect, value index, value rect).
     struct CountRow
     {

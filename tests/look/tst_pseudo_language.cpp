@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -58,11 +60,17 @@ QString Cut(const QWidget& widget)
         }
         needed = metrics.horizontalAdvance(text);
         room = label->contentsRect().width();
-    } else if (qobject_cast<const QCheckBox*>(&widget)) {
-        needed = widget.sizeHint().width();
-    } else if (qobject_cast<const QPushButton*>(&widget)) {
+    } else if (const auto* box = qobject_cast<const QCheckBox*>(&widget)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        needed = metrics.horizontalAdvance(text);
+        room = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).width();
+    } else if (const auto* button = qobject_cast<const QPushButton*>(&widget)) {
         // Buttons wrap a long caption onto as many lines as their height holds.
-        const QRect inside = widget.rect().adjusted(3, 1, -3, -1);
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect inside =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         const QRect wrapped = metrics.boundingRect(inside, Qt::TextWordWrap, text);
         if (wrapped.height() > inside.height() || wrapped.width() > inside.width())
             return QStringLiteral("caption needs %1 x %2, has %3 x %4")
@@ -74,6 +82,20 @@ QString Cut(const QWidget& widget)
     }
     return needed > room ? QStringLiteral("needs %1 pixels wide, has %2").arg(needed).arg(room)
                          : QString();
+}
+
+// Where on panel a control draws its text: a label's text where its alignment puts it
+// (its rectangle is often wider or higher), any other control's its whole face.
+QRect TextArea(const QWidget& widget, QWidget& panel)
+{
+    QRect area = widget.rect();
+    if (const auto* label = qobject_cast<const QLabel*>(&widget); label && !label->wordWrap()) {
+        const QSize text = QFontMetrics(label->font()).size(Qt::TextShowMnemonic, label->text());
+        area = QStyle::alignedRect(label->layoutDirection(), label->alignment(),
+                                   text.boundedTo(label->contentsRect().size()),
+                                   label->contentsRect());
+    }
+    return area.translated(widget.mapTo(&panel, QPoint()));
 }
 
 bool ShowsText(const QWidget& widget)
@@ -103,10 +125,11 @@ QStringList Problems(QWidget& panel)
                             widget->parentWidget()->objectName();
     }
     for (int i = 0; i < texts.size(); ++i) {
-        const QRect a(texts[i]->mapTo(&panel, QPoint()), texts[i]->size());
+        const QRect a = TextArea(*texts[i], panel);
         for (int j = i + 1; j < texts.size(); ++j) {
-            const QRect b(texts[j]->mapTo(&panel, QPoint()), texts[j]->size());
-            if (a.intersects(b))
+            // Design rectangles touch by a pixel here and there; text does not.
+            const QRect both = a & TextArea(*texts[j], panel);
+            if (both.width() > 1 && both.height() > 1)
                 problems << texts[i]->objectName() + QStringLiteral(" overlaps ") +
                                 texts[j]->objectName();
         }
