@@ -402,26 +402,26 @@ Nenhum programa conseguiu abrir
         <translation>Para que serve o endereço decimal</translation>
     </message>
     <message>
-        <source>We normally think of using an IP address to navigate to a Web  site. For example:<byte value="xd"/>
-http://172.16.128.14<byte value="xd"/>
-<byte value="xd"/>
-Alternatively, you can use the decimal equivalent to navigate to a Web site. For example:<byte value="xd"/>
-http://2886762510<byte value="xd"/>
-</source>
-        <translation>Normalmente pensamos em usar um endereço IP para acessar um site. Por exemplo:<byte value="xd"/>
-http://172.16.128.14<byte value="xd"/>
-<byte value="xd"/>
-Também é possível usar o equivalente decimal para acessar um site. Por exemplo:<byte value="xd"/>
-http://2886762510<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>IP Address</source>
         <translation>Endereço IP</translation>
     </message>
     <message>
         <source>Decimal Address</source>
         <translation>Endereço decimal</translation>
+    </message>
+    <message>
+        <source>We normally think of using an IP address to navigate to a Web  site. For example:
+http://172.16.128.14
+
+Alternatively, you can use the decimal equivalent to navigate to a Web site. For example:
+http://2886762510
+</source>
+        <translation>Normalmente pensamos em usar um endereço IP para acessar um site. Por exemplo:
+http://172.16.128.14
+
+Também é possível usar o equivalente decimal para acessar um site. Por exemplo:
+http://2886762510
+</translation>
     </message>
 </context>
 <context>
@@ -827,6 +827,19 @@ http://2886762510<byte value="xd"/>
     <message>
         <source>The subnet list</source>
         <translation>A lista de sub-redes</translation>
+    </message>
+    <message>
+        <source>RESULT</source>
+        <translation>RESULTADO</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>host range</comment>
+        <translation>%1 a %2</translation>
     </message>
 </context>
 <context>

@@ -403,26 +403,26 @@ No program could open
         <translation>Зачем нужен десятичный адрес</translation>
     </message>
     <message>
-        <source>We normally think of using an IP address to navigate to a Web  site. For example:<byte value="xd"/>
-http://172.16.128.14<byte value="xd"/>
-<byte value="xd"/>
-Alternatively, you can use the decimal equivalent to navigate to a Web site. For example:<byte value="xd"/>
-http://2886762510<byte value="xd"/>
-</source>
-        <translation>Обычно для перехода на веб-сайт используют IP-адрес. Например:<byte value="xd"/>
-http://172.16.128.14<byte value="xd"/>
-<byte value="xd"/>
-Но можно использовать и десятичный эквивалент адреса. Например:<byte value="xd"/>
-http://2886762510<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>IP Address</source>
         <translation>IP-адрес</translation>
     </message>
     <message>
         <source>Decimal Address</source>
         <translation>Десятичный адрес</translation>
+    </message>
+    <message>
+        <source>We normally think of using an IP address to navigate to a Web  site. For example:
+http://172.16.128.14
+
+Alternatively, you can use the decimal equivalent to navigate to a Web site. For example:
+http://2886762510
+</source>
+        <translation>Обычно для перехода на веб-сайт используют IP-адрес. Например:
+http://172.16.128.14
+
+Но можно использовать и десятичный эквивалент адреса. Например:
+http://2886762510
+</translation>
     </message>
 </context>
 <context>
@@ -828,6 +828,19 @@ http://2886762510<byte value="xd"/>
     <message>
         <source>The subnet list</source>
         <translation>Список подсетей</translation>
+    </message>
+    <message>
+        <source>RESULT</source>
+        <translation>РЕЗУЛЬТАТ</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>host range</comment>
+        <translation>от %1 до %2</translation>
     </message>
 </context>
 <context>

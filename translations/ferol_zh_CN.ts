@@ -401,26 +401,26 @@ No program could open
         <translation>十进制地址的用途</translation>
     </message>
     <message>
-        <source>We normally think of using an IP address to navigate to a Web  site. For example:<byte value="xd"/>
-http://172.16.128.14<byte value="xd"/>
-<byte value="xd"/>
-Alternatively, you can use the decimal equivalent to navigate to a Web site. For example:<byte value="xd"/>
-http://2886762510<byte value="xd"/>
-</source>
-        <translation>我们通常用 IP 地址访问网站。例如：<byte value="xd"/>
-http://172.16.128.14<byte value="xd"/>
-<byte value="xd"/>
-也可以用对应的十进制数访问网站。例如：<byte value="xd"/>
-http://2886762510<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>IP Address</source>
         <translation>IP 地址</translation>
     </message>
     <message>
         <source>Decimal Address</source>
         <translation>十进制地址</translation>
+    </message>
+    <message>
+        <source>We normally think of using an IP address to navigate to a Web  site. For example:
+http://172.16.128.14
+
+Alternatively, you can use the decimal equivalent to navigate to a Web site. For example:
+http://2886762510
+</source>
+        <translation>我们通常用 IP 地址访问网站。例如：
+http://172.16.128.14
+
+也可以用对应的十进制数访问网站。例如：
+http://2886762510
+</translation>
     </message>
 </context>
 <context>
@@ -826,6 +826,19 @@ http://2886762510<byte value="xd"/>
     <message>
         <source>The subnet list</source>
         <translation>子网列表</translation>
+    </message>
+    <message>
+        <source>RESULT</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>host range</comment>
+        <translation>%1 至 %2</translation>
     </message>
 </context>
 <context>
