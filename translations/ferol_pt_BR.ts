@@ -261,7 +261,7 @@ Nenhum programa conseguiu abrir
     </message>
     <message>
         <source>Ferol Subnet Calculator contains the following tools for IPv4 and IPv6:  Subnet Calculator, Wildcard Checker, Decimal IP Calculator, IPv6 Calculator.</source>
-        <translation>O Ferol Subnet Calculator contém as seguintes ferramentas para IPv4 e IPv6: Calculadora de sub-redes, Verificador de máscara curinga, Calculadora de IP decimal, Calculadora IPv6.</translation>
+        <translation>Ferramentas para IPv4 e IPv6: Calculadora de sub-redes, Verificador de máscara curinga, Calculadora de IP decimal, Calculadora IPv6.</translation>
     </message>
     <message>
         <source>Copyright © 2026 Ferol. All rights reserved. This program is provided as is, without warranty of any kind.</source>

@@ -246,7 +246,7 @@ No program could open
     </message>
     <message>
         <source>View DODA</source>
-        <translation>Просмотреть DODA</translation>
+        <translation>Открыть DODA</translation>
     </message>
     <message>
         <source>Opens the license document</source>
@@ -254,7 +254,7 @@ No program could open
     </message>
     <message>
         <source>&amp;View DODA</source>
-        <translation>&amp;Просмотреть DODA</translation>
+        <translation>&amp;Открыть DODA</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -262,7 +262,7 @@ No program could open
     </message>
     <message>
         <source>Ferol Subnet Calculator contains the following tools for IPv4 and IPv6:  Subnet Calculator, Wildcard Checker, Decimal IP Calculator, IPv6 Calculator.</source>
-        <translation>Ferol Subnet Calculator содержит следующие инструменты для IPv4 и IPv6: калькулятор подсетей, проверку обратной маски, десятичный калькулятор IP, калькулятор IPv6.</translation>
+        <translation>Инструменты для IPv4 и IPv6: калькулятор подсетей, проверка обратной маски, десятичный калькулятор IP, калькулятор IPv6.</translation>
     </message>
     <message>
         <source>Copyright © 2026 Ferol. All rights reserved. This program is provided as is, without warranty of any kind.</source>
