@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AnswerModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Rede</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Máscara</translation>
+    </message>
+    <message>
+        <source>First usable</source>
+        <translation>Primeiro utilizável</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>Primeiro endereço</translation>
+    </message>
+    <message>
+        <source>Last usable</source>
+        <translation>Último utilizável</translation>
+    </message>
+    <message>
+        <source>Last address</source>
+        <translation>Último endereço</translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <translation>Broadcast</translation>
+    </message>
+    <message>
+        <source>Usable hosts</source>
+        <translation>Hosts utilizáveis</translation>
+    </message>
+    <message>
+        <source>/64 networks</source>
+        <translation>Redes /64</translation>
+    </message>
+    <message>
+        <source>Unused hosts</source>
+        <translation>Hosts não usados</translation>
+    </message>
+    <message>
+        <source>Unused /64s</source>
+        <translation>/64 não usadas</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Livre</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>Rede %1</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>todos</translation>
+    </message>
+</context>
+<context>
     <name>Ipv6SubnetList</name>
     <message>
         <source>%1 subnets of /%2 in %3</source>
@@ -159,11 +222,203 @@
     </message>
 </context>
 <context>
+    <name>NeedsModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>/64 networks or /n</source>
+        <translation>Redes /64 ou /n</translation>
+    </message>
+    <message>
+        <source>Hosts or /n</source>
+        <translation>Hosts ou /n</translation>
+    </message>
+    <message>
+        <source>How many /64 networks the need takes, or /n for a network of prefix length n</source>
+        <translation>Quantas redes /64 a necessidade ocupa, ou /n para uma rede de prefixo n</translation>
+    </message>
+    <message>
+        <source>How many usable host addresses the need takes, or /n for a network of prefix length n</source>
+        <translation>Quantos endereços de host utilizáveis a necessidade ocupa, ou /n para uma rede de prefixo n</translation>
+    </message>
+</context>
+<context>
     <name>OctetBoxRow</name>
     <message>
         <source>%1, octet %2 of %3</source>
         <extracomment>An octet box&apos;s accessible name: %1 the address it is part of, %2 its place, %3 the count.</extracomment>
         <translation>%1, octeto %2 de %3</translation>
+    </message>
+</context>
+<context>
+    <name>PlanCommandBar</name>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Abrir…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Salvar como…</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Exportar CSV…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>Abrir plano</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Desfazer: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Refazer: %1</translation>
+    </message>
+    <message>
+        <source>Recent plans</source>
+        <translation>Planos recentes</translation>
+    </message>
+    <message>
+        <source>plan</source>
+        <translation>plano</translation>
+    </message>
+    <message>
+        <source>Save Plan As</source>
+        <translation>Salvar plano como</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>Salvar plano</translation>
+    </message>
+    <message>
+        <source>Export Answer as CSV</source>
+        <translation>Exportar resultado como CSV</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>The plan has unsaved changes. Save them?</source>
+        <translation>O plano tem alterações não salvas. Salvá-las?</translation>
+    </message>
+    <message>
+        <source>The plan %1 has unsaved changes. Save them?</source>
+        <translation>O plano %1 tem alterações não salvas. Salvá-las?</translation>
+    </message>
+    <message>
+        <source>Planner</source>
+        <translation>Planejador</translation>
+    </message>
+    <message>
+        <source>Untitled plan</source>
+        <translation>Plano sem título</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved)</source>
+        <translation>%1 (não salvo)</translation>
+    </message>
+    <message>
+        <source>No recent plans</source>
+        <translation>Nenhum plano recente</translation>
+    </message>
+</context>
+<context>
+    <name>PlanDocument</name>
+    <message>
+        <source>Parent network</source>
+        <translation>Rede de origem</translation>
+    </message>
+    <message>
+        <source>Way to divide</source>
+        <translation>Forma de dividir</translation>
+    </message>
+    <message>
+        <source>Split length</source>
+        <translation>Comprimento da divisão</translation>
+    </message>
+    <message>
+        <source>Number of networks</source>
+        <translation>Número de redes</translation>
+    </message>
+    <message>
+        <source>Two-host links</source>
+        <translation>Enlaces de dois hosts</translation>
+    </message>
+    <message>
+        <source>Edit need</source>
+        <translation>Editar necessidade</translation>
+    </message>
+    <message>
+        <source>Add need</source>
+        <translation>Adicionar necessidade</translation>
+    </message>
+    <message>
+        <source>Add %1 needs</source>
+        <translation>Adicionar %1 necessidades</translation>
+    </message>
+    <message>
+        <source>Remove need</source>
+        <translation>Remover necessidade</translation>
+    </message>
+    <message>
+        <source>Remove %1 needs</source>
+        <translation>Remover %1 necessidades</translation>
+    </message>
+    <message>
+        <source>Move need</source>
+        <translation>Mover necessidade</translation>
+    </message>
+</context>
+<context>
+    <name>PlanPicture</name>
+    <message>
+        <source>No plan to draw.</source>
+        <translation>Nenhum plano para desenhar.</translation>
+    </message>
+    <message>
+        <source>Addresses run from left to right, lowest first; hatched blocks are free.</source>
+        <translation>Os endereços vão da esquerda para a direita, do menor ao maior; blocos hachurados estão livres.</translation>
+    </message>
+    <message>
+        <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
+        <translation>1 bloco pequeno demais para a escala é desenhado com %1 pixels de largura, marcado com um ponto.</translation>
+    </message>
+    <message>
+        <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
+        <translation>%1 blocos pequenos demais para a escala são desenhados com %2 pixels de largura, marcados com um ponto.</translation>
+    </message>
+    <message>
+        <source>free</source>
+        <translation>livre</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Livre</translation>
     </message>
 </context>
 <context>
@@ -361,6 +616,10 @@ Nenhum programa conseguiu abrir
     <message>
         <source>Shows the Ferol tab</source>
         <translation>Mostra a aba Ferol</translation>
+    </message>
+    <message>
+        <source>Planner</source>
+        <translation>Planejador</translation>
     </message>
 </context>
 <context>
@@ -568,6 +827,97 @@ http://2886762510
     <message>
         <source>IPv6 Calculator</source>
         <translation>Calculadora IPv6</translation>
+    </message>
+</context>
+<context>
+    <name>ucPlanner</name>
+    <message>
+        <source>&amp;Network to divide:</source>
+        <translation>&amp;Rede a dividir:</translation>
+    </message>
+    <message>
+        <source>10.0.0.0/24, 10.0.0.0 255.255.255.0 or 2001:db8::/48</source>
+        <translation>10.0.0.0/24, 10.0.0.0 255.255.255.0 ou 2001:db8::/48</translation>
+    </message>
+    <message>
+        <source>&amp;Divide by:</source>
+        <translation>&amp;Dividir por:</translation>
+    </message>
+    <message>
+        <source>VLSM: each need its smallest network</source>
+        <translation>VLSM: cada necessidade com a menor rede</translation>
+    </message>
+    <message>
+        <source>Equal split into networks of /n</source>
+        <translation>Divisão igual em redes /n</translation>
+    </message>
+    <message>
+        <source>Equal split into N networks</source>
+        <translation>Divisão igual em N redes</translation>
+    </message>
+    <message>
+        <source> networks</source>
+        <translation> redes</translation>
+    </message>
+    <message>
+        <source>Needs of &amp;2 hosts take a /31 (RFC 3021)</source>
+        <translation>Necessidades de &amp;2 hosts usam um /31 (RFC 3021)</translation>
+    </message>
+    <message>
+        <source>N&amp;eeds:</source>
+        <translation>&amp;Necessidades:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Adicionar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>Re&amp;mover</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation>Desc&amp;er</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;olar</translation>
+    </message>
+    <message>
+        <source>Allocated net&amp;works:</source>
+        <translation>Redes a&amp;locadas:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy all</source>
+        <translation>&amp;Copiar tudo</translation>
+    </message>
+    <message>
+        <source>Paste needs</source>
+        <translation>Colar necessidades</translation>
+    </message>
+    <message>
+        <source>Add need</source>
+        <translation>Adicionar necessidade</translation>
+    </message>
+    <message>
+        <source>Remove need</source>
+        <translation>Remover necessidade</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Nothing pasted. %1</source>
+        <translation>Nada foi colado. %1</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: no lines of a name and a size.</source>
+        <translation>Nada foi colado: nenhuma linha com nome e tamanho.</translation>
     </message>
 </context>
 <context>

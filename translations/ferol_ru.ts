@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>AnswerModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Маска</translation>
+    </message>
+    <message>
+        <source>First usable</source>
+        <translation>Первый доступный</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>Первый адрес</translation>
+    </message>
+    <message>
+        <source>Last usable</source>
+        <translation>Последний доступный</translation>
+    </message>
+    <message>
+        <source>Last address</source>
+        <translation>Последний адрес</translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <translation>Широковещ.</translation>
+    </message>
+    <message>
+        <source>Usable hosts</source>
+        <translation>Доступных узлов</translation>
+    </message>
+    <message>
+        <source>/64 networks</source>
+        <translation>Сетей /64</translation>
+    </message>
+    <message>
+        <source>Unused hosts</source>
+        <translation>Неиспользуемых узлов</translation>
+    </message>
+    <message>
+        <source>Unused /64s</source>
+        <translation>Неиспользуемых /64</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Свободно</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>Сеть %1</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>все</translation>
+    </message>
+</context>
+<context>
     <name>Ipv6SubnetList</name>
     <message>
         <source>%1 subnets of /%2 in %3</source>
@@ -160,11 +223,203 @@
     </message>
 </context>
 <context>
+    <name>NeedsModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>/64 networks or /n</source>
+        <translation>Сетей /64 или /n</translation>
+    </message>
+    <message>
+        <source>Hosts or /n</source>
+        <translation>Узлов или /n</translation>
+    </message>
+    <message>
+        <source>How many /64 networks the need takes, or /n for a network of prefix length n</source>
+        <translation>Сколько сетей /64 занимает потребность, или /n для сети с длиной префикса n</translation>
+    </message>
+    <message>
+        <source>How many usable host addresses the need takes, or /n for a network of prefix length n</source>
+        <translation>Сколько доступных адресов узлов занимает потребность, или /n для сети с длиной префикса n</translation>
+    </message>
+</context>
+<context>
     <name>OctetBoxRow</name>
     <message>
         <source>%1, octet %2 of %3</source>
         <extracomment>An octet box&apos;s accessible name: %1 the address it is part of, %2 its place, %3 the count.</extracomment>
         <translation>%1, октет %2 из %3</translation>
+    </message>
+</context>
+<context>
+    <name>PlanCommandBar</name>
+    <message>
+        <source>New</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Открыть…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Сохранить как…</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>Экспорт в CSV…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>Открыть план</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Отменить: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Повторить: %1</translation>
+    </message>
+    <message>
+        <source>Recent plans</source>
+        <translation>Недавние планы</translation>
+    </message>
+    <message>
+        <source>plan</source>
+        <translation>план</translation>
+    </message>
+    <message>
+        <source>Save Plan As</source>
+        <translation>Сохранить план как</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>Сохранить план</translation>
+    </message>
+    <message>
+        <source>Export Answer as CSV</source>
+        <translation>Экспорт результата в CSV</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Экспорт в CSV</translation>
+    </message>
+    <message>
+        <source>The plan has unsaved changes. Save them?</source>
+        <translation>В плане есть несохранённые изменения. Сохранить их?</translation>
+    </message>
+    <message>
+        <source>The plan %1 has unsaved changes. Save them?</source>
+        <translation>В плане %1 есть несохранённые изменения. Сохранить их?</translation>
+    </message>
+    <message>
+        <source>Planner</source>
+        <translation>Планировщик</translation>
+    </message>
+    <message>
+        <source>Untitled plan</source>
+        <translation>План без названия</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved)</source>
+        <translation>%1 (не сохранён)</translation>
+    </message>
+    <message>
+        <source>No recent plans</source>
+        <translation>Нет недавних планов</translation>
+    </message>
+</context>
+<context>
+    <name>PlanDocument</name>
+    <message>
+        <source>Parent network</source>
+        <translation>Исходная сеть</translation>
+    </message>
+    <message>
+        <source>Way to divide</source>
+        <translation>Способ разбиения</translation>
+    </message>
+    <message>
+        <source>Split length</source>
+        <translation>Длина разбиения</translation>
+    </message>
+    <message>
+        <source>Number of networks</source>
+        <translation>Число сетей</translation>
+    </message>
+    <message>
+        <source>Two-host links</source>
+        <translation>Каналы на два узла</translation>
+    </message>
+    <message>
+        <source>Edit need</source>
+        <translation>Изменить потребность</translation>
+    </message>
+    <message>
+        <source>Add need</source>
+        <translation>Добавить потребность</translation>
+    </message>
+    <message>
+        <source>Add %1 needs</source>
+        <translation>Добавить потребности (%1)</translation>
+    </message>
+    <message>
+        <source>Remove need</source>
+        <translation>Удалить потребность</translation>
+    </message>
+    <message>
+        <source>Remove %1 needs</source>
+        <translation>Удалить потребности (%1)</translation>
+    </message>
+    <message>
+        <source>Move need</source>
+        <translation>Переместить потребность</translation>
+    </message>
+</context>
+<context>
+    <name>PlanPicture</name>
+    <message>
+        <source>No plan to draw.</source>
+        <translation>Нет плана для отображения.</translation>
+    </message>
+    <message>
+        <source>Addresses run from left to right, lowest first; hatched blocks are free.</source>
+        <translation>Адреса идут слева направо, начиная с меньшего; заштрихованные блоки свободны.</translation>
+    </message>
+    <message>
+        <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
+        <translation>1 блок, слишком малый для масштаба, нарисован шириной %1 пикс. и помечен точкой.</translation>
+    </message>
+    <message>
+        <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
+        <translation>Блоков, слишком малых для масштаба: %1; они нарисованы шириной %2 пикс. и помечены точкой.</translation>
+    </message>
+    <message>
+        <source>free</source>
+        <translation>свободно</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Свободно</translation>
     </message>
 </context>
 <context>
@@ -362,6 +617,10 @@ No program could open
     <message>
         <source>Shows the Ferol tab</source>
         <translation>Показывает вкладку Ferol</translation>
+    </message>
+    <message>
+        <source>Planner</source>
+        <translation>Планировщик</translation>
     </message>
 </context>
 <context>
@@ -569,6 +828,97 @@ http://2886762510
     <message>
         <source>IPv6 Calculator</source>
         <translation>Калькулятор IPv6</translation>
+    </message>
+</context>
+<context>
+    <name>ucPlanner</name>
+    <message>
+        <source>&amp;Network to divide:</source>
+        <translation>&amp;Сеть для разбиения:</translation>
+    </message>
+    <message>
+        <source>10.0.0.0/24, 10.0.0.0 255.255.255.0 or 2001:db8::/48</source>
+        <translation>10.0.0.0/24, 10.0.0.0 255.255.255.0 или 2001:db8::/48</translation>
+    </message>
+    <message>
+        <source>&amp;Divide by:</source>
+        <translation>&amp;Разбить:</translation>
+    </message>
+    <message>
+        <source>VLSM: each need its smallest network</source>
+        <translation>VLSM: каждой потребности наименьшую сеть</translation>
+    </message>
+    <message>
+        <source>Equal split into networks of /n</source>
+        <translation>Поровну на сети /n</translation>
+    </message>
+    <message>
+        <source>Equal split into N networks</source>
+        <translation>Поровну на N сетей</translation>
+    </message>
+    <message>
+        <source> networks</source>
+        <translation> сетей</translation>
+    </message>
+    <message>
+        <source>Needs of &amp;2 hosts take a /31 (RFC 3021)</source>
+        <translation>Потребностям на &amp;2 узла — /31 (RFC 3021)</translation>
+    </message>
+    <message>
+        <source>N&amp;eeds:</source>
+        <translation>&amp;Потребности:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Вверх</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation>В&amp;низ</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Вст&amp;авить</translation>
+    </message>
+    <message>
+        <source>Allocated net&amp;works:</source>
+        <translation>Выделенные се&amp;ти:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy all</source>
+        <translation>&amp;Копировать всё</translation>
+    </message>
+    <message>
+        <source>Paste needs</source>
+        <translation>Вставить потребности</translation>
+    </message>
+    <message>
+        <source>Add need</source>
+        <translation>Добавить потребность</translation>
+    </message>
+    <message>
+        <source>Remove need</source>
+        <translation>Удалить потребность</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Nothing pasted. %1</source>
+        <translation>Ничего не вставлено. %1</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: no lines of a name and a size.</source>
+        <translation>Ничего не вставлено: нет строк с именем и размером.</translation>
     </message>
 </context>
 <context>

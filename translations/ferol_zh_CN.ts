@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AnswerModel</name>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>网络</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>掩码</translation>
+    </message>
+    <message>
+        <source>First usable</source>
+        <translation>第一个可用</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>第一个地址</translation>
+    </message>
+    <message>
+        <source>Last usable</source>
+        <translation>最后一个可用</translation>
+    </message>
+    <message>
+        <source>Last address</source>
+        <translation>最后一个地址</translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <translation>广播</translation>
+    </message>
+    <message>
+        <source>Usable hosts</source>
+        <translation>可用主机数</translation>
+    </message>
+    <message>
+        <source>/64 networks</source>
+        <translation>/64 网络数</translation>
+    </message>
+    <message>
+        <source>Unused hosts</source>
+        <translation>未用主机数</translation>
+    </message>
+    <message>
+        <source>Unused /64s</source>
+        <translation>未用 /64 数</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>空闲</translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation>网络 %1</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>全部</translation>
+    </message>
+</context>
+<context>
     <name>Ipv6SubnetList</name>
     <message>
         <source>%1 subnets of /%2 in %3</source>
@@ -158,11 +221,203 @@
     </message>
 </context>
 <context>
+    <name>NeedsModel</name>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>/64 networks or /n</source>
+        <translation>/64 网络数或 /n</translation>
+    </message>
+    <message>
+        <source>Hosts or /n</source>
+        <translation>主机数或 /n</translation>
+    </message>
+    <message>
+        <source>How many /64 networks the need takes, or /n for a network of prefix length n</source>
+        <translation>该需求占用的 /64 网络数，或用 /n 表示前缀长度为 n 的网络</translation>
+    </message>
+    <message>
+        <source>How many usable host addresses the need takes, or /n for a network of prefix length n</source>
+        <translation>该需求占用的可用主机地址数，或用 /n 表示前缀长度为 n 的网络</translation>
+    </message>
+</context>
+<context>
     <name>OctetBoxRow</name>
     <message>
         <source>%1, octet %2 of %3</source>
         <extracomment>An octet box&apos;s accessible name: %1 the address it is part of, %2 its place, %3 the count.</extracomment>
         <translation>%1，第 %2 个八位组（共 %3 个）</translation>
+    </message>
+</context>
+<context>
+    <name>PlanCommandBar</name>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>打开…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>另存为…</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>导出 CSV…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation>打开规划</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>撤销：%1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>重做：%1</translation>
+    </message>
+    <message>
+        <source>Recent plans</source>
+        <translation>最近的规划</translation>
+    </message>
+    <message>
+        <source>plan</source>
+        <translation>规划</translation>
+    </message>
+    <message>
+        <source>Save Plan As</source>
+        <translation>规划另存为</translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation>保存规划</translation>
+    </message>
+    <message>
+        <source>Export Answer as CSV</source>
+        <translation>将结果导出为 CSV</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>导出 CSV</translation>
+    </message>
+    <message>
+        <source>The plan has unsaved changes. Save them?</source>
+        <translation>规划有未保存的更改。是否保存？</translation>
+    </message>
+    <message>
+        <source>The plan %1 has unsaved changes. Save them?</source>
+        <translation>规划 %1 有未保存的更改。是否保存？</translation>
+    </message>
+    <message>
+        <source>Planner</source>
+        <translation>规划器</translation>
+    </message>
+    <message>
+        <source>Untitled plan</source>
+        <translation>未命名规划</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved)</source>
+        <translation>%1（未保存）</translation>
+    </message>
+    <message>
+        <source>No recent plans</source>
+        <translation>没有最近的规划</translation>
+    </message>
+</context>
+<context>
+    <name>PlanDocument</name>
+    <message>
+        <source>Parent network</source>
+        <translation>父网络</translation>
+    </message>
+    <message>
+        <source>Way to divide</source>
+        <translation>划分方式</translation>
+    </message>
+    <message>
+        <source>Split length</source>
+        <translation>划分长度</translation>
+    </message>
+    <message>
+        <source>Number of networks</source>
+        <translation>网络数</translation>
+    </message>
+    <message>
+        <source>Two-host links</source>
+        <translation>双主机链路</translation>
+    </message>
+    <message>
+        <source>Edit need</source>
+        <translation>编辑需求</translation>
+    </message>
+    <message>
+        <source>Add need</source>
+        <translation>添加需求</translation>
+    </message>
+    <message>
+        <source>Add %1 needs</source>
+        <translation>添加 %1 项需求</translation>
+    </message>
+    <message>
+        <source>Remove need</source>
+        <translation>删除需求</translation>
+    </message>
+    <message>
+        <source>Remove %1 needs</source>
+        <translation>删除 %1 项需求</translation>
+    </message>
+    <message>
+        <source>Move need</source>
+        <translation>移动需求</translation>
+    </message>
+</context>
+<context>
+    <name>PlanPicture</name>
+    <message>
+        <source>No plan to draw.</source>
+        <translation>没有可绘制的规划。</translation>
+    </message>
+    <message>
+        <source>Addresses run from left to right, lowest first; hatched blocks are free.</source>
+        <translation>地址从左到右由低到高排列；带阴影线的块为空闲。</translation>
+    </message>
+    <message>
+        <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
+        <translation>1 个块太小无法按比例绘制，以 %1 像素宽绘制并用圆点标记。</translation>
+    </message>
+    <message>
+        <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
+        <translation>%1 个块太小无法按比例绘制，以 %2 像素宽绘制并用圆点标记。</translation>
+    </message>
+    <message>
+        <source>free</source>
+        <translation>空闲</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>空闲</translation>
     </message>
 </context>
 <context>
@@ -360,6 +615,10 @@ No program could open
     <message>
         <source>Shows the Ferol tab</source>
         <translation>显示 Ferol 选项卡</translation>
+    </message>
+    <message>
+        <source>Planner</source>
+        <translation>规划器</translation>
     </message>
 </context>
 <context>
@@ -567,6 +826,97 @@ http://2886762510
     <message>
         <source>IPv6 Calculator</source>
         <translation>IPv6 计算器</translation>
+    </message>
+</context>
+<context>
+    <name>ucPlanner</name>
+    <message>
+        <source>&amp;Network to divide:</source>
+        <translation>要划分的网络(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>10.0.0.0/24, 10.0.0.0 255.255.255.0 or 2001:db8::/48</source>
+        <translation>10.0.0.0/24、10.0.0.0 255.255.255.0 或 2001:db8::/48</translation>
+    </message>
+    <message>
+        <source>&amp;Divide by:</source>
+        <translation>划分方式(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>VLSM: each need its smallest network</source>
+        <translation>VLSM：每项需求分配最小网络</translation>
+    </message>
+    <message>
+        <source>Equal split into networks of /n</source>
+        <translation>平均划分为 /n 网络</translation>
+    </message>
+    <message>
+        <source>Equal split into N networks</source>
+        <translation>平均划分为 N 个网络</translation>
+    </message>
+    <message>
+        <source> networks</source>
+        <translation> 个网络</translation>
+    </message>
+    <message>
+        <source>Needs of &amp;2 hosts take a /31 (RFC 3021)</source>
+        <translation>2 台主机的需求使用 /31（RFC 3021）(&amp;2)</translation>
+    </message>
+    <message>
+        <source>N&amp;eeds:</source>
+        <translation>需求(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>添加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>删除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Allocated net&amp;works:</source>
+        <translation>已分配网络(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>&amp;Copy all</source>
+        <translation>全部复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Paste needs</source>
+        <translation>粘贴需求</translation>
+    </message>
+    <message>
+        <source>Add need</source>
+        <translation>添加需求</translation>
+    </message>
+    <message>
+        <source>Remove need</source>
+        <translation>删除需求</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Nothing pasted. %1</source>
+        <translation>未粘贴任何内容。%1</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: no lines of a name and a size.</source>
+        <translation>未粘贴任何内容：没有包含名称和大小的行。</translation>
     </message>
 </context>
 <context>
