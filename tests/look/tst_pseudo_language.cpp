@@ -156,8 +156,8 @@ private slots:
         QTest::addColumn<DesktopTheme>("theme");
         QTest::addColumn<QString>("tab");
         for (const DesktopTheme theme : {DesktopTheme::Light, DesktopTheme::Dark}) {
-            for (const char* tab :
-                 {"SubnetMaskCalc", "WildcardMaskCkr", "DecimalIpCalc", "Ipv6Calc", "Ferol"})
+            for (const char* tab : {"SubnetMaskCalc", "WildcardMaskCkr", "DecimalIpCalc",
+                                    "Ipv6Calc", "Planner", "Ferol"})
                 QTest::addRow("%s %s", theme == DesktopTheme::Light ? "light" : "dark", tab)
                     << theme << QString::fromLatin1(tab);
         }
