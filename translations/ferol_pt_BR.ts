@@ -5,243 +5,243 @@
     <name>AnswerModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Rede</translation>
     </message>
     <message>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara</translation>
     </message>
     <message>
         <source>First usable</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeiro utilizável</translation>
     </message>
     <message>
         <source>First address</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeiro endereço</translation>
     </message>
     <message>
         <source>Last usable</source>
-        <translation type="unfinished"></translation>
+        <translation>Último utilizável</translation>
     </message>
     <message>
         <source>Last address</source>
-        <translation type="unfinished"></translation>
+        <translation>Último endereço</translation>
     </message>
     <message>
         <source>Broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Broadcast</translation>
     </message>
     <message>
         <source>Usable hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Hosts utilizáveis</translation>
     </message>
     <message>
         <source>/64 networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Redes /64</translation>
     </message>
     <message>
         <source>Unused hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Hosts não usados</translation>
     </message>
     <message>
         <source>Unused /64s</source>
-        <translation type="unfinished"></translation>
+        <translation>/64 não usadas</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Livre</translation>
     </message>
     <message>
         <source>Network %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rede %1</translation>
     </message>
     <message>
         <source>all</source>
-        <translation type="unfinished"></translation>
+        <translation>todos</translation>
     </message>
 </context>
 <context>
     <name>Ipv6SubnetList</name>
     <message>
         <source>%1 subnets of /%2 in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sub-redes /%2 em %3</translation>
     </message>
     <message>
         <source>; the first %1 are listed, %2 more are not</source>
-        <translation type="unfinished"></translation>
+        <translation>; as primeiras %1 estão listadas, outras %2 não</translation>
     </message>
 </context>
 <context>
     <name>Ipv6Texts</name>
     <message>
         <source>Type an IPv6 address, with /length if you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um endereço IPv6, com /comprimento se quiser.</translation>
     </message>
     <message>
         <source>zone indexes such as %1 are not part of an address</source>
-        <translation type="unfinished"></translation>
+        <translation>índices de zona como %1 não fazem parte de um endereço</translation>
     </message>
     <message>
         <source>This is an IPv4 address; the Subnet Calculator tab takes IPv4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este é um endereço IPv4; a aba Calculadora de sub-redes aceita IPv4.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a hex digit</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; não é um dígito hexadecimal</translation>
     </message>
     <message>
         <source>three or more colons in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>três ou mais dois-pontos seguidos</translation>
     </message>
     <message>
         <source>more than one &apos;::&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>mais de um &apos;::&apos;</translation>
     </message>
     <message>
         <source>it starts with a single &apos;:&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>começa com um único &apos;:&apos;</translation>
     </message>
     <message>
         <source>it ends with a single &apos;:&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>termina com um único &apos;:&apos;</translation>
     </message>
     <message>
         <source>group %1 has %2 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>o grupo %1 tem %2 dígitos</translation>
     </message>
     <message>
         <source>a dotted IPv4 part may only end the address</source>
-        <translation type="unfinished"></translation>
+        <translation>uma parte IPv4 com pontos só pode terminar o endereço</translation>
     </message>
     <message>
         <source>the dotted IPv4 part is not four numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>a parte IPv4 com pontos não tem quatro números</translation>
     </message>
     <message>
         <source>the dotted IPv4 part has a number with a leading zero</source>
-        <translation type="unfinished"></translation>
+        <translation>a parte IPv4 com pontos tem um número com zero à esquerda</translation>
     </message>
     <message>
         <source>the dotted IPv4 part has a number above 255</source>
-        <translation type="unfinished"></translation>
+        <translation>a parte IPv4 com pontos tem um número acima de 255</translation>
     </message>
     <message numerus="yes">
         <source>%n group(s) and no &apos;::&apos;; an address has 8</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n grupo e nenhum &apos;::&apos;; um endereço tem 8</numerusform>
+            <numerusform>%n grupos e nenhum &apos;::&apos;; um endereço tem 8</numerusform>
         </translation>
     </message>
     <message>
         <source>more than 8 groups</source>
-        <translation type="unfinished"></translation>
+        <translation>mais de 8 grupos</translation>
     </message>
     <message>
         <source>&apos;::&apos; beside 8 groups stands for none</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;::&apos; ao lado de 8 grupos não representa nenhum</translation>
     </message>
     <message>
         <source>no prefix length after &apos;/&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum comprimento de prefixo após &apos;/&apos;</translation>
     </message>
     <message>
         <source>the prefix length is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>o comprimento do prefixo não é um número</translation>
     </message>
     <message>
         <source>the prefix length has a leading zero</source>
-        <translation type="unfinished"></translation>
+        <translation>o comprimento do prefixo tem zero à esquerda</translation>
     </message>
     <message>
         <source>the prefix length is above 128</source>
-        <translation type="unfinished"></translation>
+        <translation>o comprimento do prefixo passa de 128</translation>
     </message>
     <message>
         <source>bits are set beyond the prefix length</source>
-        <translation type="unfinished"></translation>
+        <translation>há bits ligados além do comprimento do prefixo</translation>
     </message>
     <message>
         <source>Not an IPv6 address: %1 (at character %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um endereço IPv6: %1 (no caractere %2).</translation>
     </message>
     <message>
         <source>%1 (2^%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (2^%2)</translation>
     </message>
     <message>
         <source>Global unicast; the network reaches into special-purpose blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicast global; a rede alcança blocos de uso especial</translation>
     </message>
     <message>
         <source>Global unicast</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicast global</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>; the network reaches beyond this block</source>
-        <translation type="unfinished"></translation>
+        <translation>; a rede vai além deste bloco</translation>
     </message>
     <message>
         <source>IPv4-mapped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>IPv4 mapeado: %1</translation>
     </message>
     <message>
         <source>6to4: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>6to4: %1</translation>
     </message>
     <message>
         <source>Teredo: server %1, client %2, port %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Teredo: servidor %1, cliente %2, porta %3</translation>
     </message>
     <message>
         <source>NAT64: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NAT64: %1</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum</translation>
     </message>
     <message>
         <source> (/%1 is not on a nibble boundary; this is the zone of /%2)</source>
-        <translation type="unfinished"></translation>
+        <translation> (/%1 não está num limite de nibble; esta é a zona de /%2)</translation>
     </message>
     <message>
         <source>No network follows %1: it ends the address space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma rede vem depois de %1: ela encerra o espaço de endereços.</translation>
     </message>
     <message>
         <source>No network comes before %1: it starts the address space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma rede vem antes de %1: ela inicia o espaço de endereços.</translation>
     </message>
 </context>
 <context>
     <name>NeedsModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>/64 networks or /n</source>
-        <translation type="unfinished"></translation>
+        <translation>Redes /64 ou /n</translation>
     </message>
     <message>
         <source>Hosts or /n</source>
-        <translation type="unfinished"></translation>
+        <translation>Hosts ou /n</translation>
     </message>
     <message>
         <source>How many /64 networks the need takes, or /n for a network of prefix length n</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantas redes /64 a necessidade ocupa, ou /n para uma rede de prefixo n</translation>
     </message>
     <message>
         <source>How many usable host addresses the need takes, or /n for a network of prefix length n</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantos endereços de host utilizáveis a necessidade ocupa, ou /n para uma rede de prefixo n</translation>
     </message>
 </context>
 <context>
@@ -249,176 +249,176 @@
     <message>
         <source>%1, octet %2 of %3</source>
         <extracomment>An octet box&apos;s accessible name: %1 the address it is part of, %2 its place, %3 the count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, octeto %2 de %3</translation>
     </message>
 </context>
 <context>
     <name>PlanCommandBar</name>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir…</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar como…</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV…</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfazer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Refazer</translation>
     </message>
     <message>
         <source>Open Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir plano</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfazer: %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Refazer: %1</translation>
     </message>
     <message>
         <source>Recent plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Planos recentes</translation>
     </message>
     <message>
         <source>plan</source>
-        <translation type="unfinished"></translation>
+        <translation>plano</translation>
     </message>
     <message>
         <source>Save Plan As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar plano como</translation>
     </message>
     <message>
         <source>Save Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar plano</translation>
     </message>
     <message>
         <source>Export Answer as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar resultado como CSV</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>The plan has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>O plano tem alterações não salvas. Salvá-las?</translation>
     </message>
     <message>
         <source>The plan %1 has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>O plano %1 tem alterações não salvas. Salvá-las?</translation>
     </message>
     <message>
         <source>Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>Planejador</translation>
     </message>
     <message>
         <source>Untitled plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano sem título</translation>
     </message>
     <message>
         <source>%1 (unsaved)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (não salvo)</translation>
     </message>
     <message>
         <source>No recent plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum plano recente</translation>
     </message>
 </context>
 <context>
     <name>PlanDocument</name>
     <message>
         <source>Parent network</source>
-        <translation type="unfinished"></translation>
+        <translation>Rede de origem</translation>
     </message>
     <message>
         <source>Way to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de dividir</translation>
     </message>
     <message>
         <source>Split length</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimento da divisão</translation>
     </message>
     <message>
         <source>Number of networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de redes</translation>
     </message>
     <message>
         <source>Two-host links</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlaces de dois hosts</translation>
     </message>
     <message>
         <source>Edit need</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar necessidade</translation>
     </message>
     <message>
         <source>Add need</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar necessidade</translation>
     </message>
     <message>
         <source>Add %1 needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar %1 necessidades</translation>
     </message>
     <message>
         <source>Remove need</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover necessidade</translation>
     </message>
     <message>
         <source>Remove %1 needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover %1 necessidades</translation>
     </message>
     <message>
         <source>Move need</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover necessidade</translation>
     </message>
 </context>
 <context>
     <name>PlanPicture</name>
     <message>
         <source>No plan to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum plano para desenhar.</translation>
     </message>
     <message>
         <source>Addresses run from left to right, lowest first; hatched blocks are free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os endereços vão da esquerda para a direita, do menor ao maior; blocos hachurados estão livres.</translation>
     </message>
     <message>
         <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bloco pequeno demais para a escala é desenhado com %1 pixels de largura, marcado com um ponto.</translation>
     </message>
     <message>
         <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 blocos pequenos demais para a escala são desenhados com %2 pixels de largura, marcados com um ponto.</translation>
     </message>
     <message>
         <source>free</source>
-        <translation type="unfinished"></translation>
+        <translation>livre</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Livre</translation>
     </message>
 </context>
 <context>
@@ -510,238 +510,246 @@
         <source>The report was saved as
 %1
 but no program could open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>O relatório foi salvo como
+%1
+mas nenhum programa conseguiu abri-lo.</translation>
     </message>
     <message>
         <source>The EULA Is Unavailable At This Time
 
 No program could open
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O EULA não está disponível no momento
+
+Nenhum programa conseguiu abrir
+%1</translation>
     </message>
     <message>
         <source>No web browser could open
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum navegador conseguiu abrir
+%1</translation>
     </message>
     <message>
         <source>No folder was named to create.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma pasta foi indicada para criar.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; é um arquivo, não uma pasta.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be created because &quot;%2&quot; is a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta &quot;%1&quot; não pode ser criada porque &quot;%2&quot; é um arquivo.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar a pasta &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The documents folder is unknown, so the reports have no folder to go to.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta de documentos é desconhecida; por isso os relatórios não têm onde ser salvos.</translation>
     </message>
     <message>
         <source>%1 could not be saved.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar %1.
+%2</translation>
     </message>
     <message>
         <source>%1 could not be saved to %2.
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar %1 em %2.
+%3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não existe.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Ferol logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo da Ferol</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Closes this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha esta janela</translation>
     </message>
     <message>
         <source>View DODA</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver o DODA</translation>
     </message>
     <message>
         <source>Opens the license document</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre o documento de licença</translation>
     </message>
     <message>
         <source>&amp;View DODA</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver o DODA</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o %1</translation>
     </message>
     <message>
         <source>Ferol Subnet Calculator contains the following tools for IPv4 and IPv6:  Subnet Calculator, Wildcard Checker, Decimal IP Calculator, IPv6 Calculator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramentas para IPv4 e IPv6: Calculadora de sub-redes, Verificador de máscara curinga, Calculadora de IP decimal, Calculadora IPv6.</translation>
     </message>
     <message>
         <source>Copyright © 2026 Ferol. All rights reserved. This program is provided as is, without warranty of any kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Ferol. Todos os direitos reservados. Este programa é fornecido no estado em que se encontra, sem garantia de qualquer tipo.</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão %1</translation>
     </message>
 </context>
 <context>
     <name>frmWelcome2</name>
     <message>
         <source>Subnet Mask Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora de máscara de sub-rede</translation>
     </message>
     <message>
         <source>Wildcard Mask Checker</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificador de máscara curinga</translation>
     </message>
     <message>
         <source>Decimal IP Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora de IP decimal</translation>
     </message>
     <message>
         <source>IPv6 Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora IPv6</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>&amp;Subnet Mask Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora de &amp;máscara de sub-rede</translation>
     </message>
     <message>
         <source>&amp;Wildcard Mask Checker</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificador de máscara &amp;curinga</translation>
     </message>
     <message>
         <source>&amp;Decimal IP Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora de IP &amp;decimal</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>&amp;More</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mais</translation>
     </message>
     <message>
         <source>Free &amp;Lumbra Demo (Network Simulator)</source>
-        <translation type="unfinished"></translation>
+        <translation>Demo gratuita do &amp;Lumbra (simulador de redes)</translation>
     </message>
     <message>
         <source>Free &amp;Orvat Demos (Practice Exams)</source>
-        <translation type="unfinished"></translation>
+        <translation>Demos gratuitas do &amp;Orvat (simulados)</translation>
     </message>
     <message>
         <source>Ferol&apos;s Free &amp;Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utilitários gratuitos da Ferol</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;juda</translation>
     </message>
     <message>
         <source>&amp;Ferol Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página inicial da &amp;Ferol</translation>
     </message>
     <message>
         <source>&amp;Contact Us</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fale conosco</translation>
     </message>
     <message>
         <source>&amp;About Subnet Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre a Calculadora de Sub-redes</translation>
     </message>
     <message>
         <source>Exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair?</translation>
     </message>
     <message>
         <source>Are you sure you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem certeza de que deseja sair?</translation>
     </message>
     <message>
         <source>Ferol banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Banner da Ferol</translation>
     </message>
     <message>
         <source>Shows the Ferol tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra a aba Ferol</translation>
     </message>
     <message>
         <source>Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>Planejador</translation>
     </message>
 </context>
 <context>
     <name>ucDecimalCalc</name>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço IP</translation>
     </message>
     <message>
         <source>Changing an octet updates the decimal address</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar um octeto atualiza o endereço decimal</translation>
     </message>
     <message>
         <source>Example addresses button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botão de endereços de exemplo</translation>
     </message>
     <message>
         <source>Opens and closes the list of example addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre e fecha a lista de endereços de exemplo</translation>
     </message>
     <message>
         <source>Example addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereços de exemplo</translation>
     </message>
     <message>
         <source>Up and Down fill in the highlighted address; Enter or Space picks it</source>
-        <translation type="unfinished"></translation>
+        <translation>Setas para cima e para baixo preenchem o endereço destacado; Enter ou Espaço o escolhe</translation>
     </message>
     <message>
         <source>Decimal address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço decimal</translation>
     </message>
     <message>
         <source>Typing a number here updates the octets</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitar um número aqui atualiza os octetos</translation>
     </message>
     <message>
         <source>What the decimal address is for</source>
-        <translation type="unfinished"></translation>
+        <translation>Para que serve o endereço decimal</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço IP</translation>
     </message>
     <message>
         <source>Decimal Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço decimal</translation>
     </message>
     <message>
         <source>We normally think of using an IP address to navigate to a Web  site. For example:
@@ -750,244 +758,249 @@ http://172.16.128.14
 Alternatively, you can use the decimal equivalent to navigate to a Web site. For example:
 http://2886762510
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Normalmente pensamos em usar um endereço IP para acessar um site. Por exemplo:
+http://172.16.128.14
+
+Também é possível usar o equivalente decimal para acessar um site. Por exemplo:
+http://2886762510
+</translation>
     </message>
 </context>
 <context>
     <name>ucFerol</name>
     <message>
         <source>Ferol products</source>
-        <translation type="unfinished"></translation>
+        <translation>Produtos Ferol</translation>
     </message>
     <message>
         <source>Tab moves from link to link; Enter opens one in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab passa de link em link; Enter abre o link no navegador</translation>
     </message>
 </context>
 <context>
     <name>ucIpv6Calc</name>
     <message>
         <source>&amp;Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Endereço:</translation>
     </message>
     <message>
         <source>IPv6 address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço IPv6</translation>
     </message>
     <message>
         <source>Any IPv6 text form, optionally with /length</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualquer forma textual IPv6, opcionalmente com /comprimento</translation>
     </message>
     <message>
         <source>Prefix &amp;length:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comprimento do prefixo:</translation>
     </message>
     <message>
         <source>Prefix length</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimento do prefixo</translation>
     </message>
     <message>
         <source>0 to 128; arrow keys, Home, End or digits</source>
-        <translation type="unfinished"></translation>
+        <translation>0 a 128; setas, Home, End ou dígitos</translation>
     </message>
     <message>
         <source>&amp;Previous network</source>
-        <translation type="unfinished"></translation>
+        <translation>Rede &amp;anterior</translation>
     </message>
     <message>
         <source>&amp;Next network</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Próxima rede</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Compressed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compactado:</translation>
     </message>
     <message>
         <source>Expanded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Expandido:</translation>
     </message>
     <message>
         <source>Network:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rede:</translation>
     </message>
     <message>
         <source>First address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeiro endereço:</translation>
     </message>
     <message>
         <source>Last address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Último endereço:</translation>
     </message>
     <message>
         <source>Addresses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereços:</translation>
     </message>
     <message>
         <source>/64 networks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Redes /64:</translation>
     </message>
     <message>
         <source>Block:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloco:</translation>
     </message>
     <message>
         <source>Embedded IPv4:</source>
-        <translation type="unfinished"></translation>
+        <translation>IPv4 embutido:</translation>
     </message>
     <message>
         <source>Reverse name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome reverso:</translation>
     </message>
     <message>
         <source>Reverse zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona reversa:</translation>
     </message>
     <message>
         <source>Hex worksheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Planilha hexadecimal:</translation>
     </message>
     <message>
         <source>Network digits bold and underlined, interface digits plain, a digit holding both bold italic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dígitos de rede em negrito e sublinhados, dígitos de interface normais, um dígito com ambos em negrito itálico.</translation>
     </message>
     <message>
         <source>&amp;Subnets of length:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sub-redes de comprimento:</translation>
     </message>
     <message>
         <source>Subnets of length</source>
-        <translation type="unfinished"></translation>
+        <translation>Sub-redes de comprimento</translation>
     </message>
     <message>
         <source>Subnet prefix length</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimento do prefixo das sub-redes</translation>
     </message>
     <message>
         <source>Sa&amp;ve...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar...</translation>
     </message>
     <message>
         <source>Saves the listing as ipv6-subnets.txt and opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva a lista como ipv6-subnets.txt e a abre</translation>
     </message>
     <message>
         <source>Subnet count</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de sub-redes</translation>
     </message>
     <message>
         <source>Subnets</source>
-        <translation type="unfinished"></translation>
+        <translation>Sub-redes</translation>
     </message>
     <message>
         <source>None: the prefix is longer than /64</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma: o prefixo é maior que /64</translation>
     </message>
     <message>
         <source>A /128 holds no smaller networks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um /128 não contém redes menores.</translation>
     </message>
     <message>
         <source>The IPv6 subnet list</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista de sub-redes IPv6</translation>
     </message>
     <message>
         <source>IPv6 Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora IPv6</translation>
     </message>
 </context>
 <context>
     <name>ucPlanner</name>
     <message>
         <source>&amp;Network to divide:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rede a dividir:</translation>
     </message>
     <message>
         <source>10.0.0.0/24, 10.0.0.0 255.255.255.0 or 2001:db8::/48</source>
-        <translation type="unfinished"></translation>
+        <translation>10.0.0.0/24, 10.0.0.0 255.255.255.0 ou 2001:db8::/48</translation>
     </message>
     <message>
         <source>&amp;Divide by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dividir por:</translation>
     </message>
     <message>
         <source>VLSM: each need its smallest network</source>
-        <translation type="unfinished"></translation>
+        <translation>VLSM: cada necessidade com a menor rede</translation>
     </message>
     <message>
         <source>Equal split into networks of /n</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisão igual em redes /n</translation>
     </message>
     <message>
         <source>Equal split into N networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisão igual em N redes</translation>
     </message>
     <message>
         <source> networks</source>
-        <translation type="unfinished"></translation>
+        <translation> redes</translation>
     </message>
     <message>
         <source>Needs of &amp;2 hosts take a /31 (RFC 3021)</source>
-        <translation type="unfinished"></translation>
+        <translation>Necessidades de &amp;2 hosts usam um /31 (RFC 3021)</translation>
     </message>
     <message>
         <source>N&amp;eeds:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Necessidades:</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;mover</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subir</translation>
     </message>
     <message>
         <source>Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Desc&amp;er</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;olar</translation>
     </message>
     <message>
         <source>Allocated net&amp;works:</source>
-        <translation type="unfinished"></translation>
+        <translation>Redes a&amp;locadas:</translation>
     </message>
     <message>
         <source>&amp;Copy all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar tudo</translation>
     </message>
     <message>
         <source>Paste needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Colar necessidades</translation>
     </message>
     <message>
         <source>Add need</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar necessidade</translation>
     </message>
     <message>
         <source>Remove need</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover necessidade</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Nothing pasted. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi colado. %1</translation>
     </message>
     <message>
         <source>Nothing pasted: no lines of a name and a size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi colado: nenhuma linha com nome e tamanho.</translation>
     </message>
     <message>
         <source>Network to divide</source>
@@ -1062,343 +1075,343 @@ http://2886762510
     <name>ucSubnetCalc</name>
     <message>
         <source>Subnetting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sub-redes</translation>
     </message>
     <message>
         <source>Supernetting</source>
-        <translation type="unfinished"></translation>
+        <translation>Super-redes</translation>
     </message>
     <message>
         <source>Mask too long, no hosts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara longa demais, nenhum host.</translation>
     </message>
     <message>
         <source>Subnetting as per RFC3021.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sub-redes conforme a RFC3021.</translation>
     </message>
     <message>
         <source>Warning! Subnet - All 0&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Atenção! Sub-rede - tudo 0</translation>
     </message>
     <message>
         <source>Invalid Subnet - All 1&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Sub-rede inválida - tudo 1</translation>
     </message>
     <message>
         <source>Enter Complete Host Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o endereço completo do host</translation>
     </message>
     <message>
         <source>Class A Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço classe A</translation>
     </message>
     <message>
         <source>Loopback Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço de loopback</translation>
     </message>
     <message>
         <source>Class B Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço classe B</translation>
     </message>
     <message>
         <source>Class C Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço classe C</translation>
     </message>
     <message>
         <source>Invalid IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço IP inválido</translation>
     </message>
     <message>
         <source>You must enter the IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Você precisa digitar o endereço IP</translation>
     </message>
     <message>
         <source>Host address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço do host</translation>
     </message>
     <message>
         <source>Address class</source>
-        <translation type="unfinished"></translation>
+        <translation>Classe do endereço</translation>
     </message>
     <message>
         <source>Mask and counts</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara e contagens</translation>
     </message>
     <message>
         <source>Mask length</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimento da máscara</translation>
     </message>
     <message>
         <source>Number of leading one bits of the subnet mask, 1 to 32</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de bits 1 iniciais da máscara de sub-rede, de 1 a 32</translation>
     </message>
     <message>
         <source>Mask bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits da máscara</translation>
     </message>
     <message>
         <source>Subnet mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara de sub-rede</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Subnet bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de sub-rede</translation>
     </message>
     <message>
         <source>Host bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de host</translation>
     </message>
     <message>
         <source>Maximum subnets</source>
-        <translation type="unfinished"></translation>
+        <translation>Número máximo de sub-redes</translation>
     </message>
     <message>
         <source>Maximum hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Número máximo de hosts</translation>
     </message>
     <message>
         <source>Current subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Sub-rede atual</translation>
     </message>
     <message>
         <source>Current network</source>
-        <translation type="unfinished"></translation>
+        <translation>Rede atual</translation>
     </message>
     <message>
         <source>Subnet mask of the current network</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara de sub-rede da rede atual</translation>
     </message>
     <message>
         <source>Current host range</source>
-        <translation type="unfinished"></translation>
+        <translation>Faixa de hosts atual</translation>
     </message>
     <message>
         <source>Binary worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Planilha binária</translation>
     </message>
     <message>
         <source>Host in binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Host em binário</translation>
     </message>
     <message>
         <source>Mask in binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara em binário</translation>
     </message>
     <message>
         <source>Network in binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Rede em binário</translation>
     </message>
     <message>
         <source>Network address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço de rede</translation>
     </message>
     <message>
         <source>Previous subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Sub-rede anterior</translation>
     </message>
     <message>
         <source>Steps the host address back to the previous subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Leva o endereço do host à sub-rede anterior</translation>
     </message>
     <message>
         <source>Next subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima sub-rede</translation>
     </message>
     <message>
         <source>Steps the host address on to the next subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Leva o endereço do host à próxima sub-rede</translation>
     </message>
     <message>
         <source>Broadcast in binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Broadcast em binário</translation>
     </message>
     <message>
         <source>Broadcast address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço de broadcast</translation>
     </message>
     <message>
         <source>Send Next 20 Subnets to Notepad</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar as próximas 20 sub-redes ao Bloco de Notas</translation>
     </message>
     <message>
         <source>Writes this subnet and the next nineteen to a text file and opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava esta sub-rede e as dezenove seguintes num arquivo de texto e o abre</translation>
     </message>
     <message>
         <source>31-bit mask as per RFC 3021</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara de 31 bits conforme a RFC 3021</translation>
     </message>
     <message>
         <source>Counts two hosts in a subnet with a 31-bit mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta dois hosts numa sub-rede com máscara de 31 bits</translation>
     </message>
     <message>
         <source>&amp;Host IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP do &amp;host</translation>
     </message>
     <message>
         <source>Mask Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits da máscara</translation>
     </message>
     <message>
         <source>Subnet Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de sub-rede</translation>
     </message>
     <message>
         <source>Host Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de host</translation>
     </message>
     <message>
         <source>Max Subnets</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx. de sub-redes</translation>
     </message>
     <message>
         <source>Max Hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx. de hosts</translation>
     </message>
     <message>
         <source>Current Network:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rede atual:</translation>
     </message>
     <message>
         <source>Subnet Mask:</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara de sub-rede:</translation>
     </message>
     <message>
         <source>Current Host Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Faixa de hosts atual</translation>
     </message>
     <message>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Host</translation>
     </message>
     <message>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara</translation>
     </message>
     <message>
         <source>Subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Sub-rede</translation>
     </message>
     <message>
         <source>Broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Broadcast</translation>
     </message>
     <message>
         <source>&lt;Prev Subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Sub-rede anterior</translation>
     </message>
     <message>
         <source>Next Subnet&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima sub-rede&gt;</translation>
     </message>
     <message>
         <source>&amp;31-bit mask as per RFC 3021</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara de &amp;31 bits conforme a RFC 3021</translation>
     </message>
     <message>
         <source>Subnet Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora de sub-redes</translation>
     </message>
     <message>
         <source>This is the last subnet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta é a última sub-rede.</translation>
     </message>
     <message>
         <source>This is the first subnet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta é a primeira sub-rede.</translation>
     </message>
     <message>
         <source>The subnet list</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista de sub-redes</translation>
     </message>
     <message>
         <source>RESULT</source>
-        <translation type="unfinished"></translation>
+        <translation>RESULTADO</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>host range</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
 </context>
 <context>
     <name>ucWildCardChecker</name>
     <message>
         <source>IP &amp;Address</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Endereço IP</translation>
     </message>
     <message>
         <source>Wildcard &amp;Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Máscara curinga</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calcular</translation>
     </message>
     <message>
         <source>Send to &amp;Notepad</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar ao &amp;Bloco de Notas</translation>
     </message>
     <message>
         <source>Matches these addresses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Corresponde a estes endereços:</translation>
     </message>
     <message>
         <source>The wildcard report</source>
-        <translation type="unfinished"></translation>
+        <translation>O relatório de máscara curinga</translation>
     </message>
     <message>
         <source>Wildcard Mask Checker</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificador de máscara curinga</translation>
     </message>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço IP</translation>
     </message>
     <message>
         <source>Wildcard mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara curinga</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular</translation>
     </message>
     <message>
         <source>Lists the matches again; they already follow every change</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista os valores de novo; eles já acompanham cada alteração</translation>
     </message>
     <message>
         <source>Send to Notepad</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar ao Bloco de Notas</translation>
     </message>
     <message>
         <source>Writes the matches to a text file and opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava os valores num arquivo de texto e o abre</translation>
     </message>
     <message>
         <source>Matches of the first octet</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores do primeiro octeto</translation>
     </message>
     <message>
         <source>Matches of the second octet</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores do segundo octeto</translation>
     </message>
     <message>
         <source>Matches of the third octet</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores do terceiro octeto</translation>
     </message>
     <message>
         <source>Matches of the fourth octet</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores do quarto octeto</translation>
     </message>
 </context>
 </TS>

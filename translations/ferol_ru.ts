@@ -5,244 +5,244 @@
     <name>AnswerModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеть</translation>
     </message>
     <message>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска</translation>
     </message>
     <message>
         <source>First usable</source>
-        <translation type="unfinished"></translation>
+        <translation>Первый доступный</translation>
     </message>
     <message>
         <source>First address</source>
-        <translation type="unfinished"></translation>
+        <translation>Первый адрес</translation>
     </message>
     <message>
         <source>Last usable</source>
-        <translation type="unfinished"></translation>
+        <translation>Последний доступный</translation>
     </message>
     <message>
         <source>Last address</source>
-        <translation type="unfinished"></translation>
+        <translation>Последний адрес</translation>
     </message>
     <message>
         <source>Broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Широковещ.</translation>
     </message>
     <message>
         <source>Usable hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступных узлов</translation>
     </message>
     <message>
         <source>/64 networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Сетей /64</translation>
     </message>
     <message>
         <source>Unused hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Неиспользуемых узлов</translation>
     </message>
     <message>
         <source>Unused /64s</source>
-        <translation type="unfinished"></translation>
+        <translation>Неиспользуемых /64</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободно</translation>
     </message>
     <message>
         <source>Network %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеть %1</translation>
     </message>
     <message>
         <source>all</source>
-        <translation type="unfinished"></translation>
+        <translation>все</translation>
     </message>
 </context>
 <context>
     <name>Ipv6SubnetList</name>
     <message>
         <source>%1 subnets of /%2 in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Подсетей /%2 в %3: %1</translation>
     </message>
     <message>
         <source>; the first %1 are listed, %2 more are not</source>
-        <translation type="unfinished"></translation>
+        <translation>; показаны первые %1, ещё %2 — нет</translation>
     </message>
 </context>
 <context>
     <name>Ipv6Texts</name>
     <message>
         <source>Type an IPv6 address, with /length if you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите IPv6-адрес, при желании с /длиной.</translation>
     </message>
     <message>
         <source>zone indexes such as %1 are not part of an address</source>
-        <translation type="unfinished"></translation>
+        <translation>индексы зоны, такие как %1, не входят в адрес</translation>
     </message>
     <message>
         <source>This is an IPv4 address; the Subnet Calculator tab takes IPv4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это IPv4-адрес; IPv4 принимает вкладка «Калькулятор подсетей».</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a hex digit</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не шестнадцатеричная цифра</translation>
     </message>
     <message>
         <source>three or more colons in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>три и более двоеточия подряд</translation>
     </message>
     <message>
         <source>more than one &apos;::&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>больше одного «::»</translation>
     </message>
     <message>
         <source>it starts with a single &apos;:&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>начинается с одиночного «:»</translation>
     </message>
     <message>
         <source>it ends with a single &apos;:&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>заканчивается одиночным «:»</translation>
     </message>
     <message>
         <source>group %1 has %2 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>в группе %1 цифр: %2</translation>
     </message>
     <message>
         <source>a dotted IPv4 part may only end the address</source>
-        <translation type="unfinished"></translation>
+        <translation>часть IPv4 с точками может стоять только в конце адреса</translation>
     </message>
     <message>
         <source>the dotted IPv4 part is not four numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>часть IPv4 с точками — не четыре числа</translation>
     </message>
     <message>
         <source>the dotted IPv4 part has a number with a leading zero</source>
-        <translation type="unfinished"></translation>
+        <translation>в части IPv4 с точками есть число с ведущим нулём</translation>
     </message>
     <message>
         <source>the dotted IPv4 part has a number above 255</source>
-        <translation type="unfinished"></translation>
+        <translation>в части IPv4 с точками есть число больше 255</translation>
     </message>
     <message numerus="yes">
         <source>%n group(s) and no &apos;::&apos;; an address has 8</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n группа и нет «::»; в адресе их 8</numerusform>
+            <numerusform>%n группы и нет «::»; в адресе их 8</numerusform>
+            <numerusform>%n групп и нет «::»; в адресе их 8</numerusform>
         </translation>
     </message>
     <message>
         <source>more than 8 groups</source>
-        <translation type="unfinished"></translation>
+        <translation>больше 8 групп</translation>
     </message>
     <message>
         <source>&apos;::&apos; beside 8 groups stands for none</source>
-        <translation type="unfinished"></translation>
+        <translation>«::» рядом с 8 группами ничего не заменяет</translation>
     </message>
     <message>
         <source>no prefix length after &apos;/&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>после «/» нет длины префикса</translation>
     </message>
     <message>
         <source>the prefix length is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>длина префикса — не число</translation>
     </message>
     <message>
         <source>the prefix length has a leading zero</source>
-        <translation type="unfinished"></translation>
+        <translation>у длины префикса ведущий ноль</translation>
     </message>
     <message>
         <source>the prefix length is above 128</source>
-        <translation type="unfinished"></translation>
+        <translation>длина префикса больше 128</translation>
     </message>
     <message>
         <source>bits are set beyond the prefix length</source>
-        <translation type="unfinished"></translation>
+        <translation>за длиной префикса есть ненулевые биты</translation>
     </message>
     <message>
         <source>Not an IPv6 address: %1 (at character %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Не IPv6-адрес: %1 (символ %2).</translation>
     </message>
     <message>
         <source>%1 (2^%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (2^%2)</translation>
     </message>
     <message>
         <source>Global unicast; the network reaches into special-purpose blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Глобальный одноадресный; сеть заходит в блоки специального назначения</translation>
     </message>
     <message>
         <source>Global unicast</source>
-        <translation type="unfinished"></translation>
+        <translation>Глобальный одноадресный</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>; the network reaches beyond this block</source>
-        <translation type="unfinished"></translation>
+        <translation>; сеть выходит за пределы этого блока</translation>
     </message>
     <message>
         <source>IPv4-mapped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Отображённый IPv4: %1</translation>
     </message>
     <message>
         <source>6to4: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>6to4: %1</translation>
     </message>
     <message>
         <source>Teredo: server %1, client %2, port %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Teredo: сервер %1, клиент %2, порт %3</translation>
     </message>
     <message>
         <source>NAT64: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NAT64: %1</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source> (/%1 is not on a nibble boundary; this is the zone of /%2)</source>
-        <translation type="unfinished"></translation>
+        <translation> (/%1 не на границе полубайта; это зона для /%2)</translation>
     </message>
     <message>
         <source>No network follows %1: it ends the address space.</source>
-        <translation type="unfinished"></translation>
+        <translation>После %1 нет сетей: она завершает адресное пространство.</translation>
     </message>
     <message>
         <source>No network comes before %1: it starts the address space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перед %1 нет сетей: она начинает адресное пространство.</translation>
     </message>
 </context>
 <context>
     <name>NeedsModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>/64 networks or /n</source>
-        <translation type="unfinished"></translation>
+        <translation>Сетей /64 или /n</translation>
     </message>
     <message>
         <source>Hosts or /n</source>
-        <translation type="unfinished"></translation>
+        <translation>Узлов или /n</translation>
     </message>
     <message>
         <source>How many /64 networks the need takes, or /n for a network of prefix length n</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько сетей /64 занимает потребность, или /n для сети с длиной префикса n</translation>
     </message>
     <message>
         <source>How many usable host addresses the need takes, or /n for a network of prefix length n</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько доступных адресов узлов занимает потребность, или /n для сети с длиной префикса n</translation>
     </message>
 </context>
 <context>
@@ -250,176 +250,176 @@
     <message>
         <source>%1, octet %2 of %3</source>
         <extracomment>An octet box&apos;s accessible name: %1 the address it is part of, %2 its place, %3 the count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, октет %2 из %3</translation>
     </message>
 </context>
 <context>
     <name>PlanCommandBar</name>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Создать</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть…</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить как…</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт в CSV…</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить</translation>
     </message>
     <message>
         <source>Open Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть план</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить: %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить: %1</translation>
     </message>
     <message>
         <source>Recent plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Недавние планы</translation>
     </message>
     <message>
         <source>plan</source>
-        <translation type="unfinished"></translation>
+        <translation>план</translation>
     </message>
     <message>
         <source>Save Plan As</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить план как</translation>
     </message>
     <message>
         <source>Save Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить план</translation>
     </message>
     <message>
         <source>Export Answer as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт результата в CSV</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт в CSV</translation>
     </message>
     <message>
         <source>The plan has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>В плане есть несохранённые изменения. Сохранить их?</translation>
     </message>
     <message>
         <source>The plan %1 has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>В плане %1 есть несохранённые изменения. Сохранить их?</translation>
     </message>
     <message>
         <source>Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>Планировщик</translation>
     </message>
     <message>
         <source>Untitled plan</source>
-        <translation type="unfinished"></translation>
+        <translation>План без названия</translation>
     </message>
     <message>
         <source>%1 (unsaved)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (не сохранён)</translation>
     </message>
     <message>
         <source>No recent plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет недавних планов</translation>
     </message>
 </context>
 <context>
     <name>PlanDocument</name>
     <message>
         <source>Parent network</source>
-        <translation type="unfinished"></translation>
+        <translation>Исходная сеть</translation>
     </message>
     <message>
         <source>Way to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Способ разбиения</translation>
     </message>
     <message>
         <source>Split length</source>
-        <translation type="unfinished"></translation>
+        <translation>Длина разбиения</translation>
     </message>
     <message>
         <source>Number of networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Число сетей</translation>
     </message>
     <message>
         <source>Two-host links</source>
-        <translation type="unfinished"></translation>
+        <translation>Каналы на два узла</translation>
     </message>
     <message>
         <source>Edit need</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить потребность</translation>
     </message>
     <message>
         <source>Add need</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить потребность</translation>
     </message>
     <message>
         <source>Add %1 needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить потребности (%1)</translation>
     </message>
     <message>
         <source>Remove need</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить потребность</translation>
     </message>
     <message>
         <source>Remove %1 needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить потребности (%1)</translation>
     </message>
     <message>
         <source>Move need</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить потребность</translation>
     </message>
 </context>
 <context>
     <name>PlanPicture</name>
     <message>
         <source>No plan to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет плана для отображения.</translation>
     </message>
     <message>
         <source>Addresses run from left to right, lowest first; hatched blocks are free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Адреса идут слева направо, начиная с меньшего; заштрихованные блоки свободны.</translation>
     </message>
     <message>
         <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 блок, слишком малый для масштаба, нарисован шириной %1 пикс. и помечен точкой.</translation>
     </message>
     <message>
         <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Блоков, слишком малых для масштаба: %1; они нарисованы шириной %2 пикс. и помечены точкой.</translation>
     </message>
     <message>
         <source>free</source>
-        <translation type="unfinished"></translation>
+        <translation>свободно</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободно</translation>
     </message>
 </context>
 <context>
@@ -511,238 +511,246 @@
         <source>The report was saved as
 %1
 but no program could open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчёт сохранён как
+%1
+но ни одна программа не смогла его открыть.</translation>
     </message>
     <message>
         <source>The EULA Is Unavailable At This Time
 
 No program could open
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Лицензионное соглашение сейчас недоступно
+
+Ни одна программа не смогла открыть
+%1</translation>
     </message>
     <message>
         <source>No web browser could open
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ни один веб-браузер не смог открыть
+%1</translation>
     </message>
     <message>
         <source>No folder was named to create.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не указана папка для создания.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — это файл, а не папка.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be created because &quot;%2&quot; is a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Папку «%1» нельзя создать: «%2» — это файл.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать папку «%1».</translation>
     </message>
     <message>
         <source>The documents folder is unknown, so the reports have no folder to go to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка документов неизвестна, поэтому отчётам некуда сохраняться.</translation>
     </message>
     <message>
         <source>%1 could not be saved.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить %1.
+%2</translation>
     </message>
     <message>
         <source>%1 could not be saved to %2.
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить %1 в %2.
+%3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» не существует.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Ferol logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Логотип Ferol</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>Closes this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрывает это окно</translation>
     </message>
     <message>
         <source>View DODA</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть DODA</translation>
     </message>
     <message>
         <source>Opens the license document</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает текст лицензии</translation>
     </message>
     <message>
         <source>&amp;View DODA</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Открыть DODA</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе %1</translation>
     </message>
     <message>
         <source>Ferol Subnet Calculator contains the following tools for IPv4 and IPv6:  Subnet Calculator, Wildcard Checker, Decimal IP Calculator, IPv6 Calculator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Инструменты для IPv4 и IPv6: калькулятор подсетей, проверка обратной маски, десятичный калькулятор IP, калькулятор IPv6.</translation>
     </message>
     <message>
         <source>Copyright © 2026 Ferol. All rights reserved. This program is provided as is, without warranty of any kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Ferol. Все права защищены. Программа предоставляется «как есть», без каких-либо гарантий.</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия %1</translation>
     </message>
 </context>
 <context>
     <name>frmWelcome2</name>
     <message>
         <source>Subnet Mask Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Калькулятор маски подсети</translation>
     </message>
     <message>
         <source>Wildcard Mask Checker</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка обратной маски</translation>
     </message>
     <message>
         <source>Decimal IP Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Десятичный калькулятор IP</translation>
     </message>
     <message>
         <source>IPv6 Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Калькулятор IPv6</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть</translation>
     </message>
     <message>
         <source>&amp;Subnet Mask Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Калькулятор &amp;маски подсети</translation>
     </message>
     <message>
         <source>&amp;Wildcard Mask Checker</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка &amp;обратной маски</translation>
     </message>
     <message>
         <source>&amp;Decimal IP Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Десятичный калькулятор IP</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;ыход</translation>
     </message>
     <message>
         <source>&amp;More</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ещё</translation>
     </message>
     <message>
         <source>Free &amp;Lumbra Demo (Network Simulator)</source>
-        <translation type="unfinished"></translation>
+        <translation>Бесплатная демоверсия &amp;Lumbra (симулятор сети)</translation>
     </message>
     <message>
         <source>Free &amp;Orvat Demos (Practice Exams)</source>
-        <translation type="unfinished"></translation>
+        <translation>Бесплатные демоверсии &amp;Orvat (пробные экзамены)</translation>
     </message>
     <message>
         <source>Ferol&apos;s Free &amp;Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Бесплатные &amp;утилиты Ferol</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <source>&amp;Ferol Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Домашняя страница Ferol</translation>
     </message>
     <message>
         <source>&amp;Contact Us</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Связаться с нами</translation>
     </message>
     <message>
         <source>&amp;About Subnet Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;О калькуляторе подсетей</translation>
     </message>
     <message>
         <source>Exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Выйти?</translation>
     </message>
     <message>
         <source>Are you sure you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите выйти?</translation>
     </message>
     <message>
         <source>Ferol banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Баннер Ferol</translation>
     </message>
     <message>
         <source>Shows the Ferol tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает вкладку Ferol</translation>
     </message>
     <message>
         <source>Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>Планировщик</translation>
     </message>
 </context>
 <context>
     <name>ucDecimalCalc</name>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адрес</translation>
     </message>
     <message>
         <source>Changing an octet updates the decimal address</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение октета обновляет десятичный адрес</translation>
     </message>
     <message>
         <source>Example addresses button</source>
-        <translation type="unfinished"></translation>
+        <translation>Кнопка примеров адресов</translation>
     </message>
     <message>
         <source>Opens and closes the list of example addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает и закрывает список примеров адресов</translation>
     </message>
     <message>
         <source>Example addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Примеры адресов</translation>
     </message>
     <message>
         <source>Up and Down fill in the highlighted address; Enter or Space picks it</source>
-        <translation type="unfinished"></translation>
+        <translation>Стрелки вверх и вниз подставляют выделенный адрес; Enter или Пробел выбирает его</translation>
     </message>
     <message>
         <source>Decimal address</source>
-        <translation type="unfinished"></translation>
+        <translation>Десятичный адрес</translation>
     </message>
     <message>
         <source>Typing a number here updates the octets</source>
-        <translation type="unfinished"></translation>
+        <translation>Ввод числа здесь обновляет октеты</translation>
     </message>
     <message>
         <source>What the decimal address is for</source>
-        <translation type="unfinished"></translation>
+        <translation>Зачем нужен десятичный адрес</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адрес</translation>
     </message>
     <message>
         <source>Decimal Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Десятичный адрес</translation>
     </message>
     <message>
         <source>We normally think of using an IP address to navigate to a Web  site. For example:
@@ -751,244 +759,249 @@ http://172.16.128.14
 Alternatively, you can use the decimal equivalent to navigate to a Web site. For example:
 http://2886762510
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Обычно для перехода на веб-сайт используют IP-адрес. Например:
+http://172.16.128.14
+
+Но можно использовать и десятичный эквивалент адреса. Например:
+http://2886762510
+</translation>
     </message>
 </context>
 <context>
     <name>ucFerol</name>
     <message>
         <source>Ferol products</source>
-        <translation type="unfinished"></translation>
+        <translation>Продукты Ferol</translation>
     </message>
     <message>
         <source>Tab moves from link to link; Enter opens one in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab переходит от ссылки к ссылке; Enter открывает её в веб-браузере</translation>
     </message>
 </context>
 <context>
     <name>ucIpv6Calc</name>
     <message>
         <source>&amp;Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Адрес:</translation>
     </message>
     <message>
         <source>IPv6 address</source>
-        <translation type="unfinished"></translation>
+        <translation>IPv6-адрес</translation>
     </message>
     <message>
         <source>Any IPv6 text form, optionally with /length</source>
-        <translation type="unfinished"></translation>
+        <translation>Любая текстовая форма IPv6, при желании с /длиной</translation>
     </message>
     <message>
         <source>Prefix &amp;length:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Длина префикса:</translation>
     </message>
     <message>
         <source>Prefix length</source>
-        <translation type="unfinished"></translation>
+        <translation>Длина префикса</translation>
     </message>
     <message>
         <source>0 to 128; arrow keys, Home, End or digits</source>
-        <translation type="unfinished"></translation>
+        <translation>От 0 до 128; стрелки, Home, End или цифры</translation>
     </message>
     <message>
         <source>&amp;Previous network</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Предыдущая сеть</translation>
     </message>
     <message>
         <source>&amp;Next network</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Следующая сеть</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние</translation>
     </message>
     <message>
         <source>Compressed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сокращённый:</translation>
     </message>
     <message>
         <source>Expanded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Полный:</translation>
     </message>
     <message>
         <source>Network:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеть:</translation>
     </message>
     <message>
         <source>First address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Первый адрес:</translation>
     </message>
     <message>
         <source>Last address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Последний адрес:</translation>
     </message>
     <message>
         <source>Addresses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Адресов:</translation>
     </message>
     <message>
         <source>/64 networks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сетей /64:</translation>
     </message>
     <message>
         <source>Block:</source>
-        <translation type="unfinished"></translation>
+        <translation>Блок:</translation>
     </message>
     <message>
         <source>Embedded IPv4:</source>
-        <translation type="unfinished"></translation>
+        <translation>Встроенный IPv4:</translation>
     </message>
     <message>
         <source>Reverse name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Обратное имя:</translation>
     </message>
     <message>
         <source>Reverse zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Обратная зона:</translation>
     </message>
     <message>
         <source>Hex worksheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Шестнадцатеричная таблица:</translation>
     </message>
     <message>
         <source>Network digits bold and underlined, interface digits plain, a digit holding both bold italic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цифры сети — жирные с подчёркиванием, цифры интерфейса — обычные, цифра, содержащая и то и другое, — жирный курсив.</translation>
     </message>
     <message>
         <source>&amp;Subnets of length:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Подсети длины:</translation>
     </message>
     <message>
         <source>Subnets of length</source>
-        <translation type="unfinished"></translation>
+        <translation>Подсети длины</translation>
     </message>
     <message>
         <source>Subnet prefix length</source>
-        <translation type="unfinished"></translation>
+        <translation>Длина префикса подсетей</translation>
     </message>
     <message>
         <source>Sa&amp;ve...</source>
-        <translation type="unfinished"></translation>
+        <translation>Со&amp;хранить...</translation>
     </message>
     <message>
         <source>Saves the listing as ipv6-subnets.txt and opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохраняет список в ipv6-subnets.txt и открывает его</translation>
     </message>
     <message>
         <source>Subnet count</source>
-        <translation type="unfinished"></translation>
+        <translation>Число подсетей</translation>
     </message>
     <message>
         <source>Subnets</source>
-        <translation type="unfinished"></translation>
+        <translation>Подсети</translation>
     </message>
     <message>
         <source>None: the prefix is longer than /64</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет: префикс длиннее /64</translation>
     </message>
     <message>
         <source>A /128 holds no smaller networks.</source>
-        <translation type="unfinished"></translation>
+        <translation>В /128 нет сетей меньшего размера.</translation>
     </message>
     <message>
         <source>The IPv6 subnet list</source>
-        <translation type="unfinished"></translation>
+        <translation>Список подсетей IPv6</translation>
     </message>
     <message>
         <source>IPv6 Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Калькулятор IPv6</translation>
     </message>
 </context>
 <context>
     <name>ucPlanner</name>
     <message>
         <source>&amp;Network to divide:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сеть для разбиения:</translation>
     </message>
     <message>
         <source>10.0.0.0/24, 10.0.0.0 255.255.255.0 or 2001:db8::/48</source>
-        <translation type="unfinished"></translation>
+        <translation>10.0.0.0/24, 10.0.0.0 255.255.255.0 или 2001:db8::/48</translation>
     </message>
     <message>
         <source>&amp;Divide by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Разбить:</translation>
     </message>
     <message>
         <source>VLSM: each need its smallest network</source>
-        <translation type="unfinished"></translation>
+        <translation>VLSM: каждой потребности наименьшую сеть</translation>
     </message>
     <message>
         <source>Equal split into networks of /n</source>
-        <translation type="unfinished"></translation>
+        <translation>Поровну на сети /n</translation>
     </message>
     <message>
         <source>Equal split into N networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Поровну на N сетей</translation>
     </message>
     <message>
         <source> networks</source>
-        <translation type="unfinished"></translation>
+        <translation> сетей</translation>
     </message>
     <message>
         <source>Needs of &amp;2 hosts take a /31 (RFC 3021)</source>
-        <translation type="unfinished"></translation>
+        <translation>Потребностям на &amp;2 узла — /31 (RFC 3021)</translation>
     </message>
     <message>
         <source>N&amp;eeds:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Потребности:</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Добавить</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вверх</translation>
     </message>
     <message>
         <source>Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;низ</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Вст&amp;авить</translation>
     </message>
     <message>
         <source>Allocated net&amp;works:</source>
-        <translation type="unfinished"></translation>
+        <translation>Выделенные се&amp;ти:</translation>
     </message>
     <message>
         <source>&amp;Copy all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Копировать всё</translation>
     </message>
     <message>
         <source>Paste needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставить потребности</translation>
     </message>
     <message>
         <source>Add need</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить потребность</translation>
     </message>
     <message>
         <source>Remove need</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить потребность</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать</translation>
     </message>
     <message>
         <source>Nothing pasted. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не вставлено. %1</translation>
     </message>
     <message>
         <source>Nothing pasted: no lines of a name and a size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не вставлено: нет строк с именем и размером.</translation>
     </message>
     <message>
         <source>Network to divide</source>
@@ -1063,343 +1076,343 @@ http://2886762510
     <name>ucSubnetCalc</name>
     <message>
         <source>Subnetting</source>
-        <translation type="unfinished"></translation>
+        <translation>Разбиение на подсети</translation>
     </message>
     <message>
         <source>Supernetting</source>
-        <translation type="unfinished"></translation>
+        <translation>Объединение в суперсеть</translation>
     </message>
     <message>
         <source>Mask too long, no hosts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска слишком длинная, узлов нет.</translation>
     </message>
     <message>
         <source>Subnetting as per RFC3021.</source>
-        <translation type="unfinished"></translation>
+        <translation>Разбиение на подсети по RFC3021.</translation>
     </message>
     <message>
         <source>Warning! Subnet - All 0&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Внимание! Подсеть — все нули</translation>
     </message>
     <message>
         <source>Invalid Subnet - All 1&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимая подсеть — все единицы</translation>
     </message>
     <message>
         <source>Enter Complete Host Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите полный адрес узла</translation>
     </message>
     <message>
         <source>Class A Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес класса A</translation>
     </message>
     <message>
         <source>Loopback Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес обратной петли</translation>
     </message>
     <message>
         <source>Class B Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес класса B</translation>
     </message>
     <message>
         <source>Class C Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес класса C</translation>
     </message>
     <message>
         <source>Invalid IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимый IP-адрес</translation>
     </message>
     <message>
         <source>You must enter the IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Необходимо ввести IP-адрес</translation>
     </message>
     <message>
         <source>Host address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес узла</translation>
     </message>
     <message>
         <source>Address class</source>
-        <translation type="unfinished"></translation>
+        <translation>Класс адреса</translation>
     </message>
     <message>
         <source>Mask and counts</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска и количества</translation>
     </message>
     <message>
         <source>Mask length</source>
-        <translation type="unfinished"></translation>
+        <translation>Длина маски</translation>
     </message>
     <message>
         <source>Number of leading one bits of the subnet mask, 1 to 32</source>
-        <translation type="unfinished"></translation>
+        <translation>Число ведущих единичных битов маски подсети, от 1 до 32</translation>
     </message>
     <message>
         <source>Mask bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Биты маски</translation>
     </message>
     <message>
         <source>Subnet mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска подсети</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние</translation>
     </message>
     <message>
         <source>Subnet bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Биты подсети</translation>
     </message>
     <message>
         <source>Host bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Биты узла</translation>
     </message>
     <message>
         <source>Maximum subnets</source>
-        <translation type="unfinished"></translation>
+        <translation>Максимум подсетей</translation>
     </message>
     <message>
         <source>Maximum hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Максимум узлов</translation>
     </message>
     <message>
         <source>Current subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущая подсеть</translation>
     </message>
     <message>
         <source>Current network</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущая сеть</translation>
     </message>
     <message>
         <source>Subnet mask of the current network</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска подсети текущей сети</translation>
     </message>
     <message>
         <source>Current host range</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущий диапазон узлов</translation>
     </message>
     <message>
         <source>Binary worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Двоичная таблица</translation>
     </message>
     <message>
         <source>Host in binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Узел в двоичном виде</translation>
     </message>
     <message>
         <source>Mask in binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска в двоичном виде</translation>
     </message>
     <message>
         <source>Network in binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Сеть в двоичном виде</translation>
     </message>
     <message>
         <source>Network address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес сети</translation>
     </message>
     <message>
         <source>Previous subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Предыдущая подсеть</translation>
     </message>
     <message>
         <source>Steps the host address back to the previous subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Переводит адрес узла в предыдущую подсеть</translation>
     </message>
     <message>
         <source>Next subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Следующая подсеть</translation>
     </message>
     <message>
         <source>Steps the host address on to the next subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Переводит адрес узла в следующую подсеть</translation>
     </message>
     <message>
         <source>Broadcast in binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Широковещательный адрес в двоичном виде</translation>
     </message>
     <message>
         <source>Broadcast address</source>
-        <translation type="unfinished"></translation>
+        <translation>Широковещательный адрес</translation>
     </message>
     <message>
         <source>Send Next 20 Subnets to Notepad</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправить следующие 20 подсетей в Блокнот</translation>
     </message>
     <message>
         <source>Writes this subnet and the next nineteen to a text file and opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>Записывает эту подсеть и девятнадцать следующих в текстовый файл и открывает его</translation>
     </message>
     <message>
         <source>31-bit mask as per RFC 3021</source>
-        <translation type="unfinished"></translation>
+        <translation>31-битная маска по RFC 3021</translation>
     </message>
     <message>
         <source>Counts two hosts in a subnet with a 31-bit mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Считает два узла в подсети с 31-битной маской</translation>
     </message>
     <message>
         <source>&amp;Host IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP &amp;узла</translation>
     </message>
     <message>
         <source>Mask Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Биты маски</translation>
     </message>
     <message>
         <source>Subnet Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Биты подсети</translation>
     </message>
     <message>
         <source>Host Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Биты узла</translation>
     </message>
     <message>
         <source>Max Subnets</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. подсетей</translation>
     </message>
     <message>
         <source>Max Hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. узлов</translation>
     </message>
     <message>
         <source>Current Network:</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущая сеть:</translation>
     </message>
     <message>
         <source>Subnet Mask:</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска подсети:</translation>
     </message>
     <message>
         <source>Current Host Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущий диапазон узлов</translation>
     </message>
     <message>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Узел</translation>
     </message>
     <message>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Маска</translation>
     </message>
     <message>
         <source>Subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Подсеть</translation>
     </message>
     <message>
         <source>Broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Широковещ.</translation>
     </message>
     <message>
         <source>&lt;Prev Subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Пред. подсеть</translation>
     </message>
     <message>
         <source>Next Subnet&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>След. подсеть&gt;</translation>
     </message>
     <message>
         <source>&amp;31-bit mask as per RFC 3021</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;31-битная маска по RFC 3021</translation>
     </message>
     <message>
         <source>Subnet Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Калькулятор подсетей</translation>
     </message>
     <message>
         <source>This is the last subnet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это последняя подсеть.</translation>
     </message>
     <message>
         <source>This is the first subnet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это первая подсеть.</translation>
     </message>
     <message>
         <source>The subnet list</source>
-        <translation type="unfinished"></translation>
+        <translation>Список подсетей</translation>
     </message>
     <message>
         <source>RESULT</source>
-        <translation type="unfinished"></translation>
+        <translation>РЕЗУЛЬТАТ</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>host range</comment>
-        <translation type="unfinished"></translation>
+        <translation>от %1 до %2</translation>
     </message>
 </context>
 <context>
     <name>ucWildCardChecker</name>
     <message>
         <source>IP &amp;Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-&amp;адрес</translation>
     </message>
     <message>
         <source>Wildcard &amp;Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Обратная &amp;маска</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вычислить</translation>
     </message>
     <message>
         <source>Send to &amp;Notepad</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправить в &amp;Блокнот</translation>
     </message>
     <message>
         <source>Matches these addresses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Соответствует адресам:</translation>
     </message>
     <message>
         <source>The wildcard report</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчёт по обратной маске</translation>
     </message>
     <message>
         <source>Wildcard Mask Checker</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка обратной маски</translation>
     </message>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-адрес</translation>
     </message>
     <message>
         <source>Wildcard mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Обратная маска</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Вычислить</translation>
     </message>
     <message>
         <source>Lists the matches again; they already follow every change</source>
-        <translation type="unfinished"></translation>
+        <translation>Снова выводит совпадения; они и так следуют за каждым изменением</translation>
     </message>
     <message>
         <source>Send to Notepad</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправить в Блокнот</translation>
     </message>
     <message>
         <source>Writes the matches to a text file and opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>Записывает совпадения в текстовый файл и открывает его</translation>
     </message>
     <message>
         <source>Matches of the first octet</source>
-        <translation type="unfinished"></translation>
+        <translation>Совпадения первого октета</translation>
     </message>
     <message>
         <source>Matches of the second octet</source>
-        <translation type="unfinished"></translation>
+        <translation>Совпадения второго октета</translation>
     </message>
     <message>
         <source>Matches of the third octet</source>
-        <translation type="unfinished"></translation>
+        <translation>Совпадения третьего октета</translation>
     </message>
     <message>
         <source>Matches of the fourth octet</source>
-        <translation type="unfinished"></translation>
+        <translation>Совпадения четвёртого октета</translation>
     </message>
 </context>
 </TS>

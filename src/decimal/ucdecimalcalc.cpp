@@ -1,5 +1,6 @@
 #include "decimal/ucdecimalcalc.h"
 
+#include "core/caption_room.h"
 #include "core/crisp_frame.h"
 #include "core/design_font.h"
 #include "core/octetboxrow.h"
@@ -93,6 +94,7 @@ ucDecimalCalc::ucDecimalCalc(QWidget* parent, Build when) : TabPanel(parent)
 void ucDecimalCalc::build()
 {
     buildControls();
+    MakeRoomForCaptions(*this);
     UserControl_Initialize();
 }
 

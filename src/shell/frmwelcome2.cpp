@@ -54,6 +54,8 @@ constexpr int kDesignClientWidth = 9585;
 constexpr int kGrowth = 800;
 // Below the tab strip the client area keeps the margin it has at the sides.
 constexpr int kBottomMargin = kTabStripLeft;
+// Pixels the tab strip draws beside its tabs: its frame and the selected tab's overhang.
+constexpr int kTabBarSlack = 8;
 // How long a window manager may take to frame a newly mapped window.
 constexpr int kFrameSettleMs = 300;
 
@@ -226,7 +228,13 @@ void frmWelcome2::placeAtCreation()
     const int minTrackHeight = menuHeight + minClientHeight;
     m_client->setMinimumSize(minTrackWidth, minClientHeight);
 
-    const int clientWidth = std::max(TwipsToPixels(kDesignClientWidth), minTrackWidth);
+    // Longer words than the design's can ask for a wider window: every tab's title in
+    // view, and each panel at the width its captions took.
+    int languageWidth = TabStrip1->tabBar()->sizeHint().width() + kTabBarSlack;
+    for (int index = 0; index < TabStrip1->count(); ++index)
+        languageWidth = std::max(languageWidth, TabStrip1->widget(index)->minimumWidth());
+    const int clientWidth =
+        std::max({TwipsToPixels(kDesignClientWidth), minTrackWidth, languageWidth + 2 * tabLeft});
     const int clientHeight = minClientHeight + growth;
     lastScaleHeight = clientHeight;
     TabStrip1->setGeometry(tabLeft, tabTop, clientWidth - 2 * tabLeft, tallestPanel + growth);

@@ -1,5 +1,6 @@
 #include "subnet/ucsubnetcalc.h"
 
+#include "core/caption_room.h"
 #include "core/design_font.h"
 #include "core/keyedscrollbar.h"
 #include "core/octet_routines.h"
@@ -34,6 +35,8 @@ ucSubnetCalc::ucSubnetCalc(ShellServices& services, QWidget* parent)
     setObjectName(QStringLiteral("ucSubnetCalc"));
     setFont(DesignFont());
     buildControls();
+    if (const int growth = MakeRoomForCaptions(*this); growth > 0)
+        setMinimumWidth(sizeHint().width() + growth);
     UserControl_Initialize();
 }
 
@@ -86,8 +89,9 @@ void ucSubnetCalc::buildControls()
                                     TwipsRect(1320, 720, 495, 255));
     lbl_subnet_mask = MakeResultLabel(Frame1, QStringLiteral("lbl_subnet_mask"), tr("RESULT"),
                                       TwipsRect(360, 960, 2415, 375), bold975);
+    // The status reaches to the frame's edge, room for its texts in any language.
     lbl_sub2 = MakeResultLabel(Frame1, QStringLiteral("lbl_sub2"), tr("RESULT"),
-                               TwipsRect(2880, 240, 2775, 255), bold825);
+                               TwipsRect(2880, 240, 5055, 255), bold825);
     // Captions and their value labels: (caption, caption rect, value index, value rect).
     struct CountRow
     {

@@ -1,5 +1,6 @@
 #include "wildcard/ucwildcardchecker.h"
 
+#include "core/caption_room.h"
 #include "core/design_font.h"
 #include "core/octetboxrow.h"
 #include "core/panel_controls.h"
@@ -37,6 +38,7 @@ void ucWildCardChecker::build()
 {
     buildControls();
     placeDesignTexts();
+    MakeRoomForCaptions(*this);
     UserControl_Initialize();
 }
 
