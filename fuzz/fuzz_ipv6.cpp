@@ -66,6 +66,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (const auto network = net::Ipv6Network::parse(text))
         CheckNetwork(*network);
+    // A refusal points inside the text (or just past its end, where something is missing).
+    if (const auto refused = net::Ipv6Network::parseDetailed(text); !refused) {
+        const net::Ipv6ParseFault& fault = refused.error();
+        FUZZ_CHECK(fault.position + fault.length <= text.size() &&
+                       !net::Ipv6Network::parse(text).ok(),
+                   Text(text));
+    }
     if (const auto number = net::UInt128::parse(text))
         FUZZ_CHECK(number->toString() == text, Text(text));
     return 0;

@@ -12,18 +12,72 @@
 
 namespace {
 
-std::string RefusalText(const std::string& argument, net::ParseError error)
+// The one wording of every reason an IPv6 argument is refused, with the character where
+// the fault begins so a long address need not be searched by eye.
+std::string RefusalText(const std::string& argument, const net::Ipv6ParseFault& fault)
 {
-    switch (error) {
-    case net::ParseError::ZoneIndex:
-        return "'" + argument +
-               "': a zone index (the part from '%') names a link of this host, "
-               "not an address; leave it out";
-    case net::ParseError::BadPrefixLength:
-        return "'" + argument + "': the prefix length must be a number from 0 to 128";
-    default:
-        return "'" + argument + "' is not an IPv6 address";
+    using Reason = net::Ipv6ParseReason;
+    const std::string quoted = "'" + argument + "'";
+    const std::string group = "group " + std::to_string(fault.group);
+    const std::string written = std::to_string(fault.groupCount);
+    std::string why;
+    switch (fault.reason) {
+    case Reason::Empty:
+        return "an empty IPv6 address";
+    case Reason::ZoneIndex:
+        return quoted + ": a zone index (the part from '%') names a link of this host, "
+                        "not an address; leave it out";
+    case Reason::Ipv4Address:
+        return quoted + " is an IPv4 address, not an IPv6 one";
+    case Reason::PrefixLengthEmpty:
+    case Reason::PrefixLengthNotNumber:
+    case Reason::PrefixLengthLeadingZero:
+    case Reason::PrefixLengthTooLarge:
+        return quoted + ": the prefix length must be a number from 0 to 128";
+    case Reason::HostBitsSet:
+        return quoted + ": bits are set beyond the prefix length";
+    case Reason::BadCharacter:
+        why = "'" + std::string(fault.part(argument)) + "' is not a hex digit";
+        break;
+    case Reason::ColonRun:
+        why = "three or more colons in a row";
+        break;
+    case Reason::MoreThanOneGap:
+        why = "more than one '::'";
+        break;
+    case Reason::LeadingColon:
+        why = "it starts with a single ':'";
+        break;
+    case Reason::TrailingColon:
+        why = "it ends with a single ':'";
+        break;
+    case Reason::GroupTooLong:
+        why = group + " has " + std::to_string(fault.length) + " digits, at most 4 are allowed";
+        break;
+    case Reason::Ipv4NotLast:
+        why = "a dotted IPv4 part may only end the address";
+        break;
+    case Reason::Ipv4Malformed:
+        why = "the dotted IPv4 part is not four numbers";
+        break;
+    case Reason::Ipv4LeadingZero:
+        why = "the dotted IPv4 part has a number with a leading zero";
+        break;
+    case Reason::Ipv4OutOfRange:
+        why = "the dotted IPv4 part has a number above 255";
+        break;
+    case Reason::TooFewGroups:
+        why = written + " groups and no '::', an address has 8";
+        break;
+    case Reason::TooManyGroups:
+        why = "more than 8 groups";
+        break;
+    case Reason::GapWithoutRoom:
+        why = "'::' beside 8 groups stands for none";
+        break;
     }
+    return quoted + " is not an IPv6 address: " + why + " (at character " +
+           std::to_string(fault.characterPosition(argument) + 1) + ")";
 }
 
 const std::string kRowsHeader = Padded("Network", 44) + Padded("Last address", 40) + "Addresses\n";
@@ -83,7 +137,7 @@ bool IsIpv6Argument(std::string_view argument)
 
 ReadArgument<net::Ipv6Address> ReadIpv6Address(const std::string& argument)
 {
-    const auto address = net::Ipv6Address::parse(argument);
+    const auto address = net::Ipv6Address::parseDetailed(argument);
     if (!address)
         return {{}, Refused(RefusalText(argument, address.error()))};
     return {*address, std::nullopt};
@@ -91,7 +145,7 @@ ReadArgument<net::Ipv6Address> ReadIpv6Address(const std::string& argument)
 
 ReadArgument<net::Ipv6Interface> ReadIpv6Interface(const std::string& argument)
 {
-    const auto written = net::Ipv6Interface::parse(argument);
+    const auto written = net::Ipv6Interface::parseDetailed(argument);
     if (!written)
         return {{}, Refused(RefusalText(argument, written.error()))};
     return {*written, std::nullopt};

@@ -1,6 +1,6 @@
 #include "net/ipv6_address.h"
 
-#include <vector>
+#include <algorithm>
 
 namespace net {
 
@@ -17,41 +17,57 @@ int HexDigitValue(char c)
     return -1;
 }
 
-// The groups of one side of "::" (or of a whole address without it) appended to
-// `groups`; the last piece may be a dotted IPv4 address when `mayEndInIpv4`. Gives the
-// reason when the text is not a list of groups.
-std::optional<ParseError> AppendGroups(std::string_view text, bool mayEndInIpv4,
-                                       std::vector<std::uint16_t>& groups)
+Ipv6ParseFault Fault(Ipv6ParseReason reason, std::size_t position, std::size_t length = 0,
+                     int group = 0, int groupCount = 0)
 {
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t colon = text.find(':', start);
-        const std::string_view piece = text.substr(start, colon - start);
-        const bool last = colon == std::string_view::npos;
-        if (last && mayEndInIpv4 && piece.find('.') != std::string_view::npos) {
-            const auto ipv4 = Ipv4Address::parse(piece);
-            if (!ipv4)
-                return ipv4.error();
-            groups.push_back(static_cast<std::uint16_t>(ipv4->value() >> 16));
-            groups.push_back(static_cast<std::uint16_t>(ipv4->value()));
-            return std::nullopt;
-        }
-        if (piece.empty())
-            return ParseError::Malformed;
-        unsigned group = 0;
-        for (const char c : piece) {
-            const int digit = HexDigitValue(c);
-            if (digit < 0)
-                return ParseError::Malformed;
-            group = group << 4 | unsigned(digit);
-        }
-        if (piece.size() > 4)
-            return ParseError::OutOfRange;
-        groups.push_back(static_cast<std::uint16_t>(group));
-        if (last)
-            return std::nullopt;
-        start = colon + 1;
+    return {reason, position, length, group, groupCount};
+}
+
+Ipv6ParseReason Ipv4PartReason(ParseError error)
+{
+    switch (error) {
+    case ParseError::LeadingZero:
+        return Ipv6ParseReason::Ipv4LeadingZero;
+    case ParseError::OutOfRange:
+        return Ipv6ParseReason::Ipv4OutOfRange;
+    default:
+        return Ipv6ParseReason::Ipv4Malformed;
     }
+}
+
+// The faults of the text's shape that need no group read: characters, colon runs and
+// where they stand. Found first, as they are the plainest to tell.
+std::optional<Ipv6ParseFault> ShapeFault(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (HexDigitValue(c) < 0 && c != ':' && c != '.')
+            return Fault(Ipv6ParseReason::BadCharacter, i, 1);
+    }
+    bool gapSeen = false;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] != ':') {
+            ++i;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < text.size() && text[end] == ':')
+            ++end;
+        const std::size_t run = end - i;
+        if (run > 2)
+            return Fault(Ipv6ParseReason::ColonRun, i, run);
+        if (run == 2) {
+            if (gapSeen)
+                return Fault(Ipv6ParseReason::MoreThanOneGap, i, 2);
+            gapSeen = true;
+        } else if (i == 0) {
+            return Fault(Ipv6ParseReason::LeadingColon, i, 1);
+        } else if (end == text.size()) {
+            return Fault(Ipv6ParseReason::TrailingColon, i, 1);
+        }
+        i = end;
+    }
+    return std::nullopt;
 }
 
 std::string HexGroup(std::uint16_t group, bool padded)
@@ -68,44 +84,88 @@ std::string HexGroup(std::uint16_t group, bool padded)
 
 } // namespace
 
-Parsed<Ipv6Address> Ipv6Address::parse(std::string_view text)
+Parsed<Ipv6Address, Ipv6ParseFault> Ipv6Address::parseDetailed(std::string_view text)
 {
     if (text.empty())
-        return ParseError::Empty;
-    if (text.find('%') != std::string_view::npos)
-        return ParseError::ZoneIndex;
-    std::vector<std::uint16_t> head;
-    std::vector<std::uint16_t> tail;
-    const std::size_t gap = text.find("::");
-    const bool compressed = gap != std::string_view::npos;
-    if (!compressed) {
-        if (const auto error = AppendGroups(text, true, head))
-            return *error;
-    } else {
-        const std::string_view before = text.substr(0, gap);
-        const std::string_view after = text.substr(gap + 2);
-        if (after.find("::") != std::string_view::npos)
-            return ParseError::Malformed;
-        if (!before.empty()) {
-            if (const auto error = AppendGroups(before, false, head))
-                return *error;
+        return Fault(Ipv6ParseReason::Empty, 0);
+    if (const std::size_t zone = text.find('%'); zone != std::string_view::npos)
+        return Fault(Ipv6ParseReason::ZoneIndex, zone, text.size() - zone);
+    if (text.find(':') == std::string_view::npos && Ipv4Address::parse(text))
+        return Fault(Ipv6ParseReason::Ipv4Address, 0, text.size());
+    if (const auto fault = ShapeFault(text))
+        return *fault;
+
+    // Every piece between colons read in order; `gapAt` counts the 16-bit groups before
+    // the "::", if there is one.
+    std::array<std::uint16_t, 8> groups{};
+    int given = 0;
+    int written = 0;
+    std::optional<int> gapAt;
+    std::optional<std::size_t> overflowAt; // where the ninth group begins
+    std::size_t start = 0;
+    while (start < text.size()) {
+        if (text.substr(start, 2) == "::") {
+            gapAt = given;
+            start += 2;
+            continue;
         }
-        if (!after.empty()) {
-            if (const auto error = AppendGroups(after, true, tail))
-                return *error;
+        if (text[start] == ':')
+            ++start;
+        const std::size_t end = std::min(text.find(':', start), text.size());
+        const std::string_view piece = text.substr(start, end - start);
+        ++written;
+        std::array<std::uint16_t, 2> read{};
+        int count = 1;
+        if (piece.find('.') != std::string_view::npos) {
+            if (end != text.size())
+                return Fault(Ipv6ParseReason::Ipv4NotLast, start, piece.size(), written);
+            const auto ipv4 = Ipv4Address::parse(piece);
+            if (!ipv4)
+                return Fault(Ipv4PartReason(ipv4.error()), start, piece.size(), written);
+            read = {static_cast<std::uint16_t>(ipv4->value() >> 16),
+                    static_cast<std::uint16_t>(ipv4->value())};
+            count = 2;
+        } else {
+            if (piece.size() > 4)
+                return Fault(Ipv6ParseReason::GroupTooLong, start, piece.size(), written);
+            for (const char c : piece)
+                read[0] = static_cast<std::uint16_t>(read[0] << 4 | HexDigitValue(c));
         }
+        for (int k = 0; k < count; ++k, ++given) {
+            if (given < 8)
+                groups[std::size_t(given)] = read[std::size_t(k)];
+            else if (!overflowAt)
+                overflowAt = start;
+        }
+        start = end;
     }
-    // "::" stands for at least one group of zeros.
-    const std::size_t given = head.size() + tail.size();
-    if (compressed ? given > 7 : given != 8)
-        return ParseError::Malformed;
+    if (given > 8)
+        return Fault(Ipv6ParseReason::TooManyGroups, *overflowAt, text.size() - *overflowAt, 0,
+                     written);
+    if (gapAt && given == 8) {
+        const std::size_t gap = text.find("::");
+        return Fault(Ipv6ParseReason::GapWithoutRoom, gap, 2, 0, written);
+    }
+    if (!gapAt && given < 8)
+        return Fault(Ipv6ParseReason::TooFewGroups, text.size(), 0, 0, written);
+
+    // "::" stands for the zero groups that bring the count to eight.
     UInt128 value;
-    for (const std::uint16_t group : head)
-        value = value << 16 | group;
+    const int before = gapAt.value_or(given);
+    for (int k = 0; k < before; ++k)
+        value = value << 16 | groups[std::size_t(k)];
     value = value << int(16 * (8 - given));
-    for (const std::uint16_t group : tail)
-        value = value << 16 | group;
+    for (int k = before; k < given; ++k)
+        value = value << 16 | groups[std::size_t(k)];
     return Ipv6Address(value);
+}
+
+Parsed<Ipv6Address> Ipv6Address::parse(std::string_view text)
+{
+    const auto address = parseDetailed(text);
+    if (!address)
+        return address.error().error();
+    return *address;
 }
 
 std::array<std::uint16_t, 8> Ipv6Address::groups() const

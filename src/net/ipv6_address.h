@@ -4,6 +4,7 @@
 // form of RFC 4291 and written in the one canonical form of RFC 5952 or in full.
 
 #include "net/ipv4_address.h"
+#include "net/ipv6_parse_fault.h"
 #include "net/parsed.h"
 #include "net/uint128.h"
 
@@ -29,6 +30,8 @@ public:
     // ("::ffff:192.0.2.1", "64:ff9b::192.0.2.33"). A zone index ("fe80::1%eth0") is
     // refused: it names a link of one host, not part of the address.
     static Parsed<Ipv6Address> parse(std::string_view text);
+    // The same, saying where and why a text is refused.
+    static Parsed<Ipv6Address, Ipv6ParseFault> parseDetailed(std::string_view text);
 
     constexpr UInt128 value() const { return m_value; }
     std::array<std::uint16_t, 8> groups() const;

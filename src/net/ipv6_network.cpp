@@ -2,22 +2,51 @@
 
 #include "net/number_text.h"
 
+#include <algorithm>
+
 namespace net {
 
-Parsed<Ipv6Interface> Ipv6Interface::parse(std::string_view text)
+namespace {
+
+Ipv6ParseReason PrefixLengthReason(std::string_view text)
 {
-    if (text.empty())
-        return ParseError::Empty;
+    const auto number = ParseWholeNumber(text, std::uint64_t(Ipv6Address::kBits));
+    switch (number ? ParseError::BadPrefixLength : number.error()) {
+    case ParseError::Empty:
+        return Ipv6ParseReason::PrefixLengthEmpty;
+    case ParseError::Malformed:
+        return Ipv6ParseReason::PrefixLengthNotNumber;
+    case ParseError::LeadingZero:
+        return Ipv6ParseReason::PrefixLengthLeadingZero;
+    default:
+        return Ipv6ParseReason::PrefixLengthTooLarge;
+    }
+}
+
+} // namespace
+
+Parsed<Ipv6Interface, Ipv6ParseFault> Ipv6Interface::parseDetailed(std::string_view text)
+{
     const std::size_t slash = text.find('/');
-    const auto address = Ipv6Address::parse(text.substr(0, slash));
+    const auto address = Ipv6Address::parseDetailed(text.substr(0, slash));
     if (!address)
         return address.error();
     if (slash == std::string_view::npos)
         return Ipv6Interface{*address, 128};
-    const auto length = ParsePrefixLength(text.substr(slash + 1), Ipv6Address::kBits);
-    if (!length)
-        return length.error();
+    const std::string_view lengthText = text.substr(slash + 1);
+    const auto length = ParsePrefixLength(lengthText, Ipv6Address::kBits);
+    if (!length) {
+        return Ipv6ParseFault{PrefixLengthReason(lengthText), slash + 1, lengthText.size(), 0, 0};
+    }
     return Ipv6Interface{*address, *length};
+}
+
+Parsed<Ipv6Interface> Ipv6Interface::parse(std::string_view text)
+{
+    const auto written = parseDetailed(text);
+    if (!written)
+        return written.error().error();
+    return *written;
 }
 
 std::string Ipv6Interface::toString() const
@@ -25,15 +54,25 @@ std::string Ipv6Interface::toString() const
     return address.toString() + '/' + std::to_string(prefixLength);
 }
 
-Parsed<Ipv6Network> Ipv6Network::parse(std::string_view text)
+Parsed<Ipv6Network, Ipv6ParseFault> Ipv6Network::parseDetailed(std::string_view text)
 {
-    const auto written = Ipv6Interface::parse(text);
+    const auto written = Ipv6Interface::parseDetailed(text);
     if (!written)
         return written.error();
     const Ipv6Network network = written->network();
-    if (network.address() != written->address)
-        return ParseError::HostBitsSet;
+    if (network.address() != written->address) {
+        const std::size_t addressEnd = std::min(text.find('/'), text.size());
+        return Ipv6ParseFault{Ipv6ParseReason::HostBitsSet, 0, addressEnd, 0, 0};
+    }
     return network;
+}
+
+Parsed<Ipv6Network> Ipv6Network::parse(std::string_view text)
+{
+    const auto network = parseDetailed(text);
+    if (!network)
+        return network.error().error();
+    return *network;
 }
 
 std::optional<Ipv6Network> Ipv6Network::next() const

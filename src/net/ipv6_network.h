@@ -35,6 +35,7 @@ public:
 
     // "address/n" with no host bits set; a bare address is its /128.
     static Parsed<Ipv6Network> parse(std::string_view text);
+    static Parsed<Ipv6Network, Ipv6ParseFault> parseDetailed(std::string_view text);
 
     constexpr Ipv6Address address() const { return m_address; }
     constexpr int prefixLength() const { return m_length; }
@@ -81,6 +82,9 @@ struct Ipv6Interface
 
     // "address/n" or a bare address (/128).
     static Parsed<Ipv6Interface> parse(std::string_view text);
+    // The same, saying where and why a text is refused; positions count from the
+    // start of `text`, the length after '/' included.
+    static Parsed<Ipv6Interface, Ipv6ParseFault> parseDetailed(std::string_view text);
 
     constexpr Ipv6Network network() const { return Ipv6Network::containing(address, prefixLength); }
     std::string toString() const;

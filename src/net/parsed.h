@@ -21,11 +21,12 @@ enum class ParseError
     ZoneIndex,         // an IPv6 zone ("%eth0") names a link of one host, not an address
 };
 
-template <typename T> class Parsed
+// `Error` is ParseError but where a parser can say more (where, and which rule broke).
+template <typename T, typename Error = ParseError> class Parsed
 {
 public:
     Parsed(T value) : m_state(std::move(value)) {}
-    Parsed(ParseError error) : m_state(error) {}
+    Parsed(Error error) : m_state(std::move(error)) {}
 
     bool ok() const { return std::holds_alternative<T>(m_state); }
     explicit operator bool() const { return ok(); }
@@ -38,14 +39,14 @@ public:
     const T& operator*() const { return value(); }
     const T* operator->() const { return &value(); }
 
-    ParseError error() const
+    const Error& error() const
     {
         assert(!ok());
-        return std::get<ParseError>(m_state);
+        return std::get<Error>(m_state);
     }
 
 private:
-    std::variant<T, ParseError> m_state;
+    std::variant<T, Error> m_state;
 };
 
 } // namespace net

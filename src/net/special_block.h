@@ -36,6 +36,7 @@ template <class Network> struct SpecialBlock
     std::string_view name;     // the registry's name: "Private-Use", "Documentation", ...
     std::string_view category; // a short key for scripts: "private-use", "anycast", ...
     SpecialFlags flags;
+    std::string_view rfc; // where the block is defined: "RFC 4291", "RFC 4380, RFC 8190"
 };
 
 // The most specific block that holds all of `network`; nullptr when none does.

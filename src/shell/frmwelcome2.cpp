@@ -7,6 +7,7 @@
 #include "core/tabpanel.h"
 #include "core/twips.h"
 #include "decimal/ucdecimalcalc.h"
+#include "ipv6/ucipv6calc.h"
 #include "shell/frmabout.h"
 #include "shell/pagefirstmenubar.h"
 #include "shell/program_icon.h"
@@ -37,6 +38,7 @@ namespace {
 const QString kSubnetKey = QStringLiteral("SubnetMaskCalc");
 const QString kWildcardKey = QStringLiteral("WildcardMaskCkr");
 const QString kDecimalKey = QStringLiteral("DecimalIpCalc");
+const QString kIpv6Key = QStringLiteral("Ipv6Calc");
 const QString kFerolKey = QStringLiteral("Ferol");
 
 // Design lengths, twips.
@@ -99,6 +101,8 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
     ucWildCardChecker1->setObjectName(QStringLiteral("ucWildCardChecker1"));
     ucDecimalCalc21 = new ucDecimalCalc(nullptr, TabPanel::Build::WhenShown);
     ucDecimalCalc21->setObjectName(QStringLiteral("ucDecimalCalc21"));
+    ucIpv6Calc1 = new ucIpv6Calc(m_services, nullptr, TabPanel::Build::WhenShown);
+    ucIpv6Calc1->setObjectName(QStringLiteral("ucIpv6Calc1"));
     ucFerol1 = new ucFerol(m_services);
     ucFerol1->setObjectName(QStringLiteral("ucFerol1"));
 
@@ -111,6 +115,7 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
         {ucSubnetCalc1, QStringLiteral("Subnet Mask Calculator"), kSubnetKey},
         {ucWildCardChecker1, QStringLiteral("Wildcard Mask Checker"), kWildcardKey},
         {ucDecimalCalc21, QStringLiteral("Decimal IP Calculator"), kDecimalKey},
+        {ucIpv6Calc1, tr("IPv6 Calculator"), kIpv6Key},
         {ucFerol1, QStringLiteral("Ferol"), kFerolKey},
     };
     for (const auto& tab : tabs) {

@@ -1,7 +1,7 @@
 #pragma once
 
-// The program's only top-level window: a banner, a menu bar and a tab strip whose four
-// pages are the panels (subnet, wildcard, decimal, promotional), all created with the
+// The program's only top-level window: a banner, a menu bar and a tab strip whose five
+// pages are the panels (subnet, wildcard, decimal, IPv6, promotional), all created with the
 // window and living as long as it. Selecting a tab, by mouse, keyboard or a click on the
 // banner, runs ShowTab: it records the tab's key, paints the panel white and puts the
 // focus on the tab strip. The tab widget hides covered panels, so Tab from the strip
@@ -25,6 +25,7 @@ class QTabWidget;
 class ShellServices;
 class ucDecimalCalc;
 class ucFerol;
+class ucIpv6Calc;
 class ucSubnetCalc;
 class ucWildCardChecker;
 
@@ -82,6 +83,7 @@ private:
     ucSubnetCalc* ucSubnetCalc1 = nullptr;
     ucWildCardChecker* ucWildCardChecker1 = nullptr;
     ucDecimalCalc* ucDecimalCalc21 = nullptr;
+    ucIpv6Calc* ucIpv6Calc1 = nullptr;
     ucFerol* ucFerol1 = nullptr;
 
     QMenu* mnuFile = nullptr;

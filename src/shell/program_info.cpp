@@ -9,8 +9,9 @@ QString AppTitle()
 
 QString FileDescription()
 {
-    return QStringLiteral("Ferol Subnet Calculator contains the following tools:  Subnet "
-                          "Calculator, Wildcard Checker, Decimal IP Calculator.");
+    return QStringLiteral("Ferol Subnet Calculator contains the following tools for IPv4 and "
+                          "IPv6:  Subnet Calculator, Wildcard Checker, Decimal IP Calculator, "
+                          "IPv6 Calculator.");
 }
 
 QString LegalCopyright()

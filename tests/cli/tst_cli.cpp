@@ -95,6 +95,7 @@ private slots:
         row("decimal -1", 1, "'-1' is neither an IPv4 address nor a number");
         row("vlsm 2001:db8::/64 10", 1, "'2001:db8::/64': vlsm works on IPv4 only");
         row("fe80::1%eth0/64", 1, "'fe80::1%eth0/64': a zone index");
+        row("subnet 2001:db8:12345::1", 1, "group 3 has 5 digits, at most 4 are allowed");
         row("split 2001:db8::/32 49", 1, "splitting /32 into /49 gives 131072 subnets");
         row("range 10.0.0.1 ::1", 1, "'10.0.0.1' and '::1' are not of one address family");
         row("decimal 340282366920938463463374607431768211456 --ipv6", 1,

@@ -7,6 +7,8 @@
 #include "core/octet_routines.h"
 #include "decimal/conversion.h"
 #include "decimal/ucdecimalcalc.h"
+#include "ipv6/ucipv6calc.h"
+#include "net/ipv6_network.h"
 #include "subnet/ucsubnetcalc.h"
 #include "support/paneldriver.h"
 #include "testing/recordingshellservices.h"
@@ -230,6 +232,31 @@ private slots:
                 problems += "number " + number + " for " + octets.join('|');
             before = octets;
             return problems.join(' ');
+        });
+    }
+
+    // Whatever was done, the results are those of the box's text at the length shown, or
+    // none and a status saying why; the box holds one line.
+    void ipv6Panel()
+    {
+        ucIpv6Calc panel(services);
+        const auto* box = panel.findChild<QLineEdit*>("txtIpv6Address");
+        const auto* length = panel.findChild<QScrollBar*>("scrIpv6Length");
+        RunHostileInput(panel, [&](QWidget*, bool) {
+            const QString text = box->text();
+            const auto written = net::Ipv6Interface::parse(text.trimmed().toStdString());
+            const QString network =
+                written ? QString::fromStdString(
+                              net::Ipv6Network::containing(written->address, length->value())
+                                  .toString())
+                        : QString();
+            QString problems =
+                TextsNotMatching(panel, {{"lblIpv6Length", '/' + QString::number(length->value())},
+                                         {"lblIpv6Network", QRegularExpression::escape(network)},
+                                         {"lblIpv6Status", written ? ".*" : ".+"}});
+            if (text.contains('\n') || text.contains('\t') || text.contains('\r'))
+                problems += " box holds a line break or tab";
+            return problems;
         });
     }
 };

@@ -238,14 +238,17 @@ private slots:
             "txtIpAddy_0 txtIpAddy_1 txtIpAddy_2 txtIpAddy_3 lstIpHistory "
             "txtDecimal Text1",
             "Text1 txtDecimal vscrollHistory txtIpAddy_3 txtIpAddy_2 txtIpAddy_1 txtIpAddy_0");
+        row("ipv6", 3,
+            "txtIpv6Address scrIpv6Length btnIpv6Previous btnIpv6Next spnIpv6SplitLength "
+            "btnIpv6SaveSubnets lstIpv6Subnets");
         // The page without the browser plugin: entered, then each of its links in turn.
-        row("ferol", 3,
+        row("ferol", 4,
             "txtFerol AboutLumbra AboutLumbra about-practice-exams Guarantee "
             "about-practice-exams AboutTraining AboutTraining",
             "txtFerol AboutTraining AboutTraining about-practice-exams Guarantee "
             "about-practice-exams AboutLumbra AboutLumbra");
         // From OK, the one other stop; its logo is named too.
-        row("about", 4, "cmdShowEula");
+        row("about", 5, "cmdShowEula");
     }
 
     void everyControlIsReachedAndNamedOnce()
@@ -254,9 +257,10 @@ private slots:
         QFETCH(QString, forward);
         QFETCH(QString, backward);
         m_window->findChild<QLineEdit*>("sub_address_0")->setText("192");
-        tabs()->setCurrentIndex(tab % 4);
-        QWidget* top = tab < 4 ? tabs()->widget(tab) : about();
-        QWidget* start = tab < 4 ? tabs()->tabBar() : top->findChild<QWidget*>("cmdOK");
+        tabs()->setCurrentIndex(tab % tabs()->count());
+        QWidget* top = tab < tabs()->count() ? tabs()->widget(tab) : about();
+        QWidget* start =
+            tab < tabs()->count() ? tabs()->tabBar() : top->findChild<QWidget*>("cmdOK");
         QStringList stops = walk(start, Qt::Key_Tab);
         QCOMPARE(stops.join(' '), forward);
         // The visible focusable controls and pictures, and the list that only shows while

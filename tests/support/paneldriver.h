@@ -32,8 +32,9 @@ inline bool ClipboardIsPrivate()
 }
 
 // Pastes text into a text box the way a user does: "menu" (its context menu's Paste),
-// "shift+insert", "middle" (a click with the middle button, which pastes the selection) or
-// "drop" (a drag from elsewhere let go at the box's left edge). False when it cannot.
+// "shift+insert", "ctrl+v", "middle" (a click with the middle button, which pastes the
+// selection) or "drop" (a drag from elsewhere let go at the box's left edge). False when
+// it cannot.
 inline bool Paste(QWidget* box, const QString& path, const QString& text)
 {
     const QPoint left(2, box->height() / 2);
@@ -54,11 +55,12 @@ inline bool Paste(QWidget* box, const QString& path, const QString& text)
         QTest::mouseClick(box, Qt::MiddleButton, {}, left);
         return true;
     }
-    if (path != "menu" && path != "shift+insert")
+    if (path != "menu" && path != "shift+insert" && path != "ctrl+v")
         return false;
     clipboard->setText(text);
-    if (path == "shift+insert") {
-        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+    if (path == "shift+insert" || path == "ctrl+v") {
+        QTest::keyClick(box, path == "ctrl+v" ? Qt::Key_V : Qt::Key_Insert,
+                        path == "ctrl+v" ? Qt::ControlModifier : Qt::ShiftModifier);
         return true;
     }
     QContextMenuEvent event(QContextMenuEvent::Mouse, left, box->mapToGlobal(left));

@@ -1,8 +1,8 @@
 // Renders the windows headless: window.png (the window as it opens), example.png (with
 // 192.168.1.130/26 entered), longest-*.png (the subnet tab at its longest results),
 // tab-N-KEY.png for each tab in order, decimal-example.png (the decimal tab with its list
-// of examples open) and about.png. Nothing leaves the process: the services used here
-// open nothing and answer every question No.
+// of examples open), ipv6-example.png (a Teredo address on the IPv6 tab) and about.png. Nothing
+// leaves the process: the services used here open nothing and answer every question No.
 //
 //   ferol-render [--dark|--light] [--scale FACTOR] OUTDIR
 // --dark draws under a dark desktop theme, --light (the default) under a light one, both
@@ -135,6 +135,17 @@ int main(int argc, char** argv)
         }
     }
     ok = Save(window, folder, QStringLiteral("decimal-example.png")) && ok;
+
+    // The IPv6 tab with a Teredo address typed, so the embedded IPv4 forms show.
+    for (int index = 0; tabs && index < tabs->count(); ++index) {
+        if (tabs->tabBar()->tabData(index).toString() == QStringLiteral("Ipv6Calc"))
+            tabs->setCurrentIndex(index);
+    }
+    if (auto* box = window.findChild<QLineEdit*>(QStringLiteral("txtIpv6Address"))) {
+        box->selectAll();
+        box->insert(QStringLiteral("2001:0:4136:e378:8000:63bf:3fff:fdd2/50"));
+    }
+    ok = Save(window, folder, QStringLiteral("ipv6-example.png")) && ok;
 
     frmAbout about(services, &window);
     about.show();
