@@ -14,22 +14,29 @@ CommandLineOutcome InterpretCommandLine(const QStringList& arguments)
                                   QStringLiteral("Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A plan to open in the planner tab."),
+                                 QStringLiteral("[file]"));
     const bool understood = parser.parse(arguments);
 
     // Help and version win over a bad argument beside them, as in most programs.
     if (parser.isSet(help))
-        return {CommandLineOutcome::Action::PrintHelp, parser.helpText()};
+        return {CommandLineOutcome::Action::PrintHelp, parser.helpText(), {}};
     if (parser.isSet(version))
         return {CommandLineOutcome::Action::PrintVersion,
-                AppTitle() + QLatin1Char(' ') + CompiledVersion().toString() + QLatin1Char('\n')};
+                AppTitle() + QLatin1Char(' ') + CompiledVersion().toString() + QLatin1Char('\n'),
+                {}};
     QString error;
     if (!understood)
         error = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
-        error = QStringLiteral("Unexpected argument '%1'.")
-                    .arg(parser.positionalArguments().constFirst());
+    else if (parser.positionalArguments().size() > 1)
+        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().at(1));
     if (!error.isEmpty())
         return {CommandLineOutcome::Action::Fail,
-                error + QStringLiteral("\nTry '--help' for the options.\n")};
-    return {};
+                error + QStringLiteral("\nTry '--help' for the options.\n"),
+                {}};
+    CommandLineOutcome run;
+    if (!parser.positionalArguments().isEmpty())
+        run.planFile = parser.positionalArguments().constFirst();
+    return run;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 // The command line a desktop user expects: --help and --version print and end the
-// program before any window exists (so they work without a display); anything else the
-// program does not know is an error. The program itself takes no arguments.
+// program before any window exists (so they work without a display); one file name opens
+// that plan in the planner tab, as the desktop passes it; anything else the program does
+// not know is an error.
 
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,8 @@ struct CommandLineOutcome
     Action action = Action::Run;
     // What to print: to standard output for help and version, to standard error on failure.
     QString text;
+    // The plan to open, as given; empty when none was.
+    QString planFile;
 };
 
 // arguments as the program received them, its own path first.

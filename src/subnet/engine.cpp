@@ -5,6 +5,7 @@
 #include "net/ipv4_network.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -42,25 +43,6 @@ net::Ipv4Address FieldCheckHost(const std::array<QString, 4>& hostBin)
     return net::Ipv4Address(value);
 }
 
-QString StatusText(net::ClassfulStatus status)
-{
-    switch (status) {
-    case net::ClassfulStatus::Subnetting:
-        return QStringLiteral("Subnetting");
-    case net::ClassfulStatus::Supernetting:
-        return QStringLiteral("Supernetting");
-    case net::ClassfulStatus::NoHosts:
-        return QStringLiteral("Mask too long, no hosts.");
-    case net::ClassfulStatus::PointToPoint:
-        return QStringLiteral("Subnetting as per RFC3021.");
-    case net::ClassfulStatus::SubnetZero:
-        return QStringLiteral("Warning! Subnet - All 0's");
-    case net::ClassfulStatus::AllOnesSubnet:
-        return QStringLiteral("Invalid Subnet - All 1's");
-    }
-    return {};
-}
-
 } // namespace
 
 SubnetResult CalculateSubnet(const SubnetInputs& in)
@@ -79,9 +61,12 @@ SubnetResult CalculateSubnet(const SubnetInputs& in)
     out.broadcastBin = BinaryOctets(network.broadcast());
     out.network = Text(network.address());
     out.broadcast = Text(network.broadcast());
-    // The tab lists a /31's two addresses whatever its 31-bit option says.
-    const net::Ipv4Range hosts = *network.hosts(true);
-    out.hostRange = Text(hosts.first) + QStringLiteral(" to ") + Text(hosts.last);
+    // A /32 is a lone address here, not a host: the status line says there are no hosts,
+    // and the range must not list one.
+    const std::optional<net::Ipv4Range> hosts =
+        length < 32 ? network.hosts(in.rfc3021) : std::nullopt;
+    out.hostRange = hosts ? Text(hosts->first) + QStringLiteral(" to ") + Text(hosts->last)
+                          : QStringLiteral("none");
 
     const net::ClassfulAnalysis analysis =
         net::AnalyseClassful(FieldCheckHost(in.hostBin), classfulLength, length, in.rfc3021);
@@ -91,7 +76,8 @@ SubnetResult CalculateSubnet(const SubnetInputs& in)
         out.maxHosts = QString::number(analysis.figures->maxHosts);
         out.hostBits = QString::number(analysis.figures->hostBits);
     }
-    out.status = StatusText(analysis.status);
+    const std::string_view status = net::ClassfulStatusText(analysis.status);
+    out.status = QString::fromLatin1(status.data(), qsizetype(status.size()));
     if (m > classfulLength &&
         std::find(in.octetEntered.begin(), in.octetEntered.end(), false) != in.octetEntered.end())
         out.status = QStringLiteral("Enter Complete Host Address");

@@ -38,7 +38,7 @@ struct SubnetResult
     std::array<QString, 4> broadcastBin;
     QString network;   // dotted
     QString broadcast; // dotted
-    QString hostRange; // "first to last"
+    QString hostRange; // "first to last", or "none"
 };
 
 SubnetResult CalculateSubnet(const SubnetInputs& in);

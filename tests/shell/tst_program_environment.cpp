@@ -60,13 +60,25 @@ private slots:
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<Action>("action");
         QTest::addColumn<QString>("textHolds");
-        QTest::newRow("none") << "" << Action::Run << "";
+        QTest::addColumn<QString>("planFile");
+        QTest::newRow("none") << "" << Action::Run << ""
+                              << "";
         QTest::newRow("version") << "--version" << Action::PrintVersion
-                                 << "Ferol Subnet Calculator " FEROL_VERSION "\n";
-        QTest::newRow("-h") << "-h" << Action::PrintHelp << "Wildcard Checker";
-        QTest::newRow("help beside bad") << "--bogus --help" << Action::PrintHelp << "--version";
-        QTest::newRow("Qt's help") << "--help-all" << Action::Fail << "'help-all'";
-        QTest::newRow("a file") << "subnets.txt" << Action::Fail << "'subnets.txt'.\nTry '--help'";
+                                 << "Ferol Subnet Calculator " FEROL_VERSION "\n"
+                                 << "";
+        QTest::newRow("-h") << "-h" << Action::PrintHelp << "Wildcard Checker"
+                            << "";
+        QTest::newRow("help names the file") << "-h" << Action::PrintHelp << "[file]"
+                                             << "";
+        QTest::newRow("help beside bad") << "--bogus --help" << Action::PrintHelp << "--version"
+                                         << "";
+        QTest::newRow("Qt's help") << "--help-all" << Action::Fail << "'help-all'"
+                                   << "";
+        QTest::newRow("a plan") << "lab.ferolplan" << Action::Run << ""
+                                << "lab.ferolplan";
+        QTest::newRow("two files")
+            << "a.ferolplan b.ferolplan" << Action::Fail << "'b.ferolplan'.\nTry '--help'"
+            << "";
     }
 
     void interpretsArguments()
@@ -74,10 +86,12 @@ private slots:
         QFETCH(QString, arguments);
         QFETCH(Action, action);
         QFETCH(QString, textHolds);
+        QFETCH(QString, planFile);
         const CommandLineOutcome outcome = InterpretCommandLine(
             ("ferol-subnet-calculator " + arguments).split(' ', Qt::SkipEmptyParts));
         QCOMPARE(outcome.action, action);
         QVERIFY2(outcome.text.contains(textHolds), qPrintable(outcome.text));
+        QCOMPARE(outcome.planFile, planFile);
     }
 
     // The data folder is named relative to the executable's folder "bin"; where none is,
