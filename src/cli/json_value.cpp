@@ -1,7 +1,9 @@
 #include "cli/json_value.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 
 namespace {
 
@@ -38,6 +40,16 @@ template <typename Number> void WriteNumber(std::string& out, Number n)
 void WriteString(std::string& out, std::string_view text)
 {
     static const char kHex[] = "0123456789abcdef";
+    // Most texts are addresses and names with nothing to escape: one append, quotes and all.
+    if (std::none_of(text.begin(), text.end(), NeedsEscape)) {
+        const std::size_t at = out.size();
+        out.resize(at + text.size() + 2);
+        char* const to = out.data() + at;
+        to[0] = '"';
+        std::memcpy(to + 1, text.data(), text.size());
+        to[text.size() + 1] = '"';
+        return;
+    }
     out += '"';
     const char* plain = text.data(); // start of the characters not yet written
     const char* const end = text.data() + text.size();
@@ -128,12 +140,28 @@ void JsonObjectWriter::member(std::string_view key, const JsonValue& value)
             m_out += ',';
         Indent(m_out, true, m_depth + 1);
         m_out += '"';
+        m_out += key;
+        m_out.append("\": ");
     } else {
-        m_out.append(",\"", m_empty ? 1 : 0, std::string_view::npos);
+        // ,"key": in one append; keys are short names, so a small buffer holds them.
+        char head[64];
+        std::size_t length = 0;
+        if (!m_empty)
+            head[length++] = ',';
+        head[length++] = '"';
+        if (key.size() + 4 <= sizeof head) {
+            std::memcpy(head + length, key.data(), key.size());
+            length += key.size();
+            head[length++] = '"';
+            head[length++] = ':';
+            m_out.append(head, length);
+        } else {
+            m_out.append(head, length);
+            m_out += key;
+            m_out.append("\":");
+        }
     }
     m_empty = false;
-    m_out += key;
-    m_out.append(m_indented ? "\": " : "\":");
     value.write(m_out, m_indented, m_depth + 1);
 }
 
