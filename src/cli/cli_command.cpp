@@ -203,7 +203,18 @@ template <typename Block> std::vector<Field> BlockFieldsOf(const Block* block, b
 
 std::vector<Field> BlockFields(const net::Ipv4Network& network)
 {
-    return BlockFieldsOf(net::Ipv4SpecialBlockOf(network), net::Ipv4OverlapsSpecialBlock(network));
+    // A batch asks for the same few dozen answers a million times: each is made once.
+    static const std::vector<std::vector<Field>> kBlockFields = [] {
+        std::vector<std::vector<Field>> all;
+        for (const net::Ipv4SpecialBlock& block : net::Ipv4SpecialBlocks())
+            all.push_back(BlockFieldsOf(&block, false));
+        return all;
+    }();
+    static const std::vector<Field> kMixed = BlockFieldsOf<net::Ipv4SpecialBlock>(nullptr, true);
+    static const std::vector<Field> kPublic = BlockFieldsOf<net::Ipv4SpecialBlock>(nullptr, false);
+    if (const net::Ipv4SpecialBlock* block = net::Ipv4SpecialBlockOf(network))
+        return kBlockFields[std::size_t(block - net::Ipv4SpecialBlocks().data())];
+    return net::Ipv4OverlapsSpecialBlock(network) ? kMixed : kPublic;
 }
 
 std::vector<Field> BlockFields(const net::Ipv6Network& network)

@@ -232,6 +232,8 @@ int RunAllLines(const CommandEntry& command, CommandArgs args, BatchInput& input
     }
     if (input.failed() || input.refused())
         return kStatusRefused;
+    if (args.positional.empty())
+        return 0; // an empty list is answered by an empty list
     const CliOutcome outcome = command.run(args);
     io.out(outcome.out);
     if (!outcome.err.empty())

@@ -1,7 +1,10 @@
 #include "cli/json_value.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
+#include <system_error>
 
 namespace {
 
@@ -38,6 +41,16 @@ template <typename Number> void WriteNumber(std::string& out, Number n)
 void WriteString(std::string& out, std::string_view text)
 {
     static const char kHex[] = "0123456789abcdef";
+    // Most texts are addresses and names with nothing to escape: one append, quotes and all.
+    if (std::none_of(text.begin(), text.end(), NeedsEscape)) {
+        const std::size_t at = out.size();
+        out.resize(at + text.size() + 2);
+        char* const to = out.data() + at;
+        to[0] = '"';
+        std::memcpy(to + 1, text.data(), text.size());
+        to[text.size() + 1] = '"';
+        return;
+    }
     out += '"';
     const char* plain = text.data(); // start of the characters not yet written
     const char* const end = text.data() + text.size();
@@ -114,6 +127,37 @@ void JsonValue::write(std::string& out, bool indented, int depth) const
                m_value);
 }
 
+std::size_t JsonValue::writeScalar(char* to, std::size_t room) const
+{
+    const auto literal = [&](std::string_view text) -> std::size_t {
+        if (text.size() > room)
+            return 0;
+        std::memcpy(to, text.data(), text.size());
+        return text.size();
+    };
+    const auto number = [&](auto n) -> std::size_t {
+        const auto [end, error] = std::to_chars(to, to + room, n);
+        return error == std::errc() ? std::size_t(end - to) : 0;
+    };
+    return std::visit(Overloaded{
+                          [&](std::monostate) { return literal("null"); },
+                          [&](bool b) { return literal(b ? "true" : "false"); },
+                          [&](std::int64_t n) { return number(n); },
+                          [&](std::uint64_t n) { return number(n); },
+                          [&](const std::string& s) -> std::size_t {
+                              if (s.size() + 2 > room ||
+                                  std::any_of(s.begin(), s.end(), NeedsEscape))
+                                  return 0;
+                              to[0] = '"';
+                              std::memcpy(to + 1, s.data(), s.size());
+                              to[s.size() + 1] = '"';
+                              return s.size() + 2;
+                          },
+                          [](const auto&) -> std::size_t { return 0; },
+                      },
+                      m_value);
+}
+
 JsonObjectWriter::JsonObjectWriter(std::string& out, bool indented, int depth)
     : m_out(out), m_indented(indented), m_depth(depth)
 {
@@ -128,12 +172,33 @@ void JsonObjectWriter::member(std::string_view key, const JsonValue& value)
             m_out += ',';
         Indent(m_out, true, m_depth + 1);
         m_out += '"';
+        m_out += key;
+        m_out.append("\": ");
     } else {
-        m_out.append(",\"", m_empty ? 1 : 0, std::string_view::npos);
+        // ,"key":value in one append when the value is a plain scalar: a batch line has
+        // thirty members, and appends piece by piece cost more than the answer's arithmetic.
+        char text[256];
+        std::size_t length = 0;
+        if (!m_empty)
+            text[length++] = ',';
+        text[length++] = '"';
+        m_empty = false;
+        if (key.size() + 4 <= sizeof text) {
+            std::memcpy(text + length, key.data(), key.size());
+            length += key.size();
+            text[length++] = '"';
+            text[length++] = ':';
+            const std::size_t scalar = value.writeScalar(text + length, sizeof text - length);
+            m_out.append(text, length + scalar);
+            if (scalar == 0)
+                value.write(m_out, false, m_depth + 1);
+            return;
+        }
+        m_out.append(text, length);
+        m_out += key;
+        m_out.append("\":");
     }
     m_empty = false;
-    m_out += key;
-    m_out.append(m_indented ? "\": " : "\":");
     value.write(m_out, m_indented, m_depth + 1);
 }
 

@@ -33,6 +33,9 @@ public:
     std::string plainText() const;
 
     void write(std::string& out, bool indented, int depth = 0) const;
+    // A null, boolean, number or string written into `to` when it needs no escape and fits
+    // in `room` bytes: the bytes written, or 0 when write() must do it.
+    std::size_t writeScalar(char* to, std::size_t room) const;
 
 private:
     std::variant<std::monostate, bool, std::int64_t, std::uint64_t, std::string, JsonArray,

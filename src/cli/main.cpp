@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <string>
 
+#include <unistd.h>
+
 namespace {
 
 void Write(std::FILE* stream, std::string_view text)
@@ -19,6 +21,10 @@ void Write(std::FILE* stream, std::string_view text)
 int main(int argc, char** argv)
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // A batch into a file or pipe writes hundreds of megabytes: large writes, few calls. A
+    // terminal keeps its line buffering, so answers show as they come.
+    if (!isatty(STDOUT_FILENO))
+        std::setvbuf(stdout, nullptr, _IOFBF, std::size_t{1} << 20);
     LineReader input(stdin);
     const CliIo io{&input, [](std::string_view text) { Write(stdout, text); },
                    [](std::string_view text) {

@@ -1,6 +1,8 @@
 #include "net/ipv4_address.h"
 
+#include <array>
 #include <bit>
+#include <cstring>
 
 namespace net {
 
@@ -38,20 +40,42 @@ Parsed<Ipv4Address> Ipv4Address::parse(std::string_view text)
     return Ipv4Address(value);
 }
 
+namespace {
+
+// Each octet's digits looked up, not divided out: a batch writes millions of addresses.
+struct OctetText
+{
+    char digits[3];
+    std::uint8_t length;
+};
+
+constexpr std::array<OctetText, 256> kOctetTexts = [] {
+    std::array<OctetText, 256> table{};
+    for (unsigned octet = 0; octet < 256; ++octet) {
+        OctetText& text = table[octet];
+        if (octet >= 100)
+            text.digits[text.length++] = char('0' + octet / 100);
+        if (octet >= 10)
+            text.digits[text.length++] = char('0' + octet / 10 % 10);
+        text.digits[text.length++] = char('0' + octet % 10);
+    }
+    return table;
+}();
+
+} // namespace
+
 std::string Ipv4Address::toString() const
 {
-    char text[15];
+    char text[16];
     char* out = text;
     for (const unsigned octet : octets()) {
-        if (out != text)
-            *out++ = '.';
-        if (octet >= 100)
-            *out++ = char('0' + octet / 100);
-        if (octet >= 10)
-            *out++ = char('0' + octet / 10 % 10);
-        *out++ = char('0' + octet % 10);
+        const OctetText& digits = kOctetTexts[octet];
+        // Three bytes copied whatever the length: fixed-size copies need no loop.
+        std::memcpy(out, digits.digits, 3);
+        out += digits.length;
+        *out++ = '.';
     }
-    return std::string(text, out);
+    return std::string(text, std::size_t(out - text - 1));
 }
 
 std::optional<int> Ipv4PrefixLengthOfMask(Ipv4Address mask)

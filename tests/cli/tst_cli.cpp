@@ -434,6 +434,7 @@ private slots:
         row("merge lines", "merge -", 0, "192.168.0.0/23\n",
             "192.168.0.0/24 # comment\n192.168.1.0/25\n192.168.1.128-192.168.1.255\n");
         row("merge refused line", "merge -", 1, "", "10.0.0.0/24\n10.0.0.1/24\n");
+        row("merge no lines", "merge -", 0, "", "# nothing\n\n");
         row("merge range upside down", "merge 10.0.0.9-10.0.0.1", 1, "");
         row("exclude", "exclude 10.0.0.0/24 10.0.0.64/26 10.0.0.200", 0,
             "10.0.0.0/26\n10.0.0.128/26\n10.0.0.192/29\n10.0.0.201/32\n10.0.0.202/31\n"
