@@ -598,7 +598,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>Enter Complete Host Address</source>
-        <translation>Vollständige Host-Adresse eingeben</translation>
+        <translation>Host-Adresse unvollständig</translation>
     </message>
     <message>
         <source>Class A Address</source>
@@ -802,11 +802,11 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>&lt;Prev Subnet</source>
-        <translation>&lt;Vorh. Subnetz</translation>
+        <translation>&lt;Zurück</translation>
     </message>
     <message>
         <source>Next Subnet&gt;</source>
-        <translation>Nächstes Subnetz&gt;</translation>
+        <translation>Weiter&gt;</translation>
     </message>
     <message>
         <source>&amp;31-bit mask as per RFC 3021</source>

@@ -261,7 +261,7 @@ Ningún programa pudo abrir
     </message>
     <message>
         <source>Ferol Subnet Calculator contains the following tools for IPv4 and IPv6:  Subnet Calculator, Wildcard Checker, Decimal IP Calculator, IPv6 Calculator.</source>
-        <translation>Ferol Subnet Calculator contiene las siguientes herramientas para IPv4 e IPv6: calculadora de subredes, comprobador de máscara wildcard, calculadora de IP decimal, calculadora IPv6.</translation>
+        <translation>Herramientas de Ferol Subnet Calculator para IPv4 e IPv6: calculadora de subredes, máscara wildcard, IP decimal, calculadora IPv6.</translation>
     </message>
     <message>
         <source>Copyright © 2026 Ferol. All rights reserved. This program is provided as is, without warranty of any kind.</source>
@@ -598,7 +598,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>Enter Complete Host Address</source>
-        <translation>Introduzca la dirección de host completa</translation>
+        <translation>Dirección de host incompleta</translation>
     </message>
     <message>
         <source>Class A Address</source>
@@ -726,15 +726,15 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>Broadcast in binary</source>
-        <translation>Difusión en binario</translation>
+        <translation>Broadcast en binario</translation>
     </message>
     <message>
         <source>Broadcast address</source>
-        <translation>Dirección de difusión</translation>
+        <translation>Dirección de broadcast</translation>
     </message>
     <message>
         <source>Send Next 20 Subnets to Notepad</source>
-        <translation>Enviar las 20 subredes siguientes al Bloc de notas</translation>
+        <translation>Enviar 20 subredes al Bloc de notas</translation>
     </message>
     <message>
         <source>Writes this subnet and the next nineteen to a text file and opens it</source>
@@ -742,7 +742,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>31-bit mask as per RFC 3021</source>
-        <translation>Máscara de 31 bits según RFC 3021</translation>
+        <translation>Máscara /31 (RFC 3021)</translation>
     </message>
     <message>
         <source>Counts two hosts in a subnet with a 31-bit mask</source>
@@ -798,19 +798,19 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>Broadcast</source>
-        <translation>Difusión</translation>
+        <translation>Broadcast</translation>
     </message>
     <message>
         <source>&lt;Prev Subnet</source>
-        <translation>&lt;Subred anterior</translation>
+        <translation>&lt;Anterior</translation>
     </message>
     <message>
         <source>Next Subnet&gt;</source>
-        <translation>Subred siguiente&gt;</translation>
+        <translation>Siguiente&gt;</translation>
     </message>
     <message>
         <source>&amp;31-bit mask as per RFC 3021</source>
-        <translation>Máscara de &amp;31 bits según RFC 3021</translation>
+        <translation>Máscara /&amp;31 (RFC 3021)</translation>
     </message>
     <message>
         <source>Subnet Calculator</source>

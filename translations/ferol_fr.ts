@@ -261,7 +261,7 @@ Aucun programme n&apos;a pu ouvrir
     </message>
     <message>
         <source>Ferol Subnet Calculator contains the following tools for IPv4 and IPv6:  Subnet Calculator, Wildcard Checker, Decimal IP Calculator, IPv6 Calculator.</source>
-        <translation>Ferol Subnet Calculator contient les outils suivants pour IPv4 et IPv6&#xa0;: calcul de sous-réseau, vérification de masque générique, calcul d&apos;IP décimale, calcul IPv6.</translation>
+        <translation>Outils de Ferol Subnet Calculator pour IPv4 et IPv6&#xa0;: calcul de sous-réseau, masque générique, IP décimale, calcul IPv6.</translation>
     </message>
     <message>
         <source>Copyright © 2026 Ferol. All rights reserved. This program is provided as is, without warranty of any kind.</source>
@@ -598,7 +598,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>Enter Complete Host Address</source>
-        <translation>Saisissez l&apos;adresse d&apos;hôte complète</translation>
+        <translation>Adresse d&apos;hôte incomplète</translation>
     </message>
     <message>
         <source>Class A Address</source>
@@ -734,7 +734,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>Send Next 20 Subnets to Notepad</source>
-        <translation>Envoyer les 20 sous-réseaux suivants au Bloc-notes</translation>
+        <translation>Envoyer 20 sous-réseaux au Bloc-notes</translation>
     </message>
     <message>
         <source>Writes this subnet and the next nineteen to a text file and opens it</source>
@@ -742,7 +742,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>31-bit mask as per RFC 3021</source>
-        <translation>Masque de 31 bits selon la RFC 3021</translation>
+        <translation>Masque /31 (RFC 3021)</translation>
     </message>
     <message>
         <source>Counts two hosts in a subnet with a 31-bit mask</source>
@@ -794,7 +794,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>Subnet</source>
-        <translation>Sous-réseau</translation>
+        <translation>Réseau</translation>
     </message>
     <message>
         <source>Broadcast</source>
@@ -802,15 +802,15 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>&lt;Prev Subnet</source>
-        <translation>&lt;Sous-réseau préc.</translation>
+        <translation>&lt;Précédent</translation>
     </message>
     <message>
         <source>Next Subnet&gt;</source>
-        <translation>Sous-réseau suiv.&gt;</translation>
+        <translation>Suivant&gt;</translation>
     </message>
     <message>
         <source>&amp;31-bit mask as per RFC 3021</source>
-        <translation>Masque de &amp;31 bits selon la RFC 3021</translation>
+        <translation>Masque /&amp;31 (RFC 3021)</translation>
     </message>
     <message>
         <source>Subnet Calculator</source>
