@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>This is an IPv4 address; the Subnet Calculator tab takes IPv4.</source>
-        <translation>Dies ist eine IPv4-Adresse; IPv4 nimmt die Registerkarte Subnetzmaskenrechner an.</translation>
+        <translation>Dies ist eine IPv4-Adresse; für IPv4 gibt es die Registerkarte Subnetzmaskenrechner.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a hex digit</source>
@@ -172,9 +172,9 @@
         <source>The report was saved as
 %1
 but no program could open it.</source>
-        <translation>Der Bericht wurde gespeichert als
+        <translation>Der Bericht wurde unter
 %1
-aber kein Programm konnte ihn öffnen.</translation>
+gespeichert, aber kein Programm konnte ihn öffnen.</translation>
     </message>
     <message>
         <source>The EULA Is Unavailable At This Time
@@ -714,7 +714,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>Steps the host address back to the previous subnet</source>
-        <translation>Setzt die Host-Adresse auf das vorherige Subnetz zurück</translation>
+        <translation>Setzt die Host-Adresse ins vorherige Subnetz zurück</translation>
     </message>
     <message>
         <source>Next subnet</source>
@@ -722,7 +722,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>Steps the host address on to the next subnet</source>
-        <translation>Setzt die Host-Adresse auf das nächste Subnetz</translation>
+        <translation>Rückt die Host-Adresse ins nächste Subnetz vor</translation>
     </message>
     <message>
         <source>Broadcast in binary</source>
@@ -734,7 +734,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>Send Next 20 Subnets to Notepad</source>
-        <translation>Nächste 20 Subnetze in den Editor</translation>
+        <translation>20 Subnetze an den Editor senden</translation>
     </message>
     <message>
         <source>Writes this subnet and the next nineteen to a text file and opens it</source>
@@ -845,11 +845,11 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>Send to &amp;Notepad</source>
-        <translation>In den &amp;Editor</translation>
+        <translation>An &amp;Editor senden</translation>
     </message>
     <message>
         <source>Matches these addresses:</source>
-        <translation>Passt auf diese Adressen:</translation>
+        <translation>Passende Adressen:</translation>
     </message>
     <message>
         <source>The wildcard report</source>
@@ -877,7 +877,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>Send to Notepad</source>
-        <translation>In den Editor</translation>
+        <translation>An Editor senden</translation>
     </message>
     <message>
         <source>Writes the matches to a text file and opens it</source>

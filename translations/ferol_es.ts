@@ -519,7 +519,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>Hex worksheet:</source>
-        <translation>Hoja hexadecimal:</translation>
+        <translation>Tabla hexadecimal:</translation>
     </message>
     <message>
         <source>Network digits bold and underlined, interface digits plain, a digit holding both bold italic.</source>
@@ -690,7 +690,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>Binary worksheet</source>
-        <translation>Hoja de cálculo binaria</translation>
+        <translation>Tabla binaria</translation>
     </message>
     <message>
         <source>Host in binary</source>

@@ -578,7 +578,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>Supernetting</source>
-        <translation>Surréseau</translation>
+        <translation>Super-réseau</translation>
     </message>
     <message>
         <source>Mask too long, no hosts.</source>
