@@ -539,7 +539,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>Sa&amp;ve...</source>
-        <translation>&amp;Speichern...</translation>
+        <translation>Sp&amp;eichern...</translation>
     </message>
     <message>
         <source>Saves the listing as ipv6-subnets.txt and opens it</source>

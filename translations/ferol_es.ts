@@ -463,7 +463,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>&amp;Previous network</source>
-        <translation>Red &amp;anterior</translation>
+        <translation>Red a&amp;nterior</translation>
     </message>
     <message>
         <source>&amp;Next network</source>
@@ -527,7 +527,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>&amp;Subnets of length:</source>
-        <translation>&amp;Subredes de longitud:</translation>
+        <translation>Su&amp;bredes de longitud:</translation>
     </message>
     <message>
         <source>Subnets of length</source>

@@ -439,7 +439,7 @@ http://2886762510<byte value="xd"/>
     <name>ucIpv6Calc</name>
     <message>
         <source>&amp;Address:</source>
-        <translation>&amp;Adresse&#xa0;:</translation>
+        <translation>A&amp;dresse&#xa0;:</translation>
     </message>
     <message>
         <source>IPv6 address</source>
@@ -463,7 +463,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>&amp;Previous network</source>
-        <translation>Réseau &amp;précédent</translation>
+        <translation>Réseau pré&amp;cédent</translation>
     </message>
     <message>
         <source>&amp;Next network</source>
@@ -527,7 +527,7 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>&amp;Subnets of length:</source>
-        <translation>&amp;Sous-réseaux de longueur&#xa0;:</translation>
+        <translation>Sous-&amp;réseaux de longueur&#xa0;:</translation>
     </message>
     <message>
         <source>Subnets of length</source>
@@ -833,7 +833,7 @@ http://2886762510<byte value="xd"/>
     <name>ucWildCardChecker</name>
     <message>
         <source>IP &amp;Address</source>
-        <translation>&amp;Adresse IP</translation>
+        <translation>A&amp;dresse IP</translation>
     </message>
     <message>
         <source>Wildcard &amp;Mask</source>
