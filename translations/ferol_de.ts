@@ -402,26 +402,26 @@ Kein Programm konnte Folgendes öffnen:
         <translation>Wozu die Dezimaladresse dient</translation>
     </message>
     <message>
-        <source>We normally think of using an IP address to navigate to a Web  site. For example:<byte value="xd"/>
-http://172.16.128.14<byte value="xd"/>
-<byte value="xd"/>
-Alternatively, you can use the decimal equivalent to navigate to a Web site. For example:<byte value="xd"/>
-http://2886762510<byte value="xd"/>
-</source>
-        <translation>Normalerweise ruft man eine Website über ihre IP-Adresse auf. Zum Beispiel:<byte value="xd"/>
-http://172.16.128.14<byte value="xd"/>
-<byte value="xd"/>
-Stattdessen können Sie auch die entsprechende Dezimalzahl verwenden, um eine Website aufzurufen. Zum Beispiel:<byte value="xd"/>
-http://2886762510<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>IP Address</source>
         <translation>IP-Adresse</translation>
     </message>
     <message>
         <source>Decimal Address</source>
         <translation>Dezimaladresse</translation>
+    </message>
+    <message>
+        <source>We normally think of using an IP address to navigate to a Web  site. For example:
+http://172.16.128.14
+
+Alternatively, you can use the decimal equivalent to navigate to a Web site. For example:
+http://2886762510
+</source>
+        <translation>Normalerweise ruft man eine Website über ihre IP-Adresse auf. Zum Beispiel:
+http://172.16.128.14
+
+Stattdessen können Sie auch die entsprechende Dezimalzahl verwenden, um eine Website aufzurufen. Zum Beispiel:
+http://2886762510
+</translation>
     </message>
 </context>
 <context>
@@ -827,6 +827,19 @@ http://2886762510<byte value="xd"/>
     <message>
         <source>The subnet list</source>
         <translation>Die Subnetzliste</translation>
+    </message>
+    <message>
+        <source>RESULT</source>
+        <translation>ERGEBNIS</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>host range</comment>
+        <translation>%1 bis %2</translation>
     </message>
 </context>
 <context>

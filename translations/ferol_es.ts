@@ -402,26 +402,26 @@ Ningún programa pudo abrir
         <translation>Para qué sirve la dirección decimal</translation>
     </message>
     <message>
-        <source>We normally think of using an IP address to navigate to a Web  site. For example:<byte value="xd"/>
-http://172.16.128.14<byte value="xd"/>
-<byte value="xd"/>
-Alternatively, you can use the decimal equivalent to navigate to a Web site. For example:<byte value="xd"/>
-http://2886762510<byte value="xd"/>
-</source>
-        <translation>Normalmente pensamos en usar una dirección IP para navegar a un sitio web. Por ejemplo:<byte value="xd"/>
-http://172.16.128.14<byte value="xd"/>
-<byte value="xd"/>
-También puede usar su equivalente decimal para navegar a un sitio web. Por ejemplo:<byte value="xd"/>
-http://2886762510<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>IP Address</source>
         <translation>Dirección IP</translation>
     </message>
     <message>
         <source>Decimal Address</source>
         <translation>Dirección decimal</translation>
+    </message>
+    <message>
+        <source>We normally think of using an IP address to navigate to a Web  site. For example:
+http://172.16.128.14
+
+Alternatively, you can use the decimal equivalent to navigate to a Web site. For example:
+http://2886762510
+</source>
+        <translation>Normalmente pensamos en usar una dirección IP para navegar a un sitio web. Por ejemplo:
+http://172.16.128.14
+
+También puede usar su equivalente decimal para navegar a un sitio web. Por ejemplo:
+http://2886762510
+</translation>
     </message>
 </context>
 <context>
@@ -827,6 +827,19 @@ http://2886762510<byte value="xd"/>
     <message>
         <source>The subnet list</source>
         <translation>La lista de subredes</translation>
+    </message>
+    <message>
+        <source>RESULT</source>
+        <translation>RESULTADO</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>host range</comment>
+        <translation>%1 a %2</translation>
     </message>
 </context>
 <context>

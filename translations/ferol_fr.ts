@@ -402,26 +402,26 @@ Aucun programme n&apos;a pu ouvrir
         <translation>À quoi sert l&apos;adresse décimale</translation>
     </message>
     <message>
-        <source>We normally think of using an IP address to navigate to a Web  site. For example:<byte value="xd"/>
-http://172.16.128.14<byte value="xd"/>
-<byte value="xd"/>
-Alternatively, you can use the decimal equivalent to navigate to a Web site. For example:<byte value="xd"/>
-http://2886762510<byte value="xd"/>
-</source>
-        <translation>On pense généralement à utiliser une adresse IP pour accéder à un site web. Par exemple&#xa0;:<byte value="xd"/>
-http://172.16.128.14<byte value="xd"/>
-<byte value="xd"/>
-Vous pouvez aussi utiliser son équivalent décimal pour accéder à un site web. Par exemple&#xa0;:<byte value="xd"/>
-http://2886762510<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>IP Address</source>
         <translation>Adresse IP</translation>
     </message>
     <message>
         <source>Decimal Address</source>
         <translation>Adresse décimale</translation>
+    </message>
+    <message>
+        <source>We normally think of using an IP address to navigate to a Web  site. For example:
+http://172.16.128.14
+
+Alternatively, you can use the decimal equivalent to navigate to a Web site. For example:
+http://2886762510
+</source>
+        <translation>On pense généralement à utiliser une adresse IP pour accéder à un site web. Par exemple&#xa0;:
+http://172.16.128.14
+
+Vous pouvez aussi utiliser son équivalent décimal pour accéder à un site web. Par exemple&#xa0;:
+http://2886762510
+</translation>
     </message>
 </context>
 <context>
@@ -827,6 +827,19 @@ http://2886762510<byte value="xd"/>
     <message>
         <source>The subnet list</source>
         <translation>La liste des sous-réseaux</translation>
+    </message>
+    <message>
+        <source>RESULT</source>
+        <translation>RÉSULTAT</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>host range</comment>
+        <translation>%1 à %2</translation>
     </message>
 </context>
 <context>

@@ -394,20 +394,20 @@ No program could open
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>We normally think of using an IP address to navigate to a Web  site. For example:<byte value="xd"/>
-http://172.16.128.14<byte value="xd"/>
-<byte value="xd"/>
-Alternatively, you can use the decimal equivalent to navigate to a Web site. For example:<byte value="xd"/>
-http://2886762510<byte value="xd"/>
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>IP Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Decimal Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>We normally think of using an IP address to navigate to a Web  site. For example:
+http://172.16.128.14
+
+Alternatively, you can use the decimal equivalent to navigate to a Web site. For example:
+http://2886762510
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -813,6 +813,19 @@ http://2886762510<byte value="xd"/>
     </message>
     <message>
         <source>The subnet list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RESULT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>host range</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

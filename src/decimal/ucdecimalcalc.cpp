@@ -60,16 +60,18 @@ std::int16_t ListKeyCode(int qtKey)
     }
 }
 
+// The design's text ends its lines with CR LF; a plain text box shows bare line ends the
+// same, and translators need not keep the CRs.
 QString Explanation()
 {
     return QCoreApplication::translate(
         "ucDecimalCalc",
-        "We normally think of using an IP address to navigate to a Web  site. For example:\r\n"
-        "http://172.16.128.14\r\n"
-        "\r\n"
+        "We normally think of using an IP address to navigate to a Web  site. For example:\n"
+        "http://172.16.128.14\n"
+        "\n"
         "Alternatively, you can use the decimal equivalent to navigate to a Web site. For "
-        "example:\r\n"
-        "http://2886762510\r\n");
+        "example:\n"
+        "http://2886762510\n");
 }
 
 QWidget* MakeRule(QWidget* parent, const QString& name, int top)

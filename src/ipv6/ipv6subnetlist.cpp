@@ -11,6 +11,11 @@ QString Text(const std::string& text)
     return QString::fromStdString(text);
 }
 
+// The summary's words, for the window and, untranslated, for the report file.
+constexpr char kSplitWords[] = QT_TRANSLATE_NOOP("Ipv6SubnetList", "%1 subnets of /%2 in %3");
+constexpr char kUnlistedWords[] =
+    QT_TRANSLATE_NOOP("Ipv6SubnetList", "; the first %1 are listed, %2 more are not");
+
 } // namespace
 
 Ipv6SubnetList::Ipv6SubnetList(QObject* parent) : QAbstractListModel(parent)
@@ -40,26 +45,32 @@ net::AddressCount Ipv6SubnetList::subnetCount() const
 
 QString Ipv6SubnetList::summary() const
 {
+    return summaryText(true);
+}
+
+QString Ipv6SubnetList::summaryText(bool translated) const
+{
     if (m_rows == 0)
         return {};
+    const auto words = [translated](const char* source) {
+        return translated ? tr(source) : QString::fromLatin1(source);
+    };
     const net::AddressCount count = subnetCount();
-    QString text = tr("%1 subnets of /%2 in %3")
+    QString text = words(kSplitWords)
                        .arg(Text(count.toString()))
                        .arg(m_length)
                        .arg(Text(m_network.toString()));
     if (count > net::AddressCount(kMaxRows)) {
         const net::AddressCount rest =
             net::Ipv6SubnetsAfter(m_network, m_length, std::uint64_t(kMaxRows));
-        text += tr("; the first %1 are listed, %2 more are not")
-                    .arg(kMaxRows)
-                    .arg(Text(rest.toString()));
+        text += words(kUnlistedWords).arg(kMaxRows).arg(Text(rest.toString()));
     }
     return text;
 }
 
 QByteArray Ipv6SubnetList::reportBytes() const
 {
-    QByteArray bytes = summary().toUtf8() + "\r\n";
+    QByteArray bytes = summaryText(false).toLatin1() + "\r\n";
     for (int row = 0; row < m_rows; ++row)
         bytes += rowText(row).toLatin1() + "\r\n";
     return bytes;

@@ -28,8 +28,10 @@ public:
 
     // Every subnet of the split, exact, even beyond what is listed.
     net::AddressCount subnetCount() const;
-    // What the listing says about its size ("256 subnets of /56", "... first 65536 shown").
+    // What the listing says about its size ("256 subnets of /56", "... first 65536 shown"),
+    // in the window's language.
     QString summary() const;
+    // The summary in English and every listed subnet, as the report file holds them.
     QByteArray reportBytes() const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -37,6 +39,8 @@ public:
 
 private:
     QString rowText(int row) const;
+    // The summary, its words translated or as written.
+    QString summaryText(bool translated) const;
 
     net::Ipv6Network m_network;
     int m_length = 0;

@@ -83,7 +83,8 @@ SubnetResult CalculateSubnet(const SubnetInputs& in)
     out.broadcast = Text(network.broadcast());
     // The tab lists a /31's two addresses whatever its 31-bit option says.
     const net::Ipv4Range hosts = *network.hosts(true);
-    out.hostRange = Text(hosts.first) + QStringLiteral(" to ") + Text(hosts.last);
+    out.hostFirst = Text(hosts.first);
+    out.hostLast = Text(hosts.last);
 
     const net::ClassfulAnalysis analysis =
         net::AnalyseClassful(FieldCheckHost(in.hostBin), classfulLength, length, in.rfc3021);

@@ -38,7 +38,10 @@ struct SubnetResult
     std::array<QString, 4> broadcastBin;
     QString network;   // dotted
     QString broadcast; // dotted
-    QString hostRange; // "first to last"
+    // The host range's ends, dotted; both empty when the network has no host. The panel
+    // words the range in the user's language, the report in English.
+    QString hostFirst;
+    QString hostLast;
 };
 
 SubnetResult CalculateSubnet(const SubnetInputs& in);

@@ -19,6 +19,11 @@ QString SubnetReportHeader()
                            QStringLiteral("Broadcast"));
 }
 
+QString SubnetReportHostRange(const QString& first, const QString& last)
+{
+    return first.isEmpty() ? QStringLiteral("none") : first + QStringLiteral(" to ") + last;
+}
+
 QString SubnetReportRow(const QString& subnet, const QString& validHosts, const QString& broadcast)
 {
     return Cell(subnet, 16) + kSeparator + Cell(validHosts, 34) + kSeparator + Cell(broadcast, 16);

@@ -11,6 +11,8 @@
 inline constexpr char kSubnetReportFileName[] = "subnets.txt";
 
 QString SubnetReportHeader();
+// The host range cell: "first to last", or "none" when first is empty.
+QString SubnetReportHostRange(const QString& first, const QString& last);
 QString SubnetReportRow(const QString& subnet, const QString& validHosts, const QString& broadcast);
 
 // Lines joined into the file's bytes, CR LF after each one, the last included.

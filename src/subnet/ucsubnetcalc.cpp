@@ -66,7 +66,7 @@ void ucSubnetCalc::buildControls()
         sub_address[i] = m_addressRow->box(i);
         sub_address[i]->setGeometry(TwipsRect(addressColumns[i], 240, 735, 285));
     }
-    sub_class = MakeResultLabel(outer, QStringLiteral("sub_class"), QStringLiteral("RESULT"),
+    sub_class = MakeResultLabel(outer, QStringLiteral("sub_class"), tr("RESULT"),
                                 TwipsRect(4560, 240, 3435, 240), bold975);
 
     Frame1 = MakeFrame(outer, QStringLiteral("Frame1"), TwipsRect(120, 600, 8055, 1335));
@@ -83,10 +83,9 @@ void ucSubnetCalc::buildControls()
         MakeLabel(Frame1, QStringLiteral("Label1"), tr("Mask Bits"), TwipsRect(360, 720, 855, 255));
     lbl_mask_bits = MakeResultLabel(Frame1, QStringLiteral("lbl_mask_bits"), {},
                                     TwipsRect(1320, 720, 495, 255));
-    lbl_subnet_mask =
-        MakeResultLabel(Frame1, QStringLiteral("lbl_subnet_mask"), QStringLiteral("RESULT"),
-                        TwipsRect(360, 960, 2415, 375), bold975);
-    lbl_sub2 = MakeResultLabel(Frame1, QStringLiteral("lbl_sub2"), QStringLiteral("RESULT"),
+    lbl_subnet_mask = MakeResultLabel(Frame1, QStringLiteral("lbl_subnet_mask"), tr("RESULT"),
+                                      TwipsRect(360, 960, 2415, 375), bold975);
+    lbl_sub2 = MakeResultLabel(Frame1, QStringLiteral("lbl_sub2"), tr("RESULT"),
                                TwipsRect(2880, 240, 2775, 255), bold825);
     // Captions and their value labels: (caption, caption rect, value index, value rect).
     struct CountRow
@@ -162,9 +161,8 @@ void ucSubnetCalc::buildControls()
             sub_mask_frame, ElementName("Line1", i),
             QRect(TwipsPoint(960, ruleTops[i]), QSize(TwipsToPixels(5160 - 960), 1)), kBlackBgr);
     }
-    lbl_the_subnet =
-        MakeResultLabel(sub_mask_frame, QStringLiteral("lbl_the_subnet"), QStringLiteral("RESULT"),
-                        TwipsRect(960, 1440, 2775, 495), bold975);
+    lbl_the_subnet = MakeResultLabel(sub_mask_frame, QStringLiteral("lbl_the_subnet"), tr("RESULT"),
+                                     TwipsRect(960, 1440, 2775, 495), bold975);
     Picture2 =
         MakePicture(sub_mask_frame, QStringLiteral("Picture2"), TwipsRect(3840, 1440, 1455, 495));
     btnPrevSubnet = MakeButton(Picture2, QStringLiteral("btnPrevSubnet"), tr("<Prev Subnet"),
@@ -278,7 +276,11 @@ void ucSubnetCalc::showResult(const SubnetResult& result)
     lbl_the_subnet->setText(result.network);
     lbl_bonus->setText(result.network);
     lbl_the_broad->setText(result.broadcast);
-    txt_hosts->setText(result.hostRange);
+    m_hostFirst = result.hostFirst;
+    m_hostLast = result.hostLast;
+    txt_hosts->setText(result.hostFirst.isEmpty()
+                           ? tr("none")
+                           : tr("%1 to %2", "host range").arg(result.hostFirst, result.hostLast));
     // A long range would otherwise show its end; the start is what a reader looks for.
     txt_hosts->setCursorPosition(0);
 }
@@ -370,7 +372,9 @@ QStringList ucSubnetCalc::reportLinesFromHere()
     QStringList lines = {SubnetReportHeader()};
     int moved = 0;
     for (int row = 0; row < 20; ++row) {
-        lines << SubnetReportRow(lbl_the_subnet->text(), txt_hosts->text(), lbl_the_broad->text());
+        lines << SubnetReportRow(lbl_the_subnet->text(),
+                                 SubnetReportHostRange(m_hostFirst, m_hostLast),
+                                 lbl_the_broad->text());
         const StepResult result = NextSubnet();
         if (result == StepResult::Moved)
             ++moved;

@@ -84,6 +84,10 @@ private:
 
     ShellServices& m_services;
     std::int16_t addr_class = 1;
+    // The shown host range's ends, from which the report words it in English whatever
+    // language txt_hosts speaks.
+    QString m_hostFirst;
+    QString m_hostLast;
 
     QGroupBox* ip_subnet_frame = nullptr;
     QLabel* sub_Label1 = nullptr;

@@ -4,9 +4,11 @@
 // of examples open), ipv6-example.png (a Teredo address on the IPv6 tab) and about.png. Nothing
 // leaves the process: the services used here open nothing and answer every question No.
 //
-//   ferol-render [--dark|--light] [--scale FACTOR] OUTDIR
+//   ferol-render [--dark|--light] [--scale FACTOR] [--language CODE] OUTDIR
 // --dark draws under a dark desktop theme, --light (the default) under a light one, both
-// in the Fusion style; --scale draws at a scale factor (1.5 for 150 %), as QT_SCALE_FACTOR.
+// in the Fusion style; --scale draws at a scale factor (1.5 for 150 %), as QT_SCALE_FACTOR;
+// --language draws in that language (de, pt_BR, ...) as the program's own option does,
+// English when it is not given, whatever the system's locale.
 
 #include "shell/application_setup.h"
 #include "shell/frmabout.h"
@@ -55,6 +57,7 @@ int main(int argc, char** argv)
     // The scale factor has to be known before the application starts.
     DesktopTheme theme = DesktopTheme::Light;
     const char* outDir = nullptr;
+    QString language = QStringLiteral("en");
     bool usage = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -64,13 +67,17 @@ int main(int argc, char** argv)
             theme = DesktopTheme::Light;
         else if (arg == "--scale" && i + 1 < argc)
             qputenv("QT_SCALE_FACTOR", argv[++i]);
+        else if (arg == "--language" && i + 1 < argc)
+            language = QString::fromLocal8Bit(argv[++i]);
         else if (!arg.starts_with("-") && !outDir)
             outDir = argv[i];
         else
             usage = true;
     }
     if (usage || !outDir) {
-        std::fputs("usage: ferol-render [--dark|--light] [--scale FACTOR] OUTDIR\n", stderr);
+        std::fputs(
+            "usage: ferol-render [--dark|--light] [--scale FACTOR] [--language CODE] OUTDIR\n",
+            stderr);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -82,7 +89,7 @@ int main(int argc, char** argv)
         return 1;
     }
     UseDesktopTheme(theme);
-    SetUpApplication();
+    SetUpApplication(language);
 
     RecordingShellServices services;
     services.appFolderPath = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + '/');
