@@ -834,7 +834,7 @@ http://2886762510
     </message>
     <message>
         <source>none</source>
-        <translation>aucun</translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>%1 to %2</source>
