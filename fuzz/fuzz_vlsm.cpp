@@ -5,7 +5,7 @@
 
 #include "fuzz_helpers.h"
 
-#include "net/vlsm.h"
+#include "net/address_plan.h"
 
 #include <vector>
 
@@ -24,30 +24,37 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString detail = QString::fromStdString(parent.toString()) + " needs " +
                            QString::number(needs.size()) + (rfc3021 ? " rfc3021" : "");
 
+    net::Plan plan;
+    plan.parent = parent;
+    plan.rfc3021 = rfc3021;
     std::uint64_t total = 0;
-    for (const std::uint32_t need : needs)
-        total += net::VlsmBlockSize(need, rfc3021);
-    const auto plan = net::PlanVlsm(parent, needs, rfc3021);
-    FUZZ_CHECK(plan.fits() == (total <= parent.addressCount()), detail);
-    if (!plan.fits()) {
-        FUZZ_CHECK(plan.missingAddresses == total - parent.addressCount(), detail);
+    for (const std::uint32_t need : needs) {
+        plan.needs.push_back({"", net::NeedSize::count(need)});
+        total += std::uint64_t{1} << net::NeedBlockBits(net::IpFamily::Ipv4, plan.needs.back().size,
+                                                        rfc3021);
+    }
+    const auto answer = net::PlanAddresses(plan);
+    FUZZ_CHECK(answer.fits() == (total <= parent.addressCount()), detail);
+    if (!answer.fits()) {
+        FUZZ_CHECK(answer.missing == net::AddressCount(total - parent.addressCount()), detail);
         return 0;
     }
-    FUZZ_CHECK(plan.allocations.size() == needs.size(), detail);
+    FUZZ_CHECK(answer.allocations.size() == needs.size(), detail);
     std::uint64_t next = parent.address().value();
-    for (const auto& allocation : plan.allocations) {
-        const auto& network = allocation.network;
+    for (const auto& allocation : answer.allocations) {
+        const net::Ipv4Network network = allocation.network.ipv4();
+        const std::uint32_t hosts = needs[allocation.need];
         const std::uint64_t count = network.addressCount();
         const bool pointToPoint = rfc3021 && count <= 2;
-        FUZZ_CHECK((pointToPoint ? count : count - 2) >= allocation.hosts, detail);
+        FUZZ_CHECK((pointToPoint ? count : count - 2) >= hosts, detail);
         const std::uint64_t half = count / 2;
-        const bool halfHolds =
-            half >= 4 ? half - 2 >= allocation.hosts : rfc3021 && half >= allocation.hosts;
+        const bool halfHolds = half >= 4 ? half - 2 >= hosts : rfc3021 && half >= hosts;
         FUZZ_CHECK(count == 1 || !halfHolds, detail);
         FUZZ_CHECK(network.address().value() >= next && parent.contains(network), detail);
         next = std::uint64_t{network.broadcast().value()} + 1;
     }
-    for (const auto& unused : plan.unused) {
+    for (const auto& free : answer.free) {
+        const net::Ipv4Network unused = free.ipv4();
         FUZZ_CHECK(unused.address().value() == next && parent.contains(unused), detail);
         next = std::uint64_t{unused.broadcast().value()} + 1;
     }

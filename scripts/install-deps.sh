@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ ninja-build
     qt6-base-dev           # Qt Core, Gui, Widgets and Test
+    nlohmann-json3-dev     # the JSON reader of plan files
     qt6-webengine-dev      # the promotional pane's browser plugin (Qt WebEngine)
     xvfb xauth             # a display for running the browser plugin headless
     fonts-wine             # a stand-in for the Tahoma the windows were designed in
@@ -16,8 +17,10 @@ packages=(
     dpkg-dev file          # the Debian package: dpkg-shlibdeps finds its dependencies
     lintian                # checks the package against Debian's rules
     xdotool                # opens the installed program's pane in the package test
+    openbox                # a window manager, whose title bar the small-screen test keeps on it
     desktop-file-utils     # desktop-file-validate for the menu entry
     appstream              # appstreamcli for the software catalogue's metainfo
+    shared-mime-info       # update-mime-database for the plan files' type
     clang-14 libclang-rt-14-dev  # the fuzz targets: libFuzzer and the sanitizer runtimes
     clang-format-14 clang-tidy-14  # scripts/check-style.sh, which CI runs
     bash-completion zsh    # the shells the command-line completions are tested in

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AnswerModel</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First usable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last usable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usable hosts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/64 networks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unused hosts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unused /64s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Ipv6SubnetList</name>
     <message>
         <source>%1 subnets of /%2 in %3</source>
@@ -159,10 +222,202 @@
     </message>
 </context>
 <context>
+    <name>NeedsModel</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/64 networks or /n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hosts or /n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many /64 networks the need takes, or /n for a network of prefix length n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many usable host addresses the need takes, or /n for a network of prefix length n</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OctetBoxRow</name>
     <message>
         <source>%1, octet %2 of %3</source>
         <extracomment>An octet box&apos;s accessible name: %1 the address it is part of, %2 its place, %3 the count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanCommandBar</name>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Plan As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Answer as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan has unsaved changes. Save them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan %1 has unsaved changes. Save them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untitled plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (unsaved)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No recent plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanDocument</name>
+    <message>
+        <source>Parent network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Way to divide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of networks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two-host links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit need</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add need</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add %1 needs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove need</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1 needs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move need</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanPicture</name>
+    <message>
+        <source>No plan to draw.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Addresses run from left to right, lowest first; hatched blocks are free.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -352,6 +607,10 @@ No program could open
     </message>
     <message>
         <source>Shows the Ferol tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planner</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -554,6 +813,97 @@ http://2886762510
     </message>
     <message>
         <source>IPv6 Calculator</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ucPlanner</name>
+    <message>
+        <source>&amp;Network to divide:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10.0.0.0/24, 10.0.0.0 255.255.255.0 or 2001:db8::/48</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Divide by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VLSM: each need its smallest network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equal split into networks of /n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equal split into N networks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> networks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs of &amp;2 hosts take a /31 (RFC 3021)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N&amp;eeds:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allocated net&amp;works:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste needs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add need</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove need</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing pasted. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing pasted: no lines of a name and a size.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -7,6 +7,7 @@
 
 #include "cli/json_value.h"
 #include "net/address_count.h"
+#include "net/address_plan.h"
 #include "net/ipv4_network.h"
 #include "net/ipv6_network.h"
 
@@ -116,6 +117,10 @@ CliOutcome RunRange(const CommandArgs& args);
 CliOutcome RunWildcard(const CommandArgs& args);
 CliOutcome RunDecimal(const CommandArgs& args);
 CliOutcome RunVlsm(const CommandArgs& args);
+// split NETWORK --count N: N equal networks, the spares of the rounding unused.
+CliOutcome RunSplitByCount(const CommandArgs& args);
+// vlsm --plan FILE: the plan a file holds, once its stored answer is found to be the plan's.
+ReadArgument<net::Plan> ReadSavedPlan(const CommandArgs& args);
 CliOutcome RunContains(const CommandArgs& args);
 CliOutcome RunMerge(const CommandArgs& args);
 CliOutcome RunExclude(const CommandArgs& args);

@@ -32,6 +32,8 @@ constexpr std::array kOptions = {
                 OptionScope::Answer,
                 "add address, mask, network and broadcast in hexadecimal"},
     OptionEntry{"--ipv6", 0, {}, OptionScope::Answer, "read a number as an IPv6 address"},
+    OptionEntry{"--plan", 0, "FILE", OptionScope::Answer,
+                "check a saved plan: its networks computed again must be the ones it holds"},
     OptionEntry{"--help", 'h', {}, OptionScope::Program, "this help"},
     OptionEntry{"--version", 0, {}, OptionScope::Program, "print the version"},
 };
@@ -78,13 +80,16 @@ const std::vector<CommandEntry>& CommandList()
          RunNext},
         {"split",
          {},
-         "NETWORK/LEN NEWLEN",
-         "the subnets at a longer prefix",
+         "NETWORK/LEN NEWLEN | -n N",
+         "the subnets at a longer prefix, or N equal",
          "Usage: ferol-calc split NETWORK/LEN NEWLEN [options]\n"
+         "       ferol-calc split NETWORK/LEN --count N [options]\n"
          "\n"
          "The subnets of NETWORK/LEN at the longer prefix length NEWLEN (at most\n" +
-             Limit() + " of them).\n",
-         {{"--rfc3021"}, {"--no-rfc3021"}},
+             Limit() +
+             " of them); or N equal networks, N rounded up to a power of two and\n"
+             "the spare networks listed as unused.\n",
+         {{"--count", "N equal networks in place of NEWLEN"}, {"--rfc3021"}, {"--no-rfc3021"}},
          RunSplit},
         {"range",
          {},
@@ -157,16 +162,19 @@ const std::vector<CommandEntry>& CommandList()
          RunDecimal},
         {"vlsm",
          {},
-         "NETWORK/LEN HOSTS...",
-         "IPv4 networks sized for counts of hosts",
-         "Usage: ferol-calc vlsm NETWORK/LEN HOSTS... [options]\n"
+         "NETWORK/LEN SIZES...",
+         "networks sized for hosts, /64s or /n",
+         "Usage: ferol-calc vlsm NETWORK/LEN SIZES... [options]\n"
+         "       ferol-calc vlsm --plan FILE [options]\n"
          "\n"
-         "One IPv4 network inside NETWORK for each count in HOSTS, each the\n"
-         "smallest whose usable hosts suffice (all its addresses but the network and\n"
-         "broadcast ones), placed largest first and listed in address order, then the\n"
-         "space left unused. When they do not fit, says how many addresses are\n"
-         "missing and answers nothing. IPv4 only.\n",
-         {{"--rfc3021", "give a count of 2 a /31 and of 1 a /32"}},
+         "One network inside NETWORK for each of SIZES, each the smallest that holds\n"
+         "it, placed largest first (ties in the order given) and listed in address\n"
+         "order, then the space left unused. For an IPv4 NETWORK a size is a count\n"
+         "of usable hosts (all the addresses but the network and broadcast ones);\n"
+         "for an IPv6 one a count of /64 networks; in both /n asks for a network of\n"
+         "prefix length n. When they do not fit, says how many addresses are missing\n"
+         "and which size is the first with no room, and answers nothing.\n",
+         {{"--rfc3021", "give a count of 2 a /31 and of 1 a /32"}, {"--plan"}},
          RunVlsm},
     };
     return commands;

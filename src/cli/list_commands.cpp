@@ -113,6 +113,8 @@ CliOutcome RunNext(const CommandArgs& args)
 
 CliOutcome RunSplit(const CommandArgs& args)
 {
+    if (args.values.contains("--count"))
+        return RunSplitByCount(args);
     if (args.positional.size() != 2)
         return Misused("expected NETWORK/LEN NEWLEN");
     if (IsIpv6Argument(args.positional[0]))

@@ -13,25 +13,6 @@ std::string ClassText(net::AddressClass addressClass)
     return std::string(1, char('A' + int(addressClass)));
 }
 
-std::string StatusText(const net::ClassfulAnalysis& analysis)
-{
-    switch (analysis.status) {
-    case net::ClassfulStatus::Subnetting:
-        return "Subnetting";
-    case net::ClassfulStatus::Supernetting:
-        return "Supernetting";
-    case net::ClassfulStatus::NoHosts:
-        return "Mask too long, no hosts.";
-    case net::ClassfulStatus::PointToPoint:
-        return "Subnetting as per RFC3021.";
-    case net::ClassfulStatus::SubnetZero:
-        return "Warning! Subnet - All 0's";
-    case net::ClassfulStatus::AllOnesSubnet:
-        return "Invalid Subnet - All 1's";
-    }
-    return {};
-}
-
 std::string BinaryRow(net::Ipv4Address address)
 {
     std::string row;
@@ -76,7 +57,7 @@ void AddClassfulFigures(std::vector<Field>& fields, const net::Ipv4Interface& su
         const net::ClassfulAnalysis analysis =
             net::AnalyseClassful(subnet.address, *classful, subnet.prefixLength, rfc3021);
         figures = analysis.figures;
-        status = StatusText(analysis);
+        status = net::ClassfulStatusText(analysis.status);
     }
     // One count of hosts for one subnet: where the classful rule leaves a /32 with none, the
     // network itself says it has its one address.

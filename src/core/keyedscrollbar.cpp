@@ -2,6 +2,7 @@
 
 #include "core/focus_frame.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -36,11 +37,38 @@ void KeyedScrollBar::keyPressEvent(QKeyEvent* event)
         action = SliderToMaximum;
         break;
     default:
+        if (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9 &&
+            !(event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))) {
+            typeDigit(event->key() - Qt::Key_0);
+            event->accept();
+            return;
+        }
         QScrollBar::keyPressEvent(event);
         return;
     }
     triggerAction(action);
     event->accept();
+}
+
+void KeyedScrollBar::typeDigit(int digit)
+{
+    // A pause ends the number: the next digit starts a new one.
+    constexpr qint64 kDigitPauseMs = 1000;
+    if (!m_sinceLastDigit.isValid() || m_sinceLastDigit.elapsed() > kDigitPauseMs)
+        m_typedNumber = 0;
+    m_sinceLastDigit.start();
+    const int number = m_typedNumber * 10 + digit;
+    if (number < minimum() || number > maximum())
+        return;
+    m_typedNumber = number;
+    setValue(number);
+}
+
+void KeyedScrollBar::focusOutEvent(QFocusEvent* event)
+{
+    // Digits typed after coming back start afresh, however soon that is.
+    m_sinceLastDigit.invalidate();
+    QScrollBar::focusOutEvent(event);
 }
 
 void KeyedScrollBar::paintEvent(QPaintEvent* event)

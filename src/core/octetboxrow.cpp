@@ -75,6 +75,10 @@ bool OctetBox::passesKeyRule(int code)
     const bool arrivedByAdvance = std::exchange(m_arrivedByAdvance, false);
     if (code > kLastRuleCode)
         return true;
+    if (code == '/' && m_slashFocus) {
+        m_slashFocus->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
     auto keyCode = static_cast<std::int16_t>(code);
     FilterOctetKey(keyCode);
     if (keyCode == kDotCode) {
@@ -95,15 +99,17 @@ void OctetBox::keyPressEvent(QKeyEvent* event)
         typeText(event->text());
         return;
     }
+    // Before the key rule, which would discard Ctrl+V as its control code: every paste key
+    // (Ctrl+V, Shift+Insert) pastes the one way.
+    if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
+        m_arrivedByAdvance = false;
+        event->accept();
+        pasteFrom(QClipboard::Clipboard);
+        return;
+    }
     if (code == kNoCharacter) {
         if (!IsModifierKey(event->key()))
             m_arrivedByAdvance = false;
-        // Shift+Insert; Ctrl+V carries a character code and never gets here.
-        if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
-            event->accept();
-            pasteFrom(QClipboard::Clipboard);
-            return;
-        }
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -131,6 +137,7 @@ void OctetBox::inputMethodEvent(QInputMethodEvent* event)
 
 void OctetBox::typeText(const QString& text)
 {
+    OctetBox* lastBox = this;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const bool pair =
             text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
@@ -138,13 +145,22 @@ void OctetBox::typeText(const QString& text)
         if (pair)
             ++i;
         // Each character goes where a key would: the box that has the focus by now, after
-        // any advance the characters before it caused.
-        auto* target = qobject_cast<OctetBox*>(QApplication::focusWidget());
-        if (!target)
-            target = this;
+        // any advance the characters before it caused, or the control a "/" moved it to.
         const int code = character.at(0).unicode();
         if (code < kFirstPrintable)
             continue; // an input method's control characters are no keys to type
+        QWidget* focus = QApplication::focusWidget();
+        auto* target = qobject_cast<OctetBox*>(focus);
+        if (!target && focus && focus == lastBox->m_slashFocus) {
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent key(type, character.at(0).toUpper().unicode(), Qt::NoModifier, character);
+                QApplication::sendEvent(focus, &key);
+            }
+            continue;
+        }
+        if (!target)
+            target = this;
+        lastBox = target;
         if (target->passesKeyRule(code))
             target->insert(character);
     }
@@ -156,9 +172,9 @@ void OctetBox::pasteText(const QString& text)
         emit addressPasted(*address);
         return;
     }
-    const QString line = OneLineText(text);
-    if (!line.isEmpty() || hasSelectedText())
-        insert(line);
+    const QString digits = PastedOctetDigits(text);
+    if (!digits.isEmpty())
+        insert(digits);
 }
 
 void OctetBox::pasteFrom(QClipboard::Mode mode)
@@ -210,15 +226,20 @@ void OctetBox::dropEvent(QDropEvent* event)
         emit addressPasted(*address);
         return;
     }
-    // Any other text is dropped as one line, at the place the drag points to.
-    QMimeData line;
-    line.setText(OneLineText(data->text()));
-    QDropEvent oneLine(event->position(), event->possibleActions(), &line, event->buttons(),
-                       event->modifiers(), event->type());
-    oneLine.setDropAction(event->dropAction());
-    QLineEdit::dropEvent(&oneLine);
-    event->setDropAction(oneLine.dropAction());
-    event->setAccepted(oneLine.isAccepted());
+    // Of any other text only its leading number is dropped, at the place the drag points to.
+    const QString digits = PastedOctetDigits(data->text());
+    if (digits.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    QMimeData number;
+    number.setText(digits);
+    QDropEvent numberDrop(event->position(), event->possibleActions(), &number, event->buttons(),
+                          event->modifiers(), event->type());
+    numberDrop.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&numberDrop);
+    event->setDropAction(numberDrop.dropAction());
+    event->setAccepted(numberDrop.isAccepted());
 }
 
 void OctetBox::focusInEvent(QFocusEvent* event)
@@ -276,6 +297,11 @@ OctetBoxRow::OctetBoxRow(const QString& arrayName, int count, OverRange overRang
         connect(box, &OctetBox::addressPasted, this,
                 [this, index](const PastedAddress& pasted) { fillFromPaste(index, pasted); });
     }
+}
+
+void OctetBoxRow::setSlashFocusTarget(QWidget* target)
+{
+    m_boxes.last()->setSlashFocusTarget(target);
 }
 
 void OctetBoxRow::handleTextChange(int index)

@@ -12,12 +12,13 @@
 //                       modifiers, so Ctrl+V/X/Z arrive as 22/24/26 and are discarded);
 //                       an input method's commit is typed the same way, character by
 //                       character;
-//   text pasted      -> by the context menu, Shift+Insert, a middle click or a drop: a
-//                       dotted address (pasted_address.h) fills the four boxes of the
-//                       pasted box's group, an address and a mask fill a row of eight,
+//   text pasted      -> by the context menu, Ctrl+V, Shift+Insert, a middle click or a
+//                       drop: a dotted address (pasted_address.h) fills the four boxes of
+//                       the pasted box's group, an address and a mask fill a row of eight,
 //                       each box as an ordinary change but without the advance; then
-//                       addressPasted hands the panel the whole paste. Any other text
-//                       goes into the box without its line breaks and tabs;
+//                       addressPasted hands the panel the whole paste. Of any other text
+//                       only its leading digits go into the box, and nothing when it has
+//                       none;
 //   text changed     -> colour (red above 255), the advance to the next box once the text
 //                       has three characters, the optional clamp to "255", and then the
 //                       panel's own steps through octetChanged(index).
@@ -34,6 +35,7 @@
 #include <QLineEdit>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QScopedValueRollback>
 
 class OctetBox : public QLineEdit
@@ -49,6 +51,10 @@ public:
 
     // The three-character advance has just given this box the focus.
     void noteArrivalByAdvance() { m_arrivedByAdvance = hasFocus(); }
+
+    // A "/" typed into this box is not inserted but moves the focus to target, where the
+    // length of an address "a.b.c.d/len" is set.
+    void setSlashFocusTarget(QWidget* target) { m_slashFocus = target; }
 
 signals:
     // A "." was typed into the box.
@@ -80,6 +86,7 @@ private:
     bool m_selectAllOnPress = false;
     bool m_hadFocus = false;
     bool m_arrivedByAdvance = false;
+    QPointer<QWidget> m_slashFocus;
 };
 
 // Gives the focus to boxes[index + 1] when there is such a box.
@@ -103,6 +110,9 @@ public:
     OctetBox* box(int index) const { return m_boxes.at(index); }
     const QList<OctetBox*>& boxes() const { return m_boxes; }
     int count() const { return static_cast<int>(m_boxes.size()); }
+
+    // The last box hands a typed "/" on to target (OctetBox::setSlashFocusTarget).
+    void setSlashFocusTarget(QWidget* target);
 
     // While the returned guard lives, a third character does not move the focus on (a
     // panel filling the boxes itself holds one).

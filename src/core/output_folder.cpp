@@ -49,19 +49,19 @@ Outcome CreateFolderPath(const QString& path)
     if (QFileInfo::exists(level) && !QFileInfo(level).isDir()) {
         if (level == target)
             return Outcome::failure(
-                QCoreApplication::translate("ReportFile", "\"%1\" is a file, not a folder.")
+                QCoreApplication::translate("ReportFile", R"("%1" is a file, not a folder.)")
                     .arg(Native(target)));
         return Outcome::failure(
             QCoreApplication::translate(
-                "ReportFile", "The folder \"%1\" cannot be created because \"%2\" is a file.")
+                "ReportFile", R"(The folder "%1" cannot be created because "%2" is a file.)")
                 .arg(Native(target), Native(level)));
     }
 
     for (const QString& next : std::as_const(missing)) {
         if (!QDir().mkdir(next)) {
-            return Outcome::failure(
-                QCoreApplication::translate("ReportFile", "The folder \"%1\" could not be created.")
-                    .arg(Native(next)));
+            return Outcome::failure(QCoreApplication::translate(
+                                        "ReportFile", R"(The folder "%1" could not be created.)")
+                                        .arg(Native(next)));
         }
     }
     return Outcome::success();

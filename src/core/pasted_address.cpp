@@ -1,8 +1,10 @@
 #include "core/pasted_address.h"
 
+#include "net/ipv4_address.h"
+#include "net/ipv6_network.h"
+
 #include <QRegularExpression>
 
-#include <bit>
 #include <cstdint>
 
 namespace {
@@ -19,12 +21,7 @@ std::optional<int> ContiguousMaskLength(const DottedTexts& mask)
             return std::nullopt;
         bits = bits << 8 | value;
     }
-    // The host part of a contiguous mask is a run of ones from bit 0, so adding one to it
-    // carries through every one bit.
-    const std::uint32_t host = ~bits;
-    if ((host & (host + 1)) != 0)
-        return std::nullopt;
-    return std::popcount(bits);
+    return net::Ipv4PrefixLengthOfMask(net::Ipv4Address(bits));
 }
 
 } // namespace
@@ -54,6 +51,20 @@ std::optional<PastedAddress> ParsePastedAddress(const QString& text)
         pasted.maskLength = ContiguousMaskLength(mask);
     }
     return pasted;
+}
+
+QString PastedOctetDigits(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    const QByteArray latin1 = trimmed.toLatin1();
+    const std::string_view view(latin1.constData(), std::size_t(latin1.size()));
+    if (net::Ipv6Interface::parse(view))
+        return {};
+    qsizetype digits = 0;
+    while (digits < trimmed.size() && trimmed.at(digits) >= QLatin1Char('0') &&
+           trimmed.at(digits) <= QLatin1Char('9'))
+        ++digits;
+    return trimmed.left(digits);
 }
 
 QString OneLineText(const QString& text)

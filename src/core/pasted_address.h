@@ -3,7 +3,7 @@
 // What a paste into an octet box means. A text that, once the blanks and line breaks
 // around it are gone, is a dotted address ("a.b.c.d"), an address with a prefix length
 // ("a.b.c.d/len", 0 to 32) or an address followed by blanks or "/" and a dotted mask
-// fills the whole row; anything else is inserted into the one box, as one line.
+// fills the whole row; of anything else only a leading number reaches the one box.
 
 #include <QString>
 
@@ -25,6 +25,12 @@ struct PastedAddress
 };
 
 std::optional<PastedAddress> ParsePastedAddress(const QString& text);
+
+// What a paste that is no dotted address puts into one box: the run of ASCII digits it
+// starts with once the blanks around it are gone ("12abc" gives "12", "1.2.3" gives "1"),
+// so the box holds nothing its value does not use. Empty when there is no such run, and
+// for an IPv6 address, whose first group is no octet.
+QString PastedOctetDigits(const QString& text);
 
 // text without its line breaks and tabs: a one-line box never holds them.
 QString OneLineText(const QString& text);

@@ -14,19 +14,24 @@ Outcome OpenReportFolder(ShellServices& services, const QString& reportName)
     return folder;
 }
 
-Outcome SaveAndOpenReport(ShellServices& services, QWidget* parent, const QString& folder,
-                          const QString& fileName, const QByteArray& bytes,
-                          const QString& reportName)
+Outcome SaveFileWhole(const QString& path, const QByteArray& bytes, const QString& whatName)
 {
-    const QString path = QDir(folder).filePath(fileName);
     const QString nativePath = QDir::toNativeSeparators(path);
-
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
         return Outcome::failure(
             QCoreApplication::translate("ReportFile", "%1 could not be saved to %2.\n%3")
-                .arg(reportName, nativePath, file.errorString()));
+                .arg(whatName, nativePath, file.errorString()));
     }
-    services.openInTextViewer(parent, nativePath);
     return Outcome::success(nativePath);
+}
+
+Outcome SaveAndOpenReport(ShellServices& services, QWidget* parent, const QString& folder,
+                          const QString& fileName, const QByteArray& bytes,
+                          const QString& reportName)
+{
+    Outcome saved = SaveFileWhole(QDir(folder).filePath(fileName), bytes, reportName);
+    if (saved.ok())
+        services.openInTextViewer(parent, saved.value);
+    return saved;
 }

@@ -17,6 +17,11 @@
 // message ("The subnet list").
 Outcome OpenReportFolder(ShellServices& services, const QString& reportName);
 
+// Replaces the file at path with bytes, whole or not at all (QSaveFile): a failure leaves
+// what was there. whatName starts the failure message ("The plan"); the value is the
+// file's native path.
+Outcome SaveFileWhole(const QString& path, const QByteArray& bytes, const QString& whatName);
+
 // Replaces folder/fileName with bytes and opens it in the text viewer over parent. The
 // value is the report's path.
 Outcome SaveAndOpenReport(ShellServices& services, QWidget* parent, const QString& folder,

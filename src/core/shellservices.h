@@ -48,4 +48,22 @@ public:
 
     // A Yes/No question with the question icon; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& title, const QString& question) = 0;
+
+    // Unsaved work before it would be lost: keep it, let it go, or stop.
+    enum class SaveChoice
+    {
+        Save,
+        Discard,
+        Cancel,
+    };
+    virtual SaveChoice askSaveChanges(QWidget* parent, const QString& title,
+                                      const QString& question) = 0;
+
+    // The desktop's file choosers: the path chosen, empty when the user cancelled.
+    // filter is in the chooser's form ("Plans (*.ferolplan)"); start is a folder or a
+    // suggested file.
+    virtual QString chooseFileToOpen(QWidget* parent, const QString& title, const QString& start,
+                                     const QString& filter) = 0;
+    virtual QString chooseFileToSave(QWidget* parent, const QString& title, const QString& start,
+                                     const QString& filter) = 0;
 };

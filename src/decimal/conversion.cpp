@@ -1,9 +1,13 @@
 #include "decimal/conversion.h"
 
 #include "core/octet_routines.h"
+#include "net/ipv4_address.h"
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
 #include <string>
 
 namespace {
@@ -23,14 +27,28 @@ QString PlainIntegerDigits(double whole)
     return QString::fromLatin1(buffer, static_cast<qsizetype>(result.ptr - buffer));
 }
 
+// The address four octet values spell, when each is a whole number from 0 to 255.
+std::optional<net::Ipv4Address> WholeAddress(const std::array<double, 4>& values)
+{
+    std::array<std::uint8_t, 4> octets{};
+    for (std::size_t k = 0; k < 4; ++k) {
+        if (!(values[k] >= 0 && values[k] <= 255) || values[k] != std::floor(values[k]))
+            return std::nullopt;
+        octets[k] = std::uint8_t(values[k]);
+    }
+    return net::Ipv4Address::fromOctets(octets[0], octets[1], octets[2], octets[3]);
+}
+
 } // namespace
 
 double DottedToDecimal(const std::array<QString, 4>& octets)
 {
-    const double a = NumericValue(octets[0]);
-    const double b = NumericValue(octets[1]);
-    const double c = NumericValue(octets[2]);
-    const double d = NumericValue(octets[3]);
+    const std::array<double, 4> values = {NumericValue(octets[0]), NumericValue(octets[1]),
+                                          NumericValue(octets[2]), NumericValue(octets[3])};
+    if (const std::optional<net::Ipv4Address> address = WholeAddress(values))
+        return double(address->value());
+    // Octets above 255 or below 0 still weigh into the sum, as they always have.
+    const auto [a, b, c, d] = values;
     return kFactor1 * a + (kFactor2 * b + (kFactor3 * c + d));
 }
 
@@ -43,6 +61,8 @@ QString DecimalToDotted(const QString& decimalText)
     // carries it into the part before. Dividing a whole number by a power of two is exact,
     // so every remainder below is exact too.
     n = std::nearbyint(n);
+    if (n >= 0 && n <= double(std::numeric_limits<std::uint32_t>::max()))
+        return QString::fromStdString(net::Ipv4Address(std::uint32_t(n)).toString());
     const double o1 = std::floor(n / kFactor1);
     n -= kFactor1 * o1;
     const double o2 = std::floor(n / kFactor2);

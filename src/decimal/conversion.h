@@ -3,9 +3,11 @@
 // An IPv4 address as four octet texts and as one decimal number, each computed from the
 // other. In: the texts of the four boxes, or the text of the decimal box, read with
 // NumericValue (blanks ignored, the leading number counts, anything else is 0). Out:
-// the number, or a dotted text of four whole parts. Neither direction checks the range:
-// octets above 255 simply weigh into the sum, and a number of 2^32 or more gives a first
-// part of 256 or more, a negative one a negative first part.
+// the number, or a dotted text of four whole parts. Where the input is an address (four
+// whole octets 0 to 255, or a number 0 to 2^32 - 1 once rounded), the address core does the
+// arithmetic, exactly. Beyond that neither direction checks the range: octets above 255
+// simply weigh into the sum, and a number of 2^32 or more gives a first part of 256 or
+// more, a negative one a negative first part.
 
 #include <QString>
 #include <QStringList>

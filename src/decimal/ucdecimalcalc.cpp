@@ -113,8 +113,8 @@ void ucDecimalCalc::buildControls()
         txtIpAddy[i]->setText(QStringLiteral("255"));
     }
 
-    vscrollHistory = Place(new HistoryButton(this), QStringLiteral("vscrollHistory"),
-                           TwipsRect(2450, 120, 255, 495));
+    m_historyButton = Place(new HistoryButton(this), QStringLiteral("vscrollHistory"),
+                            TwipsRect(2450, 120, 255, 495));
 
     lstIpHistory = Place(new HistoryList(this), QStringLiteral("lstIpHistory"),
                          TwipsRect(2450, 625, 1455, 645));
@@ -163,15 +163,15 @@ void ucDecimalCalc::buildControls()
 
     ApplyAccessibleTexts(*this, kDecimalAccessibleNames);
 
-    QWidget::setTabOrder(txtIpAddy[3], vscrollHistory);
-    QWidget::setTabOrder(vscrollHistory, lstIpHistory);
+    QWidget::setTabOrder(txtIpAddy[3], m_historyButton);
+    QWidget::setTabOrder(m_historyButton, lstIpHistory);
     QWidget::setTabOrder(lstIpHistory, txtDecimal);
     QWidget::setTabOrder(txtDecimal, Text1);
 
     connect(m_addressRow, &OctetBoxRow::octetChanged, this, &ucDecimalCalc::txtIpAddy_Change);
-    connect(vscrollHistory, &HistoryButton::clicked, this, &ucDecimalCalc::vscrollHistory_Change);
-    connect(vscrollHistory, &HistoryButton::tabbedInto, this,
-            &ucDecimalCalc::vscrollHistory_GotFocus);
+    connect(m_historyButton, &HistoryButton::clicked, this, &ucDecimalCalc::historyButton_Click);
+    connect(m_historyButton, &HistoryButton::tabbedInto, this,
+            &ucDecimalCalc::historyButton_GotFocus);
     connect(lstIpHistory, &QListWidget::itemSelectionChanged, this,
             &ucDecimalCalc::lstIpHistory_Click);
     txtDecimal->installEventFilter(this);
@@ -303,7 +303,7 @@ void ucDecimalCalc::lstIpHistory_LostFocus()
         lstIpHistory->hide();
 }
 
-void ucDecimalCalc::vscrollHistory_Change()
+void ucDecimalCalc::historyButton_Click()
 {
     if (lstIpHistory->isVisible())
         closeHistoryList();
@@ -311,7 +311,7 @@ void ucDecimalCalc::vscrollHistory_Change()
         openHistoryList();
 }
 
-void ucDecimalCalc::vscrollHistory_GotFocus()
+void ucDecimalCalc::historyButton_GotFocus()
 {
     if (!lstIpHistory->isVisible())
         openHistoryList();

@@ -63,8 +63,8 @@ private:
     void lstIpHistory_MousePress(const QPoint& position);
     void lstIpHistory_Click();
     void lstIpHistory_LostFocus();
-    void vscrollHistory_Change();
-    void vscrollHistory_GotFocus();
+    void historyButton_Click();
+    void historyButton_GotFocus();
 
     void showDecimalOfBoxes();
     void FillOctetBoxes(const QString& text);
@@ -79,7 +79,7 @@ private:
 
     OctetBoxRow* m_addressRow = nullptr;
     std::array<OctetBox*, 4> txtIpAddy{};
-    HistoryButton* vscrollHistory = nullptr;
+    HistoryButton* m_historyButton = nullptr;
     QListWidget* lstIpHistory = nullptr;
     QLineEdit* txtDecimal = nullptr;
     QPlainTextEdit* Text1 = nullptr;

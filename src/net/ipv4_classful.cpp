@@ -32,6 +32,25 @@ std::optional<int> ClassfulLength(AddressClass addressClass)
     return std::nullopt;
 }
 
+std::string_view ClassfulStatusText(ClassfulStatus status)
+{
+    switch (status) {
+    case ClassfulStatus::Subnetting:
+        return "Subnetting";
+    case ClassfulStatus::Supernetting:
+        return "Supernetting";
+    case ClassfulStatus::NoHosts:
+        return "Mask too long, no hosts.";
+    case ClassfulStatus::PointToPoint:
+        return "Subnetting as per RFC3021.";
+    case ClassfulStatus::SubnetZero:
+        return "Warning! Subnet - All 0's";
+    case ClassfulStatus::AllOnesSubnet:
+        return "Invalid Subnet - All 1's";
+    }
+    return {};
+}
+
 ClassfulAnalysis AnalyseClassful(Ipv4Address host, int classfulLength, int length, bool rfc3021)
 {
     ClassfulAnalysis analysis;

@@ -2,12 +2,14 @@
 
 // The classful reading of an IPv4 network: the class the first bits give, and what a
 // prefix length means beside the class's own length — subnet bits, host bits, how many
-// subnets and hosts, and a status. Callers word these values; nothing here is text.
+// subnets and hosts, and a status. The one text here is the status's wording, which the
+// window and the command line must show alike.
 
 #include "net/ipv4_address.h"
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace net {
 
@@ -34,6 +36,9 @@ enum class ClassfulStatus
     SubnetZero,    // the subnet field is all zeros
     AllOnesSubnet, // the subnet field is all ones
 };
+
+// "Subnetting", "Mask too long, no hosts.", ...
+std::string_view ClassfulStatusText(ClassfulStatus status);
 
 struct ClassfulFigures
 {

@@ -19,6 +19,9 @@ CommandLineOutcome InterpretCommandLine(const QStringList& arguments)
                                       QStringLiteral("CODE"));
     parser.addOption(language);
     const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A plan to open in the planner tab."),
+                                 QStringLiteral("[file]"));
     const bool understood = parser.parse(arguments);
 
     // Help and version win over a bad argument beside them, as in most programs.
@@ -31,12 +34,15 @@ CommandLineOutcome InterpretCommandLine(const QStringList& arguments)
     QString error;
     if (!understood)
         error = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
-        error = QStringLiteral("Unexpected argument '%1'.")
-                    .arg(parser.positionalArguments().constFirst());
+    else if (parser.positionalArguments().size() > 1)
+        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().at(1));
     if (!error.isEmpty())
         return {CommandLineOutcome::Action::Fail,
                 error + QStringLiteral("\nTry '--help' for the options.\n"),
                 {}};
-    return {CommandLineOutcome::Action::Run, {}, parser.value(language)};
+    CommandLineOutcome run;
+    run.language = parser.value(language);
+    if (!parser.positionalArguments().isEmpty())
+        run.planFile = parser.positionalArguments().constFirst();
+    return run;
 }

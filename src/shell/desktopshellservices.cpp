@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
@@ -75,7 +76,7 @@ void DesktopShellServices::openDocument(QWidget* parent, Opening what, const QSt
     if (!QFileInfo(path).isFile()) {
         TellFailure(
             parent,
-            QCoreApplication::translate("ReportFile", "\"%1\" does not exist.").arg(nativePath));
+            QCoreApplication::translate("ReportFile", R"("%1" does not exist.)").arg(nativePath));
         return;
     }
 #ifdef Q_OS_WIN
@@ -130,4 +131,33 @@ bool DesktopShellServices::askYesNo(QWidget* parent, const QString& title, const
                     parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+ShellServices::SaveChoice
+DesktopShellServices::askSaveChanges(QWidget* parent, const QString& title, const QString& question)
+{
+    QMessageBox box(QMessageBox::Warning, title, question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
+QString DesktopShellServices::chooseFileToOpen(QWidget* parent, const QString& title,
+                                               const QString& start, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, start, filter);
+}
+
+QString DesktopShellServices::chooseFileToSave(QWidget* parent, const QString& title,
+                                               const QString& start, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, start, filter);
 }

@@ -23,6 +23,12 @@ public:
     Outcome outputFolder(bool create) override;
     void showMessage(QWidget* parent, const QString& title, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& title, const QString& question) override;
+    SaveChoice askSaveChanges(QWidget* parent, const QString& title,
+                              const QString& question) override;
+    QString chooseFileToOpen(QWidget* parent, const QString& title, const QString& start,
+                             const QString& filter) override;
+    QString chooseFileToSave(QWidget* parent, const QString& title, const QString& start,
+                             const QString& filter) override;
 
 private:
     void openDocument(QWidget* parent, Opening what, const QString& path);

@@ -8,6 +8,8 @@
 #include "core/twips.h"
 #include "decimal/ucdecimalcalc.h"
 #include "ipv6/ucipv6calc.h"
+#include "planner/plancommandbar.h"
+#include "planner/ucplanner.h"
 #include "shell/frmabout.h"
 #include "shell/pagefirstmenubar.h"
 #include "shell/program_icon.h"
@@ -25,6 +27,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QShowEvent>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -39,6 +43,7 @@ const QString kSubnetKey = QStringLiteral("SubnetMaskCalc");
 const QString kWildcardKey = QStringLiteral("WildcardMaskCkr");
 const QString kDecimalKey = QStringLiteral("DecimalIpCalc");
 const QString kIpv6Key = QStringLiteral("Ipv6Calc");
+const QString kPlannerKey = QStringLiteral("Planner");
 const QString kFerolKey = QStringLiteral("Ferol");
 
 // Design lengths, twips.
@@ -49,6 +54,8 @@ constexpr int kDesignClientWidth = 9585;
 constexpr int kGrowth = 800;
 // Below the tab strip the client area keeps the margin it has at the sides.
 constexpr int kBottomMargin = kTabStripLeft;
+// How long a window manager may take to frame a newly mapped window.
+constexpr int kFrameSettleMs = 300;
 
 // Left edge that centres a width inside another; halves go to the even pixel.
 int CentredLeft(int outerWidth, int innerWidth)
@@ -80,9 +87,17 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
     setWindowIcon(ProgramIcon());
     setFont(DesignFont());
 
-    m_client = new QWidget(this);
+    // On a screen too small for the design the client area keeps its designed minimum and
+    // scrolls; at the designed size and above the scroll area is invisible.
+    auto* clientScroller = new QScrollArea(this);
+    clientScroller->setObjectName(QStringLiteral("clientScroller"));
+    clientScroller->setFrameShape(QFrame::NoFrame);
+    clientScroller->setFocusPolicy(Qt::NoFocus);
+    clientScroller->setWidgetResizable(true);
+    m_client = new QWidget;
     m_client->setObjectName(QStringLiteral("clientArea"));
-    setCentralWidget(m_client);
+    clientScroller->setWidget(m_client);
+    setCentralWidget(clientScroller);
 
     picFerolLogo = new QLabel(m_client);
     picFerolLogo->setObjectName(QStringLiteral("picFerolLogo"));
@@ -103,6 +118,10 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
     ucDecimalCalc21->setObjectName(QStringLiteral("ucDecimalCalc21"));
     ucIpv6Calc1 = new ucIpv6Calc(m_services, nullptr, TabPanel::Build::WhenShown);
     ucIpv6Calc1->setObjectName(QStringLiteral("ucIpv6Calc1"));
+    ucPlanner1 = new ucPlanner(nullptr, TabPanel::Build::WhenShown);
+    ucPlanner1->setObjectName(QStringLiteral("ucPlanner1"));
+    m_planCommands = new PlanCommandBar(ucPlanner1->document(), m_services, ucPlanner1);
+    ucPlanner1->setCommandRow(m_planCommands);
     ucFerol1 = new ucFerol(m_services);
     ucFerol1->setObjectName(QStringLiteral("ucFerol1"));
 
@@ -116,6 +135,7 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
         {ucWildCardChecker1, tr("Wildcard Mask Checker"), kWildcardKey},
         {ucDecimalCalc21, tr("Decimal IP Calculator"), kDecimalKey},
         {ucIpv6Calc1, tr("IPv6 Calculator"), kIpv6Key},
+        {ucPlanner1, tr("Planner"), kPlannerKey},
         {ucFerol1, QStringLiteral("Ferol"), kFerolKey},
     };
     for (const auto& tab : tabs) {
@@ -144,13 +164,13 @@ frmWelcome2::frmWelcome2(ShellServices& services, QWidget* parent)
 void frmWelcome2::buildMenus()
 {
     mnuFile = MakeMenu(this, "mnuFile", tr("&File"));
-    cmdOpen = MakeMenu(mnuFile, "cmdOpen", tr("Open"));
-    mnuSubnetCalc = MakeAction(cmdOpen, "mnuSubnetCalc", tr("&Subnet Mask Calculator"));
-    mnuWildChecker = MakeAction(cmdOpen, "mnuWildChecker", tr("&Wildcard Mask Checker"));
-    mnuDecIpCalc = MakeAction(cmdOpen, "mnuDecIpCalc", tr("&Decimal IP Calculator"));
-    mnuFile->addMenu(cmdOpen);
+    m_openMenu = MakeMenu(mnuFile, "cmdOpen", tr("Open"));
+    mnuSubnetCalc = MakeAction(m_openMenu, "mnuSubnetCalc", tr("&Subnet Mask Calculator"));
+    mnuWildChecker = MakeAction(m_openMenu, "mnuWildChecker", tr("&Wildcard Mask Checker"));
+    mnuDecIpCalc = MakeAction(m_openMenu, "mnuDecIpCalc", tr("&Decimal IP Calculator"));
+    mnuFile->addMenu(m_openMenu);
     // Shown greyed rather than hidden: the three items beneath it have no action.
-    cmdOpen->menuAction()->setEnabled(false);
+    m_openMenu->menuAction()->setEnabled(false);
     mnuExit = MakeAction(mnuFile, "mnuExit", tr("E&xit"));
 
     mnuMore = MakeMenu(this, "mnuMore", tr("&More"));
@@ -203,8 +223,8 @@ void frmWelcome2::placeAtCreation()
     const int minClientHeight = tabTop + tallestPanel + TwipsToPixels(kBottomMargin);
     const int menuHeight = menuBar()->sizeHint().height();
 
-    minTrackHeight = menuHeight + minClientHeight;
-    setMinimumSize(minTrackWidth, minTrackHeight);
+    const int minTrackHeight = menuHeight + minClientHeight;
+    m_client->setMinimumSize(minTrackWidth, minClientHeight);
 
     const int clientWidth = std::max(TwipsToPixels(kDesignClientWidth), minTrackWidth);
     const int clientHeight = minClientHeight + growth;
@@ -214,11 +234,65 @@ void frmWelcome2::placeAtCreation()
 
     const QSize windowSize(clientWidth, menuHeight + clientHeight);
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen)
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, windowSize,
-                                        screen->availableGeometry()));
-    else
+    if (!screen) {
+        setMinimumSize(minTrackWidth, minTrackHeight);
         resize(windowSize);
+        return;
+    }
+    // Before the window is mapped its frame is unknown; a title bar's height stands in for
+    // it until fitFrameOnScreen knows better.
+    const int titleAllowance = style()->pixelMetric(QStyle::PM_TitleBarHeight) +
+                               2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    const QRect room = screen->availableGeometry().adjusted(0, 0, 0, -titleAllowance);
+    setMinimumSize(QSize(minTrackWidth, minTrackHeight).boundedTo(room.size()));
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                    fittedSize(windowSize, room.size()), room));
+}
+
+QSize frmWelcome2::fittedSize(QSize wanted, QSize room) const
+{
+    QSize size = wanted.boundedTo(room);
+    // A client area that scrolls up and down gets the room for its scroll bar beside it, where
+    // the screen has that room, so that it does not scroll sideways as well.
+    if (size.height() - menuBar()->sizeHint().height() < m_client->minimumHeight())
+        size.setWidth(std::max(size.width(), m_client->minimumWidth() +
+                                                 style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+    return size.boundedTo(room);
+}
+
+void frmWelcome2::fitFrameOnScreen()
+{
+    const QScreen* onScreen = screen();
+    if (!onScreen || isMaximized() || isFullScreen())
+        return;
+    const QRect available = onScreen->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (available.contains(frame))
+        return;
+    const QSize frameExtra = frame.size() - size();
+    const QSize room = available.size() - frameExtra;
+    if (minimumWidth() > room.width() || minimumHeight() > room.height())
+        setMinimumSize(minimumSize().boundedTo(room));
+    resize(fittedSize(size(), room));
+    // A frame that is still too large for the screen keeps its title bar on it.
+    const QSize fitted = size() + frameExtra;
+    const int left = std::clamp(frame.x(), available.left(),
+                                std::max(available.left(), available.right() + 1 - fitted.width()));
+    const int top = std::clamp(frame.y(), available.top(),
+                               std::max(available.top(), available.bottom() + 1 - fitted.height()));
+    move(left, top);
+}
+
+void frmWelcome2::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_framePlaced)
+        return;
+    m_framePlaced = true;
+    // The window manager frames the window once it is mapped, and tells its size a moment
+    // later; the window is fitted when that has happened, and once more for a slow one.
+    QTimer::singleShot(0, this, &frmWelcome2::fitFrameOnScreen);
+    QTimer::singleShot(kFrameSettleMs, this, &frmWelcome2::fitFrameOnScreen);
 }
 
 QString frmWelcome2::selectedTabKey() const
@@ -274,6 +348,46 @@ void frmWelcome2::picFerolLogo_Click()
         TabStrip1->setCurrentIndex(ferolIndex);
 }
 
+RememberedState frmWelcome2::rememberedState() const
+{
+    RememberedState state;
+    state.maximized = isMaximized();
+    state.geometry = state.maximized || isFullScreen() ? normalGeometry() : geometry();
+    state.tabKey = currentTabKey;
+    state.rfc3021 = ucSubnetCalc1->rfc3021();
+    state.recentPlans = m_planCommands->recentPlans();
+    return state;
+}
+
+void frmWelcome2::restore(const RememberedState& state)
+{
+    if (state.geometry) {
+        QList<QRect> screens;
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        if (primary)
+            screens << primary->availableGeometry();
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            if (screen != primary)
+                screens << screen->availableGeometry();
+        }
+        setGeometry(KeptOnScreens(*state.geometry, screens));
+    }
+    if (state.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    for (int index = 0; index < TabStrip1->count(); ++index) {
+        if (TabStrip1->tabBar()->tabData(index).toString() == state.tabKey)
+            TabStrip1->setCurrentIndex(index);
+    }
+    ucSubnetCalc1->setRfc3021(state.rfc3021);
+    m_planCommands->setRecentPlans(state.recentPlans);
+}
+
+bool frmWelcome2::openPlan(const QString& path)
+{
+    TabStrip1->setCurrentWidget(ucPlanner1);
+    return m_planCommands->open(path);
+}
+
 void frmWelcome2::mnuAbout_Click()
 {
     // A new dialog each time, so its texts are loaded afresh. Shown modal without a
@@ -292,8 +406,10 @@ void frmWelcome2::openMakerPage(const QString& path)
 
 void frmWelcome2::closeEvent(QCloseEvent* event)
 {
+    // An unsaved plan is settled first; the design's own question follows unchanged.
     if (m_sessionEnding ||
-        m_services.askYesNo(this, tr("Exit?"), tr("Are you sure you want to exit?")))
+        (m_planCommands->maySetAside() &&
+         m_services.askYesNo(this, tr("Exit?"), tr("Are you sure you want to exit?"))))
         event->accept();
     else
         event->ignore();

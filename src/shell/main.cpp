@@ -3,9 +3,11 @@
 #include "shell/desktopshellservices.h"
 #include "shell/frmwelcome2.h"
 #include "shell/program_folder.h"
+#include "shell/remembered_state.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 
 #include <cstdio>
 
@@ -58,6 +60,13 @@ int main(int argc, char** argv)
                   .arg(QCoreApplication::applicationName(), QDir::toNativeSeparators(folder),
                        missing.join(QStringLiteral(", "))));
     frmWelcome2 window(services);
+    QSettings settings(UserSettingsFile(), QSettings::IniFormat);
+    window.restore(ReadRememberedState(settings));
+    // Also when the session ends: the desktop's request to quit passes through here.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
+                     [&] { WriteRememberedState(settings, window.rememberedState()); });
     window.show();
+    if (!outcome.planFile.isEmpty())
+        window.openPlan(outcome.planFile);
     return QApplication::exec();
 }

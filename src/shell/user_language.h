@@ -8,9 +8,17 @@
 #include <QLocale>
 #include <QString>
 
+#include <memory>
+#include <vector>
+
+class QTranslator;
+
 // The locale for a --language code ("de", "pt_BR", "zh-CN"); an empty code means the system's.
 QLocale UserLocale(const QString& code);
 
-// Installs the program's and Qt's catalogues for locale on the application. English, or a
-// language without a catalogue, installs nothing and the source texts show.
+// The catalogues there are for locale, Qt's first: English, or a language without a
+// catalogue, has none of the program's, and its source texts show.
+std::vector<std::unique_ptr<QTranslator>> LoadTranslations(const QLocale& locale);
+
+// Loads the catalogues for locale and installs them on the application for its lifetime.
 void InstallTranslations(const QLocale& locale);

@@ -5,6 +5,7 @@
 #include "net/ipv4_network.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QCoreApplication>
 
@@ -81,10 +82,14 @@ SubnetResult CalculateSubnet(const SubnetInputs& in)
     out.broadcastBin = BinaryOctets(network.broadcast());
     out.network = Text(network.address());
     out.broadcast = Text(network.broadcast());
-    // The tab lists a /31's two addresses whatever its 31-bit option says.
-    const net::Ipv4Range hosts = *network.hosts(true);
-    out.hostFirst = Text(hosts.first);
-    out.hostLast = Text(hosts.last);
+    // A /32 is a lone address here, not a host: the status line says there are no hosts,
+    // and the range must not list one.
+    const std::optional<net::Ipv4Range> hosts =
+        length < 32 ? network.hosts(in.rfc3021) : std::nullopt;
+    if (hosts) {
+        out.hostFirst = Text(hosts->first);
+        out.hostLast = Text(hosts->last);
+    }
 
     const net::ClassfulAnalysis analysis =
         net::AnalyseClassful(FieldCheckHost(in.hostBin), classfulLength, length, in.rfc3021);

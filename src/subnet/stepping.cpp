@@ -43,14 +43,9 @@ SubnetStep PlanStepAtLength(const std::array<QString, 4>& octets, int maskBits,
 SubnetStep PlanSubnetStep(const std::array<QString, 4>& octets, int maskBits,
                           StepDirection direction)
 {
-    if (maskBits <= 0 || maskBits >= 32)
+    if (maskBits <= 0 || maskBits > 32)
         return {};
     return PlanStepAtLength(octets, maskBits, direction);
-}
-
-SubnetStep PlanAddressStep(const std::array<QString, 4>& octets, StepDirection direction)
-{
-    return PlanStepAtLength(octets, 32, direction);
 }
 
 int FirstEmptyOctet(const std::array<QString, 4>& octets)

@@ -2,7 +2,8 @@
 
 // One step to the next or previous subnet at the current mask length, planned from the
 // four octet texts before anything is written. The step octet is the octet holding the
-// last mask bit; the increment is one subnet in units of that octet. A step that would
+// last mask bit; the increment is one subnet in units of that octet, so at 32 bits a
+// step is one address. A step that would
 // carry (or borrow) past the first octet leaves the address space: it is reported as
 // such and writes nothing.
 //
@@ -34,7 +35,7 @@ struct SubnetStep
     enum class Outcome
     {
         Step,       // apply the writes
-        NoStep,     // mask bits 0 or 32: there is no neighbouring subnet to move to
+        NoStep,     // mask bits 0: there is no neighbouring subnet to move to
         EndOfSpace, // the step would leave 0.0.0.0 .. 255.255.255.255
     };
     Outcome outcome = Outcome::NoStep;
@@ -43,10 +44,6 @@ struct SubnetStep
 
 SubnetStep PlanSubnetStep(const std::array<QString, 4>& octets, int maskBits,
                           StepDirection direction);
-
-// One address on, as a step between /32 subnets. The panel does not step at 32 bits;
-// lists of host routes do.
-SubnetStep PlanAddressStep(const std::array<QString, 4>& octets, StepDirection direction);
 
 // Index of the first empty octet text, -1 when all four hold text.
 int FirstEmptyOctet(const std::array<QString, 4>& octets);

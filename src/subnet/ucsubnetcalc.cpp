@@ -13,6 +13,7 @@
 #include "subnet/report.h"
 #include "subnet/subnet_accessible_names.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -182,6 +183,11 @@ void ucSubnetCalc::buildControls()
 
     ApplyAccessibleTexts(*this, kSubnetAccessibleNames);
 
+    // "a.b.c.d/len" typed as it is written: the "/" moves on to the length.
+    m_addressRow->setSlashFocusTarget(scr_mask_bits);
+    // A click on the report leaves the focus where the user was working.
+    btnNextTwentySubnets->setFocusPolicy(Qt::TabFocus);
+
     QWidget::setTabOrder(sub_address[3], scr_mask_bits);
     QWidget::setTabOrder(scr_mask_bits, btnPrevSubnet);
     QWidget::setTabOrder(btnPrevSubnet, btnNextSubnet);
@@ -202,6 +208,16 @@ void ucSubnetCalc::UserControl_Initialize()
 {
     addr_class = 1;
     scr_mask_bits_Change();
+}
+
+bool ucSubnetCalc::rfc3021() const
+{
+    return chk_31bit->isChecked();
+}
+
+void ucSubnetCalc::setRfc3021(bool on)
+{
+    chk_31bit->setChecked(on);
 }
 
 void ucSubnetCalc::chk_31bit_Click()
@@ -364,26 +380,30 @@ void ucSubnetCalc::btnNextTwentySubnets_Click()
         showSubnetMessage(saved.error);
 }
 
-// Twenty rows from the current subnet on, fewer when the address space ends first; the
-// panel then steps back as often as it moved, which returns it to the starting subnet
-// unless a class change altered the mask length on the way.
+// Twenty rows from the current subnet on, fewer when the address space ends first. The
+// panel is then put back as the user had it: stepping keeps only the octets it rewrites
+// and a class change on the way resets the length, so stepping back would not return it.
 QStringList ucSubnetCalc::reportLinesFromHere()
 {
+    const std::array<QString, 4> typed = addressTexts();
+    const int typedLength = scr_mask_bits->value();
+    QWidget* focused = QApplication::focusWidget();
+    // The steps' three-digit octets must not walk the focus away from the user's box.
+    const auto stay = m_addressRow->suppressAdvance();
+
     QStringList lines = {SubnetReportHeader()};
-    int moved = 0;
     for (int row = 0; row < 20; ++row) {
+        if (row > 0 && NextSubnet() != StepResult::Moved)
+            break;
         lines << SubnetReportRow(lbl_the_subnet->text(),
                                  SubnetReportHostRange(m_hostFirst, m_hostLast),
                                  lbl_the_broad->text());
-        const StepResult result = NextSubnet();
-        if (result == StepResult::Moved)
-            ++moved;
-        else if (result != StepResult::Stayed)
-            break;
     }
-    for (; moved > 0; --moved) {
-        if (PrevSubnet() != StepResult::Moved)
-            break;
-    }
+
+    for (int k = 0; k < 4; ++k)
+        sub_address[k]->setText(typed[k]);
+    scr_mask_bits->setValue(typedLength);
+    if (focused && focused != QApplication::focusWidget())
+        focused->setFocus(Qt::OtherFocusReason);
     return lines;
 }

@@ -12,13 +12,16 @@
 // scr_mask_bits_Change nested; finally one more scr_mask_bits_Change with the final
 // texts. An address pasted into a box fills the four boxes that way, one after the
 // other; then sub_address_Pasted sets a pasted prefix length or contiguous mask on
-// scr_mask_bits, so it wins over the class default. The arithmetic lives in engine.h,
+// scr_mask_bits, so it wins over the class default. Typed, "a.b.c.d/len" arrives the same
+// way: the "/" in the last box hands the focus to scr_mask_bits, whose typed digits set
+// the length. The arithmetic lives in engine.h,
 // host_entry.h, stepping.h and report.h; this class only moves text between them and its
 // controls.
 //
 // Stepping rewrites octet boxes, so every written box runs the sequence above before the
-// step goes on. The report steps forward twenty times, reading each row from the result
-// labels, then steps back as often as it moved.
+// step goes on; at 32 bits a step is one address. The report steps forward nineteen
+// times, reading each row from the result labels, then writes back the four octet texts
+// and the length the user had, and returns the focus to where it was.
 
 #include "core/tabpanel.h"
 #include "subnet/engine.h"
@@ -51,6 +54,10 @@ public:
     // Where a user starts: the first host octet box takes the focus.
     void focusHostAddress();
 
+    // The RFC 3021 box, as the window keeps it between runs.
+    bool rfc3021() const;
+    void setRfc3021(bool on);
+
     // a1 without its blanks; tabs and every other character stay.
     static QString squeeze(const QString& a1);
 
@@ -67,7 +74,7 @@ private:
     enum class StepResult
     {
         Moved,
-        Stayed,     // mask bits 0 or 32
+        Stayed,     // no length to step at
         Incomplete, // an octet box was empty; the user has been told
         EndOfSpace, // nothing written
     };

@@ -49,3 +49,24 @@ bool RecordingShellServices::askYesNo(QWidget*, const QString& title, const QStr
     questions << RecordedMessage{title, question};
     return yesAnswer;
 }
+
+ShellServices::SaveChoice RecordingShellServices::askSaveChanges(QWidget*, const QString& title,
+                                                                 const QString& question)
+{
+    questions << RecordedMessage{title, question};
+    return saveChoice;
+}
+
+QString RecordingShellServices::chooseFileToOpen(QWidget*, const QString& title, const QString&,
+                                                 const QString&)
+{
+    choosers << title;
+    return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
+}
+
+QString RecordingShellServices::chooseFileToSave(QWidget*, const QString& title, const QString&,
+                                                 const QString&)
+{
+    choosers << title;
+    return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
+}

@@ -2,8 +2,8 @@
 
 // A ShellServices that records every call instead of leaving the process. Folders are
 // whatever the caller sets (the output folder really is made below documentsFolderPath);
-// questions are answered with yesAnswer; when openersFail is set, every opener tells its
-// failure as the desktop's does, in a recorded message.
+// questions are answered with yesAnswer or saveChoice, file choosers from chosenFiles; when
+// openersFail is set, every opener tells its failure as the desktop's does, in a recorded message.
 // The tests use it to see what the program asked for, the renderer and the benchmark
 // to keep the desktop out of their way.
 
@@ -30,11 +30,20 @@ public:
     Outcome outputFolder(bool create) override;
     void showMessage(QWidget* parent, const QString& title, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& title, const QString& question) override;
+    SaveChoice askSaveChanges(QWidget* parent, const QString& title,
+                              const QString& question) override;
+    QString chooseFileToOpen(QWidget* parent, const QString& title, const QString& start,
+                             const QString& filter) override;
+    QString chooseFileToSave(QWidget* parent, const QString& title, const QString& start,
+                             const QString& filter) override;
 
     // What the caller arranges.
     QString appFolderPath;
     QString documentsFolderPath;
     bool yesAnswer = true;
+    SaveChoice saveChoice = SaveChoice::Discard;
+    // The choosers' answers in turn; an empty list, or an empty path, is a cancel.
+    QStringList chosenFiles;
     bool openersFail = false;
 
     // What the code under test did.
@@ -43,6 +52,7 @@ public:
     QStringList richTextPaths;
     QList<RecordedMessage> messages;
     QList<RecordedMessage> questions;
+    QStringList choosers; // each chooser's title, in the order they were shown
 
 private:
     void opened(QStringList& record, Opening what, const QString& target);

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QPluginLoader>
 #include <QResizeEvent>
 #include <QTextBrowser>
@@ -63,6 +64,18 @@ void ucFerol::showEvent(QShowEvent* event)
         UserControl_Initialize();
 }
 
+bool ucFerol::eventFilter(QObject* watched, QEvent* event)
+{
+    // The browser's library takes a second or more to load and blocks while it does: it is
+    // loaded only once the text page is on the screen, after the frame that shows it.
+    if (event->type() == QEvent::Paint && watched == m_paintWatched) {
+        m_paintWatched->removeEventFilter(this);
+        m_paintWatched = nullptr;
+        QMetaObject::invokeMethod(this, &ucFerol::loadPluginBrowser, Qt::QueuedConnection);
+    }
+    return TabPanel::eventFilter(watched, event);
+}
+
 void ucFerol::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -71,9 +84,12 @@ void ucFerol::resizeEvent(QResizeEvent* event)
 
 void ucFerol::UserControl_Initialize()
 {
-    QWidget* browser =
-        BrowserEngineMayStart(CurrentEngineConditions()) ? loadPluginBrowser() : nullptr;
-    showBrowser(browser ? browser : makeFallbackBrowser());
+    QTextBrowser* textPage = makeFallbackBrowser();
+    showBrowser(textPage);
+    if (BrowserEngineMayStart(CurrentEngineConditions())) {
+        m_paintWatched = textPage->viewport();
+        m_paintWatched->installEventFilter(this);
+    }
 }
 
 void ucFerol::showBrowser(QWidget* browser)
@@ -84,19 +100,45 @@ void ucFerol::showBrowser(QWidget* browser)
     m_browser->show();
 }
 
+void ucFerol::replaceShownBrowser(QWidget* next)
+{
+    QWidget* previous = m_browser;
+    const bool hadFocus = previous->isAncestorOf(QApplication::focusWidget());
+    previous->hide();
+    previous->deleteLater();
+    showBrowser(next);
+    if (hadFocus)
+        m_browser->setFocus();
+}
+
 void ucFerol::UserControl_Resize()
 {
-    if (!m_browser || (window() && window()->isMinimized()))
+    if (window() && window()->isMinimized())
         return;
     const int left = TwipsToPixels(kMarginLeft);
     const int top = TwipsToPixels(kMarginTop);
     const int newW = width() - left - TwipsToPixels(kMarginRight);
     const int newH = height() - top - TwipsToPixels(kMarginBottom);
-    if (newW > 0 && newH > 0)
-        m_browser->setGeometry(left, top, newW, newH);
+    if (newW <= 0 || newH <= 0)
+        return;
+    for (QWidget* browser : {m_browser, m_pendingBrowser.data()}) {
+        if (browser)
+            browser->setGeometry(left, top, newW, newH);
+    }
 }
 
-QWidget* ucFerol::loadPluginBrowser()
+void ucFerol::loadPluginBrowser()
+{
+    if (QWidget* browser = createPluginBrowser()) {
+        // Drawn behind the text page while it loads; browserPageComposed swaps it in.
+        m_pendingBrowser = browser;
+        UserControl_Resize();
+        browser->lower();
+        browser->show();
+    }
+}
+
+QWidget* ucFerol::createPluginBrowser()
 {
     for (const QString& folder : m_pluginFolders) {
         QPluginLoader loader(QDir(folder).filePath(QStringLiteral(FEROL_PANE_PLUGIN_NAME)));
@@ -113,7 +155,7 @@ QWidget* ucFerol::loadPluginBrowser()
     return nullptr;
 }
 
-QWidget* ucFerol::makeFallbackBrowser()
+QTextBrowser* ucFerol::makeFallbackBrowser()
 {
     auto* browser = new PaneTextBrowser(this);
     browser->setObjectName(QStringLiteral("txtFerol"));
@@ -160,16 +202,21 @@ bool ucFerol::browserNavigation(const QUrl& url)
 
 void ucFerol::browserPageComposed()
 {
+    if (QWidget* loaded = m_pendingBrowser) {
+        m_pendingBrowser = nullptr;
+        replaceShownBrowser(loaded);
+    }
     emit pageComposed();
 }
 
 void ucFerol::browserFailed()
 {
-    QWidget* failed = m_browser;
-    const bool hadFocus = failed->isAncestorOf(QApplication::focusWidget());
-    failed->hide();
-    failed->deleteLater();
-    showBrowser(makeFallbackBrowser());
-    if (hadFocus)
-        m_browser->setFocus();
+    // A browser that fails before its page is composed was never seen: the text page stays.
+    if (m_pendingBrowser) {
+        m_pendingBrowser->hide();
+        m_pendingBrowser->deleteLater();
+        m_pendingBrowser = nullptr;
+        return;
+    }
+    replaceShownBrowser(makeFallbackBrowser());
 }

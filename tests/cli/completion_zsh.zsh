@@ -27,7 +27,7 @@ expect() {
 
 expect "ferol-calc " "aggregate contains decimal exclude help merge next range split subnet vlsm wildcard"
 expect "ferol-calc help " "aggregate contains decimal exclude merge next range split subnet vlsm wildcard"
-expect "ferol-calc split -" "--file= --help --json --no-rfc3021 --rfc3021 -h -j"
+expect "ferol-calc split -" "--count= --file= --help --json --no-rfc3021 --rfc3021 -h -j -n"
 expect "ferol-calc 10.0.0.1 --" "--binary --field= --file= --help --hex --json --no-rfc3021 --rfc3021 -h -j"
 expect "ferol-calc range 10.0.0.1 " ""
 expect "ferol-calc --file " "FILES"

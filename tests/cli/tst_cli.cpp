@@ -93,7 +93,34 @@ private slots:
         row("split 10.0.0.1/24 26", 1, "not a network address; the network is 10.0.0.0/24");
         row("split 0.0.0.0/0 17", 1, "splitting /0 into /17 gives 131072 subnets, more than");
         row("decimal -1", 1, "'-1' is neither an IPv4 address nor a number");
-        row("vlsm 2001:db8::/64 10", 1, "'2001:db8::/64': vlsm works on IPv4 only");
+        row("vlsm 2001:db8::/48 300 /52", 0,
+            "Network                                         Needed          /64 networks  Last "
+            "address\n"
+            "2001:db8::/52                                      /52                  4096  "
+            "2001:db8:0:fff:ffff:ffff:ffff:ffff\n"
+            "2001:db8:0:1000::/55                               300                   512  "
+            "2001:db8:0:11ff:ffff:ffff:ffff:ffff\n\n"
+            "Unused: 2001:db8:0:1200::/55 2001:db8:0:1400::/54 2001:db8:0:1800::/53 "
+            "2001:db8:0:2000::/51 2001:db8:0:4000::/50 2001:db8:0:8000::/49\n");
+        row("split 10.0.0.0/30 -n 3", 0,
+            "Network                 Needed       Hosts  First host       Last host        "
+            "Broadcast\n"
+            "10.0.0.0/32                  -           1  10.0.0.0         10.0.0.0         "
+            "10.0.0.0\n"
+            "10.0.0.1/32                  -           1  10.0.0.1         10.0.0.1         "
+            "10.0.0.1\n"
+            "10.0.0.2/32                  -           1  10.0.0.2         10.0.0.2         "
+            "10.0.0.2\n\n"
+            "Unused: 10.0.0.3/32\n");
+        row("vlsm 192.168.0.0/24 200 100", 1,
+            "take 384 addresses and 192.168.0.0/24 holds 256: 128 addresses missing; size 2, "
+            "'100', is the first with no room left");
+        row("vlsm 2001:db8::/64 1 /64", 1,
+            "the networks for these needs overrun 2001:db8::/64 by 18446744073709551616 "
+            "addresses; size 2, '/64', is the first");
+        row("vlsm 10.0.0.0/24 /33", 1, "'/33': the prefix length must be a number from 0 to 32");
+        row("split 10.0.0.0/30 -n 5", 1,
+            "5 equal networks take 8 addresses and 10.0.0.0/30 holds 4");
         row("fe80::1%eth0/64", 1, "'fe80::1%eth0/64': a zone index");
         row("subnet 2001:db8:12345::1", 1, "group 3 has 5 digits, at most 4 are allowed");
         row("split 2001:db8::/32 49", 1, "splitting /32 into /49 gives 131072 subnets");
@@ -105,7 +132,8 @@ private slots:
         row("range 1.2.3.4 1.2.3.5 -n 3", 2, "unknown option '-n'");
         row("subnet --json=yes 1.2.3.4", 2, "option '--json' takes no value");
         row("next 1.2.3.0/24 -n", 2, "option '-n' needs a value");
-        row("vlsm 10.0.0.0/24", 2, "expected NETWORK/LEN HOSTS...");
+        row("vlsm 10.0.0.0/24", 2, "expected NETWORK/LEN SIZES...");
+        row("split 10.0.0.0/24 26 -n 2", 2, "expected NETWORK/LEN --count N");
         row("subnet 2001:db8:: ffff::", 2, "an IPv6 address takes no mask");
         row("subnet - --file nets", 2, "one input at a time: '-' or --file");
     }
@@ -267,6 +295,39 @@ private slots:
         }
         QCOMPARE(got.join(' '), answers);
         QVERIFY(!answer.out.contains("\n\n"));
+    }
+
+    // How many networks next and split list, the last of them, and the hosts of the first
+    // two: the default count, and both readings of a /31 on both commands.
+    void lists_data()
+    {
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("hosts");
+        const auto row = [](const char* commandLine, int count, const char* last,
+                            const char* hosts) {
+            QTest::newRow(commandLine)
+                << QString(commandLine) << count << QString(last) << QString(hosts);
+        };
+        row("next 10.0.0.0/24", 20, "10.0.19.0", "10.0.0.1-10.0.0.254 10.0.1.1-10.0.1.254");
+        row("next 10.0.0.2/31", 20, "10.0.0.40", "10.0.0.2-10.0.0.3 10.0.0.4-10.0.0.5");
+        row("next 10.0.0.2/31 --no-rfc3021", 20, "10.0.0.40", "- -");
+        row("split 10.0.0.0/30 31 --rfc3021", 2, "10.0.0.2", "10.0.0.0-10.0.0.1 10.0.0.2-10.0.0.3");
+        row("split 10.0.0.0/30 31 --no-rfc3021", 2, "10.0.0.2", "- -");
+    }
+    void lists()
+    {
+        QFETCH(QString, commandLine);
+        const Answer answer = RunProcess(commandLine + " --json");
+        QCOMPARE(answer.status, 0);
+        const QJsonArray subnets = JsonOf(answer.out)["subnets"].toArray();
+        QTEST(int(subnets.size()), "count");
+        QTEST(subnets.last()["network"].toString(), "last");
+        QStringList hosts;
+        for (qsizetype i = 0; i < std::min<qsizetype>(subnets.size(), 2); ++i)
+            hosts << subnets[i]["first_host"].toString() + '-' + subnets[i]["last_host"].toString();
+        QTEST(hosts.join(' '), "hosts");
     }
 
     // Input no one should send, by exit status and the exact message: control bytes come

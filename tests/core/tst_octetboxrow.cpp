@@ -100,24 +100,34 @@ private slots:
         // Writing what a box holds touches nothing; a program's write advances like typing.
         row("same text written", "key:Home key:Shift+Right set:0=255", "selected=2");
         row("long text written", "set:0=2555", "box=2555.255.255.255|focus=box_1|red=box_0");
-        row("only copying passes",
-            "clip:77 type:42 key:Ctrl+A key:Ctrl+Z key:Ctrl+V key:Ctrl+X key:Ctrl+C",
+        row("cut and undo do nothing",
+            "clip:77 type:42 key:Ctrl+A key:Ctrl+Z key:Ctrl+X key:Ctrl+C",
             "box=42.255.255.255|clipboard=42");
-        // Every way of pasting: a dotted address fills the row and the focus stays; other text
-        // goes into the box, one line.
+        // Every way of pasting: a dotted address fills the row and the focus stays; of other
+        // text only its leading digits go into the box, and text without any changes nothing.
         const QString filled = "box=10.1.2.3|focus=box_1|pasted=1";
         row("menu, address", "focus:box_1 paste:menu=10.1.2.3", filled);
         row("Shift+Insert, prefix", "focus:box_1 paste:shift+insert=_10.1.2.3/27\n", filled);
+        row("Ctrl+V, address", "focus:box_1 paste:ctrl+v=10.1.2.3", filled);
         row("drop, three digits", "focus:box_1 paste:drop=\t192.168.100.200",
             "box=192.168.100.200|focus=box_1|pasted=1");
         row("menu, a line break", "focus:box_1 paste:menu=7\r\n", "box=255.7.255.255|focus=box_1");
         row("Shift+Insert, tabs", "focus:box_1 paste:shift+insert=1\t2\t3",
-            "box=255.123.255.255|focus=box_2");
+            "box=255.1.255.255|focus=box_1");
+        row("Ctrl+V, letters after", "focus:box_1 paste:ctrl+v=12abc",
+            "box=255.12.255.255|focus=box_1");
+        row("menu, a shorter address", "focus:box_1 paste:menu=1.2.3",
+            "box=255.1.255.255|focus=box_1");
+        row("Ctrl+V, a word", "focus:box_1 paste:ctrl+v=hello", "focus=box_1|selected=255");
+        row("menu, IPv6", "focus:box_1 paste:menu=2001:db8::1", "focus=box_1|selected=255");
+        row("Shift+Insert, IPv6 prefix", "focus:box_1 paste:shift+insert=2001:db8::/32",
+            "focus=box_1");
         row("middle click, mask", "focus:box_1 paste:middle=10.1.2.3_255.0.0.0", filled);
         row("middle click, text", "focus:box_1 paste:middle=4\n",
             "box=255.4255.255.255|focus=box_2|red=box_1");
         row("drop, text", "focus:box_1 paste:drop=9\n9",
-            "box=255.99255.255.255|focus=box_2|red=box_1");
+            "box=255.9255.255.255|focus=box_2|red=box_1");
+        row("drop, a word", "focus:box_1 paste:drop=hello", "focus=box_1");
     }
     void steps() { RunStepRow<Row>(); }
 };

@@ -312,7 +312,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* tabs = window.findChild<QTabWidget*>("TabStrip1");
         auto* tab = window.findChild<QWidget*>("ucIpv6Calc1");
-        QCOMPARE(tabs->indexOf(tab) + 1, tabs->indexOf(window.findChild<QWidget*>("ucFerol1")));
+        QVERIFY(tabs->indexOf(tab) < tabs->indexOf(window.findChild<QWidget*>("ucFerol1")));
         QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {},
                           tabs->tabBar()->tabRect(tabs->indexOf(tab)).center());
         QCOMPARE(tabs->currentWidget(), tab);

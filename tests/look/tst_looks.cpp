@@ -179,7 +179,9 @@ private slots:
             {"decimal", "tab:2", "Line1", "Text1"},
             {"About", "about", "Line1_0", ""},
             {"examples open", "tab:2 mouse:vscrollHistory key:Down", "", "lstIpHistory"},
-            {"IPv6", "tab:3", "", "txtIpv6Address"}};
+            {"IPv6", "tab:3", "", "txtIpv6Address"},
+            {"planner", "tab:4 mouse:txtParent type:10.0.0.0/24 mouse:cmdAddNeed", "",
+             "txtParent"}};
         for (const DesktopTheme theme : {DesktopTheme::Light, DesktopTheme::Dark}) {
             for (const auto& [name, steps, rule, box] : places)
                 QTest::addRow("%s %s", theme == DesktopTheme::Light ? "light" : "dark", name)

@@ -4,13 +4,13 @@
 // edges random inputs seldom reach.
 
 #include "block_text.h"
+#include "net/address_plan.h"
 #include "net/ipv4_classful.h"
 #include "net/ipv4_cover.h"
 #include "net/ipv4_special_blocks.h"
 #include "net/ipv4_wildcard.h"
 #include "net/number_text.h"
 #include "net/reverse_zone.h"
-#include "net/vlsm.h"
 #include "support/dotted.h"
 
 #include <QRandomGenerator>
@@ -331,26 +331,30 @@ private slots:
             for (const std::uint32_t need : needs)
                 total += std::uint64_t{1} << (32 - FittingLength(need, rfc3021));
             const std::uint64_t size = parent.addressCount();
-            const auto plan = PlanVlsm(parent, needs, rfc3021);
-            QCOMPARE(plan.missingAddresses, total > size ? total - size : 0);
-            if (!plan.fits()) {
+            Plan plan;
+            plan.parent = parent;
+            plan.rfc3021 = rfc3021;
+            for (const std::uint32_t need : needs)
+                plan.needs.push_back({"", NeedSize::count(need)});
+            const PlanAnswer answer = PlanAddresses(plan);
+            QCOMPARE(answer.missing, AddressCount(total > size ? total - size : 0));
+            if (!answer.fits()) {
                 ++refused;
-                QVERIFY(plan.allocations.empty());
+                QVERIFY(answer.allocations.empty());
                 continue;
             }
             std::vector<std::uint32_t> given;
             std::uint64_t end = parent.address().value();
-            for (const auto& allocation : plan.allocations) {
-                given.push_back(allocation.hosts);
-                QCOMPARE(allocation.network.prefixLength(),
-                         FittingLength(allocation.hosts, rfc3021));
-                QVERIFY(parent.contains(allocation.network) &&
-                        allocation.network.address().value() >= end);
-                end = std::uint64_t{allocation.network.broadcast().value()} + 1;
+            for (const auto& allocation : answer.allocations) {
+                const Ipv4Network network = allocation.network.ipv4();
+                given.push_back(needs[allocation.need]);
+                QCOMPARE(network.prefixLength(), FittingLength(needs[allocation.need], rfc3021));
+                QVERIFY(parent.contains(network) && network.address().value() >= end);
+                end = std::uint64_t{network.broadcast().value()} + 1;
             }
-            for (const auto& unused : plan.unused) {
-                QCOMPARE(std::uint64_t{unused.address().value()}, end);
-                end += unused.addressCount();
+            for (const auto& unused : answer.free) {
+                QCOMPARE(std::uint64_t{unused.ipv4().address().value()}, end);
+                end += unused.ipv4().addressCount();
             }
             QCOMPARE(end, std::uint64_t{parent.broadcast().value()} + 1);
             std::sort(given.begin(), given.end());
@@ -359,11 +363,15 @@ private slots:
         }
         QVERIFY(refused > 1000 && refused < 19000);
         // Beyond what any network holds, and a need of none under RFC 3021.
-        QCOMPARE(PlanVlsm(Network("0.0.0.0/0"), std::vector{4294967295u}, false).missingAddresses,
-                 4294967296u);
-        QCOMPARE(
-            Text(PlanVlsm(Network("10.0.0.0/30"), std::vector{0u}, true).allocations[0].network),
-            "10.0.0.0/32");
+        Plan huge;
+        huge.parent = Network("0.0.0.0/0");
+        huge.needs = {{"", NeedSize::count(4294967295u)}};
+        QCOMPARE(PlanAddresses(huge).missing, AddressCount(4294967296u));
+        Plan none;
+        none.parent = Network("10.0.0.0/30");
+        none.rfc3021 = true;
+        none.needs = {{"", NeedSize::count(0)}};
+        QCOMPARE(PlanAddresses(none).allocations[0].network.toString(), "10.0.0.0/32");
     }
 };
 

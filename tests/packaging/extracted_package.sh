@@ -66,6 +66,8 @@ install_package "$program_deb"
 for completion in bash-completion/completions/ferol-calc zsh/vendor-completions/_ferol-calc; do
     [ -s "$work/moved/share/$completion" ] || fail "the package lacks share/$completion"
 done
+ls "$work"/moved/share/mime/packages/*.xml >/dev/null 2>&1 ||
+    fail "the package does not tell the MIME database about plan files"
 program="$work/moved/bin/ferol-subnet-calculator"
 
 # The desktop's menu and its software catalogue file the program under the same heads.

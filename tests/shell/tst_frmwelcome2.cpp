@@ -242,13 +242,16 @@ private slots:
             "txtIpv6Address scrIpv6Length btnIpv6Previous btnIpv6Next spnIpv6SplitLength "
             "btnIpv6SaveSubnets lstIpv6Subnets");
         // The page without the browser plugin: entered, then each of its links in turn.
-        row("ferol", 4,
+        row("planner", 4,
+            "txtParent cboMode chkRfc3021 picPlan tblNeeds cmdAddNeed cmdRemoveNeed "
+            "cmdPasteNeeds cmdMoveNeedUp cmdMoveNeedDown tblAnswer cmdCopyAnswer");
+        row("ferol", 5,
             "txtFerol AboutLumbra AboutLumbra about-practice-exams Guarantee "
             "about-practice-exams AboutTraining AboutTraining",
             "txtFerol AboutTraining AboutTraining about-practice-exams Guarantee "
             "about-practice-exams AboutLumbra AboutLumbra");
         // From OK, the one other stop; its logo is named too.
-        row("about", 5, "cmdShowEula");
+        row("about", 6, "cmdShowEula");
     }
 
     void everyControlIsReachedAndNamedOnce()
@@ -271,7 +274,7 @@ private slots:
             const auto* picture = qobject_cast<const QLabel*>(control);
             if ((control->focusPolicy() == Qt::NoFocus &&
                  !(picture && !picture->pixmap().isNull())) ||
-                (control->isHidden() && !stops.contains(control->objectName())))
+                (!control->isVisibleTo(top) && !stops.contains(control->objectName())))
                 continue;
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
             const QString name = accessible->text(QAccessible::Name);

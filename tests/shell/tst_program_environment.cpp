@@ -60,13 +60,29 @@ private slots:
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<Action>("action");
         QTest::addColumn<QString>("textHolds");
-        QTest::newRow("none") << "" << Action::Run << "";
-        QTest::newRow("version") << "--version" << Action::PrintVersion
-                                 << "Ferol Subnet Calculator " FEROL_VERSION "\n";
-        QTest::newRow("-h") << "-h" << Action::PrintHelp << "Wildcard Checker";
-        QTest::newRow("help beside bad") << "--bogus --help" << Action::PrintHelp << "--version";
-        QTest::newRow("Qt's help") << "--help-all" << Action::Fail << "'help-all'";
-        QTest::newRow("a file") << "subnets.txt" << Action::Fail << "'subnets.txt'.\nTry '--help'";
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("planFile");
+        // Columns after the action: what the text holds, the language, the plan file.
+        const auto row = [](const char* name, const QString& arguments, Action action,
+                            const QString& textHolds, const QString& language = {},
+                            const QString& planFile = {}) {
+            QTest::newRow(name) << arguments << action << textHolds << language << planFile;
+        };
+        row("none", "", Action::Run, "");
+        row("version", "--version", Action::PrintVersion,
+            "Ferol Subnet Calculator " FEROL_VERSION "\n");
+        row("-h", "-h", Action::PrintHelp, "Wildcard Checker");
+        row("help names the file", "-h", Action::PrintHelp, "[file]");
+        row("help names the language", "-h", Action::PrintHelp, "--language <CODE>");
+        row("help beside bad", "--bogus --help", Action::PrintHelp, "--version");
+        row("Qt's help", "--help-all", Action::Fail, "'help-all'");
+        row("language", "--language pt_BR", Action::Run, "", "pt_BR");
+        row("language=", "--language=zh_CN", Action::Run, "", "zh_CN");
+        row("language without code", "--language", Action::Fail, "language");
+        row("a plan in a language", "--language de lab.ferolplan", Action::Run, "", "de",
+            "lab.ferolplan");
+        row("a plan", "lab.ferolplan", Action::Run, "", "", "lab.ferolplan");
+        row("two files", "a.ferolplan b.ferolplan", Action::Fail, "'b.ferolplan'.\nTry '--help'");
     }
 
     void interpretsArguments()
@@ -74,10 +90,14 @@ private slots:
         QFETCH(QString, arguments);
         QFETCH(Action, action);
         QFETCH(QString, textHolds);
+        QFETCH(QString, language);
+        QFETCH(QString, planFile);
         const CommandLineOutcome outcome = InterpretCommandLine(
             ("ferol-subnet-calculator " + arguments).split(' ', Qt::SkipEmptyParts));
         QCOMPARE(outcome.action, action);
         QVERIFY2(outcome.text.contains(textHolds), qPrintable(outcome.text));
+        QCOMPARE(outcome.language, language);
+        QCOMPARE(outcome.planFile, planFile);
     }
 
     // The data folder is named relative to the executable's folder "bin"; where none is,

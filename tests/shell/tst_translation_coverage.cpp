@@ -20,6 +20,7 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
@@ -166,6 +167,36 @@ class TestTranslationCoverage : public QObject
         }
     }
 
+    // Opens the window on tab (by its key) and runs the panel driver's steps there.
+    static void runOnTab(frmWelcome2& window, const QString& tab, const QString& steps)
+    {
+        const PanelDriver driver(window);
+        auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("TabStrip1"));
+        QVERIFY(tabs);
+        int index = 0;
+        while (index < tabs->count() && tabs->tabBar()->tabData(index).toString() != tab)
+            ++index;
+        QVERIFY(index < tabs->count());
+        tabs->setCurrentIndex(index);
+        QCoreApplication::processEvents();
+        driver.run(steps);
+        QCoreApplication::processEvents();
+    }
+
+    // The bytes of the report the steps on tab wrote, empty when none was written.
+    QByteArray reportAfter(const QString& tab, const QString& steps)
+    {
+        QTemporaryDir documents;
+        m_services = {};
+        m_services.documentsFolderPath = documents.path();
+        frmWelcome2 window(m_services);
+        runOnTab(window, tab, steps);
+        if (m_services.textViewerPaths.isEmpty())
+            return {};
+        QFile report(m_services.textViewerPaths.constLast());
+        return report.open(QIODevice::ReadOnly) ? report.readAll() : QByteArray();
+    }
+
 private slots:
     void initTestCase() { QCoreApplication::installTranslator(&m_translator); }
 
@@ -215,20 +246,37 @@ private slots:
         QFETCH(QString, tab);
         QFETCH(QString, steps);
         frmWelcome2 window(m_services);
-        const PanelDriver driver(window);
-        auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("TabStrip1"));
-        QVERIFY(tabs);
-        int index = 0;
-        while (index < tabs->count() && tabs->tabBar()->tabData(index).toString() != tab)
-            ++index;
-        QVERIFY(index < tabs->count());
-        tabs->setCurrentIndex(index);
-        QCoreApplication::processEvents();
-        driver.run(steps);
-        QCoreApplication::processEvents();
+        runOnTab(window, tab, steps);
         checkWindow(&window);
         checkActions(QStringLiteral("menu"), window.menuBar()->actions());
         QVERIFY2(m_untranslated.isEmpty(), qPrintable(m_untranslated.join(QLatin1Char('\n'))));
+    }
+
+    // Reports are read by other programs: the same bytes whatever the window speaks.
+    void reportsStayEnglish_data()
+    {
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("subnet list")
+            << "SubnetMaskCalc"
+            << "focus:sub_address_0 type:192.168.1.130 mouse:btnNextTwentySubnets";
+        QTest::newRow("wildcard report") << "WildcardMaskCkr"
+                                         << "mouse:btnCalculate mouse:btnSendToNotepad";
+        QTest::newRow("IPv6 subnet list") << "Ipv6Calc"
+                                          << "focus:txtIpv6Address key:Ctrl+A type:2001:db8::/60 "
+                                             "mouse:btnIpv6SaveSubnets";
+    }
+
+    void reportsStayEnglish()
+    {
+        QFETCH(QString, tab);
+        QFETCH(QString, steps);
+        const QByteArray translated = reportAfter(tab, steps);
+        QCoreApplication::removeTranslator(&m_translator);
+        const QByteArray english = reportAfter(tab, steps);
+        QCoreApplication::installTranslator(&m_translator);
+        QVERIFY(!english.isEmpty());
+        QCOMPARE(translated, english);
     }
 
     void questionsAndAbout()

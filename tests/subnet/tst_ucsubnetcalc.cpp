@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -16,14 +17,16 @@ namespace {
 
 // A shown subnet panel whose reports go to a fresh documents folder. Its own keys: "at" the
 // boxes and the length, "a.b.c.d/m"; "told" the messages, "title: text" each, the documents
-// folder written "~"; "opened" the reports opened; "report" the first three subnets the
-// report lists, "size" its size in bytes; "misfits" the labels whose texts do not fit or meet
+// folder written "~"; "opened" the reports opened; "report" the first three rows of the
+// report, "last" its last row, each row its three cells without their padding joined by
+// ",", "size" its size in bytes; "misfits" the labels whose texts do not fit or meet
 // another's, and txt_hosts when it does not show its start. Its own steps: "enter:a.b.c.d/m" writes
 // the octets as a paste does, then the length; "drag:N" holds the length's thumb at N, "drop" lets
 // it go; "wheel" turns the wheel on the length towards the user; "file:PATH" and "folder:PATH" put
 // a 10000-byte file or a folder in the documents folder ("_" for a blank); "noviewer" makes opening
 // the report fail; "copy:NAME" drags the mouse across a result as a user selects it, then presses
-// Ctrl+C ("clipboard" is then what it copied).
+// Ctrl+C ("clipboard" is then what it copied); "pause" waits longer than keys typed together do;
+// "commit:TEXT" is an input method's commit to the focused control.
 struct Panel
 {
     Panel() { services.documentsFolderPath = documents.path(); }
@@ -33,15 +36,24 @@ struct Panel
     {
         QStringList texts;
         QFile report(documents.filePath("Ferol Subnet Calculator/subnets.txt"));
-        if (key == "report" && report.open(QIODevice::ReadOnly)) {
-            for (const QByteArray& line : report.readAll().split('\n').mid(1, 3))
-                texts << line.left(16).trimmed();
+        if ((key == "report" || key == "last") && report.open(QIODevice::ReadOnly)) {
+            QList<QByteArray> lines = report.readAll().split('\n');
+            lines.removeAll(QByteArray());
+            const QList<QByteArray> rows =
+                key == "last" ? lines.mid(lines.size() - 1) : lines.mid(1, 3);
+            for (const QByteArray& line : rows) {
+                QStringList cells = QString::fromLatin1(line).split(",   ");
+                for (QString& cell : cells)
+                    cell = cell.trimmed();
+                texts << cells.join(',');
+            }
         }
         for (const RecordedMessage& m : std::as_const(services.messages))
             texts << m.title + ": " +
                          QString(m.text).replace(QDir::toNativeSeparators(documents.path()), "~");
         return key == "at"          ? d.shown("sub_address") + '/' + QString::number(bar()->value())
                : key == "report"    ? texts.mid(0, 3).join(' ')
+               : key == "last"      ? texts.value(0)
                : key == "told"      ? texts.join('\n')
                : key == "opened"    ? QString::number(services.textViewerPaths.size())
                : key == "size"      ? QString::number(report.size())
@@ -111,6 +123,12 @@ struct Panel
                 QTest::mouseMove(result, {result->width() - 1, middle});
                 QTest::mouseRelease(result, Qt::LeftButton, {}, {result->width() - 1, middle});
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+            } else if (step.startsWith("commit:")) {
+                QInputMethodEvent commit;
+                commit.setCommitString(arg);
+                QApplication::sendEvent(QApplication::focusWidget(), &commit);
+            } else if (step == "pause") {
+                QTest::qWait(1100);
             } else if (step == "noviewer") {
                 services.openersFail = true;
             } else {
@@ -176,7 +194,22 @@ private slots:
             "at=10.1.1.1/20|lbl_the_subnet=10.1.0.0");
         row("pasted, length 0", "enter:1.1.1.1/20 paste:drop=10.1.1.1/0", "at=10.1.1.1/20");
         row("pasted, no address", "enter:1.1.1.1/20 focus:sub_address_1 paste:menu=2\n5",
-            "at=1.25.1.1/20|lbl_the_subnet=1.25.0.0");
+            "at=1.2.1.1/20|lbl_the_subnet=1.2.0.0");
+        row("Ctrl+V with a length", "focus:sub_address_2 paste:ctrl+v=10.20.30.40/27",
+            "at=10.20.30.40/27|lbl_the_subnet=10.20.30.32");
+        // "/" in the last box moves on to the length; digits typed there set it.
+        row("typed with a length", "focus:sub_address_0 type:10.1.2.3/20",
+            "at=10.1.2.3/20|focus=scr_mask_bits|lbl_the_subnet=10.1.0.0");
+        row("committed with a length", "focus:sub_address_0 commit:10.1.2.3/20",
+            "at=10.1.2.3/20|focus=scr_mask_bits");
+        row("'/' in another box", "focus:sub_address_0 type:1/",
+            "sub_address_0=1/|focus=sub_address_0|lbl_mask_bits= 16");
+        row("length typed past 32", "enter:10.1.2.3/16 focus:scr_mask_bits type:33",
+            "lbl_mask_bits= 3");
+        row("length typed from 0", "enter:10.1.2.3/16 focus:scr_mask_bits type:0",
+            "lbl_mask_bits= 16");
+        row("length typed after a pause",
+            "enter:10.1.2.3/16 mouse:scr_mask_bits type:2 pause type:9", "lbl_mask_bits= 9");
         // The length: a drag counts on release; keys and the wheel on the focused bar.
         row("held", "enter:192.168.1.200/24 drag:28", "lbl_mask_bits= 24");
         row("let go", "enter:192.168.1.200/24 drag:28 drop", "lbl_mask_bits= 28");
@@ -198,12 +231,13 @@ private slots:
         row("incomplete, one subnet bit", "enter:10.0.0./9",
             "lbl_info=1.2.8388606.23|lbl_sub2=Enter Complete Host Address");
         // The option matters at /31 only.
-        row("/31", "enter:192.168.1.5/31", "lbl_info_2=0|lbl_sub2=Mask too long, no hosts.");
+        row("/31", "enter:10.0.0.4/31",
+            "lbl_info_2=0|lbl_sub2=Mask too long, no hosts.|txt_hosts=none");
         row("/31, option", "enter:192.168.1.5/31 mouse:chk_31bit",
             "lbl_info_2=2|lbl_sub2=Subnetting as per RFC3021.|"
             "txt_hosts=192.168.1.4 to 192.168.1.5");
         row("/32, option", "enter:192.168.1.5/32 mouse:chk_31bit",
-            "lbl_info_2=0|lbl_sub2=Mask too long, no hosts.");
+            "lbl_info_2=0|lbl_sub2=Mask too long, no hosts.|txt_hosts=none");
         row("Tab to the buttons", "alt:h tab tab tab tab tab", "focus=btnPrevSubnet");
         row("Tab round", "alt:h tab tab tab tab tab tab tab tab tab", "focus=sub_address_0");
         // A click from an entry: a message leaves the panel where it was, the focus in the first
@@ -215,6 +249,7 @@ private slots:
             "at=192.168.2.77/24|focus=btnNextSubnet");
         row("prev", "enter:192.168.1.77/26 mouse:btnPrevSubnet", "at=192.168.1.13/26");
         row("prev borrows", "enter:192.168.1.30/26 mouse:btnPrevSubnet", "at=192.168.0.192/26");
+        row("next at /32", "enter:203.0.113.9/32 mouse:btnNextSubnet", "at=203.0.113.10/32");
         row("prev from the first", "enter:0.0.0.0/24 mouse:btnPrevSubnet",
             "at=0.0.0.0/24|" + told + "This is the first subnet.");
         row("next from the last", "enter:255.255.255.0/24 mouse:btnNextSubnet",
@@ -229,15 +264,30 @@ private slots:
         row("a result copied", "enter:192.168.1.77/24 copy:lbl_bonus",
             "clipboard=192.168.1.0|focus=lbl_bonus");
         // Twenty rows, fewer at the end of the space, replace an earlier, longer report; the
-        // panel goes back where it was, less the host bits a forward step loses.
+        // panel is left as the user had it, the focus included.
         const QString report = " mouse:btnNextTwentySubnets";
-        row("report", "file:Ferol_Subnet_Calculator/subnets.txt enter:192.168.1.200/26" + report,
-            "report=192.168.1.192 192.168.2.0 192.168.2.64|size=1596|at=192.168.1.192/26|opened=1");
-        row("report, a class change", "enter:126.0.0.0/8" + report,
-            "report=126.0.0.0 127.0.0.0 127.1.0.0|at=126.255.0.0/8");
-        row("report at /32", "enter:10.0.0.4/32" + report, "report=10.0.0.4 10.0.0.4 10.0.0.4");
+        row("report", "file:Ferol_Subnet_Calculator/subnets.txt enter:192.168.1.130/26" + report,
+            "report=192.168.1.128,192.168.1.129 to 192.168.1.190,192.168.1.191 "
+            "192.168.1.192,192.168.1.193 to 192.168.1.254,192.168.1.255 "
+            "192.168.2.0,192.168.2.1 to 192.168.2.62,192.168.2.63|"
+            "last=192.168.6.64,192.168.6.65 to 192.168.6.126,192.168.6.127|"
+            "size=1596|at=192.168.1.130/26|opened=1");
+        row("report, the focus kept", "enter:192.168.1.130/26 focus:sub_address_3" + report,
+            "at=192.168.1.130/26|focus=sub_address_3");
+        row("report, a class change", "enter:126.1.2.3/8" + report,
+            "report=126.0.0.0,126.0.0.1 to 126.255.255.254,126.255.255.255 "
+            "127.1.0.0,127.1.0.1 to 127.1.255.254,127.1.255.255 "
+            "127.2.0.0,127.2.0.1 to 127.2.255.254,127.2.255.255|at=126.1.2.3/8");
+        row("report at /32", "enter:203.0.113.9/32" + report,
+            "report=203.0.113.9,none,203.0.113.9 203.0.113.10,none,203.0.113.10 "
+            "203.0.113.11,none,203.0.113.11|last=203.0.113.28,none,203.0.113.28|"
+            "at=203.0.113.9/32");
+        row("report at /31, option", "enter:10.0.0.4/31 mouse:chk_31bit" + report,
+            "report=10.0.0.4,10.0.0.4 to 10.0.0.5,10.0.0.5 10.0.0.6,10.0.0.6 to 10.0.0.7,10.0.0.7 "
+            "10.0.0.8,10.0.0.8 to 10.0.0.9,10.0.0.9");
         row("report to the end", "enter:255.255.240.0/24" + report,
-            "size=1292|at=255.255.240.0/24");
+            "size=1292|last=255.255.255.0,255.255.255.1 to 255.255.255.254,255.255.255.255|"
+            "at=255.255.240.0/24");
         // Something in the way is told by its path; where the folder failed the panel never moved.
         const QString unsaved = "opened=0|" + told + "The subnet list could not be saved";
         row("a file in the way", "file:Ferol_Subnet_Calculator enter:192.168.1.200/26" + report,
@@ -245,7 +295,7 @@ private slots:
                 ".\n\"~/Ferol Subnet Calculator\" is a file, not a folder.");
         row("a folder in the way",
             "folder:Ferol_Subnet_Calculator/subnets.txt enter:192.168.1.200/26" + report,
-            "at=192.168.1.192/26|" + unsaved +
+            "at=192.168.1.200/26|" + unsaved +
                 " to ~/Ferol Subnet Calculator/subnets.txt.\nFilename refers to a directory");
         row("no text viewer", "noviewer enter:192.168.1.200/26" + report,
             "opened=1|told=opener: The report was saved as\n"

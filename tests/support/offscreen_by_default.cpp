@@ -4,17 +4,6 @@
 // inside the process. This runs before main(), so before QTEST_MAIN's QApplication reads
 // the variable.
 
-#include <QByteArray>
-#include <QtGlobal>
-
-namespace {
-
-void UseOffscreenUnlessChosen()
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-}
-
-} // namespace
+#include "testing/offscreen_platform.h"
 
 Q_CONSTRUCTOR_FUNCTION(UseOffscreenUnlessChosen)

@@ -4,9 +4,9 @@
 // window's first paint and first whole frame (wall and processor time) and memory against a
 // bare Qt window's,
 // with and without the browser plugin beside the program (the plugin is only loaded when
-// the tab is first shown, so these should not differ), and the time from the first
-// selection of the tab to the composed page, cold (engine started for it) and warm
-// (engine already running).
+// the tab is first shown, so these should not differ), and the two moments of the first
+// selection of the tab: its text page painted, and the browser's page taking its place,
+// cold (engine started for it) and warm (engine already running).
 
 #include <optional>
 

@@ -10,10 +10,13 @@
 // --language draws in that language (de, pt_BR, ...) as the program's own option does,
 // English when it is not given, whatever the system's locale.
 
+#include "planner/plan_document.h"
+#include "planner/ucplanner.h"
 #include "shell/application_setup.h"
 #include "shell/frmabout.h"
 #include "shell/frmwelcome2.h"
 #include "testing/desktop_theme.h"
+#include "testing/offscreen_platform.h"
 #include "testing/recordingshellservices.h"
 
 #include <QAbstractButton>
@@ -80,8 +83,7 @@ int main(int argc, char** argv)
             stderr);
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
     const QDir folder(QString::fromLocal8Bit(outDir));
     if (!QDir().mkpath(folder.path())) {
@@ -153,6 +155,28 @@ int main(int argc, char** argv)
         box->insert(QStringLiteral("2001:0:4136:e378:8000:63bf:3fff:fdd2/50"));
     }
     ok = Save(window, folder, QStringLiteral("ipv6-example.png")) && ok;
+
+    // The planner with a worked plan in each family, entered as a user would.
+    for (int index = 0; tabs && index < tabs->count(); ++index) {
+        if (tabs->tabBar()->tabData(index).toString() == QStringLiteral("Planner"))
+            tabs->setCurrentIndex(index);
+    }
+    if (auto* planner = window.findChild<ucPlanner*>(QStringLiteral("ucPlanner1"))) {
+        PlanDocument& plan = planner->document();
+        plan.setParentText(QStringLiteral("10.0.0.0/24"));
+        plan.insertNeeds(0, {{"Head office", net::NeedSize::count(100)},
+                             {"Branch", net::NeedSize::count(50)},
+                             {"Lab", net::NeedSize::count(25)},
+                             {"Servers", net::NeedSize::count(10)},
+                             {"Uplink", net::NeedSize::count(2)}});
+        ok = Save(window, folder, QStringLiteral("planner-example.png")) && ok;
+        plan.setParentText(QStringLiteral("2001:db8::/48"));
+        plan.removeNeeds(0, 5);
+        plan.insertNeeds(0, {{"Campus", net::NeedSize::count(300)},
+                             {"Data centre", net::NeedSize::prefixLength(52)},
+                             {"Loopbacks", net::NeedSize::prefixLength(64)}});
+        ok = Save(window, folder, QStringLiteral("planner-ipv6.png")) && ok;
+    }
 
     frmAbout about(services, &window);
     about.show();

@@ -1,5 +1,5 @@
 # bash completion for ferol-calc: the command words first, each command's own options,
-# file names after --file. The words come from ferol-calc itself (--complete), which reads
+# file names after --file and --plan. The words come from ferol-calc itself (--complete), which reads
 # the table its parser and help read. Addresses and numbers are the user's to type.
 
 _ferol_calc()
@@ -8,7 +8,7 @@ _ferol_calc()
     _init_completion -s || return
 
     case $prev in
-        --file)
+        --file | --plan)
             _filedir
             return
             ;;
@@ -21,7 +21,7 @@ _ferol_calc()
     local i command=
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
-            --file | --count | -n | --field) ((i++)) ;;
+            --file | --plan | --count | -n | --field) ((i++)) ;;
             -*) ;;
             *)
                 command=${words[i]}

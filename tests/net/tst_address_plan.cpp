@@ -1,0 +1,423 @@
+// Address planning against an oracle written here: block sizes found by counting up
+// powers of two on the compiler's 128-bit integers, then thousands of random plans in
+// both families checked for what a plan must be (inside the parent, no overlap, each
+// network the smallest that holds its need, largest first, free space exactly the rest
+// and refusal exactly when the needs overrun), beside known plans worked by hand.
+
+#include "net/address_plan.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using namespace net;
+
+Q_DECLARE_METATYPE(PlanMode)
+Q_DECLARE_METATYPE(IpFamily)
+
+namespace {
+
+// __extension__ keeps -Wpedantic quiet, and it takes a typedef, not a using.
+// NOLINTNEXTLINE(modernize-use-using)
+__extension__ typedef unsigned __int128 Oracle;
+
+Oracle ToOracle(UInt128 n)
+{
+    return Oracle{n.high()} << 64 | n.low();
+}
+
+std::string Decimal(Oracle n)
+{
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), char('0' + int(n % 10)));
+        n /= 10;
+    } while (n != 0);
+    return digits;
+}
+
+IpNetwork Network(const char* text)
+{
+    const auto network = IpNetwork::parse(text);
+    if (!network)
+        qFatal("bad network in test: %s", text);
+    return *network;
+}
+
+// The host bits of the smallest network holding a count, by trying each size in turn.
+int OracleHostBits(IpFamily family, std::uint64_t count, bool rfc3021)
+{
+    count = std::max<std::uint64_t>(count, 1);
+    if (family == IpFamily::Ipv6) {
+        int bits = 64;
+        while ((Oracle{1} << (bits - 64)) < count)
+            ++bits;
+        return bits;
+    }
+    if (rfc3021 && count == 1)
+        return 0;
+    if (rfc3021 && count == 2)
+        return 1;
+    int bits = 0;
+    while ((Oracle{1} << bits) < Oracle{count} + 2)
+        ++bits;
+    return bits;
+}
+
+QString Joined(const std::vector<IpNetwork>& networks)
+{
+    QStringList texts;
+    for (const IpNetwork& network : networks)
+        texts << QString::fromStdString(network.toString());
+    return texts.join(' ');
+}
+
+QString AllocatedText(const PlanAnswer& answer)
+{
+    std::vector<IpNetwork> networks;
+    for (const PlanAllocation& allocation : answer.allocations)
+        networks.push_back(allocation.network);
+    return Joined(networks);
+}
+
+} // namespace
+
+class TestAddressPlan : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void knownPlans_data();
+    void knownPlans();
+    void randomVlsmPlans_data();
+    void randomVlsmPlans();
+    void randomEqualSplits_data();
+    void randomEqualSplits();
+    void parentTexts_data();
+    void parentTexts();
+    void needTexts_data();
+    void needTexts();
+};
+
+void TestAddressPlan::knownPlans_data()
+{
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<PlanMode>("mode");
+    QTest::addColumn<QString>("needs"); // sizes, blank-separated; or the split's length/count
+    QTest::addColumn<bool>("rfc3021");
+    QTest::addColumn<QString>("allocated");
+    QTest::addColumn<QString>("free");
+    QTest::addColumn<QString>("missing");
+
+    const auto vlsm = PlanMode::Vlsm;
+    QTest::newRow("five sites in a /24")
+        << "10.0.0.0/24" << vlsm << "100 50 25 10 2" << false
+        << "10.0.0.0/25 10.0.0.128/26 10.0.0.192/27 10.0.0.224/28 10.0.0.240/30"
+        << "10.0.0.244/30 10.0.0.248/29"
+        << "0";
+    QTest::newRow("ten hosts take a /28") << "10.0.0.0/24" << vlsm << "10" << false << "10.0.0.0/28"
+                                          << "10.0.0.16/28 10.0.0.32/27 10.0.0.64/26 10.0.0.128/25"
+                                          << "0";
+    QTest::newRow("200 and 100 overrun a /24")
+        << "192.168.0.0/24" << vlsm << "200 100" << false << ""
+        << ""
+        << "128";
+    QTest::newRow("links of 2 under RFC 3021")
+        << "10.0.0.0/29" << vlsm << "2 2 1" << true << "10.0.0.0/31 10.0.0.2/31 10.0.0.4/32"
+        << "10.0.0.5/32 10.0.0.6/31"
+        << "0";
+    QTest::newRow("exact fill leaves nothing")
+        << "10.0.0.0/30" << vlsm << "2" << false << "10.0.0.0/30"
+        << ""
+        << "0";
+    QTest::newRow("no needs leave the parent") << "10.0.0.0/8" << vlsm << "" << false << ""
+                                               << "10.0.0.0/8"
+                                               << "0";
+    QTest::newRow("300 /64s take a /55")
+        << "2001:db8::/48" << vlsm << "300" << false << "2001:db8::/55"
+        << "2001:db8:0:200::/55 2001:db8:0:400::/54 "
+           "2001:db8:0:800::/53 2001:db8:0:1000::/52 "
+           "2001:db8:0:2000::/51 2001:db8:0:4000::/50 "
+           "2001:db8:0:8000::/49"
+        << "0";
+    QTest::newRow("prefix needs in IPv6") << "2001:db8::/56" << vlsm << "/64 /57 /58" << false
+                                          << "2001:db8::/57 2001:db8:0:80::/58 2001:db8:0:c0::/64"
+                                          << "2001:db8:0:c1::/64 2001:db8:0:c2::/63 "
+                                             "2001:db8:0:c4::/62 2001:db8:0:c8::/61 "
+                                             "2001:db8:0:d0::/60 2001:db8:0:e0::/59"
+                                          << "0";
+    QTest::newRow("two halves fill all of IPv6")
+        << "::/0" << vlsm << "/1 /1" << false << "::/1 8000::/1"
+        << ""
+        << "0";
+    QTest::newRow("all of IPv6 twice") << "::/0" << vlsm << "/0 /0" << false << ""
+                                       << ""
+                                       << "340282366920938463463374607431768211456";
+    QTest::newRow("all of IPv6 and a /64 more") << "::/0" << vlsm << "/0 1" << false << ""
+                                                << ""
+                                                << "18446744073709551616";
+    QTest::newRow("a /48 into /52") << "2001:db8::/48" << PlanMode::SplitByLength << "52" << false
+                                    << "2001:db8::/52 2001:db8:0:1000::/52 2001:db8:0:2000::/52 "
+                                       "2001:db8:0:3000::/52 2001:db8:0:4000::/52 "
+                                       "2001:db8:0:5000::/52 2001:db8:0:6000::/52 "
+                                       "2001:db8:0:7000::/52 2001:db8:0:8000::/52 "
+                                       "2001:db8:0:9000::/52 2001:db8:0:a000::/52 "
+                                       "2001:db8:0:b000::/52 2001:db8:0:c000::/52 "
+                                       "2001:db8:0:d000::/52 2001:db8:0:e000::/52 "
+                                       "2001:db8:0:f000::/52"
+                                    << ""
+                                    << "0";
+    QTest::newRow("split length above the parent")
+        << "10.0.0.0/24" << PlanMode::SplitByLength << "23" << false << ""
+        << ""
+        << "256";
+    QTest::newRow("five networks are eighths")
+        << "10.0.0.0/24" << PlanMode::SplitByCount << "5" << false
+        << "10.0.0.0/27 10.0.0.32/27 10.0.0.64/27 "
+           "10.0.0.96/27 10.0.0.128/27"
+        << "10.0.0.160/27 10.0.0.192/26"
+        << "0";
+    QTest::newRow("more networks than addresses")
+        << "10.0.0.0/30" << PlanMode::SplitByCount << "5" << false << ""
+        << ""
+        << "4";
+}
+
+void TestAddressPlan::knownPlans()
+{
+    QFETCH(QString, parent);
+    QFETCH(PlanMode, mode);
+    QFETCH(QString, needs);
+    QFETCH(bool, rfc3021);
+
+    Plan plan;
+    plan.parent = Network(parent.toLatin1().constData());
+    plan.mode = mode;
+    plan.rfc3021 = rfc3021;
+    const QStringList words = needs.split(' ', Qt::SkipEmptyParts);
+    if (mode == PlanMode::SplitByLength)
+        plan.splitLength = words.at(0).toInt();
+    else if (mode == PlanMode::SplitByCount)
+        plan.splitCount = words.at(0).toULongLong();
+    else {
+        for (const QString& word : words)
+            plan.needs.push_back({"row", *NeedSize::parse(word.toStdString())});
+    }
+    const PlanAnswer answer = PlanAddresses(plan);
+    QTEST(AllocatedText(answer), "allocated");
+    QTEST(Joined(answer.free), "free");
+    QTEST(QString::fromStdString(answer.missing.toString()), "missing");
+    QCOMPARE(answer.fits(), answer.missing == AddressCount(0));
+}
+
+void TestAddressPlan::randomVlsmPlans_data()
+{
+    QTest::addColumn<IpFamily>("family");
+    QTest::addColumn<bool>("rfc3021");
+    QTest::newRow("IPv4") << IpFamily::Ipv4 << false;
+    QTest::newRow("IPv4, RFC 3021") << IpFamily::Ipv4 << true;
+    QTest::newRow("IPv6") << IpFamily::Ipv6 << false;
+}
+
+void TestAddressPlan::randomVlsmPlans()
+{
+    QFETCH(IpFamily, family);
+    QFETCH(bool, rfc3021);
+    QRandomGenerator random(32 + int(family) * 2 + int(rfc3021));
+    const int bits = AddressBits(family);
+    int refused = 0;
+    for (int round = 0; round < 3000; ++round) {
+        Plan plan;
+        plan.rfc3021 = rfc3021;
+        const int length =
+            family == IpFamily::Ipv4 ? random.bounded(16, 31) : random.bounded(24, 61);
+        const Oracle base = Oracle{random.generate64()} << 64 | random.generate64();
+        plan.parent =
+            IpNetwork::containing(family, {std::uint64_t(base >> 64), std::uint64_t(base)}, length);
+        const int parentBits = bits - length;
+        const int rows = random.bounded(0, 9);
+        std::vector<int> hostBits;
+        for (int k = 0; k < rows; ++k) {
+            // Counts up to about a third of the parent, so some plans fit and some do not;
+            // now and then a "/n" of its own.
+            if (random.bounded(6) == 0) {
+                const int want = random.bounded(length, bits + 1);
+                plan.needs.push_back({"row", NeedSize::prefixLength(want)});
+                hostBits.push_back(bits - want);
+                continue;
+            }
+            const int scale = family == IpFamily::Ipv4 ? parentBits : parentBits - 64;
+            const std::uint64_t count =
+                random.bounded(quint64(0), (quint64(1) << std::max(0, scale - 1)) + 3);
+            plan.needs.push_back({"row", NeedSize::count(count)});
+            hostBits.push_back(OracleHostBits(family, count, rfc3021));
+        }
+        // The oracle's order: largest first, ties in row order; the first need whose
+        // block passes the parent's end.
+        std::vector<std::size_t> order(hostBits.size());
+        for (std::size_t k = 0; k < order.size(); ++k)
+            order[k] = k;
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return hostBits[a] > hostBits[b]; });
+        const Oracle parentSize = Oracle{1} << parentBits;
+        Oracle total = 0;
+        std::size_t firstFailing = kNoNeed;
+        for (const std::size_t k : order) {
+            total += Oracle{1} << hostBits[k];
+            if (firstFailing == kNoNeed && total > parentSize)
+                firstFailing = k;
+        }
+
+        const PlanAnswer answer = PlanAddresses(plan);
+        if (total > parentSize) {
+            ++refused;
+            QVERIFY(!answer.fits());
+            QCOMPARE(answer.problem, PlanProblem::DoesNotFit);
+            QVERIFY(answer.allocations.empty());
+            QVERIFY(answer.free.empty());
+            QCOMPARE(answer.missing.toString(), Decimal(total - parentSize));
+            QCOMPARE(answer.need, firstFailing);
+            continue;
+        }
+        QVERIFY(answer.fits());
+        QCOMPARE(answer.allocations.size(), plan.needs.size());
+        // Everything, allocated and free, laid side by side in address order must tile
+        // the parent exactly: each starts where the one before ended, aligned on its size.
+        std::vector<IpNetwork> pieces = answer.free;
+        std::vector<bool> seen(plan.needs.size());
+        for (std::size_t k = 0; k < answer.allocations.size(); ++k) {
+            const PlanAllocation& allocation = answer.allocations[k];
+            QVERIFY(allocation.need < plan.needs.size());
+            QVERIFY(!seen[allocation.need]);
+            seen[allocation.need] = true;
+            QCOMPARE(bits - allocation.network.prefixLength(), hostBits[allocation.need]);
+            // Largest first from the bottom: in address order that is the oracle's order.
+            QCOMPARE(allocation.need, order[k]);
+            pieces.push_back(allocation.network);
+        }
+        std::sort(pieces.begin(), pieces.end());
+        Oracle next = ToOracle(plan.parent.first());
+        for (const IpNetwork& piece : pieces) {
+            QVERIFY(plan.parent.contains(piece));
+            QCOMPARE(ToOracle(piece.first()), next);
+            next += Oracle{1} << (bits - piece.prefixLength());
+        }
+        QCOMPARE(next, ToOracle(plan.parent.first()) + parentSize);
+        // The free space is the fewest networks: a run at the top takes at most one of
+        // each size, rising.
+        for (std::size_t k = 1; k < answer.free.size(); ++k)
+            QVERIFY(answer.free[k].prefixLength() < answer.free[k - 1].prefixLength());
+    }
+    QVERIFY(refused > 300 && refused < 2700); // both outcomes were tried often
+}
+
+void TestAddressPlan::randomEqualSplits_data()
+{
+    QTest::addColumn<IpFamily>("family");
+    QTest::newRow("IPv4") << IpFamily::Ipv4;
+    QTest::newRow("IPv6") << IpFamily::Ipv6;
+}
+
+void TestAddressPlan::randomEqualSplits()
+{
+    QFETCH(IpFamily, family);
+    QRandomGenerator random(5200 + int(family));
+    const int bits = AddressBits(family);
+    for (int round = 0; round < 1000; ++round) {
+        Plan plan;
+        const int length = random.bounded(bits - 20, bits + 1);
+        plan.parent = IpNetwork::containing(family, random.generate64(), length);
+        plan.mode = PlanMode::SplitByCount;
+        plan.splitCount = random.bounded(1, 300);
+        int countBits = 0;
+        while ((std::uint64_t(1) << countBits) < plan.splitCount)
+            ++countBits;
+
+        const PlanAnswer answer = PlanAddresses(plan);
+        if (length + countBits > bits) {
+            QCOMPARE(answer.problem, PlanProblem::DoesNotFit);
+            QCOMPARE(*answer.missing.toUint64(),
+                     (std::uint64_t(1) << countBits) - (std::uint64_t(1) << (bits - length)));
+            continue;
+        }
+        QVERIFY(answer.fits());
+        QCOMPARE(answer.allocations.size(), plan.splitCount);
+        const Oracle size = Oracle{1} << (bits - length - countBits);
+        Oracle next = ToOracle(plan.parent.first());
+        for (const PlanAllocation& allocation : answer.allocations) {
+            QCOMPARE(allocation.need, kNoNeed);
+            QCOMPARE(ToOracle(allocation.network.first()), next);
+            QCOMPARE(allocation.network.prefixLength(), length + countBits);
+            next += size;
+        }
+        // The spares of the rounding, and only they, are free.
+        Oracle freeSize = 0;
+        for (const IpNetwork& network : answer.free) {
+            QCOMPARE(ToOracle(network.first()), next + freeSize);
+            freeSize += Oracle{1} << (bits - network.prefixLength());
+        }
+        QCOMPARE(freeSize, size * ((Oracle{1} << countBits) - plan.splitCount));
+    }
+}
+
+void TestAddressPlan::parentTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("network"); // empty when refused
+    QTest::newRow("length") << "10.1.0.0/16"
+                            << "10.1.0.0/16";
+    QTest::newRow("mask after a blank") << "  10.1.0.0 255.255.0.0 "
+                                        << "10.1.0.0/16";
+    QTest::newRow("mask after a tab") << "10.1.0.0\t255.255.0.0"
+                                      << "10.1.0.0/16";
+    QTest::newRow("IPv6") << "2001:DB8::/32"
+                          << "2001:db8::/32";
+    QTest::newRow("host bits") << "10.1.0.1/16"
+                               << "";
+    QTest::newRow("slash and mask") << "10.1.0.0/16 255.255.0.0"
+                                    << "";
+    QTest::newRow("three words") << "10.1.0.0 255.255.0.0 x"
+                                 << "";
+    QTest::newRow("blank only") << " "
+                                << "";
+}
+
+void TestAddressPlan::parentTexts()
+{
+    QFETCH(QString, text);
+    const auto network = IpNetwork::parse(text.toStdString());
+    QTEST(network ? QString::fromStdString(network->toString()) : QString(), "network");
+}
+
+void TestAddressPlan::needTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("read"); // toString() of what was read; empty when refused
+    QTest::newRow("count") << "300"
+                           << "300";
+    QTest::newRow("length") << "/56"
+                            << "/56";
+    QTest::newRow("nineteen digits") << "9999999999999999999"
+                                     << "9999999999999999999";
+    QTest::newRow("twenty digits") << "10000000000000000000"
+                                   << "";
+    QTest::newRow("length past 128") << "/129"
+                                     << "";
+    QTest::newRow("sign") << "-5"
+                          << "";
+    QTest::newRow("slash alone") << "/"
+                                 << "";
+}
+
+void TestAddressPlan::needTexts()
+{
+    QFETCH(QString, text);
+    const auto size = NeedSize::parse(text.toStdString());
+    QTEST(size ? QString::fromStdString(size->toString()) : QString(), "read");
+}
+
+QTEST_GUILESS_MAIN(TestAddressPlan)
+#include "tst_address_plan.moc"

@@ -1,0 +1,358 @@
+// The planner tab driven as a person drives it: keys go to whichever control has the
+// focus at that moment, buttons and table rows are clicked, spreadsheet lines are pasted
+// by each path people use. What the tab then shows is read from its models, its picture
+// and the clipboard; the picture and the table are checked to follow each other.
+
+#include "planner/answermodel.h"
+#include "planner/plan_document.h"
+#include "planner/planpicture.h"
+#include "planner/ucplanner.h"
+#include "support/paneldriver.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QString Column(const QAbstractItemModel& model, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QString name = model.index(row, 0).data().toString();
+        const QString cell = model.index(row, column).data().toString();
+        texts << (name == "Free" ? "free:" + cell : cell);
+    }
+    return texts.join(' ');
+}
+
+QString NeedsShown(const QAbstractItemModel& model)
+{
+    QStringList rows;
+    for (int row = 0; row < model.rowCount(); ++row)
+        rows << model.index(row, 0).data().toString() + '=' + model.index(row, 1).data().toString();
+    return rows.join(',');
+}
+
+// Pastes into the needs table the way a person does; false when the path cannot be taken.
+bool PasteIntoTable(QTableView* table, const QString& path, const QString& text)
+{
+    if (path == "drop")
+        return Paste(table->viewport(), path, text);
+    if (!ClipboardIsPrivate())
+        return false;
+    QApplication::clipboard()->setText(text);
+    if (path == "ctrl+v") {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        return true;
+    }
+    if (path == "shift+insert") {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Insert, Qt::ShiftModifier);
+        return true;
+    }
+    if (path == "button") {
+        QTest::mouseClick(table->window()->findChild<QWidget*>("cmdPasteNeeds"), Qt::LeftButton);
+        return true;
+    }
+    // The context menu opens modal: its Paste is chosen once it is up.
+    bool chosen = false;
+    QTimer::singleShot(0, [&chosen] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        for (QAction* action : menu ? menu->actions() : QList<QAction*>()) {
+            if (action->text().startsWith("Paste")) {
+                action->trigger();
+                chosen = true;
+            }
+        }
+        if (menu)
+            menu->close();
+    });
+    const QPoint at(4, 4);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, table->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(table->viewport(), &event);
+    table->window()->activateWindow();
+    return chosen && QTest::qWaitForWindowActive(table->window());
+}
+
+} // namespace
+
+class TestPlannerTab : public QObject
+{
+    Q_OBJECT
+
+    struct Shown
+    {
+        ucPlanner panel;
+        PanelDriver driver{panel};
+        QTableView* needs = panel.findChild<QTableView*>("tblNeeds");
+        QTableView* answer = panel.findChild<QTableView*>("tblAnswer");
+        PlanPicture* picture = panel.findChild<PlanPicture*>("picPlan");
+
+        Shown() { panel.resize(900, 700); }
+
+        // The panel driver's steps, and "blank" for the space bar, "down" for the arrow.
+        void run(const QString& steps)
+        {
+            driver.run(steps, [](const QString& step, const QString&) {
+                if (step != "blank")
+                    return false;
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+                return true;
+            });
+            // An editor commits what Enter ends a moment later.
+            QCoreApplication::processEvents();
+        }
+        QString status() const { return panel.findChild<QLabel*>("lblPlanStatus")->text(); }
+        QString parentStatus() const { return panel.findChild<QLabel*>("lblParentStatus")->text(); }
+    };
+
+private slots:
+    void typedPlans_data();
+    void typedPlans();
+    void pastedSpreadsheetLines_data();
+    void pastedSpreadsheetLines();
+    void refusedParents_data();
+    void refusedParents();
+    void refusedSizeStaysInItsEditor();
+    void pictureAndTableFollowEachOther();
+    void answerCopiedAsTabSeparatedText();
+    void editsUndoneAndRedone();
+};
+
+void TestPlannerTab::typedPlans_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("networks"); // the answer's network column
+    QTest::addColumn<QString>("status");   // a part of the status line
+
+    // A need is added by its button, named, then Tab to its size and Enter.
+    const QString five = "mouse:cmdAddNeed type:a tab type:100 key:Return "
+                         "mouse:cmdAddNeed type:b tab type:50 key:Return "
+                         "mouse:cmdAddNeed type:c tab type:25 key:Return "
+                         "mouse:cmdAddNeed type:d tab type:10 key:Return "
+                         "mouse:cmdAddNeed type:e tab type:2 key:Return";
+    QTest::newRow("five needs in a /24")
+        << "mouse:txtParent type:10.0.0.0/24 " + five
+        << "10.0.0.0/25 10.0.0.128/26 10.0.0.192/27 10.0.0.224/28 10.0.0.240/30 "
+           "free:10.0.0.244/30 free:10.0.0.248/29"
+        << "5 networks in 10.0.0.0/24";
+    QTest::newRow("parent with a mask")
+        << "mouse:txtParent type:10.0.0.0 blank type:255.255.255.0 mouse:cmdAddNeed type:x tab "
+           "type:60 key:Return"
+        << "10.0.0.0/26 free:10.0.0.64/26 free:10.0.0.128/25"
+        << "1 network in 10.0.0.0/24";
+    QTest::newRow("200 and 100 do not fit")
+        << "mouse:txtParent type:192.168.0.0/24 mouse:cmdAddNeed type:big tab type:200 "
+           "key:Return mouse:cmdAddNeed type:small tab type:100 key:Return"
+        << ""
+        << "128 addresses missing in 192.168.0.0/24; \u201Csmall\u201D";
+    QTest::newRow("300 /64s take a /55")
+        << "mouse:txtParent type:2001:db8::/48 mouse:cmdAddNeed type:campus tab type:300 key:Return"
+        << "2001:db8::/55 free:2001:db8:0:200::/55 free:2001:db8:0:400::/54 "
+           "free:2001:db8:0:800::/53 free:2001:db8:0:1000::/52 free:2001:db8:0:2000::/51 "
+           "free:2001:db8:0:4000::/50 free:2001:db8:0:8000::/49"
+        << "1 network in 2001:db8::/48";
+    QTest::newRow("a /48 split into /52")
+        << "mouse:txtParent type:2001:db8::/48 focus:cboMode key:Down mouse:spnSplitLength "
+           "key:Ctrl+A type:52 key:Return"
+        << "2001:db8::/52 2001:db8:0:1000::/52 2001:db8:0:2000::/52 2001:db8:0:3000::/52 "
+           "2001:db8:0:4000::/52 2001:db8:0:5000::/52 2001:db8:0:6000::/52 "
+           "2001:db8:0:7000::/52 2001:db8:0:8000::/52 2001:db8:0:9000::/52 "
+           "2001:db8:0:a000::/52 2001:db8:0:b000::/52 2001:db8:0:c000::/52 "
+           "2001:db8:0:d000::/52 2001:db8:0:e000::/52 2001:db8:0:f000::/52"
+        << "16 networks in 2001:db8::/48";
+    QTest::newRow("five equal networks leave spares free")
+        << "mouse:txtParent type:10.0.0.0/24 focus:cboMode key:End mouse:spnSplitCount "
+           "key:Ctrl+A type:5 key:Return"
+        << "10.0.0.0/27 10.0.0.32/27 10.0.0.64/27 10.0.0.96/27 10.0.0.128/27 "
+           "free:10.0.0.160/27 free:10.0.0.192/26"
+        << "5 networks in 10.0.0.0/24";
+}
+
+void TestPlannerTab::typedPlans()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, status);
+    Shown shown;
+    shown.run(steps);
+    QTEST(Column(*shown.answer->model(), 1), "networks");
+    QVERIFY2(shown.status().contains(status), qPrintable(shown.status()));
+}
+
+void TestPlannerTab::pastedSpreadsheetLines_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("lines");
+    QTest::addColumn<QString>("needs");    // the needs table afterwards
+    QTest::addColumn<QString>("networks"); // the answer's network column
+
+    const QString sheet = "Name\tHosts\r\nOffice\t100\r\nLab\t25\r\n";
+    const QString both = "Office=100,Lab=25";
+    const QString networks = "10.0.0.0/25 10.0.0.128/27 free:10.0.0.160/27 free:10.0.0.192/26";
+    QTest::newRow("Ctrl+V") << "ctrl+v" << sheet << both << networks;
+    QTest::newRow("Shift+Insert") << "shift+insert" << sheet << both << networks;
+    QTest::newRow("context menu") << "menu" << sheet << both << networks;
+    QTest::newRow("button") << "button" << sheet << both << networks;
+    QTest::newRow("drag and drop") << "drop" << sheet << both << networks;
+    QTest::newRow("comma lines") << "ctrl+v"
+                                 << "Office,100\nLab,25" << both << networks;
+    QTest::newRow("a bad line pastes nothing") << "ctrl+v"
+                                               << "Office\t100\nLab\tlots"
+                                               << ""
+                                               << "free:10.0.0.0/24";
+}
+
+void TestPlannerTab::pastedSpreadsheetLines()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, lines);
+    Shown shown;
+    shown.run("mouse:txtParent type:10.0.0.0/24 mouse:tblNeeds");
+    QCOMPARE(QApplication::focusWidget(), shown.needs);
+    if (!PasteIntoTable(shown.needs, path, lines))
+        QSKIP(kDesktopClipboard);
+    QTEST(NeedsShown(*shown.needs->model()), "needs");
+    QTEST(Column(*shown.answer->model(), 1), "networks");
+    if (lines.contains("lots"))
+        QVERIFY(shown.panel.findChild<QLabel*>("lblNeedsMessage")->text().contains("Line 2"));
+}
+
+void TestPlannerTab::refusedParents_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("said"); // a part of what the parent's status line says
+
+    QTest::newRow("nothing typed") << "mouse:txtParent"
+                                   << "Type the network to divide";
+    QTest::newRow("IPv4 host bits") << "mouse:txtParent type:10.0.0.1/24"
+                                    << "beyond the prefix";
+    QTest::newRow("IPv4 mask with a gap") << "mouse:txtParent type:10.0.0.0 blank type:255.0.255.0"
+                                          << "no gap";
+    QTest::newRow("IPv6 group too long") << "mouse:txtParent type:2001:db8:12345::/48"
+                                         << "group 3 has 5 digits (at character 10)";
+    QTest::newRow("IPv6 length above 128") << "mouse:txtParent type:2001:db8::/129"
+                                           << "above 128";
+}
+
+// A parent that is not a network says why, keeps the text as typed and plans nothing.
+void TestPlannerTab::refusedParents()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, said);
+    Shown shown;
+    shown.run("mouse:cmdAddNeed type:a tab type:10 key:Return " + steps);
+    QVERIFY2(shown.parentStatus().contains(said), qPrintable(shown.parentStatus()));
+    QCOMPARE(shown.answer->model()->rowCount(), 0);
+    QCOMPARE(NeedsShown(*shown.needs->model()), "a=10");
+}
+
+// A size the plan cannot take is neither committed nor thrown away: Enter leaves it in
+// the open editor, and the need keeps the size it had.
+void TestPlannerTab::refusedSizeStaysInItsEditor()
+{
+    Shown shown;
+    shown.run("mouse:txtParent type:10.0.0.0/24 mouse:cmdAddNeed type:x tab type:/129 key:Return");
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor && shown.needs->isAncestorOf(editor));
+    QCOMPARE(editor->text(), "/129");
+    QCOMPARE(NeedsShown(*shown.needs->model()), "x=1");
+    // Letters never reach the box at all.
+    shown.run("key:Backspace key:Backspace key:Backspace type:28z key:Return");
+    QCOMPARE(NeedsShown(*shown.needs->model()), "x=/28");
+}
+
+void TestPlannerTab::pictureAndTableFollowEachOther()
+{
+    Shown shown;
+    shown.run("mouse:txtParent type:10.0.0.0/24");
+    shown.panel.document().insertNeeds(0, {{"a", net::NeedSize::count(100)},
+                                           {"b", net::NeedSize::count(50)},
+                                           {"c", net::NeedSize::count(25)},
+                                           {"d", net::NeedSize::count(10)},
+                                           {"e", net::NeedSize::count(2)}});
+    QCoreApplication::processEvents();
+    const QAbstractItemModel& model = *shown.answer->model();
+    QCOMPARE(model.rowCount(), 7);
+    PlanPicture& picture = *shown.picture;
+    const int width = picture.width() - 1;
+    int right = 0;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        // In address order, side by side, each as wide as its share of the /24.
+        const QRect block = picture.blockRect(row);
+        QCOMPARE(block.left(), right);
+        right = block.right() + 1;
+        const double share = model.index(row, 0).data(AnswerModel::ShareRole).toDouble();
+        QVERIFY2(
+            std::abs(block.width() - share * width) <= 1.5 ||
+                block.width() == picture.minimumBlockWidth(),
+            qPrintable(QString("row %1: %2 px for %3").arg(row).arg(block.width()).arg(share)));
+        // Hovering a block selects its row in the table.
+        QTest::mouseMove(&picture, block.center());
+        QCOMPARE(shown.answer->currentIndex().row(), row);
+        QVERIFY(shown.answer->selectionModel()->isRowSelected(row));
+    }
+    QCOMPARE(right, width);
+
+    // A row clicked in the table is framed in the highlight colour in the picture.
+    QTest::mouseMove(shown.answer->viewport(), {1, 1});
+    const int row = 2;
+    QTest::mouseClick(shown.answer->viewport(), Qt::LeftButton, {},
+                      shown.answer->visualRect(model.index(row, 1)).center());
+    QCoreApplication::processEvents();
+    const QImage drawn = picture.grab().toImage();
+    const QRect block = picture.blockRect(row);
+    const QColor highlight = picture.palette().color(QPalette::Highlight);
+    QCOMPARE(QColor(drawn.pixel(block.left() + 2, block.center().y())), highlight);
+    const QRect other = picture.blockRect(0);
+    QVERIFY(QColor(drawn.pixel(other.left() + 2, other.center().y())) != highlight);
+}
+
+void TestPlannerTab::answerCopiedAsTabSeparatedText()
+{
+    if (!ClipboardIsPrivate())
+        QSKIP(kDesktopClipboard);
+    Shown shown;
+    shown.run("mouse:txtParent type:10.0.0.0/24 mouse:cmdAddNeed type:Office tab type:100 "
+              "key:Return");
+    QTest::mouseClick(shown.answer->viewport(), Qt::LeftButton, {},
+                      shown.answer->visualRect(shown.answer->model()->index(1, 0)).center());
+    shown.run("key:Ctrl+C");
+    QCOMPARE(QApplication::clipboard()->text().section('\n', 1),
+             "Free\t10.0.0.128/25\t255.255.255.128\t10.0.0.128\t10.0.0.255\t\u2014\t\u2014\tall\n");
+    shown.run("mouse:cmdCopyAnswer");
+    const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines[1].startsWith("Office\t10.0.0.0/25\t255.255.255.128\t10.0.0.1\t10.0.0.126\t"
+                                "10.0.0.127\t126\t26"));
+}
+
+void TestPlannerTab::editsUndoneAndRedone()
+{
+    Shown shown;
+    shown.run("mouse:txtParent type:10.0.0.0/24 mouse:cmdAddNeed type:a tab type:100 key:Return "
+              "mouse:cmdAddNeed type:b tab type:20 key:Return mouse:cmdMoveNeedUp");
+    QCOMPARE(NeedsShown(*shown.needs->model()), "b=20,a=100");
+    QUndoStack& history = *shown.panel.document().undoStack();
+    history.undo();
+    QCOMPARE(NeedsShown(*shown.needs->model()), "a=100,b=20");
+    while (history.canUndo())
+        history.undo();
+    QCOMPARE(shown.panel.findChild<QLineEdit*>("txtParent")->text(), "");
+    QCOMPARE(shown.answer->model()->rowCount(), 0);
+    QVERIFY(!shown.parentStatus().isEmpty());
+    while (history.canRedo())
+        history.redo();
+    QCOMPARE(shown.panel.findChild<QLineEdit*>("txtParent")->text(), "10.0.0.0/24");
+    QCOMPARE(NeedsShown(*shown.needs->model()), "b=20,a=100");
+    QCOMPARE(Column(*shown.answer->model(), 1),
+             "10.0.0.0/25 10.0.0.128/27 free:10.0.0.160/27 free:10.0.0.192/26");
+}
+
+QTEST_MAIN(TestPlannerTab)
+#include "tst_ucplanner.moc"

@@ -1,0 +1,155 @@
+#include "shell/remembered_state.h"
+
+#include "planner/plan_files.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The settings kept between runs, each run in a file of the test's own: what is written
+// comes back, and damage costs only the values it touched.
+class TestRememberedState : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString file() const { return m_dir.filePath("settings.ini"); }
+
+    void writeRaw(const QByteArray& bytes)
+    {
+        QFile out(file());
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(bytes);
+    }
+
+    static RememberedState full()
+    {
+        return {QRect(-1280, 40, 700, 650), true, "DecimalIpCalc", true, {"/p/a.ferolplan"}};
+    }
+
+private slots:
+    void init() { QFile::remove(file()); }
+
+    void writtenStateComesBack_data()
+    {
+        QTest::addColumn<RememberedState>("state");
+        QTest::newRow("everything") << full();
+        QTest::newRow("defaults") << RememberedState{};
+        RememberedState plans;
+        plans.recentPlans = {"/p/one, with comma.ferolplan", "/p/z\u00fcrich.ferolplan", "x"};
+        QTest::newRow("three plans") << plans;
+    }
+
+    void writtenStateComesBack()
+    {
+        QFETCH(RememberedState, state);
+        {
+            QSettings settings(file(), QSettings::IniFormat);
+            WriteRememberedState(settings, full());
+            WriteRememberedState(settings, state);
+        }
+        const QSettings settings(file(), QSettings::IniFormat);
+        QCOMPARE(ReadRememberedState(settings), state);
+    }
+
+    void damageCostsOnlyWhatItTouched_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<RememberedState>("expected");
+        const QByteArray good = "[window]\nx=10\ny=20\nwidth=700\nheight=650\nmaximized=false\n"
+                                "tab=Ferol\n[subnet]\nrfc3021=true\n";
+        const RememberedState read{QRect(10, 20, 700, 650), false, "Ferol", true, {}};
+        QTest::newRow("intact") << good << read;
+
+        RememberedState noGeometry = read;
+        noGeometry.geometry.reset();
+        QByteArray wordWidth = good;
+        QTest::newRow("width a word") << wordWidth.replace("width=700", "width=wide") << noGeometry;
+        QByteArray zeroHeight = good;
+        QTest::newRow("height 0") << zeroHeight.replace("height=650", "height=0") << noGeometry;
+        QByteArray huge = good;
+        QTest::newRow("x beyond any screen") << huge.replace("x=10", "x=99999999999") << noGeometry;
+
+        RememberedState rfcOff = read;
+        rfcOff.rfc3021 = false;
+        QByteArray yes = good;
+        QTest::newRow("box yes") << yes.replace("rfc3021=true", "rfc3021=yes") << rfcOff;
+
+        RememberedState plans;
+        plans.recentPlans = {"a", "b", "c", "d", "e", "f", "g", "h"};
+        QTest::newRow("plans repeated and too many")
+            << QByteArray("[planner]\nrecent=a, b, a, , c, d, e, f, g, h, i\n") << plans;
+        QTest::newRow("random bytes")
+            << QByteArray("\x89\xff\0[\n=\x01\xfe]]==\n\0\0", 16) << RememberedState{};
+        QTest::newRow("empty") << QByteArray() << RememberedState{};
+    }
+
+    void damageCostsOnlyWhatItTouched()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(RememberedState, expected);
+        writeRaw(contents);
+        QSettings settings(file(), QSettings::IniFormat);
+        QCOMPARE(ReadRememberedState(settings), expected);
+        // And the next run reads what this one wrote over the damage.
+        WriteRememberedState(settings, full());
+        const QSettings again(file(), QSettings::IniFormat);
+        QCOMPARE(ReadRememberedState(again), full());
+    }
+
+    void windowKeptOnScreens_data()
+    {
+        QTest::addColumn<QRect>("remembered");
+        QTest::addColumn<QList<QRect>>("screens");
+        QTest::addColumn<QRect>("placed");
+        const QRect primary(0, 0, 1920, 1080);
+        const QRect left(-1280, 0, 1280, 1024);
+        QTest::newRow("on the primary")
+            << QRect(100, 50, 700, 650) << QList{primary} << QRect(100, 50, 700, 650);
+        QTest::newRow("on the left screen")
+            << QRect(-1200, 10, 700, 650) << QList{primary, left} << QRect(-1200, 10, 700, 650);
+        QTest::newRow("left screen gone")
+            << QRect(-1200, 10, 700, 650) << QList{primary} << QRect(609, 214, 700, 650);
+        QTest::newRow("hanging off the right")
+            << QRect(1800, 500, 700, 650) << QList{primary} << QRect(1220, 430, 700, 650);
+        QTest::newRow("above the top")
+            << QRect(50, -300, 700, 650) << QList{primary} << QRect(50, 0, 700, 650);
+        QTest::newRow("mostly on the left")
+            << QRect(-600, 100, 700, 650) << QList{primary, left} << QRect(-700, 100, 700, 650);
+        QTest::newRow("larger than the screen")
+            << QRect(-10, -10, 3000, 2000) << QList{primary} << primary;
+        QTest::newRow("no screens")
+            << QRect(5000, 5000, 700, 650) << QList<QRect>{} << QRect(5000, 5000, 700, 650);
+    }
+
+    void windowKeptOnScreens()
+    {
+        QFETCH(QRect, remembered);
+        QFETCH(QList<QRect>, screens);
+        QFETCH(QRect, placed);
+        QCOMPARE(KeptOnScreens(remembered, screens), placed);
+    }
+
+    void recentPlansMostRecentFirst_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("new") << QStringList{"a", "b"} << "c" << QStringList{"c", "a", "b"};
+        QTest::newRow("again") << QStringList{"a", "b", "c"} << "c" << QStringList{"c", "a", "b"};
+        QTest::newRow("full") << QStringList{"1", "2", "3", "4", "5", "6", "7", "8"} << "9"
+                              << QStringList{"9", "1", "2", "3", "4", "5", "6", "7"};
+    }
+
+    void recentPlansMostRecentFirst()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QString, opened);
+        QFETCH(QStringList, after);
+        QCOMPARE(WithRecentPlan(before, opened), after);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRememberedState)
+#include "tst_remembered_state.moc"
