@@ -5,63 +5,63 @@
     <name>AnswerModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Netz</translation>
     </message>
     <message>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Maske</translation>
     </message>
     <message>
         <source>First usable</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste nutzbare</translation>
     </message>
     <message>
         <source>First address</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Adresse</translation>
     </message>
     <message>
         <source>Last usable</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte nutzbare</translation>
     </message>
     <message>
         <source>Last address</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Adresse</translation>
     </message>
     <message>
         <source>Broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Broadcast</translation>
     </message>
     <message>
         <source>Usable hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Nutzbare Hosts</translation>
     </message>
     <message>
         <source>/64 networks</source>
-        <translation type="unfinished"></translation>
+        <translation>/64-Netze</translation>
     </message>
     <message>
         <source>Unused hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungenutzte Hosts</translation>
     </message>
     <message>
         <source>Unused /64s</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungenutzte /64</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Frei</translation>
     </message>
     <message>
         <source>Network %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Netz %1</translation>
     </message>
     <message>
         <source>all</source>
-        <translation type="unfinished"></translation>
+        <translation>alle</translation>
     </message>
 </context>
 <context>
@@ -225,23 +225,23 @@
     <name>NeedsModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>/64 networks or /n</source>
-        <translation type="unfinished"></translation>
+        <translation>/64-Netze oder /n</translation>
     </message>
     <message>
         <source>Hosts or /n</source>
-        <translation type="unfinished"></translation>
+        <translation>Hosts oder /n</translation>
     </message>
     <message>
         <source>How many /64 networks the need takes, or /n for a network of prefix length n</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele /64-Netze der Bedarf braucht, oder /n für ein Netz der Präfixlänge n</translation>
     </message>
     <message>
         <source>How many usable host addresses the need takes, or /n for a network of prefix length n</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele nutzbare Host-Adressen der Bedarf braucht, oder /n für ein Netz der Präfixlänge n</translation>
     </message>
 </context>
 <context>
@@ -256,169 +256,169 @@
     <name>PlanCommandBar</name>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen…</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter…</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren…</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Open Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan öffnen</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig: %1</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen: %1</translation>
     </message>
     <message>
         <source>Recent plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geöffnete Pläne</translation>
     </message>
     <message>
         <source>plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan</translation>
     </message>
     <message>
         <source>Save Plan As</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan speichern unter</translation>
     </message>
     <message>
         <source>Save Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan speichern</translation>
     </message>
     <message>
         <source>Export Answer as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis als CSV exportieren</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>The plan has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan hat ungespeicherte Änderungen. Speichern?</translation>
     </message>
     <message>
         <source>The plan %1 has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan %1 hat ungespeicherte Änderungen. Speichern?</translation>
     </message>
     <message>
         <source>Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzplanung</translation>
     </message>
     <message>
         <source>Untitled plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannter Plan</translation>
     </message>
     <message>
         <source>%1 (unsaved)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nicht gespeichert)</translation>
     </message>
     <message>
         <source>No recent plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine zuletzt geöffneten Pläne</translation>
     </message>
 </context>
 <context>
     <name>PlanDocument</name>
     <message>
         <source>Parent network</source>
-        <translation type="unfinished"></translation>
+        <translation>Übergeordnetes Netz</translation>
     </message>
     <message>
         <source>Way to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Art der Aufteilung</translation>
     </message>
     <message>
         <source>Split length</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilungslänge</translation>
     </message>
     <message>
         <source>Number of networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Netze</translation>
     </message>
     <message>
         <source>Two-host links</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungen mit zwei Hosts</translation>
     </message>
     <message>
         <source>Edit need</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedarf bearbeiten</translation>
     </message>
     <message>
         <source>Add need</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedarf hinzufügen</translation>
     </message>
     <message>
         <source>Add %1 needs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bedarfe hinzufügen</translation>
     </message>
     <message>
         <source>Remove need</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedarf entfernen</translation>
     </message>
     <message>
         <source>Remove %1 needs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bedarfe entfernen</translation>
     </message>
     <message>
         <source>Move need</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedarf verschieben</translation>
     </message>
 </context>
 <context>
     <name>PlanPicture</name>
     <message>
         <source>No plan to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Plan zum Zeichnen.</translation>
     </message>
     <message>
         <source>Addresses run from left to right, lowest first; hatched blocks are free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressen laufen von links nach rechts, die niedrigste zuerst; schraffierte Blöcke sind frei.</translation>
     </message>
     <message>
         <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Block, zu klein für eine maßstabsgetreue Darstellung, ist %1 Pixel breit gezeichnet und mit einem Punkt markiert.</translation>
     </message>
     <message>
         <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Blöcke, zu klein für eine maßstabsgetreue Darstellung, sind %2 Pixel breit gezeichnet und mit einem Punkt markiert.</translation>
     </message>
     <message>
         <source>free</source>
-        <translation type="unfinished"></translation>
+        <translation>frei</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Frei</translation>
     </message>
 </context>
 <context>
@@ -619,7 +619,7 @@ Kein Programm konnte Folgendes öffnen:
     </message>
     <message>
         <source>Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzplanung</translation>
     </message>
 </context>
 <context>
@@ -833,91 +833,91 @@ http://2886762510
     <name>ucPlanner</name>
     <message>
         <source>&amp;Network to divide:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzuteilendes &amp;Netz:</translation>
     </message>
     <message>
         <source>10.0.0.0/24, 10.0.0.0 255.255.255.0 or 2001:db8::/48</source>
-        <translation type="unfinished"></translation>
+        <translation>10.0.0.0/24, 10.0.0.0 255.255.255.0 oder 2001:db8::/48</translation>
     </message>
     <message>
         <source>&amp;Divide by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf&amp;teilen nach:</translation>
     </message>
     <message>
         <source>VLSM: each need its smallest network</source>
-        <translation type="unfinished"></translation>
+        <translation>VLSM: jeder Bedarf sein kleinstes Netz</translation>
     </message>
     <message>
         <source>Equal split into networks of /n</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleich aufteilen in Netze mit /n</translation>
     </message>
     <message>
         <source>Equal split into N networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleich aufteilen in N Netze</translation>
     </message>
     <message>
         <source> networks</source>
-        <translation type="unfinished"></translation>
+        <translation> Netze</translation>
     </message>
     <message>
         <source>Needs of &amp;2 hosts take a /31 (RFC 3021)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedarf von &amp;2 Hosts erhält ein /31 (RFC 3021)</translation>
     </message>
     <message>
         <source>N&amp;eeds:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bedarf:</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hin&amp;zufügen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <source>Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein&amp;fügen</translation>
     </message>
     <message>
         <source>Allocated net&amp;works:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu&amp;geteilte Netze:</translation>
     </message>
     <message>
         <source>&amp;Copy all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles &amp;kopieren</translation>
     </message>
     <message>
         <source>Paste needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedarf einfügen</translation>
     </message>
     <message>
         <source>Add need</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedarf hinzufügen</translation>
     </message>
     <message>
         <source>Remove need</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedarf entfernen</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Nothing pasted. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts eingefügt. %1</translation>
     </message>
     <message>
         <source>Nothing pasted: no lines of a name and a size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts eingefügt: keine Zeilen mit Name und Größe.</translation>
     </message>
 </context>
 <context>

@@ -5,63 +5,63 @@
     <name>AnswerModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Red</translation>
     </message>
     <message>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara</translation>
     </message>
     <message>
         <source>First usable</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera utilizable</translation>
     </message>
     <message>
         <source>First address</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera dirección</translation>
     </message>
     <message>
         <source>Last usable</source>
-        <translation type="unfinished"></translation>
+        <translation>Última utilizable</translation>
     </message>
     <message>
         <source>Last address</source>
-        <translation type="unfinished"></translation>
+        <translation>Última dirección</translation>
     </message>
     <message>
         <source>Broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Broadcast</translation>
     </message>
     <message>
         <source>Usable hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Hosts utilizables</translation>
     </message>
     <message>
         <source>/64 networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Redes /64</translation>
     </message>
     <message>
         <source>Unused hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Hosts sin usar</translation>
     </message>
     <message>
         <source>Unused /64s</source>
-        <translation type="unfinished"></translation>
+        <translation>/64 sin usar</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Libre</translation>
     </message>
     <message>
         <source>Network %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Red %1</translation>
     </message>
     <message>
         <source>all</source>
-        <translation type="unfinished"></translation>
+        <translation>todos</translation>
     </message>
 </context>
 <context>
@@ -225,23 +225,23 @@
     <name>NeedsModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>/64 networks or /n</source>
-        <translation type="unfinished"></translation>
+        <translation>Redes /64 o /n</translation>
     </message>
     <message>
         <source>Hosts or /n</source>
-        <translation type="unfinished"></translation>
+        <translation>Hosts o /n</translation>
     </message>
     <message>
         <source>How many /64 networks the need takes, or /n for a network of prefix length n</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas redes /64 requiere la necesidad, o /n para una red de longitud de prefijo n</translation>
     </message>
     <message>
         <source>How many usable host addresses the need takes, or /n for a network of prefix length n</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas direcciones de host utilizables requiere la necesidad, o /n para una red de longitud de prefijo n</translation>
     </message>
 </context>
 <context>
@@ -256,169 +256,169 @@
     <name>PlanCommandBar</name>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir…</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como…</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV…</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Open Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir plan</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer «%1»</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer «%1»</translation>
     </message>
     <message>
         <source>Recent plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Planes recientes</translation>
     </message>
     <message>
         <source>plan</source>
-        <translation type="unfinished"></translation>
+        <translation>plan</translation>
     </message>
     <message>
         <source>Save Plan As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar plan como</translation>
     </message>
     <message>
         <source>Save Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar plan</translation>
     </message>
     <message>
         <source>Export Answer as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar resultado como CSV</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>The plan has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>El plan tiene cambios sin guardar. ¿Guardarlos?</translation>
     </message>
     <message>
         <source>The plan %1 has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>El plan %1 tiene cambios sin guardar. ¿Guardarlos?</translation>
     </message>
     <message>
         <source>Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>Planificador</translation>
     </message>
     <message>
         <source>Untitled plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan sin título</translation>
     </message>
     <message>
         <source>%1 (unsaved)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sin guardar)</translation>
     </message>
     <message>
         <source>No recent plans</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay planes recientes</translation>
     </message>
 </context>
 <context>
     <name>PlanDocument</name>
     <message>
         <source>Parent network</source>
-        <translation type="unfinished"></translation>
+        <translation>Red principal</translation>
     </message>
     <message>
         <source>Way to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de dividir</translation>
     </message>
     <message>
         <source>Split length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud de división</translation>
     </message>
     <message>
         <source>Number of networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de redes</translation>
     </message>
     <message>
         <source>Two-host links</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlaces de dos hosts</translation>
     </message>
     <message>
         <source>Edit need</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar necesidad</translation>
     </message>
     <message>
         <source>Add need</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar necesidad</translation>
     </message>
     <message>
         <source>Add %1 needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar %1 necesidades</translation>
     </message>
     <message>
         <source>Remove need</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar necesidad</translation>
     </message>
     <message>
         <source>Remove %1 needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar %1 necesidades</translation>
     </message>
     <message>
         <source>Move need</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover necesidad</translation>
     </message>
 </context>
 <context>
     <name>PlanPicture</name>
     <message>
         <source>No plan to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay plan que dibujar.</translation>
     </message>
     <message>
         <source>Addresses run from left to right, lowest first; hatched blocks are free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las direcciones van de izquierda a derecha, la menor primero; los bloques rayados están libres.</translation>
     </message>
     <message>
         <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bloque demasiado pequeño para dibujarlo a escala se dibuja con %1 píxeles de ancho, marcado con un punto.</translation>
     </message>
     <message>
         <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bloques demasiado pequeños para dibujarlos a escala se dibujan con %2 píxeles de ancho, marcados con un punto.</translation>
     </message>
     <message>
         <source>free</source>
-        <translation type="unfinished"></translation>
+        <translation>libre</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Libre</translation>
     </message>
 </context>
 <context>
@@ -619,7 +619,7 @@ Ningún programa pudo abrir
     </message>
     <message>
         <source>Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>Planificador</translation>
     </message>
 </context>
 <context>
@@ -833,91 +833,91 @@ http://2886762510
     <name>ucPlanner</name>
     <message>
         <source>&amp;Network to divide:</source>
-        <translation type="unfinished"></translation>
+        <translation>Red a &amp;dividir:</translation>
     </message>
     <message>
         <source>10.0.0.0/24, 10.0.0.0 255.255.255.0 or 2001:db8::/48</source>
-        <translation type="unfinished"></translation>
+        <translation>10.0.0.0/24, 10.0.0.0 255.255.255.0 o 2001:db8::/48</translation>
     </message>
     <message>
         <source>&amp;Divide by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir &amp;según:</translation>
     </message>
     <message>
         <source>VLSM: each need its smallest network</source>
-        <translation type="unfinished"></translation>
+        <translation>VLSM: cada necesidad su red más pequeña</translation>
     </message>
     <message>
         <source>Equal split into networks of /n</source>
-        <translation type="unfinished"></translation>
+        <translation>División igual en redes /n</translation>
     </message>
     <message>
         <source>Equal split into N networks</source>
-        <translation type="unfinished"></translation>
+        <translation>División igual en N redes</translation>
     </message>
     <message>
         <source> networks</source>
-        <translation type="unfinished"></translation>
+        <translation> redes</translation>
     </message>
     <message>
         <source>Needs of &amp;2 hosts take a /31 (RFC 3021)</source>
-        <translation type="unfinished"></translation>
+        <translation>Las necesidades de &amp;2 hosts usan una /31 (RFC 3021)</translation>
     </message>
     <message>
         <source>N&amp;eeds:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;ecesidades:</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;gregar</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ubir</translation>
     </message>
     <message>
         <source>Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Ba&amp;jar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Allocated net&amp;works:</source>
-        <translation type="unfinished"></translation>
+        <translation>Redes asig&amp;nadas:</translation>
     </message>
     <message>
         <source>&amp;Copy all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar todo</translation>
     </message>
     <message>
         <source>Paste needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar necesidades</translation>
     </message>
     <message>
         <source>Add need</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar necesidad</translation>
     </message>
     <message>
         <source>Remove need</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar necesidad</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Nothing pasted. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pegó nada. %1</translation>
     </message>
     <message>
         <source>Nothing pasted: no lines of a name and a size.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pegó nada: no hay líneas con un nombre y un tamaño.</translation>
     </message>
 </context>
 <context>

@@ -5,63 +5,63 @@
     <name>AnswerModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau</translation>
     </message>
     <message>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque</translation>
     </message>
     <message>
         <source>First usable</source>
-        <translation type="unfinished"></translation>
+        <translation>Première utilisable</translation>
     </message>
     <message>
         <source>First address</source>
-        <translation type="unfinished"></translation>
+        <translation>Première adresse</translation>
     </message>
     <message>
         <source>Last usable</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière utilisable</translation>
     </message>
     <message>
         <source>Last address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière adresse</translation>
     </message>
     <message>
         <source>Broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffusion</translation>
     </message>
     <message>
         <source>Usable hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôtes utilisables</translation>
     </message>
     <message>
         <source>/64 networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseaux /64</translation>
     </message>
     <message>
         <source>Unused hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôtes inutilisés</translation>
     </message>
     <message>
         <source>Unused /64s</source>
-        <translation type="unfinished"></translation>
+        <translation>/64 inutilisés</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Libre</translation>
     </message>
     <message>
         <source>Network %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau %1</translation>
     </message>
     <message>
         <source>all</source>
-        <translation type="unfinished"></translation>
+        <translation>tous</translation>
     </message>
 </context>
 <context>
@@ -225,23 +225,23 @@
     <name>NeedsModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>/64 networks or /n</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseaux /64 ou /n</translation>
     </message>
     <message>
         <source>Hosts or /n</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôtes ou /n</translation>
     </message>
     <message>
         <source>How many /64 networks the need takes, or /n for a network of prefix length n</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de réseaux /64 que demande le besoin, ou /n pour un réseau de longueur de préfixe n</translation>
     </message>
     <message>
         <source>How many usable host addresses the need takes, or /n for a network of prefix length n</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d&apos;adresses d&apos;hôte utilisables que demande le besoin, ou /n pour un réseau de longueur de préfixe n</translation>
     </message>
 </context>
 <context>
@@ -256,169 +256,169 @@
     <name>PlanCommandBar</name>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir…</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous…</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV…</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Open Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un plan</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Recent plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Plans récents</translation>
     </message>
     <message>
         <source>plan</source>
-        <translation type="unfinished"></translation>
+        <translation>plan</translation>
     </message>
     <message>
         <source>Save Plan As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le plan sous</translation>
     </message>
     <message>
         <source>Save Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le plan</translation>
     </message>
     <message>
         <source>Export Answer as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le résultat en CSV</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>The plan has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan a des modifications non enregistrées. Les enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>The plan %1 has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan %1 a des modifications non enregistrées. Les enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>Planification</translation>
     </message>
     <message>
         <source>Untitled plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan sans titre</translation>
     </message>
     <message>
         <source>%1 (unsaved)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non enregistré)</translation>
     </message>
     <message>
         <source>No recent plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun plan récent</translation>
     </message>
 </context>
 <context>
     <name>PlanDocument</name>
     <message>
         <source>Parent network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau parent</translation>
     </message>
     <message>
         <source>Way to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de découpage</translation>
     </message>
     <message>
         <source>Split length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de découpage</translation>
     </message>
     <message>
         <source>Number of networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de réseaux</translation>
     </message>
     <message>
         <source>Two-host links</source>
-        <translation type="unfinished"></translation>
+        <translation>Liaisons à deux hôtes</translation>
     </message>
     <message>
         <source>Edit need</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le besoin</translation>
     </message>
     <message>
         <source>Add need</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un besoin</translation>
     </message>
     <message>
         <source>Add %1 needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter %1 besoins</translation>
     </message>
     <message>
         <source>Remove need</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le besoin</translation>
     </message>
     <message>
         <source>Remove %1 needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 besoins</translation>
     </message>
     <message>
         <source>Move need</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer le besoin</translation>
     </message>
 </context>
 <context>
     <name>PlanPicture</name>
     <message>
         <source>No plan to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun plan à dessiner.</translation>
     </message>
     <message>
         <source>Addresses run from left to right, lowest first; hatched blocks are free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les adresses vont de gauche à droite, la plus basse en premier&#xa0;; les blocs hachurés sont libres.</translation>
     </message>
     <message>
         <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bloc trop petit pour être dessiné à l&apos;échelle est dessiné sur %1 pixels de large, marqué d&apos;un point.</translation>
     </message>
     <message>
         <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 blocs trop petits pour être dessinés à l&apos;échelle sont dessinés sur %2 pixels de large, marqués d&apos;un point.</translation>
     </message>
     <message>
         <source>free</source>
-        <translation type="unfinished"></translation>
+        <translation>libre</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Libre</translation>
     </message>
 </context>
 <context>
@@ -619,7 +619,7 @@ Aucun programme n&apos;a pu ouvrir
     </message>
     <message>
         <source>Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>Planification</translation>
     </message>
 </context>
 <context>
@@ -833,91 +833,91 @@ http://2886762510
     <name>ucPlanner</name>
     <message>
         <source>&amp;Network to divide:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau à &amp;découper&#xa0;:</translation>
     </message>
     <message>
         <source>10.0.0.0/24, 10.0.0.0 255.255.255.0 or 2001:db8::/48</source>
-        <translation type="unfinished"></translation>
+        <translation>10.0.0.0/24, 10.0.0.0 255.255.255.0 ou 2001:db8::/48</translation>
     </message>
     <message>
         <source>&amp;Divide by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Découper &amp;selon&#xa0;:</translation>
     </message>
     <message>
         <source>VLSM: each need its smallest network</source>
-        <translation type="unfinished"></translation>
+        <translation>VLSM&#xa0;: à chaque besoin son plus petit réseau</translation>
     </message>
     <message>
         <source>Equal split into networks of /n</source>
-        <translation type="unfinished"></translation>
+        <translation>Découpage égal en réseaux /n</translation>
     </message>
     <message>
         <source>Equal split into N networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Découpage égal en N réseaux</translation>
     </message>
     <message>
         <source> networks</source>
-        <translation type="unfinished"></translation>
+        <translation> réseaux</translation>
     </message>
     <message>
         <source>Needs of &amp;2 hosts take a /31 (RFC 3021)</source>
-        <translation type="unfinished"></translation>
+        <translation>Les besoins de &amp;2 hôtes prennent un /31 (RFC 3021)</translation>
     </message>
     <message>
         <source>N&amp;eeds:</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;esoins&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monter</translation>
     </message>
     <message>
         <source>Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Des&amp;cendre</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;ller</translation>
     </message>
     <message>
         <source>Allocated net&amp;works:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseaux attri&amp;bués&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Copy all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout copier</translation>
     </message>
     <message>
         <source>Paste needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller des besoins</translation>
     </message>
     <message>
         <source>Add need</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un besoin</translation>
     </message>
     <message>
         <source>Remove need</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le besoin</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Nothing pasted. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été collé. %1</translation>
     </message>
     <message>
         <source>Nothing pasted: no lines of a name and a size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été collé&#xa0;: aucune ligne avec un nom et une taille.</translation>
     </message>
 </context>
 <context>
