@@ -56,7 +56,7 @@ QString ParentRefusalText(const QString& typed, net::ParseError error)
     if (text.contains(':')) {
         const auto network = net::Ipv6Network::parseDetailed(text.toStdString());
         if (!network)
-            return Ipv6Texts::refusal(network.error(), text.toUtf8());
+            return Ipv6Texts::refusal(network.error(), text);
     }
     switch (error) {
     case net::ParseError::Empty:
