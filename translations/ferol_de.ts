@@ -272,7 +272,7 @@
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation>CSV exportieren…</translation>
+        <translation>CSV-Export…</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>Untitled plan</source>
-        <translation>Unbenannter Plan</translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>%1 (unsaved)</source>
@@ -861,7 +861,7 @@ http://2886762510
     </message>
     <message>
         <source>Needs of &amp;2 hosts take a /31 (RFC 3021)</source>
-        <translation>Bedarf von &amp;2 Hosts erhält ein /31 (RFC 3021)</translation>
+        <translation>Bedarf von &amp;2 Hosts als /31 (RFC 3021)</translation>
     </message>
     <message>
         <source>N&amp;eeds:</source>

@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>Untitled plan</source>
-        <translation>Plan sin título</translation>
+        <translation>Sin título</translation>
     </message>
     <message>
         <source>%1 (unsaved)</source>
@@ -845,7 +845,7 @@ http://2886762510
     </message>
     <message>
         <source>VLSM: each need its smallest network</source>
-        <translation>VLSM: cada necesidad su red más pequeña</translation>
+        <translation>VLSM: la red más pequeña por necesidad</translation>
     </message>
     <message>
         <source>Equal split into networks of /n</source>
@@ -861,7 +861,7 @@ http://2886762510
     </message>
     <message>
         <source>Needs of &amp;2 hosts take a /31 (RFC 3021)</source>
-        <translation>Las necesidades de &amp;2 hosts usan una /31 (RFC 3021)</translation>
+        <translation>Necesidades de &amp;2 hosts en /31 (RFC 3021)</translation>
     </message>
     <message>
         <source>N&amp;eeds:</source>

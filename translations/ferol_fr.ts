@@ -272,7 +272,7 @@
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation>Exporter en CSV…</translation>
+        <translation>Export CSV…</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -336,7 +336,7 @@
     </message>
     <message>
         <source>Untitled plan</source>
-        <translation>Plan sans titre</translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>%1 (unsaved)</source>
@@ -845,7 +845,7 @@ http://2886762510
     </message>
     <message>
         <source>VLSM: each need its smallest network</source>
-        <translation>VLSM&#xa0;: à chaque besoin son plus petit réseau</translation>
+        <translation>VLSM&#xa0;: le plus petit réseau par besoin</translation>
     </message>
     <message>
         <source>Equal split into networks of /n</source>
@@ -861,7 +861,7 @@ http://2886762510
     </message>
     <message>
         <source>Needs of &amp;2 hosts take a /31 (RFC 3021)</source>
-        <translation>Les besoins de &amp;2 hôtes prennent un /31 (RFC 3021)</translation>
+        <translation>Besoins de &amp;2 hôtes en /31 (RFC 3021)</translation>
     </message>
     <message>
         <source>N&amp;eeds:</source>
