@@ -25,8 +25,9 @@ private slots:
             QSKIP("needs an X server of its own (CTest runs this under xvfb-run)");
         m_windowManager.start(FEROL_WINDOW_MANAGER, {});
         QVERIFY(m_windowManager.waitForStarted());
-        // The window manager takes over the screen a moment after it starts.
-        QTest::qWait(1000);
+        // The window manager takes over the screen a moment after it starts, longer on a
+        // loaded machine.
+        QTest::qWait(2000);
     }
 
     void cleanupTestCase()
@@ -43,7 +44,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QRect available = window.screen()->availableGeometry();
         // The frame arrives from the window manager once the window is mapped.
-        QTRY_VERIFY(window.frameGeometry() != window.geometry());
+        QTRY_VERIFY_WITH_TIMEOUT(window.frameGeometry() != window.geometry(), 20000);
         QTRY_VERIFY2(available.contains(window.frameGeometry()),
                      qPrintable(QString("frame %1,%2 %3x%4 on %5x%6")
                                     .arg(window.frameGeometry().x())
