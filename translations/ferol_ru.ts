@@ -423,6 +423,89 @@
     </message>
 </context>
 <context>
+    <name>PlanTexts</name>
+    <message>
+        <source>Type the network to divide, as 10.0.0.0/24, 10.0.0.0 255.255.255.0 or 2001:db8::/48.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a network: write an address and its prefix length or mask.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a network: a number with a leading zero is ambiguous.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a network: a part of the address is too large.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a network: the prefix length is not one the address family allows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a network: a mask has its one bits first, with no gap.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a network: the address has bits set beyond the prefix length.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a network: a zone index (%) names a link, not a network.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does not fit: %1 addresses missing in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does not fit: %1 addresses missing in %2; %3 is the first need with no room left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 asks for /%2, longer than an %3 address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/%1 is longer than an %2 address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split into how many networks? At least one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That makes more than %1 networks; choose fewer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 networks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportFile</name>
     <message>
         <source>The report was saved as
@@ -905,6 +988,74 @@ http://2886762510
     </message>
     <message>
         <source>Nothing pasted: no lines of a name and a size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network to divide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An IPv4 or IPv6 network with its prefix length or mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network to divide, problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to divide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prefix length of each network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of networks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two-host needs take a /31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The parent&apos;s addresses from first to last; Left and Right select a network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One row per need, a name and a size; paste lines of name and size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs, what a paste left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move need up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move need down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allocated networks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the allocated networks as text</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

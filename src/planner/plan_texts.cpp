@@ -9,10 +9,12 @@
 
 namespace {
 
-QString Tr(const char* text, int n = -1)
+// The context the catalogues file these texts under; lupdate finds PlanTexts::tr() calls,
+// where a helper of our own would hide them from it.
+struct PlanTexts
 {
-    return QCoreApplication::translate("PlanTexts", text, nullptr, n);
-}
+    Q_DECLARE_TR_FUNCTIONS(PlanTexts)
+};
 
 QString FamilyName(const net::Plan& plan)
 {
@@ -60,22 +62,24 @@ QString ParentRefusalText(const QString& typed, net::ParseError error)
     }
     switch (error) {
     case net::ParseError::Empty:
-        return Tr("Type the network to divide, as 10.0.0.0/24, 10.0.0.0 255.255.255.0 or "
-                  "2001:db8::/48.");
+        return PlanTexts::tr(
+            "Type the network to divide, as 10.0.0.0/24, 10.0.0.0 255.255.255.0 or "
+            "2001:db8::/48.");
     case net::ParseError::Malformed:
-        return Tr("Not a network: write an address and its prefix length or mask.");
+        return PlanTexts::tr("Not a network: write an address and its prefix length or mask.");
     case net::ParseError::LeadingZero:
-        return Tr("Not a network: a number with a leading zero is ambiguous.");
+        return PlanTexts::tr("Not a network: a number with a leading zero is ambiguous.");
     case net::ParseError::OutOfRange:
-        return Tr("Not a network: a part of the address is too large.");
+        return PlanTexts::tr("Not a network: a part of the address is too large.");
     case net::ParseError::BadPrefixLength:
-        return Tr("Not a network: the prefix length is not one the address family allows.");
+        return PlanTexts::tr(
+            "Not a network: the prefix length is not one the address family allows.");
     case net::ParseError::NonContiguousMask:
-        return Tr("Not a network: a mask has its one bits first, with no gap.");
+        return PlanTexts::tr("Not a network: a mask has its one bits first, with no gap.");
     case net::ParseError::HostBitsSet:
-        return Tr("Not a network: the address has bits set beyond the prefix length.");
+        return PlanTexts::tr("Not a network: the address has bits set beyond the prefix length.");
     case net::ParseError::ZoneIndex:
-        return Tr("Not a network: a zone index (%) names a link, not a network.");
+        return PlanTexts::tr("Not a network: a zone index (%) names a link, not a network.");
     }
     return {};
 }
@@ -85,7 +89,7 @@ QString NeedLabel(const net::Plan& plan, std::size_t need)
     const QString name = QString::fromStdString(plan.needs.at(need).name);
     if (!name.trimmed().isEmpty())
         return QStringLiteral("\u201C%1\u201D").arg(name);
-    return Tr("row %1").arg(need + 1);
+    return PlanTexts::tr("row %1").arg(need + 1);
 }
 
 QString PlanStatusText(const net::Plan& plan, const net::PlanAnswer& answer)
@@ -93,25 +97,29 @@ QString PlanStatusText(const net::Plan& plan, const net::PlanAnswer& answer)
     const QString parent = QString::fromStdString(plan.parent.toString());
     switch (answer.problem) {
     case net::PlanProblem::DoesNotFit: {
-        const QString missing =
-            (answer.missingAtLeast ? Tr("more than ") : QString()) + CountText(answer.missing);
+        const QString missing = (answer.missingAtLeast ? PlanTexts::tr("more than ") : QString()) +
+                                CountText(answer.missing);
         if (answer.need == net::kNoNeed)
-            return Tr("Does not fit: %1 addresses missing in %2.").arg(missing, parent);
-        return Tr("Does not fit: %1 addresses missing in %2; %3 is the first need with no "
-                  "room left.")
+            return PlanTexts::tr("Does not fit: %1 addresses missing in %2.").arg(missing, parent);
+        return PlanTexts::tr(
+                   "Does not fit: %1 addresses missing in %2; %3 is the first need with no "
+                   "room left.")
             .arg(missing, parent, NeedLabel(plan, answer.need));
     }
     case net::PlanProblem::BadNeedLength:
-        return Tr("%1 asks for /%2, longer than an %3 address.")
+        return PlanTexts::tr("%1 asks for /%2, longer than an %3 address.")
             .arg(NeedLabel(plan, answer.need))
             .arg(plan.needs.at(answer.need).size.value)
             .arg(FamilyName(plan));
     case net::PlanProblem::BadSplitLength:
-        return Tr("/%1 is longer than an %2 address.").arg(plan.splitLength).arg(FamilyName(plan));
+        return PlanTexts::tr("/%1 is longer than an %2 address.")
+            .arg(plan.splitLength)
+            .arg(FamilyName(plan));
     case net::PlanProblem::NoNetworks:
-        return Tr("Split into how many networks? At least one.");
+        return PlanTexts::tr("Split into how many networks? At least one.");
     case net::PlanProblem::TooManyNetworks:
-        return Tr("That makes more than %1 networks; choose fewer.").arg(net::kPlanNetworkLimit);
+        return PlanTexts::tr("That makes more than %1 networks; choose fewer.")
+            .arg(net::kPlanNetworkLimit);
     case net::PlanProblem::None:
         break;
     }
@@ -127,9 +135,9 @@ QString PlanStatusText(const net::Plan& plan, const net::PlanAnswer& answer)
     const bool whole = answer.free.empty() && !answer.allocations.empty();
     const QString usedText = whole ? CountText(plan.parent.addressCount()) : CountText(used);
     const QString networks = answer.allocations.size() == 1
-                                 ? Tr("1 network")
-                                 : Tr("%1 networks").arg(answer.allocations.size());
-    return Tr("%1 in %2: %3 of %4 addresses allocated (%5 %).")
+                                 ? PlanTexts::tr("1 network")
+                                 : PlanTexts::tr("%1 networks").arg(answer.allocations.size());
+    return PlanTexts::tr("%1 in %2: %3 of %4 addresses allocated (%5 %).")
         .arg(networks, parent, usedText, CountText(plan.parent.addressCount()),
              QString::number(share * 100, 'f', share < 0.001 && share > 0 ? 4 : 1));
 }
@@ -182,10 +190,11 @@ PastedNeeds ReadPastedNeeds(const QString& text)
             if (header)
                 continue;
             pasted.needs.clear();
-            pasted.error = Tr("Line %1: \u201C%2\u201D is not a size (a number, or /n for a "
+            pasted.error =
+                PlanTexts::tr("Line %1: \u201C%2\u201D is not a size (a number, or /n for a "
                               "prefix length).")
-                               .arg(k + 1)
-                               .arg(sizeText);
+                    .arg(k + 1)
+                    .arg(sizeText);
             return pasted;
         }
         pasted.needs.push_back({name.toStdString(), *size});

@@ -26,10 +26,11 @@ CommandLineOutcome InterpretCommandLine(const QStringList& arguments)
 
     // Help and version win over a bad argument beside them, as in most programs.
     if (parser.isSet(help))
-        return {CommandLineOutcome::Action::PrintHelp, parser.helpText(), {}};
+        return {CommandLineOutcome::Action::PrintHelp, parser.helpText(), {}, {}};
     if (parser.isSet(version))
         return {CommandLineOutcome::Action::PrintVersion,
                 AppTitle() + QLatin1Char(' ') + CompiledVersion().toString() + QLatin1Char('\n'),
+                {},
                 {}};
     QString error;
     if (!understood)
@@ -39,6 +40,7 @@ CommandLineOutcome InterpretCommandLine(const QStringList& arguments)
     if (!error.isEmpty())
         return {CommandLineOutcome::Action::Fail,
                 error + QStringLiteral("\nTry '--help' for the options.\n"),
+                {},
                 {}};
     CommandLineOutcome run;
     run.language = parser.value(language);

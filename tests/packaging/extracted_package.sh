@@ -45,8 +45,13 @@ depends=$(dpkg-deb -f "$program_deb" Depends)
 grep -q libqt6widgets6 <<<"$depends" || fail "the program's Depends does not name Qt Widgets"
 grep -qi webengine <<<"$depends" && fail "the program depends on Qt WebEngine: $depends"
 dpkg-deb -c "$program_deb" | grep -q '\.so' && fail "the program's package holds a library"
+recommends=$(dpkg-deb -f "$program_deb" Recommends)
+# Qt's own translations and a font with Chinese glyphs, for the windows' languages.
+for package in qt6-translations-l10n fonts-wqy-microhei; do
+    grep -qw "$package" <<<"$recommends" || fail "the program does not recommend $package"
+done
 if [ -n "$browser_deb" ]; then
-    [ "$(dpkg-deb -f "$program_deb" Recommends)" = ferol-subnet-calculator-browser ] ||
+    grep -qw ferol-subnet-calculator-browser <<<"$recommends" ||
         fail "the program does not recommend the browser's package"
     dpkg-deb -f "$browser_deb" Depends |
         grep -q "ferol-subnet-calculator (= $FEROL_EXPECTED_VERSION)" ||

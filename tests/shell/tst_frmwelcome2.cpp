@@ -241,10 +241,13 @@ private slots:
         row("ipv6", 3,
             "txtIpv6Address scrIpv6Length btnIpv6Previous btnIpv6Next spnIpv6SplitLength "
             "btnIpv6SaveSubnets lstIpv6Subnets");
-        // The page without the browser plugin: entered, then each of its links in turn.
+        // Undo and Redo are disabled until there is an edit, so Tab passes them by.
         row("planner", 4,
-            "txtParent cboMode chkRfc3021 picPlan tblNeeds cmdAddNeed cmdRemoveNeed "
-            "cmdPasteNeeds cmdMoveNeedUp cmdMoveNeedDown tblAnswer cmdCopyAnswer");
+            "actNewPlanButton actOpenPlanButton actSavePlanButton actSavePlanAsButton "
+            "actExportCsvButton actCopyAnswerButton txtParent cboMode chkRfc3021 picPlan tblNeeds "
+            "cmdAddNeed cmdRemoveNeed cmdPasteNeeds cmdMoveNeedUp cmdMoveNeedDown tblAnswer "
+            "cmdCopyAnswer");
+        // The page without the browser plugin: entered, then each of its links in turn.
         row("ferol", 5,
             "txtFerol AboutLumbra AboutLumbra about-practice-exams Guarantee "
             "about-practice-exams AboutTraining AboutTraining",

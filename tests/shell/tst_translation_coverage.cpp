@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
@@ -161,8 +162,14 @@ class TestTranslationCoverage : public QObject
             // The promotional page is the maker's own copy and stays English.
             if (auto* view = qobject_cast<QAbstractItemView*>(widget);
                 view && view->model() && !qobject_cast<QTextBrowser*>(widget)) {
-                for (int row = 0; row < view->model()->rowCount(); ++row)
-                    check(where, view->model()->index(row, 0).data().toString());
+                const QAbstractItemModel& model = *view->model();
+                for (int column = 0; column < model.columnCount(); ++column) {
+                    check(where, model.headerData(column, Qt::Horizontal).toString());
+                    for (int row = 0; row < model.rowCount(); ++row) {
+                        check(where, model.index(row, column).data().toString());
+                        check(where, model.index(row, column).data(Qt::ToolTipRole).toString());
+                    }
+                }
             }
         }
     }
@@ -238,6 +245,13 @@ private slots:
             << "focus:txtIpv6Address key:Ctrl+A type:::ffff:10.1.2.3/40";
         QTest::newRow("ipv6, refused") << "Ipv6Calc"
                                        << "focus:txtIpv6Address key:Ctrl+A type:2001:db8::g";
+        QTest::newRow("planner, as opened") << "Planner" << QString();
+        QTest::newRow("planner, IPv4 parent")
+            << "Planner"
+            << "focus:txtParent key:Ctrl+A type:10.0.0.0/22 key:Return";
+        QTest::newRow("planner, refused parent")
+            << "Planner"
+            << "focus:txtParent key:Ctrl+A type:10.0.0.300/22 key:Return";
         QTest::newRow("Ferol") << "Ferol" << QString();
     }
 
