@@ -425,83 +425,83 @@
     <name>PlanTexts</name>
     <message>
         <source>Type the network to divide, as 10.0.0.0/24, 10.0.0.0 255.255.255.0 or 2001:db8::/48.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie das aufzuteilende Netz ein, etwa 10.0.0.0/24, 10.0.0.0 255.255.255.0 oder 2001:db8::/48.</translation>
     </message>
     <message>
         <source>Not a network: write an address and its prefix length or mask.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Netz: schreiben Sie eine Adresse und ihre Präfixlänge oder Maske.</translation>
     </message>
     <message>
         <source>Not a network: a number with a leading zero is ambiguous.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Netz: eine Zahl mit führender Null ist mehrdeutig.</translation>
     </message>
     <message>
         <source>Not a network: a part of the address is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Netz: ein Teil der Adresse ist zu groß.</translation>
     </message>
     <message>
         <source>Not a network: the prefix length is not one the address family allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Netz: diese Präfixlänge lässt die Adressfamilie nicht zu.</translation>
     </message>
     <message>
         <source>Not a network: a mask has its one bits first, with no gap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Netz: eine Maske hat ihre Einsen vorn, ohne Lücke.</translation>
     </message>
     <message>
         <source>Not a network: the address has bits set beyond the prefix length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Netz: die Adresse hat hinter der Präfixlänge gesetzte Bits.</translation>
     </message>
     <message>
         <source>Not a network: a zone index (%) names a link, not a network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Netz: ein Zonenindex (%) bezeichnet eine Verbindung, kein Netz.</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>more than </source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als </translation>
     </message>
     <message>
         <source>Does not fit: %1 addresses missing in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt nicht: in %2 fehlen %1 Adressen.</translation>
     </message>
     <message>
         <source>Does not fit: %1 addresses missing in %2; %3 is the first need with no room left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt nicht: in %2 fehlen %1 Adressen; %3 ist der erste Bedarf ohne Platz.</translation>
     </message>
     <message>
         <source>%1 asks for /%2, longer than an %3 address.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verlangt /%2, länger als eine %3-Adresse.</translation>
     </message>
     <message>
         <source>/%1 is longer than an %2 address.</source>
-        <translation type="unfinished"></translation>
+        <translation>/%1 ist länger als eine %2-Adresse.</translation>
     </message>
     <message>
         <source>Split into how many networks? At least one.</source>
-        <translation type="unfinished"></translation>
+        <translation>In wie viele Netze aufteilen? Mindestens eines.</translation>
     </message>
     <message>
         <source>That makes more than %1 networks; choose fewer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ergibt mehr als %1 Netze; wählen Sie weniger.</translation>
     </message>
     <message>
         <source>1 network</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Netz</translation>
     </message>
     <message>
         <source>%1 networks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Netze</translation>
     </message>
     <message>
         <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in %2: %3 von %4 Adressen zugeteilt (%5 %).</translation>
     </message>
     <message>
         <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: „%2“ ist keine Größe (eine Zahl oder /n für eine Präfixlänge).</translation>
     </message>
 </context>
 <context>
@@ -1004,71 +1004,71 @@ http://2886762510
     </message>
     <message>
         <source>Network to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzuteilendes Netz</translation>
     </message>
     <message>
         <source>An IPv4 or IPv6 network with its prefix length or mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein IPv4- oder IPv6-Netz mit Präfixlänge oder Maske</translation>
     </message>
     <message>
         <source>Network to divide, problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzuteilendes Netz, Problem</translation>
     </message>
     <message>
         <source>How to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Art der Aufteilung</translation>
     </message>
     <message>
         <source>Prefix length of each network</source>
-        <translation type="unfinished"></translation>
+        <translation>Präfixlänge jedes Netzes</translation>
     </message>
     <message>
         <source>Number of networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Netze</translation>
     </message>
     <message>
         <source>Two-host needs take a /31</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedarf von zwei Hosts als /31</translation>
     </message>
     <message>
         <source>Plan picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Planbild</translation>
     </message>
     <message>
         <source>The parent&apos;s addresses from first to last; Left and Right select a network</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adressen des übergeordneten Netzes von der ersten bis zur letzten; Links und Rechts wählen ein Netz</translation>
     </message>
     <message>
         <source>Plan result</source>
-        <translation type="unfinished"></translation>
+        <translation>Planergebnis</translation>
     </message>
     <message>
         <source>Needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedarf</translation>
     </message>
     <message>
         <source>One row per need, a name and a size; paste lines of name and size</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeile je Bedarf, mit Name und Größe; Zeilen aus Name und Größe lassen sich einfügen</translation>
     </message>
     <message>
         <source>Needs, what a paste left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedarf, was beim Einfügen ausgelassen wurde</translation>
     </message>
     <message>
         <source>Move need up</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedarf nach oben verschieben</translation>
     </message>
     <message>
         <source>Move need down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedarf nach unten verschieben</translation>
     </message>
     <message>
         <source>Allocated networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugeteilte Netze</translation>
     </message>
     <message>
         <source>Copy the allocated networks as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert die zugeteilten Netze als Text</translation>
     </message>
 </context>
 <context>

@@ -425,83 +425,83 @@
     <name>PlanTexts</name>
     <message>
         <source>Type the network to divide, as 10.0.0.0/24, 10.0.0.0 255.255.255.0 or 2001:db8::/48.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la red a dividir, como 10.0.0.0/24, 10.0.0.0 255.255.255.0 o 2001:db8::/48.</translation>
     </message>
     <message>
         <source>Not a network: write an address and its prefix length or mask.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una red: escriba una dirección y su longitud de prefijo o máscara.</translation>
     </message>
     <message>
         <source>Not a network: a number with a leading zero is ambiguous.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una red: un número con cero inicial es ambiguo.</translation>
     </message>
     <message>
         <source>Not a network: a part of the address is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una red: una parte de la dirección es demasiado grande.</translation>
     </message>
     <message>
         <source>Not a network: the prefix length is not one the address family allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una red: la familia de direcciones no admite esa longitud de prefijo.</translation>
     </message>
     <message>
         <source>Not a network: a mask has its one bits first, with no gap.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una red: una máscara tiene sus bits a uno al principio, sin huecos.</translation>
     </message>
     <message>
         <source>Not a network: the address has bits set beyond the prefix length.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una red: la dirección tiene bits a uno más allá de la longitud de prefijo.</translation>
     </message>
     <message>
         <source>Not a network: a zone index (%) names a link, not a network.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una red: un índice de zona (%) designa un enlace, no una red.</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1</translation>
     </message>
     <message>
         <source>more than </source>
-        <translation type="unfinished"></translation>
+        <translation>más de </translation>
     </message>
     <message>
         <source>Does not fit: %1 addresses missing in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No cabe: faltan %1 direcciones en %2.</translation>
     </message>
     <message>
         <source>Does not fit: %1 addresses missing in %2; %3 is the first need with no room left.</source>
-        <translation type="unfinished"></translation>
+        <translation>No cabe: faltan %1 direcciones en %2; %3 es la primera necesidad sin espacio.</translation>
     </message>
     <message>
         <source>%1 asks for /%2, longer than an %3 address.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pide una /%2, más larga que una dirección %3.</translation>
     </message>
     <message>
         <source>/%1 is longer than an %2 address.</source>
-        <translation type="unfinished"></translation>
+        <translation>/%1 es más larga que una dirección %2.</translation>
     </message>
     <message>
         <source>Split into how many networks? At least one.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿En cuántas redes dividir? Al menos una.</translation>
     </message>
     <message>
         <source>That makes more than %1 networks; choose fewer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eso da más de %1 redes; elija menos.</translation>
     </message>
     <message>
         <source>1 network</source>
-        <translation type="unfinished"></translation>
+        <translation>1 red</translation>
     </message>
     <message>
         <source>%1 networks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 redes</translation>
     </message>
     <message>
         <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2: %3 de %4 direcciones asignadas (%5 %).</translation>
     </message>
     <message>
         <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: «%2» no es un tamaño (un número, o /n para una longitud de prefijo).</translation>
     </message>
 </context>
 <context>
@@ -1004,71 +1004,71 @@ http://2886762510
     </message>
     <message>
         <source>Network to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Red a dividir</translation>
     </message>
     <message>
         <source>An IPv4 or IPv6 network with its prefix length or mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Una red IPv4 o IPv6 con su longitud de prefijo o máscara</translation>
     </message>
     <message>
         <source>Network to divide, problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Red a dividir, problema</translation>
     </message>
     <message>
         <source>How to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de dividir</translation>
     </message>
     <message>
         <source>Prefix length of each network</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud de prefijo de cada red</translation>
     </message>
     <message>
         <source>Number of networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de redes</translation>
     </message>
     <message>
         <source>Two-host needs take a /31</source>
-        <translation type="unfinished"></translation>
+        <translation>Necesidades de dos hosts en /31</translation>
     </message>
     <message>
         <source>Plan picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen del plan</translation>
     </message>
     <message>
         <source>The parent&apos;s addresses from first to last; Left and Right select a network</source>
-        <translation type="unfinished"></translation>
+        <translation>Las direcciones de la red principal de la primera a la última; Izquierda y Derecha eligen una red</translation>
     </message>
     <message>
         <source>Plan result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado del plan</translation>
     </message>
     <message>
         <source>Needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Necesidades</translation>
     </message>
     <message>
         <source>One row per need, a name and a size; paste lines of name and size</source>
-        <translation type="unfinished"></translation>
+        <translation>Una fila por necesidad, un nombre y un tamaño; pegue líneas de nombre y tamaño</translation>
     </message>
     <message>
         <source>Needs, what a paste left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Necesidades, lo que un pegado omitió</translation>
     </message>
     <message>
         <source>Move need up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir la necesidad</translation>
     </message>
     <message>
         <source>Move need down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar la necesidad</translation>
     </message>
     <message>
         <source>Allocated networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Redes asignadas</translation>
     </message>
     <message>
         <source>Copy the allocated networks as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia las redes asignadas como texto</translation>
     </message>
 </context>
 <context>

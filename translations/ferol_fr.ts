@@ -425,83 +425,83 @@
     <name>PlanTexts</name>
     <message>
         <source>Type the network to divide, as 10.0.0.0/24, 10.0.0.0 255.255.255.0 or 2001:db8::/48.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le réseau à découper, comme 10.0.0.0/24, 10.0.0.0 255.255.255.0 ou 2001:db8::/48.</translation>
     </message>
     <message>
         <source>Not a network: write an address and its prefix length or mask.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un réseau&#xa0;: écrivez une adresse et sa longueur de préfixe ou son masque.</translation>
     </message>
     <message>
         <source>Not a network: a number with a leading zero is ambiguous.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un réseau&#xa0;: un nombre avec un zéro initial est ambigu.</translation>
     </message>
     <message>
         <source>Not a network: a part of the address is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un réseau&#xa0;: une partie de l&apos;adresse est trop grande.</translation>
     </message>
     <message>
         <source>Not a network: the prefix length is not one the address family allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un réseau&#xa0;: la famille d&apos;adresses n&apos;admet pas cette longueur de préfixe.</translation>
     </message>
     <message>
         <source>Not a network: a mask has its one bits first, with no gap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un réseau&#xa0;: un masque a ses bits à 1 en tête, sans trou.</translation>
     </message>
     <message>
         <source>Not a network: the address has bits set beyond the prefix length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un réseau&#xa0;: l&apos;adresse a des bits à 1 au-delà de la longueur de préfixe.</translation>
     </message>
     <message>
         <source>Not a network: a zone index (%) names a link, not a network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un réseau&#xa0;: un index de zone (%) désigne un lien, pas un réseau.</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>more than </source>
-        <translation type="unfinished"></translation>
+        <translation>plus de </translation>
     </message>
     <message>
         <source>Does not fit: %1 addresses missing in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne tient pas&#xa0;: il manque %1 adresses dans %2.</translation>
     </message>
     <message>
         <source>Does not fit: %1 addresses missing in %2; %3 is the first need with no room left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne tient pas&#xa0;: il manque %1 adresses dans %2&#xa0;; %3 est le premier besoin sans place.</translation>
     </message>
     <message>
         <source>%1 asks for /%2, longer than an %3 address.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande un /%2, plus long qu&apos;une adresse %3.</translation>
     </message>
     <message>
         <source>/%1 is longer than an %2 address.</source>
-        <translation type="unfinished"></translation>
+        <translation>/%1 est plus long qu&apos;une adresse %2.</translation>
     </message>
     <message>
         <source>Split into how many networks? At least one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Découper en combien de réseaux&#xa0;? Au moins un.</translation>
     </message>
     <message>
         <source>That makes more than %1 networks; choose fewer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cela fait plus de %1 réseaux&#xa0;; choisissez-en moins.</translation>
     </message>
     <message>
         <source>1 network</source>
-        <translation type="unfinished"></translation>
+        <translation>1 réseau</translation>
     </message>
     <message>
         <source>%1 networks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 réseaux</translation>
     </message>
     <message>
         <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dans %2&#xa0;: %3 adresses sur %4 attribuées (%5&#xa0;%).</translation>
     </message>
     <message>
         <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas une taille (un nombre, ou /n pour une longueur de préfixe).</translation>
     </message>
 </context>
 <context>
@@ -1004,71 +1004,71 @@ http://2886762510
     </message>
     <message>
         <source>Network to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau à découper</translation>
     </message>
     <message>
         <source>An IPv4 or IPv6 network with its prefix length or mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Un réseau IPv4 ou IPv6 avec sa longueur de préfixe ou son masque</translation>
     </message>
     <message>
         <source>Network to divide, problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau à découper, problème</translation>
     </message>
     <message>
         <source>How to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de découpage</translation>
     </message>
     <message>
         <source>Prefix length of each network</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de préfixe de chaque réseau</translation>
     </message>
     <message>
         <source>Number of networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de réseaux</translation>
     </message>
     <message>
         <source>Two-host needs take a /31</source>
-        <translation type="unfinished"></translation>
+        <translation>Besoins de deux hôtes en /31</translation>
     </message>
     <message>
         <source>Plan picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image du plan</translation>
     </message>
     <message>
         <source>The parent&apos;s addresses from first to last; Left and Right select a network</source>
-        <translation type="unfinished"></translation>
+        <translation>Les adresses du réseau parent de la première à la dernière&#xa0;; Gauche et Droite choisissent un réseau</translation>
     </message>
     <message>
         <source>Plan result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat du plan</translation>
     </message>
     <message>
         <source>Needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Besoins</translation>
     </message>
     <message>
         <source>One row per need, a name and a size; paste lines of name and size</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ligne par besoin, un nom et une taille&#xa0;; collez des lignes de nom et de taille</translation>
     </message>
     <message>
         <source>Needs, what a paste left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Besoins, ce qu&apos;un collage a laissé de côté</translation>
     </message>
     <message>
         <source>Move need up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter le besoin</translation>
     </message>
     <message>
         <source>Move need down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre le besoin</translation>
     </message>
     <message>
         <source>Allocated networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseaux attribués</translation>
     </message>
     <message>
         <source>Copy the allocated networks as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie les réseaux attribués sous forme de texte</translation>
     </message>
 </context>
 <context>
