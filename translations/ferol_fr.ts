@@ -5,243 +5,243 @@
     <name>AnswerModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau</translation>
     </message>
     <message>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque</translation>
     </message>
     <message>
         <source>First usable</source>
-        <translation type="unfinished"></translation>
+        <translation>Première utilisable</translation>
     </message>
     <message>
         <source>First address</source>
-        <translation type="unfinished"></translation>
+        <translation>Première adresse</translation>
     </message>
     <message>
         <source>Last usable</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière utilisable</translation>
     </message>
     <message>
         <source>Last address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière adresse</translation>
     </message>
     <message>
         <source>Broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffusion</translation>
     </message>
     <message>
         <source>Usable hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôtes utilisables</translation>
     </message>
     <message>
         <source>/64 networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseaux /64</translation>
     </message>
     <message>
         <source>Unused hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôtes inutilisés</translation>
     </message>
     <message>
         <source>Unused /64s</source>
-        <translation type="unfinished"></translation>
+        <translation>/64 inutilisés</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Libre</translation>
     </message>
     <message>
         <source>Network %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau %1</translation>
     </message>
     <message>
         <source>all</source>
-        <translation type="unfinished"></translation>
+        <translation>tous</translation>
     </message>
 </context>
 <context>
     <name>Ipv6SubnetList</name>
     <message>
         <source>%1 subnets of /%2 in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sous-réseaux /%2 dans %3</translation>
     </message>
     <message>
         <source>; the first %1 are listed, %2 more are not</source>
-        <translation type="unfinished"></translation>
+        <translation>&#xa0;; les %1 premiers sont listés, %2 autres ne le sont pas</translation>
     </message>
 </context>
 <context>
     <name>Ipv6Texts</name>
     <message>
         <source>Type an IPv6 address, with /length if you like.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une adresse IPv6, avec /longueur si vous le souhaitez.</translation>
     </message>
     <message>
         <source>zone indexes such as %1 are not part of an address</source>
-        <translation type="unfinished"></translation>
+        <translation>les index de zone comme %1 ne font pas partie d&apos;une adresse</translation>
     </message>
     <message>
         <source>This is an IPv4 address; the Subnet Calculator tab takes IPv4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci est une adresse IPv4&#xa0;; l&apos;onglet Calcul de sous-réseau accepte l&apos;IPv4.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a hex digit</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un chiffre hexadécimal</translation>
     </message>
     <message>
         <source>three or more colons in a row</source>
-        <translation type="unfinished"></translation>
+        <translation>trois deux-points ou plus à la suite</translation>
     </message>
     <message>
         <source>more than one &apos;::&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>plus d&apos;un «&#xa0;::&#xa0;»</translation>
     </message>
     <message>
         <source>it starts with a single &apos;:&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>elle commence par un seul «&#xa0;:&#xa0;»</translation>
     </message>
     <message>
         <source>it ends with a single &apos;:&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>elle se termine par un seul «&#xa0;:&#xa0;»</translation>
     </message>
     <message>
         <source>group %1 has %2 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>le groupe %1 a %2 chiffres</translation>
     </message>
     <message>
         <source>a dotted IPv4 part may only end the address</source>
-        <translation type="unfinished"></translation>
+        <translation>une partie IPv4 pointée ne peut que terminer l&apos;adresse</translation>
     </message>
     <message>
         <source>the dotted IPv4 part is not four numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>la partie IPv4 pointée n&apos;a pas quatre nombres</translation>
     </message>
     <message>
         <source>the dotted IPv4 part has a number with a leading zero</source>
-        <translation type="unfinished"></translation>
+        <translation>la partie IPv4 pointée a un nombre avec un zéro initial</translation>
     </message>
     <message>
         <source>the dotted IPv4 part has a number above 255</source>
-        <translation type="unfinished"></translation>
+        <translation>la partie IPv4 pointée a un nombre supérieur à 255</translation>
     </message>
     <message numerus="yes">
         <source>%n group(s) and no &apos;::&apos;; an address has 8</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n groupe et aucun «&#xa0;::&#xa0;»&#xa0;; une adresse en a 8</numerusform>
+            <numerusform>%n groupes et aucun «&#xa0;::&#xa0;»&#xa0;; une adresse en a 8</numerusform>
         </translation>
     </message>
     <message>
         <source>more than 8 groups</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de 8 groupes</translation>
     </message>
     <message>
         <source>&apos;::&apos; beside 8 groups stands for none</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;::&#xa0;» à côté de 8 groupes ne remplace rien</translation>
     </message>
     <message>
         <source>no prefix length after &apos;/&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune longueur de préfixe après «&#xa0;/&#xa0;»</translation>
     </message>
     <message>
         <source>the prefix length is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>la longueur de préfixe n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>the prefix length has a leading zero</source>
-        <translation type="unfinished"></translation>
+        <translation>la longueur de préfixe a un zéro initial</translation>
     </message>
     <message>
         <source>the prefix length is above 128</source>
-        <translation type="unfinished"></translation>
+        <translation>la longueur de préfixe dépasse 128</translation>
     </message>
     <message>
         <source>bits are set beyond the prefix length</source>
-        <translation type="unfinished"></translation>
+        <translation>des bits sont à 1 au-delà de la longueur de préfixe</translation>
     </message>
     <message>
         <source>Not an IPv6 address: %1 (at character %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une adresse IPv6&#xa0;: %1 (au caractère %2).</translation>
     </message>
     <message>
         <source>%1 (2^%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (2^%2)</translation>
     </message>
     <message>
         <source>Global unicast; the network reaches into special-purpose blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicast global&#xa0;; le réseau déborde sur des blocs à usage spécial</translation>
     </message>
     <message>
         <source>Global unicast</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicast global</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>; the network reaches beyond this block</source>
-        <translation type="unfinished"></translation>
+        <translation>&#xa0;; le réseau dépasse ce bloc</translation>
     </message>
     <message>
         <source>IPv4-mapped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>IPv4 mappée&#xa0;: %1</translation>
     </message>
     <message>
         <source>6to4: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>6to4&#xa0;: %1</translation>
     </message>
     <message>
         <source>Teredo: server %1, client %2, port %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Teredo&#xa0;: serveur %1, client %2, port %3</translation>
     </message>
     <message>
         <source>NAT64: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NAT64&#xa0;: %1</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source> (/%1 is not on a nibble boundary; this is the zone of /%2)</source>
-        <translation type="unfinished"></translation>
+        <translation> (/%1 n&apos;est pas aligné sur un quartet&#xa0;; c&apos;est la zone du /%2)</translation>
     </message>
     <message>
         <source>No network follows %1: it ends the address space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun réseau ne suit %1&#xa0;: il termine l&apos;espace d&apos;adressage.</translation>
     </message>
     <message>
         <source>No network comes before %1: it starts the address space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun réseau ne précède %1&#xa0;: il commence l&apos;espace d&apos;adressage.</translation>
     </message>
 </context>
 <context>
     <name>NeedsModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>/64 networks or /n</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseaux /64 ou /n</translation>
     </message>
     <message>
         <source>Hosts or /n</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôtes ou /n</translation>
     </message>
     <message>
         <source>How many /64 networks the need takes, or /n for a network of prefix length n</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de réseaux /64 que demande le besoin, ou /n pour un réseau de longueur de préfixe n</translation>
     </message>
     <message>
         <source>How many usable host addresses the need takes, or /n for a network of prefix length n</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d&apos;adresses d&apos;hôte utilisables que demande le besoin, ou /n pour un réseau de longueur de préfixe n</translation>
     </message>
 </context>
 <context>
@@ -249,259 +249,259 @@
     <message>
         <source>%1, octet %2 of %3</source>
         <extracomment>An octet box&apos;s accessible name: %1 the address it is part of, %2 its place, %3 the count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, octet %2 sur %3</translation>
     </message>
 </context>
 <context>
     <name>PlanCommandBar</name>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir…</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous…</translation>
     </message>
     <message>
         <source>Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Export CSV…</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Open Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un plan</translation>
     </message>
     <message>
         <source>Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Recent plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Plans récents</translation>
     </message>
     <message>
         <source>plan</source>
-        <translation type="unfinished"></translation>
+        <translation>plan</translation>
     </message>
     <message>
         <source>Save Plan As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le plan sous</translation>
     </message>
     <message>
         <source>Save Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le plan</translation>
     </message>
     <message>
         <source>Export Answer as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le résultat en CSV</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>The plan has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan a des modifications non enregistrées. Les enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>The plan %1 has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan %1 a des modifications non enregistrées. Les enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>Planification</translation>
     </message>
     <message>
         <source>Untitled plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>%1 (unsaved)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non enregistré)</translation>
     </message>
     <message>
         <source>No recent plans</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun plan récent</translation>
     </message>
 </context>
 <context>
     <name>PlanDocument</name>
     <message>
         <source>Parent network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau parent</translation>
     </message>
     <message>
         <source>Way to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de découpage</translation>
     </message>
     <message>
         <source>Split length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de découpage</translation>
     </message>
     <message>
         <source>Number of networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de réseaux</translation>
     </message>
     <message>
         <source>Two-host links</source>
-        <translation type="unfinished"></translation>
+        <translation>Liaisons à deux hôtes</translation>
     </message>
     <message>
         <source>Edit need</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le besoin</translation>
     </message>
     <message>
         <source>Add need</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un besoin</translation>
     </message>
     <message>
         <source>Add %1 needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter %1 besoins</translation>
     </message>
     <message>
         <source>Remove need</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le besoin</translation>
     </message>
     <message>
         <source>Remove %1 needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 besoins</translation>
     </message>
     <message>
         <source>Move need</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer le besoin</translation>
     </message>
 </context>
 <context>
     <name>PlanPicture</name>
     <message>
         <source>No plan to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun plan à dessiner.</translation>
     </message>
     <message>
         <source>Addresses run from left to right, lowest first; hatched blocks are free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les adresses vont de gauche à droite, la plus basse en premier&#xa0;; les blocs hachurés sont libres.</translation>
     </message>
     <message>
         <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bloc trop petit pour être dessiné à l&apos;échelle est dessiné sur %1 pixels de large, marqué d&apos;un point.</translation>
     </message>
     <message>
         <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 blocs trop petits pour être dessinés à l&apos;échelle sont dessinés sur %2 pixels de large, marqués d&apos;un point.</translation>
     </message>
     <message>
         <source>free</source>
-        <translation type="unfinished"></translation>
+        <translation>libre</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Libre</translation>
     </message>
 </context>
 <context>
     <name>PlanTexts</name>
     <message>
         <source>Type the network to divide, as 10.0.0.0/24, 10.0.0.0 255.255.255.0 or 2001:db8::/48.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le réseau à découper, comme 10.0.0.0/24, 10.0.0.0 255.255.255.0 ou 2001:db8::/48.</translation>
     </message>
     <message>
         <source>Not a network: write an address and its prefix length or mask.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un réseau&#xa0;: écrivez une adresse et sa longueur de préfixe ou son masque.</translation>
     </message>
     <message>
         <source>Not a network: a number with a leading zero is ambiguous.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un réseau&#xa0;: un nombre avec un zéro initial est ambigu.</translation>
     </message>
     <message>
         <source>Not a network: a part of the address is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un réseau&#xa0;: une partie de l&apos;adresse est trop grande.</translation>
     </message>
     <message>
         <source>Not a network: the prefix length is not one the address family allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un réseau&#xa0;: la famille d&apos;adresses n&apos;admet pas cette longueur de préfixe.</translation>
     </message>
     <message>
         <source>Not a network: a mask has its one bits first, with no gap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un réseau&#xa0;: un masque a ses bits à 1 en tête, sans trou.</translation>
     </message>
     <message>
         <source>Not a network: the address has bits set beyond the prefix length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un réseau&#xa0;: l&apos;adresse a des bits à 1 au-delà de la longueur de préfixe.</translation>
     </message>
     <message>
         <source>Not a network: a zone index (%) names a link, not a network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un réseau&#xa0;: un index de zone (%) désigne un lien, pas un réseau.</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>more than </source>
-        <translation type="unfinished"></translation>
+        <translation>plus de </translation>
     </message>
     <message>
         <source>Does not fit: %1 addresses missing in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne tient pas&#xa0;: il manque %1 adresses dans %2.</translation>
     </message>
     <message>
         <source>Does not fit: %1 addresses missing in %2; %3 is the first need with no room left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne tient pas&#xa0;: il manque %1 adresses dans %2&#xa0;; %3 est le premier besoin sans place.</translation>
     </message>
     <message>
         <source>%1 asks for /%2, longer than an %3 address.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande un /%2, plus long qu&apos;une adresse %3.</translation>
     </message>
     <message>
         <source>/%1 is longer than an %2 address.</source>
-        <translation type="unfinished"></translation>
+        <translation>/%1 est plus long qu&apos;une adresse %2.</translation>
     </message>
     <message>
         <source>Split into how many networks? At least one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Découper en combien de réseaux&#xa0;? Au moins un.</translation>
     </message>
     <message>
         <source>That makes more than %1 networks; choose fewer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cela fait plus de %1 réseaux&#xa0;; choisissez-en moins.</translation>
     </message>
     <message>
         <source>1 network</source>
-        <translation type="unfinished"></translation>
+        <translation>1 réseau</translation>
     </message>
     <message>
         <source>%1 networks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 réseaux</translation>
     </message>
     <message>
         <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dans %2&#xa0;: %3 adresses sur %4 attribuées (%5&#xa0;%).</translation>
     </message>
     <message>
         <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas une taille (un nombre, ou /n pour une longueur de préfixe).</translation>
     </message>
 </context>
 <context>
@@ -510,238 +510,246 @@
         <source>The report was saved as
 %1
 but no program could open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport a été enregistré sous
+%1
+mais aucun programme n&apos;a pu l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>The EULA Is Unavailable At This Time
 
 No program could open
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrat de licence n&apos;est pas disponible pour le moment
+
+Aucun programme n&apos;a pu ouvrir
+%1</translation>
     </message>
     <message>
         <source>No web browser could open
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun navigateur web n&apos;a pu ouvrir
+%1</translation>
     </message>
     <message>
         <source>No folder was named to create.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier à créer n&apos;a été indiqué.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est un fichier, pas un dossier.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be created because &quot;%2&quot; is a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être créé car «&#xa0;%2&#xa0;» est un fichier.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n&apos;a pas pu être créé.</translation>
     </message>
     <message>
         <source>The documents folder is unknown, so the reports have no folder to go to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier Documents est inconnu&#xa0;; les rapports n&apos;ont donc aucun dossier où aller.</translation>
     </message>
     <message>
         <source>%1 could not be saved.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être enregistré.
+%2</translation>
     </message>
     <message>
         <source>%1 could not be saved to %2.
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être enregistré dans %2.
+%3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;existe pas.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Ferol logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo Ferol</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Closes this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme cette boîte de dialogue</translation>
     </message>
     <message>
         <source>View DODA</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir le DODA</translation>
     </message>
     <message>
         <source>Opens the license document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le document de licence</translation>
     </message>
     <message>
         <source>&amp;View DODA</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voir le DODA</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Ferol Subnet Calculator contains the following tools for IPv4 and IPv6:  Subnet Calculator, Wildcard Checker, Decimal IP Calculator, IPv6 Calculator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Outils de Ferol Subnet Calculator pour IPv4 et IPv6&#xa0;: calcul de sous-réseau, masque générique, IP décimale, calcul IPv6.</translation>
     </message>
     <message>
         <source>Copyright © 2026 Ferol. All rights reserved. This program is provided as is, without warranty of any kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Ferol. Tous droits réservés. Ce programme est fourni en l&apos;état, sans garantie d&apos;aucune sorte.</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>frmWelcome2</name>
     <message>
         <source>Subnet Mask Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul de sous-réseau</translation>
     </message>
     <message>
         <source>Wildcard Mask Checker</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque générique</translation>
     </message>
     <message>
         <source>Decimal IP Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>IP décimale</translation>
     </message>
     <message>
         <source>IPv6 Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul IPv6</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Subnet Mask Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul de &amp;masque de sous-réseau</translation>
     </message>
     <message>
         <source>&amp;Wildcard Mask Checker</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification de masque &amp;générique</translation>
     </message>
     <message>
         <source>&amp;Decimal IP Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul d&apos;IP &amp;décimale</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;More</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plus</translation>
     </message>
     <message>
         <source>Free &amp;Lumbra Demo (Network Simulator)</source>
-        <translation type="unfinished"></translation>
+        <translation>Démo gratuite de &amp;Lumbra (simulateur de réseau)</translation>
     </message>
     <message>
         <source>Free &amp;Orvat Demos (Practice Exams)</source>
-        <translation type="unfinished"></translation>
+        <translation>Démos gratuites d&apos;&amp;Orvat (examens d&apos;entraînement)</translation>
     </message>
     <message>
         <source>Ferol&apos;s Free &amp;Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utilitaires gratuits de Ferol</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Ferol Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page d&apos;accueil &amp;Ferol</translation>
     </message>
     <message>
         <source>&amp;Contact Us</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nous contacter</translation>
     </message>
     <message>
         <source>&amp;About Subnet Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Subnet Calculator</translation>
     </message>
     <message>
         <source>Exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Ferol banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Bannière Ferol</translation>
     </message>
     <message>
         <source>Shows the Ferol tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche l&apos;onglet Ferol</translation>
     </message>
     <message>
         <source>Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>Planification</translation>
     </message>
 </context>
 <context>
     <name>ucDecimalCalc</name>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP</translation>
     </message>
     <message>
         <source>Changing an octet updates the decimal address</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier un octet met à jour l&apos;adresse décimale</translation>
     </message>
     <message>
         <source>Example addresses button</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton des adresses d&apos;exemple</translation>
     </message>
     <message>
         <source>Opens and closes the list of example addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre et ferme la liste des adresses d&apos;exemple</translation>
     </message>
     <message>
         <source>Example addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses d&apos;exemple</translation>
     </message>
     <message>
         <source>Up and Down fill in the highlighted address; Enter or Space picks it</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut et Bas insèrent l&apos;adresse en surbrillance&#xa0;; Entrée ou Espace la choisit</translation>
     </message>
     <message>
         <source>Decimal address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse décimale</translation>
     </message>
     <message>
         <source>Typing a number here updates the octets</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir un nombre ici met à jour les octets</translation>
     </message>
     <message>
         <source>What the decimal address is for</source>
-        <translation type="unfinished"></translation>
+        <translation>À quoi sert l&apos;adresse décimale</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP</translation>
     </message>
     <message>
         <source>Decimal Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse décimale</translation>
     </message>
     <message>
         <source>We normally think of using an IP address to navigate to a Web  site. For example:
@@ -750,655 +758,660 @@ http://172.16.128.14
 Alternatively, you can use the decimal equivalent to navigate to a Web site. For example:
 http://2886762510
 </source>
-        <translation type="unfinished"></translation>
+        <translation>On pense généralement à utiliser une adresse IP pour accéder à un site web. Par exemple&#xa0;:
+http://172.16.128.14
+
+Vous pouvez aussi utiliser son équivalent décimal pour accéder à un site web. Par exemple&#xa0;:
+http://2886762510
+</translation>
     </message>
 </context>
 <context>
     <name>ucFerol</name>
     <message>
         <source>Ferol products</source>
-        <translation type="unfinished"></translation>
+        <translation>Produits Ferol</translation>
     </message>
     <message>
         <source>Tab moves from link to link; Enter opens one in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab passe d&apos;un lien à l&apos;autre&#xa0;; Entrée l&apos;ouvre dans le navigateur web</translation>
     </message>
 </context>
 <context>
     <name>ucIpv6Calc</name>
     <message>
         <source>&amp;Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;dresse&#xa0;:</translation>
     </message>
     <message>
         <source>IPv6 address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IPv6</translation>
     </message>
     <message>
         <source>Any IPv6 text form, optionally with /length</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute forme textuelle IPv6, avec /longueur en option</translation>
     </message>
     <message>
         <source>Prefix &amp;length:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Longueur de préfixe&#xa0;:</translation>
     </message>
     <message>
         <source>Prefix length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de préfixe</translation>
     </message>
     <message>
         <source>0 to 128; arrow keys, Home, End or digits</source>
-        <translation type="unfinished"></translation>
+        <translation>0 à 128&#xa0;; flèches, Début, Fin ou chiffres</translation>
     </message>
     <message>
         <source>&amp;Previous network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau pré&amp;cédent</translation>
     </message>
     <message>
         <source>&amp;Next network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau &amp;suivant</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Compressed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressée&#xa0;:</translation>
     </message>
     <message>
         <source>Expanded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Développée&#xa0;:</translation>
     </message>
     <message>
         <source>Network:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau&#xa0;:</translation>
     </message>
     <message>
         <source>First address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Première adresse&#xa0;:</translation>
     </message>
     <message>
         <source>Last address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière adresse&#xa0;:</translation>
     </message>
     <message>
         <source>Addresses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses&#xa0;:</translation>
     </message>
     <message>
         <source>/64 networks:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseaux /64&#xa0;:</translation>
     </message>
     <message>
         <source>Block:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc&#xa0;:</translation>
     </message>
     <message>
         <source>Embedded IPv4:</source>
-        <translation type="unfinished"></translation>
+        <translation>IPv4 intégrée&#xa0;:</translation>
     </message>
     <message>
         <source>Reverse name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom inverse&#xa0;:</translation>
     </message>
     <message>
         <source>Reverse zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone inverse&#xa0;:</translation>
     </message>
     <message>
         <source>Hex worksheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau hexadécimal&#xa0;:</translation>
     </message>
     <message>
         <source>Network digits bold and underlined, interface digits plain, a digit holding both bold italic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffres du réseau en gras soulignés, chiffres de l&apos;interface normaux, un chiffre mêlant les deux en gras italique.</translation>
     </message>
     <message>
         <source>&amp;Subnets of length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-&amp;réseaux de longueur&#xa0;:</translation>
     </message>
     <message>
         <source>Subnets of length</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-réseaux de longueur</translation>
     </message>
     <message>
         <source>Subnet prefix length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de préfixe des sous-réseaux</translation>
     </message>
     <message>
         <source>Sa&amp;ve...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer...</translation>
     </message>
     <message>
         <source>Saves the listing as ipv6-subnets.txt and opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre la liste sous ipv6-subnets.txt et l&apos;ouvre</translation>
     </message>
     <message>
         <source>Subnet count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de sous-réseaux</translation>
     </message>
     <message>
         <source>Subnets</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-réseaux</translation>
     </message>
     <message>
         <source>None: the prefix is longer than /64</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun&#xa0;: le préfixe est plus long que /64</translation>
     </message>
     <message>
         <source>A /128 holds no smaller networks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un /128 ne contient aucun réseau plus petit.</translation>
     </message>
     <message>
         <source>The IPv6 subnet list</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des sous-réseaux IPv6</translation>
     </message>
     <message>
         <source>IPv6 Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul IPv6</translation>
     </message>
 </context>
 <context>
     <name>ucPlanner</name>
     <message>
         <source>&amp;Network to divide:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau à &amp;découper&#xa0;:</translation>
     </message>
     <message>
         <source>10.0.0.0/24, 10.0.0.0 255.255.255.0 or 2001:db8::/48</source>
-        <translation type="unfinished"></translation>
+        <translation>10.0.0.0/24, 10.0.0.0 255.255.255.0 ou 2001:db8::/48</translation>
     </message>
     <message>
         <source>&amp;Divide by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Découper &amp;selon&#xa0;:</translation>
     </message>
     <message>
         <source>VLSM: each need its smallest network</source>
-        <translation type="unfinished"></translation>
+        <translation>VLSM&#xa0;: le plus petit réseau par besoin</translation>
     </message>
     <message>
         <source>Equal split into networks of /n</source>
-        <translation type="unfinished"></translation>
+        <translation>Découpage égal en réseaux /n</translation>
     </message>
     <message>
         <source>Equal split into N networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Découpage égal en N réseaux</translation>
     </message>
     <message>
         <source> networks</source>
-        <translation type="unfinished"></translation>
+        <translation> réseaux</translation>
     </message>
     <message>
         <source>Needs of &amp;2 hosts take a /31 (RFC 3021)</source>
-        <translation type="unfinished"></translation>
+        <translation>Besoins de &amp;2 hôtes en /31 (RFC 3021)</translation>
     </message>
     <message>
         <source>N&amp;eeds:</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;esoins&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monter</translation>
     </message>
     <message>
         <source>Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Des&amp;cendre</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;ller</translation>
     </message>
     <message>
         <source>Allocated net&amp;works:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseaux attri&amp;bués&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Copy all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout copier</translation>
     </message>
     <message>
         <source>Paste needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller des besoins</translation>
     </message>
     <message>
         <source>Add need</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un besoin</translation>
     </message>
     <message>
         <source>Remove need</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le besoin</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Nothing pasted. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été collé. %1</translation>
     </message>
     <message>
         <source>Nothing pasted: no lines of a name and a size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été collé&#xa0;: aucune ligne avec un nom et une taille.</translation>
     </message>
     <message>
         <source>Network to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau à découper</translation>
     </message>
     <message>
         <source>An IPv4 or IPv6 network with its prefix length or mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Un réseau IPv4 ou IPv6 avec sa longueur de préfixe ou son masque</translation>
     </message>
     <message>
         <source>Network to divide, problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau à découper, problème</translation>
     </message>
     <message>
         <source>How to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de découpage</translation>
     </message>
     <message>
         <source>Prefix length of each network</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de préfixe de chaque réseau</translation>
     </message>
     <message>
         <source>Number of networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de réseaux</translation>
     </message>
     <message>
         <source>Two-host needs take a /31</source>
-        <translation type="unfinished"></translation>
+        <translation>Besoins de deux hôtes en /31</translation>
     </message>
     <message>
         <source>Plan picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image du plan</translation>
     </message>
     <message>
         <source>The parent&apos;s addresses from first to last; Left and Right select a network</source>
-        <translation type="unfinished"></translation>
+        <translation>Les adresses du réseau parent de la première à la dernière&#xa0;; Gauche et Droite choisissent un réseau</translation>
     </message>
     <message>
         <source>Plan result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat du plan</translation>
     </message>
     <message>
         <source>Needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Besoins</translation>
     </message>
     <message>
         <source>One row per need, a name and a size; paste lines of name and size</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ligne par besoin, un nom et une taille&#xa0;; collez des lignes de nom et de taille</translation>
     </message>
     <message>
         <source>Needs, what a paste left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Besoins, ce qu&apos;un collage a laissé de côté</translation>
     </message>
     <message>
         <source>Move need up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter le besoin</translation>
     </message>
     <message>
         <source>Move need down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre le besoin</translation>
     </message>
     <message>
         <source>Allocated networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseaux attribués</translation>
     </message>
     <message>
         <source>Copy the allocated networks as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie les réseaux attribués sous forme de texte</translation>
     </message>
 </context>
 <context>
     <name>ucSubnetCalc</name>
     <message>
         <source>Subnetting</source>
-        <translation type="unfinished"></translation>
+        <translation>Découpage en sous-réseaux</translation>
     </message>
     <message>
         <source>Supernetting</source>
-        <translation type="unfinished"></translation>
+        <translation>Super-réseau</translation>
     </message>
     <message>
         <source>Mask too long, no hosts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque trop long, aucun hôte.</translation>
     </message>
     <message>
         <source>Subnetting as per RFC3021.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-réseaux selon la RFC3021.</translation>
     </message>
     <message>
         <source>Warning! Subnet - All 0&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention&#xa0;! Sous-réseau – que des 0</translation>
     </message>
     <message>
         <source>Invalid Subnet - All 1&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-réseau non valide – que des 1</translation>
     </message>
     <message>
         <source>Enter Complete Host Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse d&apos;hôte incomplète</translation>
     </message>
     <message>
         <source>Class A Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de classe A</translation>
     </message>
     <message>
         <source>Loopback Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de bouclage</translation>
     </message>
     <message>
         <source>Class B Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de classe B</translation>
     </message>
     <message>
         <source>Class C Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de classe C</translation>
     </message>
     <message>
         <source>Invalid IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP non valide</translation>
     </message>
     <message>
         <source>You must enter the IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez saisir l&apos;adresse IP</translation>
     </message>
     <message>
         <source>Host address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse d&apos;hôte</translation>
     </message>
     <message>
         <source>Address class</source>
-        <translation type="unfinished"></translation>
+        <translation>Classe d&apos;adresse</translation>
     </message>
     <message>
         <source>Mask and counts</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque et nombres</translation>
     </message>
     <message>
         <source>Mask length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur du masque</translation>
     </message>
     <message>
         <source>Number of leading one bits of the subnet mask, 1 to 32</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de bits à 1 en tête du masque de sous-réseau, de 1 à 32</translation>
     </message>
     <message>
         <source>Mask bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de masque</translation>
     </message>
     <message>
         <source>Subnet mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque de sous-réseau</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Subnet bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de sous-réseau</translation>
     </message>
     <message>
         <source>Host bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits d&apos;hôte</translation>
     </message>
     <message>
         <source>Maximum subnets</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de sous-réseaux</translation>
     </message>
     <message>
         <source>Maximum hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal d&apos;hôtes</translation>
     </message>
     <message>
         <source>Current subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-réseau actuel</translation>
     </message>
     <message>
         <source>Current network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau actuel</translation>
     </message>
     <message>
         <source>Subnet mask of the current network</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque de sous-réseau du réseau actuel</translation>
     </message>
     <message>
         <source>Current host range</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage d&apos;hôtes actuelle</translation>
     </message>
     <message>
         <source>Binary worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau binaire</translation>
     </message>
     <message>
         <source>Host in binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôte en binaire</translation>
     </message>
     <message>
         <source>Mask in binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque en binaire</translation>
     </message>
     <message>
         <source>Network in binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau en binaire</translation>
     </message>
     <message>
         <source>Network address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse réseau</translation>
     </message>
     <message>
         <source>Previous subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-réseau précédent</translation>
     </message>
     <message>
         <source>Steps the host address back to the previous subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramène l&apos;adresse d&apos;hôte au sous-réseau précédent</translation>
     </message>
     <message>
         <source>Next subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-réseau suivant</translation>
     </message>
     <message>
         <source>Steps the host address on to the next subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Avance l&apos;adresse d&apos;hôte au sous-réseau suivant</translation>
     </message>
     <message>
         <source>Broadcast in binary</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffusion en binaire</translation>
     </message>
     <message>
         <source>Broadcast address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de diffusion</translation>
     </message>
     <message>
         <source>Send Next 20 Subnets to Notepad</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer 20 sous-réseaux au Bloc-notes</translation>
     </message>
     <message>
         <source>Writes this subnet and the next nineteen to a text file and opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit ce sous-réseau et les dix-neuf suivants dans un fichier texte et l&apos;ouvre</translation>
     </message>
     <message>
         <source>31-bit mask as per RFC 3021</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque /31 (RFC 3021)</translation>
     </message>
     <message>
         <source>Counts two hosts in a subnet with a 31-bit mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte deux hôtes dans un sous-réseau à masque de 31 bits</translation>
     </message>
     <message>
         <source>&amp;Host IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP d&apos;&amp;hôte</translation>
     </message>
     <message>
         <source>Mask Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de masque</translation>
     </message>
     <message>
         <source>Subnet Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de sous-réseau</translation>
     </message>
     <message>
         <source>Host Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits d&apos;hôte</translation>
     </message>
     <message>
         <source>Max Subnets</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-réseaux max.</translation>
     </message>
     <message>
         <source>Max Hosts</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôtes max.</translation>
     </message>
     <message>
         <source>Current Network:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau actuel&#xa0;:</translation>
     </message>
     <message>
         <source>Subnet Mask:</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque de sous-réseau&#xa0;:</translation>
     </message>
     <message>
         <source>Current Host Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage d&apos;hôtes actuelle</translation>
     </message>
     <message>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôte</translation>
     </message>
     <message>
         <source>Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque</translation>
     </message>
     <message>
         <source>Subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau</translation>
     </message>
     <message>
         <source>Broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffusion</translation>
     </message>
     <message>
         <source>&lt;Prev Subnet</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Précédent</translation>
     </message>
     <message>
         <source>Next Subnet&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant&gt;</translation>
     </message>
     <message>
         <source>&amp;31-bit mask as per RFC 3021</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque /&amp;31 (RFC 3021)</translation>
     </message>
     <message>
         <source>Subnet Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul de sous-réseau</translation>
     </message>
     <message>
         <source>This is the last subnet.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est le dernier sous-réseau.</translation>
     </message>
     <message>
         <source>This is the first subnet.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est le premier sous-réseau.</translation>
     </message>
     <message>
         <source>The subnet list</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des sous-réseaux</translation>
     </message>
     <message>
         <source>RESULT</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉSULTAT</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <comment>host range</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
 </context>
 <context>
     <name>ucWildCardChecker</name>
     <message>
         <source>IP &amp;Address</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;dresse IP</translation>
     </message>
     <message>
         <source>Wildcard &amp;Mask</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Masque générique</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calculer</translation>
     </message>
     <message>
         <source>Send to &amp;Notepad</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer au &amp;Bloc-notes</translation>
     </message>
     <message>
         <source>Matches these addresses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Correspond à ces adresses&#xa0;:</translation>
     </message>
     <message>
         <source>The wildcard report</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport du masque générique</translation>
     </message>
     <message>
         <source>Wildcard Mask Checker</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque générique</translation>
     </message>
     <message>
         <source>IP address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP</translation>
     </message>
     <message>
         <source>Wildcard mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque générique</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer</translation>
     </message>
     <message>
         <source>Lists the matches again; they already follow every change</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste à nouveau les correspondances, qui suivent déjà chaque modification</translation>
     </message>
     <message>
         <source>Send to Notepad</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer au Bloc-notes</translation>
     </message>
     <message>
         <source>Writes the matches to a text file and opens it</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit les correspondances dans un fichier texte et l&apos;ouvre</translation>
     </message>
     <message>
         <source>Matches of the first octet</source>
-        <translation type="unfinished"></translation>
+        <translation>Correspondances du premier octet</translation>
     </message>
     <message>
         <source>Matches of the second octet</source>
-        <translation type="unfinished"></translation>
+        <translation>Correspondances du deuxième octet</translation>
     </message>
     <message>
         <source>Matches of the third octet</source>
-        <translation type="unfinished"></translation>
+        <translation>Correspondances du troisième octet</translation>
     </message>
     <message>
         <source>Matches of the fourth octet</source>
-        <translation type="unfinished"></translation>
+        <translation>Correspondances du quatrième octet</translation>
     </message>
 </context>
 </TS>
