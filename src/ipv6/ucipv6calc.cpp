@@ -1,5 +1,6 @@
 #include "ipv6/ucipv6calc.h"
 
+#include "core/keyedscrollbar.h"
 #include "core/pasted_address.h"
 #include "core/report_file.h"
 #include "core/resultlabel.h"
@@ -7,7 +8,6 @@
 #include "ipv6/ipv6_texts.h"
 #include "ipv6/ipv6model.h"
 #include "ipv6/ipv6subnetlist.h"
-#include "ipv6/lengthscrollbar.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -94,7 +94,7 @@ void ucIpv6Calc::build()
     entry->addWidget(m_address, 0, 1, 1, 2);
 
     QLabel* lengthCaption = Caption(tr("Prefix &length:"), this);
-    m_length = new LengthScrollBar(this);
+    m_length = new KeyedScrollBar(this);
     m_length->setObjectName(QStringLiteral("scrIpv6Length"));
     m_length->setRange(0, 128);
     m_length->setSingleStep(1);

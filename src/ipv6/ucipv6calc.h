@@ -20,7 +20,7 @@
 
 class Ipv6Model;
 class Ipv6SubnetList;
-class LengthScrollBar;
+class KeyedScrollBar;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -54,7 +54,7 @@ private:
     Ipv6SubnetList* m_subnets = nullptr;
 
     QLineEdit* m_address = nullptr;
-    LengthScrollBar* m_length = nullptr;
+    KeyedScrollBar* m_length = nullptr;
     QLabel* m_lengthText = nullptr;
     QPushButton* m_previous = nullptr;
     QPushButton* m_next = nullptr;

@@ -141,8 +141,8 @@ private slots:
         row("length typed", "focus:scrIpv6Length type:48",
             "txtIpv6Address=2001:db8::1/48|lblIpv6Network=2001:db8::/48|lblIpv6Length=/48|"
             "focus=scrIpv6Length");
-        row("digit past 128 starts anew", "focus:scrIpv6Length type:129",
-            "txtIpv6Address=2001:db8::1/9|lblIpv6Network=2000::/9|lblIpv6Length=/9|"
+        row("digit past 128 ignored", "focus:scrIpv6Length type:129",
+            "txtIpv6Address=2001:db8::1/12|lblIpv6Network=2000::/12|lblIpv6Length=/12|"
             "focus=scrIpv6Length");
         row("length by arrows and pages", "focus:scrIpv6Length key:Right key:PgDown key:Left",
             "txtIpv6Address=2001:db8::1/68|lblIpv6Network=2001:db8::/68|lblIpv6Length=/68|"
