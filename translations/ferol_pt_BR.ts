@@ -425,83 +425,83 @@
     <name>PlanTexts</name>
     <message>
         <source>Type the network to divide, as 10.0.0.0/24, 10.0.0.0 255.255.255.0 or 2001:db8::/48.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a rede a dividir, como 10.0.0.0/24, 10.0.0.0 255.255.255.0 ou 2001:db8::/48.</translation>
     </message>
     <message>
         <source>Not a network: write an address and its prefix length or mask.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é uma rede: escreva um endereço e o comprimento do prefixo ou a máscara.</translation>
     </message>
     <message>
         <source>Not a network: a number with a leading zero is ambiguous.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é uma rede: um número com zero à esquerda é ambíguo.</translation>
     </message>
     <message>
         <source>Not a network: a part of the address is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é uma rede: uma parte do endereço é grande demais.</translation>
     </message>
     <message>
         <source>Not a network: the prefix length is not one the address family allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é uma rede: a família de endereços não permite esse comprimento de prefixo.</translation>
     </message>
     <message>
         <source>Not a network: a mask has its one bits first, with no gap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é uma rede: uma máscara tem os bits 1 primeiro, sem lacunas.</translation>
     </message>
     <message>
         <source>Not a network: the address has bits set beyond the prefix length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é uma rede: o endereço tem bits ligados além do comprimento do prefixo.</translation>
     </message>
     <message>
         <source>Not a network: a zone index (%) names a link, not a network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é uma rede: um índice de zona (%) identifica um enlace, não uma rede.</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1</translation>
     </message>
     <message>
         <source>more than </source>
-        <translation type="unfinished"></translation>
+        <translation>mais de </translation>
     </message>
     <message>
         <source>Does not fit: %1 addresses missing in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não cabe: faltam %1 endereços em %2.</translation>
     </message>
     <message>
         <source>Does not fit: %1 addresses missing in %2; %3 is the first need with no room left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não cabe: faltam %1 endereços em %2; %3 é a primeira necessidade sem espaço.</translation>
     </message>
     <message>
         <source>%1 asks for /%2, longer than an %3 address.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pede /%2, mais longo que um endereço %3.</translation>
     </message>
     <message>
         <source>/%1 is longer than an %2 address.</source>
-        <translation type="unfinished"></translation>
+        <translation>/%1 é mais longo que um endereço %2.</translation>
     </message>
     <message>
         <source>Split into how many networks? At least one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir em quantas redes? Pelo menos uma.</translation>
     </message>
     <message>
         <source>That makes more than %1 networks; choose fewer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isso dá mais de %1 redes; escolha menos.</translation>
     </message>
     <message>
         <source>1 network</source>
-        <translation type="unfinished"></translation>
+        <translation>1 rede</translation>
     </message>
     <message>
         <source>%1 networks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 redes</translation>
     </message>
     <message>
         <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 em %2: %3 de %4 endereços alocados (%5 %).</translation>
     </message>
     <message>
         <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha %1: “%2” não é um tamanho (um número, ou /n para um comprimento de prefixo).</translation>
     </message>
 </context>
 <context>
@@ -1004,71 +1004,71 @@ http://2886762510
     </message>
     <message>
         <source>Network to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Rede a dividir</translation>
     </message>
     <message>
         <source>An IPv4 or IPv6 network with its prefix length or mask</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma rede IPv4 ou IPv6 com o comprimento do prefixo ou a máscara</translation>
     </message>
     <message>
         <source>Network to divide, problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Rede a dividir, problema</translation>
     </message>
     <message>
         <source>How to divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Como dividir</translation>
     </message>
     <message>
         <source>Prefix length of each network</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimento do prefixo de cada rede</translation>
     </message>
     <message>
         <source>Number of networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de redes</translation>
     </message>
     <message>
         <source>Two-host needs take a /31</source>
-        <translation type="unfinished"></translation>
+        <translation>Necessidades de dois hosts usam um /31</translation>
     </message>
     <message>
         <source>Plan picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem do plano</translation>
     </message>
     <message>
         <source>The parent&apos;s addresses from first to last; Left and Right select a network</source>
-        <translation type="unfinished"></translation>
+        <translation>Os endereços da rede de origem, do primeiro ao último; setas para a esquerda e para a direita selecionam uma rede</translation>
     </message>
     <message>
         <source>Plan result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado do plano</translation>
     </message>
     <message>
         <source>Needs</source>
-        <translation type="unfinished"></translation>
+        <translation>Necessidades</translation>
     </message>
     <message>
         <source>One row per need, a name and a size; paste lines of name and size</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma linha por necessidade, com nome e tamanho; cole linhas de nome e tamanho</translation>
     </message>
     <message>
         <source>Needs, what a paste left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Necessidades, o que a colagem deixou de fora</translation>
     </message>
     <message>
         <source>Move need up</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover necessidade para cima</translation>
     </message>
     <message>
         <source>Move need down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover necessidade para baixo</translation>
     </message>
     <message>
         <source>Allocated networks</source>
-        <translation type="unfinished"></translation>
+        <translation>Redes alocadas</translation>
     </message>
     <message>
         <source>Copy the allocated networks as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar as redes alocadas como texto</translation>
     </message>
 </context>
 <context>
