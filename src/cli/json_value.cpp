@@ -149,7 +149,7 @@ std::size_t JsonValue::writeScalar(char* to, std::size_t room) const
                                   std::any_of(s.begin(), s.end(), NeedsEscape))
                                   return 0;
                               to[0] = '"';
-                              std::memcpy(to + 1, s.data(), s.size());
+                              std::copy(s.begin(), s.end(), to + 1);
                               to[s.size() + 1] = '"';
                               return s.size() + 2;
                           },
