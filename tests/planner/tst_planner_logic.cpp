@@ -102,7 +102,7 @@ void TestPlannerLogic::pastedNeeds_data()
     QTest::newRow("comma inside a name") << "Sales, north,50"
                                          << "Sales, north=50"
                                          << "";
-    QTest::newRow("quoted cells") << "\"Office \"\"A\"\"\",\"20\""
+    QTest::newRow("quoted cells") << R"("Office ""A""","20")"
                                   << "Office \"A\"=20"
                                   << "";
     QTest::newRow("bare sizes") << "10\n\n20"

@@ -97,7 +97,7 @@ class TestPlannerTab : public QObject
         Shown() { panel.resize(900, 700); }
 
         // The panel driver's steps, and "blank" for the space bar, "down" for the arrow.
-        void run(const QString& steps)
+        void run(const QString& steps) const
         {
             driver.run(steps, [](const QString& step, const QString&) {
                 if (step != "blank")
