@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <string_view>
 
 namespace {
@@ -47,19 +48,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (argument.starts_with("--file"))
             argument = "-";
     }
-    int lines = in.byte() % 4;
+    // Standard input: up to three lines of the fuzzer's bytes, read through the real reader.
+    std::string input;
+    for (int lines = in.byte() % 4; lines > 0; --lines)
+        input += in.bytes(40) + '\n';
+    std::FILE* stream =
+        input.empty() ? std::fopen("/dev/null", "r") : fmemopen(input.data(), input.size(), "r");
+    if (stream == nullptr)
+        return 0;
+    LineReader reader(stream);
     std::string out, err;
-    const CliIo io{[&](std::string& line) {
-                       if (lines-- <= 0)
-                           return false;
-                       line = in.bytes(40);
-                       return true;
-                   },
-                   [&out](std::string_view text) { out += text; },
+    const CliIo io{&reader, [&out](std::string_view text) { out += text; },
                    [&err](std::string_view text) {
                        err += text;
                    }};
     const int status = RunFerolCalc(arguments, io);
+    std::fclose(stream);
 
     std::string context;
     for (const std::string& argument : arguments)
