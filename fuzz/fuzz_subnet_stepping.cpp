@@ -40,7 +40,8 @@ Octets CheckedStep(const Octets& octets, int m, StepDirection direction)
     const QString context = QStringList(octets.begin(), octets.end()).join(QLatin1Char('.')) +
                             QStringLiteral("/%1 %2").arg(m).arg(forward ? "next" : "prev");
     const SubnetStep step = PlanSubnetStep(octets, m, direction);
-    if (m <= 0 || m >= 32) {
+    // A /32 steps by one address like any other length; outside 1..32 nothing steps.
+    if (m <= 0 || m > 32) {
         FUZZ_CHECK(step.outcome == SubnetStep::Outcome::NoStep && step.writes.isEmpty(), context);
         return octets;
     }
