@@ -1,43 +1,6 @@
 #include "cli/printable.h"
 
-namespace {
-
-// The length of the UTF-8 sequence at the start of `text`, or 0 when it is not one:
-// overlong forms, surrogates and code points beyond U+10FFFF are not UTF-8.
-std::size_t SequenceLength(std::string_view text)
-{
-    const auto byte = [&](std::size_t k) {
-        return static_cast<unsigned char>(text[k]);
-    };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80)
-        return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t k = 2; k < length; ++k) {
-        if (byte(k) < 0x80 || byte(k) > 0xBF)
-            return 0;
-    }
-    return length;
-}
-
-} // namespace
+#include "net/utf8.h"
 
 bool IsValidUtf8(std::string_view text)
 {
@@ -47,7 +10,7 @@ bool IsValidUtf8(std::string_view text)
             ++k;
             continue;
         }
-        const std::size_t length = SequenceLength(text.substr(k));
+        const std::size_t length = net::Utf8SequenceLength(text.substr(k));
         if (length == 0)
             return false;
         k += length;
@@ -62,7 +25,7 @@ std::string Printable(std::string_view text, std::size_t limit)
     std::size_t k = 0;
     while (k < text.size() && shown.size() < limit) {
         const auto c = static_cast<unsigned char>(text[k]);
-        const std::size_t length = SequenceLength(text.substr(k));
+        const std::size_t length = net::Utf8SequenceLength(text.substr(k));
         if (c < 0x20 || c == 0x7F || length == 0) {
             shown += {'\\', 'x', kHex[c >> 4], kHex[c & 15]};
             ++k;

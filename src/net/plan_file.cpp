@@ -1,5 +1,7 @@
 #include "net/plan_file.h"
 
+#include "net/utf8.h"
+
 #include <nlohmann/json.hpp>
 
 #include <array>
@@ -34,41 +36,14 @@ struct Refusal
     throw Refusal{{std::move(where), std::move(reason)}};
 }
 
-// Where the first byte that is not UTF-8 lies; nothing when all are. Overlong forms,
-// surrogates and values above U+10FFFF are not UTF-8 either.
+// Where the first byte that is not UTF-8 lies; nothing when all are.
 std::optional<std::size_t> FirstNonUtf8(std::string_view text)
 {
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[at]);
-        int more = 0;
-        unsigned int low = 0x80;
-        unsigned int high = 0xBF;
-        if (lead < 0x80) {
-            ++at;
-            continue;
-        }
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            more = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            more = 2;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            more = 3;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text.substr(at));
+        if (length == 0)
             return at;
-        }
-        for (int k = 1; k <= more; ++k) {
-            if (at + k >= text.size())
-                return at;
-            const auto next = static_cast<unsigned char>(text[at + k]);
-            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
-                return at;
-        }
-        at += more + 1;
+        at += length;
     }
     return std::nullopt;
 }
