@@ -4,6 +4,7 @@
 #include "net/ipv6_special.h"
 
 #include <algorithm>
+#include <span>
 
 std::string Padded(std::string text, std::size_t width)
 {
@@ -27,56 +28,19 @@ CliOutcome Misused(std::string message)
     return {kStatusMisused, {}, std::move(message)};
 }
 
-std::string AlignedText(const std::vector<Field>& fields)
-{
-    std::size_t width = 0;
-    for (const Field& field : fields)
-        width = std::max(width, field.label.size());
-    std::string text;
-    for (const Field& field : fields) {
-        if (field.label.empty())
-            continue;
-        text += field.label;
-        text += ':';
-        text.append(width + 3 - field.label.size() - 1, ' ');
-        text += field.value.plainText();
-        text += '\n';
-    }
-    return text;
-}
-
-JsonObject JsonObjectOf(std::vector<Field> fields)
-{
-    JsonObject object;
-    object.reserve(fields.size());
-    for (Field& field : fields) {
-        if (!field.key.empty())
-            object.emplace_back(field.key, std::move(field.value));
-    }
-    return object;
-}
-
-void Append(std::vector<Field>& fields, std::vector<Field> more)
-{
-    fields.insert(fields.end(), std::make_move_iterator(more.begin()),
-                  std::make_move_iterator(more.end()));
-}
-
 namespace {
 
 // Only the fields named, or the refusal of a name that is none of them.
-CliOutcome AnsweredChosenFields(const CommandArgs& args, std::vector<Field> fields)
+CliOutcome AnsweredChosenFields(const CommandArgs& args, const std::vector<Field>& fields)
 {
     std::vector<Field> chosen;
     for (const std::string& name : args.fields) {
         const auto found = std::find_if(fields.begin(), fields.end(),
                                         [&](const Field& f) { return f.key == name; });
         if (found == fields.end()) {
-            std::string keys;
-            for (const Field& field : fields)
-                keys += field.key.empty() ? "" : " " + std::string(field.key);
             std::string message = "'--field " + name + "': no such value; there are";
-            message += keys;
+            for (const Field& field : fields)
+                message += field.key.empty() ? "" : " " + std::string(field.key);
             return Misused(std::move(message));
         }
         chosen.push_back(*found);
@@ -87,30 +51,16 @@ CliOutcome AnsweredChosenFields(const CommandArgs& args, std::vector<Field> fiel
             lines += field.value.plainText() + '\n';
         return lines;
     };
-    return Answered(args, text, [&] { return JsonObjectOf(std::move(chosen)); });
+    return Answered(args, text, [&] { return JsonObjectOf(chosen); });
 }
 
 } // namespace
 
-CliOutcome AnsweredFields(const CommandArgs& args, std::vector<Field> fields)
+CliOutcome AnsweredFieldList(const CommandArgs& args, const std::vector<Field>& fields)
 {
     if (!args.fields.empty())
-        return AnsweredChosenFields(args, std::move(fields));
-    if (!args.has("--json"))
-        return {0, AlignedText(fields), {}};
-    // Written straight from the fields: in a batch of a million lines, building a JsonObject
-    // first cost more than the arithmetic.
-    const bool indented = !args.jsonLines;
-    std::string text;
-    text.reserve(1024);
-    JsonObjectWriter writer(text, indented);
-    for (const Field& field : fields) {
-        if (!field.key.empty())
-            writer.member(field.key, field.value);
-    }
-    writer.close();
-    text += '\n';
-    return {0, std::move(text), {}};
+        return AnsweredChosenFields(args, fields);
+    return {0, AlignedText(fields), {}};
 }
 
 ReadArgument<net::Ipv4Address> ReadAddress(const std::string& argument)
@@ -170,17 +120,17 @@ namespace {
 
 // Either family's block: the most specific one that holds the network, or whether the
 // network holds blocks without lying inside one.
-template <typename Block> std::vector<Field> BlockFieldsOf(const Block* block, bool overlaps)
+template <typename Block> FieldGroup BlockFieldsOf(const Block* block, bool overlaps)
 {
     if (!block) {
         const std::string category = overlaps ? "mixed" : "public";
         const std::string text =
             category == "mixed" ? "mixed (holds special-purpose blocks)" : category;
-        return {{{}, "Block", text},
-                {"block", {}, category},
-                {"block_prefix", {}, {}},
-                {"block_name", {}, {}},
-                {"block_flags", {}, {}}};
+        return FieldGroup({{{}, "Block", text},
+                           {"block", {}, category},
+                           {"block_prefix", {}, {}},
+                           {"block_name", {}, {}},
+                           {"block_flags", {}, {}}});
     }
     std::string category(block->category);
     std::string text = category;
@@ -192,32 +142,41 @@ template <typename Block> std::vector<Field> BlockFieldsOf(const Block* block, b
                                    {"forwardable", flags.forwardable},
                                    {"globally_reachable", flags.globallyReachable},
                                    {"reserved_by_protocol", flags.reservedByProtocol}};
-    return {{{}, "Block", text},
-            {"block", {}, category},
-            {"block_prefix", {}, block->network.toString()},
-            {"block_name", {}, std::string(block->name)},
-            {"block_flags", {}, flagObject}};
+    return FieldGroup({{{}, "Block", text},
+                       {"block", {}, category},
+                       {"block_prefix", {}, block->network.toString()},
+                       {"block_name", {}, std::string(block->name)},
+                       {"block_flags", {}, flagObject}});
+}
+
+// A batch asks for the same few dozen answers a million times: each is made once.
+template <typename Block, typename Network>
+const FieldGroup& CachedBlockFields(std::span<const Block> blocks, const Block* block,
+                                    const Network& network, bool (*overlapsBlock)(const Network&))
+{
+    static const std::vector<FieldGroup> kBlockFields = [&] {
+        std::vector<FieldGroup> all;
+        for (const Block& each : blocks)
+            all.push_back(BlockFieldsOf(&each, false));
+        return all;
+    }();
+    static const FieldGroup kMixed = BlockFieldsOf<Block>(nullptr, true);
+    static const FieldGroup kPublic = BlockFieldsOf<Block>(nullptr, false);
+    if (block)
+        return kBlockFields[std::size_t(block - blocks.data())];
+    return overlapsBlock(network) ? kMixed : kPublic;
 }
 
 } // namespace
 
-std::vector<Field> BlockFields(const net::Ipv4Network& network)
+void AddBlockFields(FieldSink& fields, const net::Ipv4Network& network)
 {
-    // A batch asks for the same few dozen answers a million times: each is made once.
-    static const std::vector<std::vector<Field>> kBlockFields = [] {
-        std::vector<std::vector<Field>> all;
-        for (const net::Ipv4SpecialBlock& block : net::Ipv4SpecialBlocks())
-            all.push_back(BlockFieldsOf(&block, false));
-        return all;
-    }();
-    static const std::vector<Field> kMixed = BlockFieldsOf<net::Ipv4SpecialBlock>(nullptr, true);
-    static const std::vector<Field> kPublic = BlockFieldsOf<net::Ipv4SpecialBlock>(nullptr, false);
-    if (const net::Ipv4SpecialBlock* block = net::Ipv4SpecialBlockOf(network))
-        return kBlockFields[std::size_t(block - net::Ipv4SpecialBlocks().data())];
-    return net::Ipv4OverlapsSpecialBlock(network) ? kMixed : kPublic;
+    fields.add(CachedBlockFields(net::Ipv4SpecialBlocks(), net::Ipv4SpecialBlockOf(network),
+                                 network, net::Ipv4OverlapsSpecialBlock));
 }
 
-std::vector<Field> BlockFields(const net::Ipv6Network& network)
+void AddBlockFields(FieldSink& fields, const net::Ipv6Network& network)
 {
-    return BlockFieldsOf(net::Ipv6SpecialBlockOf(network), net::Ipv6OverlapsSpecialBlock(network));
+    fields.add(CachedBlockFields(net::Ipv6SpecialBlocks(), net::Ipv6SpecialBlockOf(network),
+                                 network, net::Ipv6OverlapsSpecialBlock));
 }

@@ -5,6 +5,7 @@
 // answers, 1 refuses an argument that is not what it must be, 2 reports wrong usage;
 // only an answer writes to standard output.
 
+#include "cli/fields.h"
 #include "cli/json_value.h"
 #include "net/address_count.h"
 #include "net/address_plan.h"
@@ -48,19 +49,6 @@ struct CommandArgs
 CliOutcome Refused(std::string message);
 CliOutcome Misused(std::string message);
 
-// One line of a summary: an aligned "Label:  value" line in the text form and a key of
-// the JSON object, so the two forms cannot drift apart.
-struct Field
-{
-    std::string_view key;   // JSON key; empty for a line shown in the text form only
-    std::string_view label; // text label; empty for a key given in JSON only
-    JsonValue value;
-};
-
-// Labels padded to one column, each line ended by a newline.
-std::string AlignedText(const std::vector<Field>& fields);
-JsonObject JsonObjectOf(std::vector<Field> fields);
-
 // The text form, or the JSON form when --json was given; only the form asked for is made.
 template <typename MakeText, typename MakeJson>
 CliOutcome Answered(const CommandArgs& args, MakeText makeText, MakeJson makeJson)
@@ -71,10 +59,25 @@ CliOutcome Answered(const CommandArgs& args, MakeText makeText, MakeJson makeJso
 }
 
 // A summary in either form; with --field, only the values named, in the order named.
-CliOutcome AnsweredFields(const CommandArgs& args, std::vector<Field> fields);
-
-// Appends `more` to `fields`.
-void Append(std::vector<Field>& fields, std::vector<Field> more);
+// `makeFields(FieldSink&)` hands the values over in the order they are shown.
+// AnsweredFieldList gives the text and --field forms, which need the fields kept.
+CliOutcome AnsweredFieldList(const CommandArgs& args, const std::vector<Field>& fields);
+template <typename MakeFields>
+CliOutcome AnsweredFields(const CommandArgs& args, const MakeFields& makeFields)
+{
+    if (!args.fields.empty() || !args.has("--json")) {
+        FieldList list;
+        makeFields(list);
+        return AnsweredFieldList(args, list.fields());
+    }
+    std::string text;
+    text.reserve(1024);
+    JsonFieldWriter json(text, !args.jsonLines);
+    makeFields(json);
+    json.close();
+    text += '\n';
+    return {0, std::move(text), {}};
+}
 
 // An argument read strictly; on failure, the refusal that names it.
 template <typename T> struct ReadArgument
@@ -87,9 +90,9 @@ ReadArgument<net::Ipv4Address> ReadAddress(const std::string& argument);
 // "ADDRESS/LEN", "ADDRESS/MASK" or a bare ADDRESS (a /32).
 ReadArgument<net::Ipv4Interface> ReadInterface(const std::string& argument);
 
-// The address's special-purpose block as a summary shows it.
-std::vector<Field> BlockFields(const net::Ipv4Network& network);
-std::vector<Field> BlockFields(const net::Ipv6Network& network);
+// The special-purpose block a network lies in, as a summary shows it.
+void AddBlockFields(FieldSink& fields, const net::Ipv4Network& network);
+void AddBlockFields(FieldSink& fields, const net::Ipv6Network& network);
 
 // Columns of the row layouts: text padded on the right, or on the left.
 std::string Padded(std::string text, std::size_t width);

@@ -26,8 +26,9 @@ CliOutcome RunDecimal(const CommandArgs& args)
         }
         address = net::Ipv4Address(std::uint32_t(*number));
     }
-    std::vector<Field> fields = {{"address", "Address", address.toString()},
-                                 {"decimal", "Decimal", std::uint64_t{address.value()}}};
-    Append(fields, BlockFields(net::Ipv4Network::containing(address, 32)));
-    return AnsweredFields(args, std::move(fields));
+    return AnsweredFields(args, [&](FieldSink& fields) {
+        fields.add("address", "Address", address.toString());
+        fields.add("decimal", "Decimal", std::uint64_t{address.value()});
+        AddBlockFields(fields, net::Ipv4Network::containing(address, 32));
+    });
 }

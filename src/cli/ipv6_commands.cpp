@@ -119,13 +119,13 @@ std::string BinaryGroups(const net::Ipv6Address& address)
     return text;
 }
 
-std::vector<Field> AddressFields(const net::Ipv6Address& address)
+void AddAddressFields(FieldSink& fields, const net::Ipv6Address& address)
 {
     const auto mapped = address.mappedIpv4();
-    return {{"address", "Address", address.toString()},
-            {"address_expanded", "Expanded", address.toExpandedString()},
-            {"ipv4_mapped", mapped ? "IPv4-mapped" : "",
-             mapped ? JsonValue(mapped->toString()) : JsonValue()}};
+    fields.add("address", "Address", address.toString());
+    fields.add("address_expanded", "Expanded", address.toExpandedString());
+    fields.add("ipv4_mapped", mapped ? "IPv4-mapped" : "",
+               mapped ? FieldValue(mapped->toString()) : FieldValue());
 }
 
 } // namespace
@@ -187,19 +187,20 @@ CliOutcome RunSubnetIpv6(const CommandArgs& args)
     if (written.failure)
         return *written.failure;
     const net::Ipv6Network network = written.value.network();
-    std::vector<Field> fields = AddressFields(written.value.address);
-    Append(fields, BlockFields(network));
-    Append(fields, {{"prefix_length", "Prefix length", network.prefixLength()},
-                    {"network", "Network", network.address().toString()},
-                    {"cidr", {}, network.toString()},
-                    {"last_address", "Last address", network.last().toString()},
-                    {"address_count", "Addresses", ExactNumber(network.addressCount())},
-                    {"reverse_zone", "Reverse zone", net::ReverseZone(network)}});
-    if (args.has("--binary")) {
-        Append(fields, {{"address_binary", "Address (binary)", BinaryGroups(written.value.address)},
-                        {"network_binary", "Network (binary)", BinaryGroups(network.address())}});
-    }
-    return AnsweredFields(args, std::move(fields));
+    return AnsweredFields(args, [&](FieldSink& fields) {
+        AddAddressFields(fields, written.value.address);
+        AddBlockFields(fields, network);
+        fields.add("prefix_length", "Prefix length", network.prefixLength());
+        fields.add("network", "Network", network.address().toString());
+        fields.add("cidr", "", network.toString());
+        fields.add("last_address", "Last address", network.last().toString());
+        fields.add("address_count", "Addresses", ExactNumber(network.addressCount()));
+        fields.add("reverse_zone", "Reverse zone", net::ReverseZone(network));
+        if (args.has("--binary")) {
+            fields.add("address_binary", "Address (binary)", BinaryGroups(written.value.address));
+            fields.add("network_binary", "Network (binary)", BinaryGroups(network.address()));
+        }
+    });
 }
 
 CliOutcome RunNextIpv6(const CommandArgs& args, std::uint64_t count)
@@ -263,8 +264,9 @@ CliOutcome RunDecimalIpv6(const CommandArgs& args)
         }
         address = net::Ipv6Address(*number);
     }
-    std::vector<Field> fields = AddressFields(address);
-    fields.push_back({"decimal", "Decimal", ExactNumber(address.value())});
-    Append(fields, BlockFields(net::Ipv6Network::containing(address, 128)));
-    return AnsweredFields(args, std::move(fields));
+    return AnsweredFields(args, [&](FieldSink& fields) {
+        AddAddressFields(fields, address);
+        fields.add("decimal", "Decimal", ExactNumber(address.value()));
+        AddBlockFields(fields, net::Ipv6Network::containing(address, 128));
+    });
 }

@@ -29,13 +29,14 @@ public:
     JsonValue(JsonArray value) : m_value(std::move(value)) {}
     JsonValue(JsonObject value) : m_value(std::move(value)) {}
 
+    bool isNull() const { return std::holds_alternative<std::monostate>(m_value); }
+    // The string, when this is one.
+    const std::string* text() const { return std::get_if<std::string>(&m_value); }
+
     // The text form of a summary line: null "-", booleans "yes"/"no", numbers in decimal.
     std::string plainText() const;
 
     void write(std::string& out, bool indented, int depth = 0) const;
-    // A null, boolean, number or string written into `to` when it needs no escape and fits
-    // in `room` bytes: the bytes written, or 0 when write() must do it.
-    std::size_t writeScalar(char* to, std::size_t room) const;
 
 private:
     std::variant<std::monostate, bool, std::int64_t, std::uint64_t, std::string, JsonArray,
@@ -50,6 +51,16 @@ class JsonObjectWriter
 public:
     JsonObjectWriter(std::string& out, bool indented, int depth = 0);
     void member(std::string_view key, const JsonValue& value);
+    // The separator and the key: the member's value is the caller's to write next, at
+    // valueDepth().
+    void key(std::string_view key);
+    // The same into `to`, on one line only, when it fits in `room` bytes: the bytes
+    // written, or 0 (and nothing done) when it does not.
+    std::size_t writeKey(char* to, std::size_t room, std::string_view key);
+    // Members already written on one line ("key":value,...), after those before.
+    void members(std::string_view written);
+    int valueDepth() const { return m_depth + 1; }
+    bool indented() const { return m_indented; }
     void close();
 
 private:
@@ -58,6 +69,11 @@ private:
     int m_depth;
     bool m_empty = true;
 };
+
+// A string with its quotes and escapes.
+void WriteJsonString(std::string& out, std::string_view text);
+// True when `text` is written between quotes as it is, with no escape.
+bool IsPlainJsonText(std::string_view text);
 
 // One document: indented and ended by a newline, or on one line for JSON Lines.
 std::string JsonText(const JsonValue& value, bool indented);

@@ -33,21 +33,8 @@ std::string HexText(net::Ipv4Address address)
     return text;
 }
 
-JsonValue AddressOrNull(const std::optional<net::Ipv4Range>& hosts, bool first)
-{
-    if (!hosts)
-        return {};
-    return (first ? hosts->first : hosts->last).toString();
-}
-
-void AddField(std::vector<Field>& fields, std::string_view key, std::string_view label,
-              JsonValue value)
-{
-    fields.push_back({key, label, std::move(value)});
-}
-
 // Classes D and E have no network and host parts, so no classful figures.
-void AddClassfulFigures(std::vector<Field>& fields, const net::Ipv4Interface& subnet, bool rfc3021)
+void AddClassfulFigures(FieldSink& fields, const net::Ipv4Interface& subnet, bool rfc3021)
 {
     const net::AddressClass addressClass = net::Ipv4ClassOf(subnet.address);
     const std::optional<int> classful = net::ClassfulLength(addressClass);
@@ -63,58 +50,57 @@ void AddClassfulFigures(std::vector<Field>& fields, const net::Ipv4Interface& su
     // network itself says it has its one address.
     if (figures && subnet.prefixLength == 32)
         figures->maxHosts = 1;
-    const auto figure = [&](auto member) -> JsonValue {
+    const auto figure = [&](auto member) -> FieldValue {
         if (!figures)
             return {};
-        return JsonValue(std::uint64_t((*figures).*member));
+        return std::uint64_t((*figures).*member);
     };
-    AddField(fields, "subnet_bits", "Subnet bits", figure(&net::ClassfulFigures::subnetBits));
-    AddField(fields, "max_subnets", "Maximum subnets", figure(&net::ClassfulFigures::maxSubnets));
-    AddField(fields, "max_hosts", "Maximum hosts", figure(&net::ClassfulFigures::maxHosts));
-    AddField(fields, "host_bits", "Host bits", figure(&net::ClassfulFigures::hostBits));
-    AddField(fields, "status", "Status", std::move(status));
+    fields.add("subnet_bits", "Subnet bits", figure(&net::ClassfulFigures::subnetBits));
+    fields.add("max_subnets", "Maximum subnets", figure(&net::ClassfulFigures::maxSubnets));
+    fields.add("max_hosts", "Maximum hosts", figure(&net::ClassfulFigures::maxHosts));
+    fields.add("host_bits", "Host bits", figure(&net::ClassfulFigures::hostBits));
+    fields.add("status", "Status", status);
 }
 
-std::vector<Field> SubnetFields(const net::Ipv4Interface& subnet, const CommandArgs& args)
+void AddSubnetFields(FieldSink& fields, const net::Ipv4Interface& subnet, const CommandArgs& args)
 {
     const bool rfc3021 = args.pointToPoint();
     const net::Ipv4Network network = subnet.network();
     const std::optional<net::Ipv4Range> hosts = network.hosts(rfc3021);
     const std::string classText = ClassText(net::Ipv4ClassOf(subnet.address));
-    std::vector<Field> fields;
-    fields.reserve(32);
-    AddField(fields, "address", "Address", subnet.address.toString());
-    Append(fields, BlockFields(network));
-    AddField(fields, "", "Class", "Class " + classText + " Address");
-    AddField(fields, "class", "", classText);
-    AddField(fields, "mask", "Mask", network.mask().toString());
-    AddField(fields, "wildcard", "Wildcard", network.wildcard().toString());
-    AddField(fields, "prefix_length", "Prefix length", network.prefixLength());
-    AddField(fields, "network", "Network", network.address().toString());
-    AddField(fields, "cidr", "", network.toString());
-    AddField(fields, "broadcast", "Broadcast", network.broadcast().toString());
-    AddField(fields, "first_host", "First host", AddressOrNull(hosts, true));
-    AddField(fields, "last_host", "Last host", AddressOrNull(hosts, false));
-    AddField(fields, "host_count", "Hosts", hosts ? hosts->size() : std::uint64_t{0});
-    AddField(fields, "rfc3021", "", rfc3021);
-    AddField(fields, "reverse_zone", "Reverse zone", net::ReverseZone(network));
+    fields.add("address", "Address", subnet.address.toString());
+    AddBlockFields(fields, network);
+    fields.add("", "Class", "Class " + classText + " Address");
+    fields.add("class", "", classText);
+    fields.add("mask", "Mask", network.mask().toString());
+    fields.add("wildcard", "Wildcard", network.wildcard().toString());
+    fields.add("prefix_length", "Prefix length", network.prefixLength());
+    fields.add("network", "Network", network.address().toString());
+    fields.add("cidr", "", network.toString());
+    fields.add("broadcast", "Broadcast", network.broadcast().toString());
+    // A value's text lives to the end of the statement that hands it over.
+    fields.add("first_host", "First host",
+               hosts ? FieldValue(hosts->first.toString()) : FieldValue());
+    fields.add("last_host", "Last host", hosts ? FieldValue(hosts->last.toString()) : FieldValue());
+    fields.add("host_count", "Hosts", hosts ? hosts->size() : std::uint64_t{0});
+    fields.add("rfc3021", "", rfc3021);
+    fields.add("reverse_zone", "Reverse zone", net::ReverseZone(network));
     const auto classless = net::ClasslessReverseZone(network);
-    AddField(fields, "classless_reverse_zone", classless ? "Delegated zone" : "",
-             classless ? JsonValue(*classless) : JsonValue());
+    fields.add("classless_reverse_zone", classless ? "Delegated zone" : "",
+               classless ? FieldValue(*classless) : FieldValue());
     AddClassfulFigures(fields, subnet, rfc3021);
     if (args.has("--hex")) {
-        AddField(fields, "host_hex", "Host (hex)", HexText(subnet.address));
-        AddField(fields, "mask_hex", "Mask (hex)", HexText(network.mask()));
-        AddField(fields, "network_hex", "Network (hex)", HexText(network.address()));
-        AddField(fields, "broadcast_hex", "Broadcast (hex)", HexText(network.broadcast()));
+        fields.add("host_hex", "Host (hex)", HexText(subnet.address));
+        fields.add("mask_hex", "Mask (hex)", HexText(network.mask()));
+        fields.add("network_hex", "Network (hex)", HexText(network.address()));
+        fields.add("broadcast_hex", "Broadcast (hex)", HexText(network.broadcast()));
     }
     if (args.has("--binary")) {
-        AddField(fields, "host_binary", "Host (binary)", BinaryRow(subnet.address));
-        AddField(fields, "mask_binary", "Mask (binary)", BinaryRow(network.mask()));
-        AddField(fields, "network_binary", "Network (binary)", BinaryRow(network.address()));
-        AddField(fields, "broadcast_binary", "Broadcast (binary)", BinaryRow(network.broadcast()));
+        fields.add("host_binary", "Host (binary)", BinaryRow(subnet.address));
+        fields.add("mask_binary", "Mask (binary)", BinaryRow(network.mask()));
+        fields.add("network_binary", "Network (binary)", BinaryRow(network.address()));
+        fields.add("broadcast_binary", "Broadcast (binary)", BinaryRow(network.broadcast()));
     }
-    return fields;
 }
 
 } // namespace
@@ -146,5 +132,6 @@ CliOutcome RunSubnet(const CommandArgs& args)
     }
     if (subnet.failure)
         return *subnet.failure;
-    return AnsweredFields(args, SubnetFields(subnet.value, args));
+    return AnsweredFields(args,
+                          [&](FieldSink& fields) { AddSubnetFields(fields, subnet.value, args); });
 }

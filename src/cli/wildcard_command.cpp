@@ -20,13 +20,14 @@ CliOutcome RunWildcard(const CommandArgs& args)
     const net::Ipv4Wildcard wildcard{address.value, wildcardMask.value};
 
     const std::optional<net::Ipv4Network> network = wildcard.network();
-    std::vector<Field> fields = {{"address", "Address", address.value.toString()},
-                                 {"wildcard", "Wildcard", wildcardMask.value.toString()}};
-    Append(fields, BlockFields(wildcard.enclosingNetwork()));
-    fields.insert(fields.end(),
-                  {{"match_count", "Matching addresses", wildcard.matchCount()},
-                   {"contiguous", "Contiguous", network.has_value()},
-                   {"prefix", "Prefix", network ? JsonValue(network->toString()) : JsonValue()}});
+    FieldList kept;
+    kept.add("address", "Address", address.value.toString());
+    kept.add("wildcard", "Wildcard", wildcardMask.value.toString());
+    AddBlockFields(kept, wildcard.enclosingNetwork());
+    kept.add("match_count", "Matching addresses", wildcard.matchCount());
+    kept.add("contiguous", "Contiguous", network.has_value());
+    kept.add("prefix", "Prefix", network ? FieldValue(network->toString()) : FieldValue());
+    const std::vector<Field>& fields = kept.fields();
 
     const auto text = [&] {
         std::string lines = AlignedText(fields);

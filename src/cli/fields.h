@@ -1,0 +1,116 @@
+#pragma once
+
+// The values of one summary, handed over one by one as a command makes them, to whichever
+// form was asked for: the JSON form writes each straight into the answer, so a batch of a
+// million lines builds no list of values in between; the text form and --field keep them
+// all first, since they need every label (to align them) or every key (to refuse a name).
+
+#include "cli/json_value.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A value as a command hands it over. It may point into the caller's temporaries, so a
+// sink writes or copies it before add() returns.
+class FieldValue
+{
+public:
+    FieldValue() = default; // null: "-" in the text form
+    FieldValue(bool value) : m_kind(Kind::Bool), m_unsigned(value) {}
+    FieldValue(int value) : m_kind(Kind::Signed), m_signed(value) {}
+    FieldValue(std::uint64_t value) : m_kind(Kind::Unsigned), m_unsigned(value) {}
+    FieldValue(std::string_view text) : m_kind(Kind::Text), m_text(text) {}
+    FieldValue(const std::string& text) : FieldValue(std::string_view(text)) {}
+    FieldValue(const char* text) : FieldValue(std::string_view(text)) {}
+    FieldValue(const JsonValue& value);
+
+    JsonValue toJson() const;
+    void writeJson(std::string& out, bool indented, int depth) const;
+    // Written into `to` when it is a scalar or a text that needs no escape and fits in
+    // `room` bytes: the bytes written, or 0 when writeJson() must do it.
+    std::size_t writeJsonScalar(char* to, std::size_t room) const;
+
+private:
+    enum class Kind
+    {
+        Null,
+        Bool,
+        Signed,
+        Unsigned,
+        Text,
+        Json,
+    };
+    Kind m_kind = Kind::Null;
+    std::int64_t m_signed = 0;
+    std::uint64_t m_unsigned = 0;
+    std::string_view m_text;
+    const JsonValue* m_json = nullptr;
+};
+
+// A field kept, for the forms that need all of them before they write.
+struct Field
+{
+    std::string_view key; // the program's own literals, so views
+    std::string_view label;
+    JsonValue value;
+};
+
+// Fields that never change, such as those of one special-purpose block: a batch hands the
+// same few dozen groups over a million times, so their line of JSON is written once.
+class FieldGroup
+{
+public:
+    explicit FieldGroup(std::vector<Field> fields);
+    const std::vector<Field>& fields() const { return m_fields; }
+    // "key":value,... on one line, no braces.
+    std::string_view jsonMembers() const { return m_jsonMembers; }
+
+private:
+    std::vector<Field> m_fields;
+    std::string m_jsonMembers;
+};
+
+class FieldSink
+{
+public:
+    // `key` empty: a line of the text form only; `label` empty: a JSON key only.
+    virtual void add(std::string_view key, std::string_view label, const FieldValue& value) = 0;
+    virtual void add(const FieldGroup& group);
+
+protected:
+    ~FieldSink() = default;
+};
+
+class FieldList final : public FieldSink
+{
+public:
+    using FieldSink::add;
+    void add(std::string_view key, std::string_view label, const FieldValue& value) override
+    {
+        m_fields.push_back({key, label, value.toJson()});
+    }
+    const std::vector<Field>& fields() const { return m_fields; }
+
+private:
+    std::vector<Field> m_fields;
+};
+
+// Labels padded to one column, each line ended by a newline.
+std::string AlignedText(const std::vector<Field>& fields);
+JsonObject JsonObjectOf(const std::vector<Field>& fields);
+
+// The JSON object written member by member into `out` as fields arrive; close() ends it.
+class JsonFieldWriter final : public FieldSink
+{
+public:
+    JsonFieldWriter(std::string& out, bool indented) : m_out(out), m_object(out, indented) {}
+    void add(std::string_view key, std::string_view label, const FieldValue& value) override;
+    void add(const FieldGroup& group) override;
+    void close() { m_object.close(); }
+
+private:
+    std::string& m_out;
+    JsonObjectWriter m_object;
+};
