@@ -12,10 +12,10 @@
 #include "net/ipv4_network.h"
 #include "net/ipv6_network.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,12 +36,16 @@ struct CliOutcome
 struct CommandArgs
 {
     std::vector<std::string> positional;
-    std::set<std::string, std::less<>> flags;               // "--json", "--rfc3021"
+    // A handful at most, looked up several times an answer: a list is quicker than a tree.
+    std::vector<std::string> flags;                         // "--json", "--rfc3021"
     std::map<std::string, std::string, std::less<>> values; // "--count" -> "5"
     std::vector<std::string> fields;                        // --field, in the order given
     bool jsonLines = false;                                 // one line per answer, for a batch
 
-    bool has(std::string_view flag) const { return flags.contains(flag); }
+    bool has(std::string_view flag) const
+    {
+        return std::find(flags.begin(), flags.end(), flag) != flags.end();
+    }
     // A /31 is a point-to-point link with two hosts unless --no-rfc3021 says otherwise.
     bool pointToPoint() const { return !has("--no-rfc3021"); }
 };

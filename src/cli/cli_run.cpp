@@ -85,7 +85,7 @@ std::optional<CliOutcome> TakeOptions(const CommandEntry& command,
         else if (option.value)
             args.values[option.name] = *option.value;
         else
-            args.flags.insert(option.name);
+            args.flags.push_back(option.name);
     }
     return std::nullopt;
 }
