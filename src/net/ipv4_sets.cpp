@@ -7,15 +7,6 @@ namespace net {
 
 namespace {
 
-std::vector<Ipv4Range> RangesOf(std::span<const Ipv4Network> networks)
-{
-    std::vector<Ipv4Range> ranges;
-    ranges.reserve(networks.size());
-    for (const Ipv4Network& network : networks)
-        ranges.push_back(network.range());
-    return ranges;
-}
-
 std::vector<Ipv4Network> CoverOf(const std::vector<Ipv4Range>& runs)
 {
     return detail::CoverOfRuns<Ipv4Network>(runs, Ipv4CoverOfRange);
@@ -30,13 +21,14 @@ std::vector<Ipv4Network> Ipv4Merge(std::span<const Ipv4Range> ranges)
 
 std::vector<Ipv4Network> Ipv4Merge(std::span<const Ipv4Network> networks)
 {
-    return CoverOf(detail::FusedRanges(RangesOf(networks)));
+    return CoverOf(detail::FusedRanges(detail::RangesOf(networks)));
 }
 
 std::vector<Ipv4Network> Ipv4Exclude(const Ipv4Network& network,
                                      std::span<const Ipv4Network> excluded)
 {
-    return CoverOf(detail::GapsWithin(network.range(), detail::FusedRanges(RangesOf(excluded))));
+    return CoverOf(
+        detail::GapsWithin(network.range(), detail::FusedRanges(detail::RangesOf(excluded))));
 }
 
 } // namespace net

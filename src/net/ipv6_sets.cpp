@@ -7,15 +7,6 @@ namespace net {
 
 namespace {
 
-std::vector<Ipv6Range> RangesOf(std::span<const Ipv6Network> networks)
-{
-    std::vector<Ipv6Range> ranges;
-    ranges.reserve(networks.size());
-    for (const Ipv6Network& network : networks)
-        ranges.push_back(network.range());
-    return ranges;
-}
-
 std::vector<Ipv6Network> CoverOf(const std::vector<Ipv6Range>& runs)
 {
     return detail::CoverOfRuns<Ipv6Network>(runs, Ipv6CoverOfRange);
@@ -30,13 +21,14 @@ std::vector<Ipv6Network> Ipv6Merge(std::span<const Ipv6Range> ranges)
 
 std::vector<Ipv6Network> Ipv6Merge(std::span<const Ipv6Network> networks)
 {
-    return CoverOf(detail::FusedRanges(RangesOf(networks)));
+    return CoverOf(detail::FusedRanges(detail::RangesOf(networks)));
 }
 
 std::vector<Ipv6Network> Ipv6Exclude(const Ipv6Network& network,
                                      std::span<const Ipv6Network> excluded)
 {
-    return CoverOf(detail::GapsWithin(network.range(), detail::FusedRanges(RangesOf(excluded))));
+    return CoverOf(
+        detail::GapsWithin(network.range(), detail::FusedRanges(detail::RangesOf(excluded))));
 }
 
 } // namespace net

@@ -7,6 +7,7 @@
 // covering each maximal run with its fewest prefixes gives the fewest for the whole set.
 
 #include <algorithm>
+#include <span>
 #include <vector>
 
 namespace net::detail {
@@ -52,6 +53,16 @@ std::vector<Range> GapsWithin(const Range& whole, const std::vector<Range>& take
     if (!done)
         gaps.push_back({Address(next), whole.last});
     return gaps;
+}
+
+// The address ranges of networks, in their order.
+template <typename Network> auto RangesOf(std::span<const Network> networks)
+{
+    std::vector<decltype(networks.front().range())> ranges;
+    ranges.reserve(networks.size());
+    for (const Network& network : networks)
+        ranges.push_back(network.range());
+    return ranges;
 }
 
 // The fewest prefixes holding exactly the addresses of fused ranges, in address order.
