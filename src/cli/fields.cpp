@@ -29,6 +29,10 @@ JsonValue FieldValue::toJson() const
         return std::string(m_text);
     case Kind::Json:
         return *m_json;
+    case Kind::Ipv4:
+        return ipv4().toString();
+    case Kind::Ipv4Network:
+        return net::Ipv4Network::containing(ipv4(), int(m_signed)).toString();
     }
     return {};
 }
@@ -74,6 +78,21 @@ std::size_t FieldValue::writeJsonScalar(char* to, std::size_t room) const
         return m_text.size() + 2;
     case Kind::Json:
         return 0;
+    case Kind::Ipv4:
+    case Kind::Ipv4Network: {
+        // Quotes, the address, and "/32" at most.
+        if (room < net::Ipv4Address::kTextRoom + 5)
+            return 0;
+        char* at = to;
+        *at++ = '"';
+        at += ipv4().writeText(at);
+        if (m_kind == Kind::Ipv4Network) {
+            *at++ = '/';
+            at = std::to_chars(at, at + 2, m_signed).ptr;
+        }
+        *at++ = '"';
+        return std::size_t(at - to);
+    }
     }
     return 0;
 }

@@ -6,6 +6,7 @@
 // all first, since they need every label (to align them) or every key (to refuse a name).
 
 #include "cli/json_value.h"
+#include "net/ipv4_network.h"
 
 #include <cstdint>
 #include <string>
@@ -25,6 +26,12 @@ public:
     FieldValue(const std::string& text) : FieldValue(std::string_view(text)) {}
     FieldValue(const char* text) : FieldValue(std::string_view(text)) {}
     FieldValue(const JsonValue& value);
+    // Written from the number itself into a line of JSON, with no string made in between.
+    FieldValue(net::Ipv4Address address) : m_kind(Kind::Ipv4), m_unsigned(address.value()) {}
+    FieldValue(const net::Ipv4Network& network)
+        : m_kind(Kind::Ipv4Network), m_signed(network.prefixLength()),
+          m_unsigned(network.address().value())
+    {}
 
     JsonValue toJson() const;
     void writeJson(std::string& out, bool indented, int depth) const;
@@ -33,6 +40,8 @@ public:
     std::size_t writeJsonScalar(char* to, std::size_t room) const;
 
 private:
+    net::Ipv4Address ipv4() const { return net::Ipv4Address(std::uint32_t(m_unsigned)); }
+
     enum class Kind
     {
         Null,
@@ -41,6 +50,8 @@ private:
         Unsigned,
         Text,
         Json,
+        Ipv4,        // the address in m_unsigned
+        Ipv4Network, // and the prefix length in m_signed
     };
     Kind m_kind = Kind::Null;
     std::int64_t m_signed = 0;

@@ -68,20 +68,18 @@ void AddSubnetFields(FieldSink& fields, const net::Ipv4Interface& subnet, const 
     const net::Ipv4Network network = subnet.network();
     const std::optional<net::Ipv4Range> hosts = network.hosts(rfc3021);
     const std::string classText = ClassText(net::Ipv4ClassOf(subnet.address));
-    fields.add("address", "Address", subnet.address.toString());
+    fields.add("address", "Address", subnet.address);
     AddBlockFields(fields, network);
     fields.add("", "Class", "Class " + classText + " Address");
     fields.add("class", "", classText);
-    fields.add("mask", "Mask", network.mask().toString());
-    fields.add("wildcard", "Wildcard", network.wildcard().toString());
+    fields.add("mask", "Mask", network.mask());
+    fields.add("wildcard", "Wildcard", network.wildcard());
     fields.add("prefix_length", "Prefix length", network.prefixLength());
-    fields.add("network", "Network", network.address().toString());
-    fields.add("cidr", "", network.toString());
-    fields.add("broadcast", "Broadcast", network.broadcast().toString());
-    // A value's text lives to the end of the statement that hands it over.
-    fields.add("first_host", "First host",
-               hosts ? FieldValue(hosts->first.toString()) : FieldValue());
-    fields.add("last_host", "Last host", hosts ? FieldValue(hosts->last.toString()) : FieldValue());
+    fields.add("network", "Network", network.address());
+    fields.add("cidr", "", network);
+    fields.add("broadcast", "Broadcast", network.broadcast());
+    fields.add("first_host", "First host", hosts ? FieldValue(hosts->first) : FieldValue());
+    fields.add("last_host", "Last host", hosts ? FieldValue(hosts->last) : FieldValue());
     fields.add("host_count", "Hosts", hosts ? hosts->size() : std::uint64_t{0});
     fields.add("rfc3021", "", rfc3021);
     fields.add("reverse_zone", "Reverse zone", net::ReverseZone(network));

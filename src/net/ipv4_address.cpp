@@ -64,10 +64,9 @@ constexpr std::array<OctetText, 256> kOctetTexts = [] {
 
 } // namespace
 
-std::string Ipv4Address::toString() const
+std::size_t Ipv4Address::writeText(char* to) const
 {
-    char text[16];
-    char* out = text;
+    char* out = to;
     for (const unsigned octet : octets()) {
         const OctetText& digits = kOctetTexts[octet];
         // Three bytes copied whatever the length: fixed-size copies need no loop.
@@ -75,7 +74,13 @@ std::string Ipv4Address::toString() const
         out += digits.length;
         *out++ = '.';
     }
-    return std::string(text, std::size_t(out - text - 1));
+    return std::size_t(out - to - 1);
+}
+
+std::string Ipv4Address::toString() const
+{
+    char text[kTextRoom];
+    return std::string(text, writeText(text));
 }
 
 std::optional<int> Ipv4PrefixLengthOfMask(Ipv4Address mask)

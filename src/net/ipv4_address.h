@@ -48,6 +48,11 @@ public:
     }
 
     std::string toString() const;
+    // Room writeText() needs: the longest text, "255.255.255.255", and one byte to spare.
+    static constexpr std::size_t kTextRoom = 16;
+    // toString()'s text written into `to`, which has kTextRoom bytes: its length. For
+    // writers that build a line of many values and would rather not make a string each.
+    std::size_t writeText(char* to) const;
 
     // The defaulted <=> compares with a literal 0, which the nullptr check mistakes.
     friend constexpr auto operator<=>(Ipv4Address,
