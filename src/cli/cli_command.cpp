@@ -63,28 +63,32 @@ CliOutcome AnsweredFieldList(const CommandArgs& args, const std::vector<Field>& 
     return {0, AlignedText(fields), {}};
 }
 
-ReadArgument<net::Ipv4Address> ReadAddress(const std::string& argument)
+ReadArgument<net::Ipv4Address> ReadAddress(std::string_view argument)
 {
     const auto address = net::Ipv4Address::parse(argument);
     if (!address)
-        return {{}, Refused("'" + argument + "' is not an IPv4 address")};
+        return {{}, Refused("'" + std::string(argument) + "' is not an IPv4 address")};
     return {*address, std::nullopt};
 }
 
-ReadArgument<net::Ipv4Interface> ReadInterface(const std::string& argument)
+ReadArgument<net::Ipv4Interface> ReadInterface(std::string_view argument)
 {
     const std::size_t slash = argument.find('/');
     const ReadArgument<net::Ipv4Address> address = ReadAddress(argument.substr(0, slash));
-    if (address.failure || slash == std::string::npos)
+    if (address.failure || slash == std::string_view::npos)
         return {{address.value, 32}, address.failure};
-    const std::string suffix = argument.substr(slash + 1);
+    const std::string_view suffix = argument.substr(slash + 1);
     const auto length = net::Ipv4ParseLengthOrMask(suffix);
     if (length)
         return {{address.value, *length}, std::nullopt};
-    if (length.error() == net::ParseError::NonContiguousMask)
+    if (length.error() == net::ParseError::NonContiguousMask) {
         return {{},
-                Refused("'" + suffix + "' is not a subnet mask (leading one bits, then zeros)")};
-    return {{}, Refused("'" + argument + "': the prefix length must be a number from 0 to 32")};
+                Refused("'" + std::string(suffix) +
+                        "' is not a subnet mask (leading one bits, then zeros)")};
+    }
+    return {{},
+            Refused("'" + std::string(argument) +
+                    "': the prefix length must be a number from 0 to 32")};
 }
 
 namespace {

@@ -90,9 +90,9 @@ template <typename T> struct ReadArgument
     std::optional<CliOutcome> failure;
 };
 
-ReadArgument<net::Ipv4Address> ReadAddress(const std::string& argument);
+ReadArgument<net::Ipv4Address> ReadAddress(std::string_view argument);
 // "ADDRESS/LEN", "ADDRESS/MASK" or a bare ADDRESS (a /32).
-ReadArgument<net::Ipv4Interface> ReadInterface(const std::string& argument);
+ReadArgument<net::Ipv4Interface> ReadInterface(std::string_view argument);
 
 // The special-purpose block a network lies in, as a summary shows it.
 void AddBlockFields(FieldSink& fields, const net::Ipv4Network& network);
@@ -104,7 +104,7 @@ std::string RightAligned(const std::string& text, std::size_t width);
 
 // IPv6: an argument with a ':' in it is an IPv6 address or network.
 bool IsIpv6Argument(std::string_view argument);
-ReadArgument<net::Ipv6Address> ReadIpv6Address(const std::string& argument);
+ReadArgument<net::Ipv6Address> ReadIpv6Address(std::string_view argument);
 // "ADDRESS/LEN" or a bare ADDRESS (a /128).
 ReadArgument<net::Ipv6Interface> ReadIpv6Interface(const std::string& argument);
 // "NETWORK/LEN" whose address is the network's own, in either family; anything else is

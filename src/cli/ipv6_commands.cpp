@@ -14,10 +14,10 @@ namespace {
 
 // The one wording of every reason an IPv6 argument is refused, with the character where
 // the fault begins so a long address need not be searched by eye.
-std::string RefusalText(const std::string& argument, const net::Ipv6ParseFault& fault)
+std::string RefusalText(std::string_view argument, const net::Ipv6ParseFault& fault)
 {
     using Reason = net::Ipv6ParseReason;
-    const std::string quoted = "'" + argument + "'";
+    const std::string quoted = "'" + std::string(argument) + "'";
     const std::string group = "group " + std::to_string(fault.group);
     const std::string written = std::to_string(fault.groupCount);
     std::string why;
@@ -135,7 +135,7 @@ bool IsIpv6Argument(std::string_view argument)
     return argument.find(':') != std::string_view::npos;
 }
 
-ReadArgument<net::Ipv6Address> ReadIpv6Address(const std::string& argument)
+ReadArgument<net::Ipv6Address> ReadIpv6Address(std::string_view argument)
 {
     const auto address = net::Ipv6Address::parseDetailed(argument);
     if (!address)

@@ -52,7 +52,7 @@ CliOutcome AnsweredRows(const CommandArgs& args, const std::vector<net::Ipv4Netw
 
 // FIRST LAST of one family: the fewest prefixes that cover the range exactly.
 template <typename Address, typename Cover, typename CountOf>
-CliOutcome AnsweredRange(const CommandArgs& args, ReadArgument<Address> (*read)(const std::string&),
+CliOutcome AnsweredRange(const CommandArgs& args, ReadArgument<Address> (*read)(std::string_view),
                          Cover cover, CountOf countOf)
 {
     const ReadArgument<Address> first = read(args.positional[0]);

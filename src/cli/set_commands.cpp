@@ -94,7 +94,7 @@ void AppendTexts(std::vector<std::string>& texts, const std::vector<Network>& ne
 // FIRST-LAST, both of one family and FIRST not above LAST.
 template <typename Range, typename Address>
 ReadArgument<Range> ReadRange(const std::string& argument, std::size_t dash,
-                              ReadArgument<Address> (*readAddress)(const std::string&))
+                              ReadArgument<Address> (*readAddress)(std::string_view))
 {
     const ReadArgument<Address> first = readAddress(argument.substr(0, dash));
     if (first.failure)
