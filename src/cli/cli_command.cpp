@@ -28,39 +28,15 @@ CliOutcome Misused(std::string message)
     return {kStatusMisused, {}, std::move(message)};
 }
 
-namespace {
-
-// Only the fields named, or the refusal of a name that is none of them.
-CliOutcome AnsweredChosenFields(const CommandArgs& args, const std::vector<Field>& fields)
+CliOutcome AnsweredChosenFields(const ChosenFields& fields)
 {
-    std::vector<Field> chosen;
-    for (const std::string& name : args.fields) {
-        const auto found = std::find_if(fields.begin(), fields.end(),
-                                        [&](const Field& f) { return f.key == name; });
-        if (found == fields.end()) {
-            std::string message = "'--field " + name + "': no such value; there are";
-            for (const Field& field : fields)
-                message += field.key.empty() ? "" : " " + std::string(field.key);
-            return Misused(std::move(message));
-        }
-        chosen.push_back(*found);
+    if (const std::string* name = fields.missing()) {
+        std::string message = "'--field " + *name + "': no such value; there are";
+        for (const std::string_view key : fields.keys())
+            message += " " + std::string(key);
+        return Misused(std::move(message));
     }
-    const auto text = [&] {
-        std::string lines;
-        for (const Field& field : chosen)
-            lines += field.value.plainText() + '\n';
-        return lines;
-    };
-    return Answered(args, text, [&] { return JsonObjectOf(chosen); });
-}
-
-} // namespace
-
-CliOutcome AnsweredFieldList(const CommandArgs& args, const std::vector<Field>& fields)
-{
-    if (!args.fields.empty())
-        return AnsweredChosenFields(args, fields);
-    return {0, AlignedText(fields), {}};
+    return {0, fields.text(), {}};
 }
 
 ReadArgument<net::Ipv4Address> ReadAddress(std::string_view argument)

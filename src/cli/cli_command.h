@@ -64,15 +64,22 @@ CliOutcome Answered(const CommandArgs& args, MakeText makeText, MakeJson makeJso
 
 // A summary in either form; with --field, only the values named, in the order named.
 // `makeFields(FieldSink&)` hands the values over in the order they are shown.
-// AnsweredFieldList gives the text and --field forms, which need the fields kept.
-CliOutcome AnsweredFieldList(const CommandArgs& args, const std::vector<Field>& fields);
+CliOutcome AnsweredChosenFields(const ChosenFields& fields);
 template <typename MakeFields>
 CliOutcome AnsweredFields(const CommandArgs& args, const MakeFields& makeFields)
 {
-    if (!args.fields.empty() || !args.has("--json")) {
+    if (!args.fields.empty()) {
+        using Form = ChosenFields::Form;
+        ChosenFields chosen(args.fields, !args.has("--json") ? Form::Lines
+                                         : args.jsonLines    ? Form::JsonLine
+                                                             : Form::JsonDocument);
+        makeFields(chosen);
+        return AnsweredChosenFields(chosen);
+    }
+    if (!args.has("--json")) {
         FieldList list;
         makeFields(list);
-        return AnsweredFieldList(args, list.fields());
+        return {0, AlignedText(list.fields()), {}};
     }
     std::string text;
     text.reserve(1024);

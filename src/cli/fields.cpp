@@ -113,6 +113,54 @@ void FieldSink::add(const FieldGroup& group)
         add(field.key, field.label, field.value);
 }
 
+ChosenFields::ChosenFields(const std::vector<std::string>& names, Form form)
+    : m_names(names), m_form(form), m_values(names.size()), m_found(names.size())
+{
+    m_keys.reserve(32);
+}
+
+void ChosenFields::add(std::string_view key, std::string_view /*label*/, const FieldValue& value)
+{
+    if (key.empty())
+        return;
+    m_keys.push_back(key);
+    for (std::size_t i = 0; i < m_names.size(); ++i) {
+        if (m_names[i] != key)
+            continue;
+        m_found[i] = true;
+        if (m_form == Form::Lines)
+            m_values[i] = value.toJson().plainText();
+        else
+            value.writeJson(m_values[i], m_form == Form::JsonDocument, 1);
+    }
+}
+
+const std::string* ChosenFields::missing() const
+{
+    const auto gap = std::find(m_found.begin(), m_found.end(), false);
+    return gap == m_found.end() ? nullptr : &m_names[std::size_t(gap - m_found.begin())];
+}
+
+std::string ChosenFields::text() const
+{
+    std::string text;
+    if (m_form == Form::Lines) {
+        for (const std::string& value : m_values) {
+            text += value;
+            text += '\n';
+        }
+        return text;
+    }
+    JsonObjectWriter object(text, m_form == Form::JsonDocument);
+    for (std::size_t i = 0; i < m_names.size(); ++i) {
+        object.key(m_names[i]);
+        text += m_values[i];
+    }
+    object.close();
+    text += '\n';
+    return text;
+}
+
 std::string AlignedText(const std::vector<Field>& fields)
 {
     std::size_t width = 0;

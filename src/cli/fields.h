@@ -108,6 +108,34 @@ private:
     std::vector<Field> m_fields;
 };
 
+// Only the fields a list of names asks for, each written as it arrives in the form asked
+// for; of the others only the keys, for the refusal of a name that is none of them.
+class ChosenFields final : public FieldSink
+{
+public:
+    enum class Form
+    {
+        Lines,        // the values' texts, one a line
+        JsonLine,     // an object on one line
+        JsonDocument, // an object, indented
+    };
+    ChosenFields(const std::vector<std::string>& names, Form form);
+    using FieldSink::add;
+    void add(std::string_view key, std::string_view label, const FieldValue& value) override;
+    // The first name no field had, or nothing when every name was found.
+    const std::string* missing() const;
+    const std::vector<std::string_view>& keys() const { return m_keys; }
+    // The answer, when none is missing.
+    std::string text() const;
+
+private:
+    const std::vector<std::string>& m_names;
+    Form m_form;
+    std::vector<std::string> m_values; // each written in m_form
+    std::vector<bool> m_found;
+    std::vector<std::string_view> m_keys;
+};
+
 // Labels padded to one column, each line ended by a newline.
 std::string AlignedText(const std::vector<Field>& fields);
 JsonObject JsonObjectOf(const std::vector<Field>& fields);
