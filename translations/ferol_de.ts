@@ -110,10 +110,6 @@
         <translation>sie endet mit einem einzelnen „:“</translation>
     </message>
     <message>
-        <source>group %1 has %2 digits</source>
-        <translation>Gruppe %1 hat %2 Ziffern</translation>
-    </message>
-    <message>
         <source>a dotted IPv4 part may only end the address</source>
         <translation>ein IPv4-Teil in Punktschreibweise darf nur am Ende stehen</translation>
     </message>
@@ -219,6 +215,13 @@
     <message>
         <source>No network comes before %1: it starts the address space.</source>
         <translation>Vor %1 liegt kein Netz: es beginnt den Adressraum.</translation>
+    </message>
+    <message numerus="yes">
+        <source>group %1 has %n digit(s)</source>
+        <translation>
+            <numerusform>Gruppe %1 hat %n Ziffer</numerusform>
+            <numerusform>Gruppe %1 hat %n Ziffern</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -374,24 +377,22 @@
         <translation>Bedarf bearbeiten</translation>
     </message>
     <message>
-        <source>Add need</source>
-        <translation>Bedarf hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add %1 needs</source>
-        <translation>%1 Bedarfe hinzufügen</translation>
-    </message>
-    <message>
-        <source>Remove need</source>
-        <translation>Bedarf entfernen</translation>
-    </message>
-    <message>
-        <source>Remove %1 needs</source>
-        <translation>%1 Bedarfe entfernen</translation>
-    </message>
-    <message>
         <source>Move need</source>
         <translation>Bedarf verschieben</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n need(s)</source>
+        <translation>
+            <numerusform>Bedarf hinzufügen</numerusform>
+            <numerusform>%n Bedarfe hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n need(s)</source>
+        <translation>
+            <numerusform>Bedarf entfernen</numerusform>
+            <numerusform>%n Bedarfe entfernen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -405,20 +406,19 @@
         <translation>Adressen laufen von links nach rechts, die niedrigste zuerst; schraffierte Blöcke sind frei.</translation>
     </message>
     <message>
-        <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation>1 Block, zu klein für eine maßstabsgetreue Darstellung, ist %1 Pixel breit gezeichnet und mit einem Punkt markiert.</translation>
-    </message>
-    <message>
-        <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation>%1 Blöcke, zu klein für eine maßstabsgetreue Darstellung, sind %2 Pixel breit gezeichnet und mit einem Punkt markiert.</translation>
-    </message>
-    <message>
         <source>free</source>
         <translation>frei</translation>
     </message>
     <message>
         <source>Free</source>
         <translation>Frei</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n block(s) too small to draw to scale are drawn %1 pixels wide, marked with a dot.</source>
+        <translation>
+            <numerusform>%n Block, zu klein für eine maßstabsgetreue Darstellung, ist %1 Pixel breit gezeichnet und mit einem Punkt markiert.</numerusform>
+            <numerusform>%n Blöcke, zu klein für eine maßstabsgetreue Darstellung, sind %1 Pixel breit gezeichnet und mit einem Punkt markiert.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -488,20 +488,19 @@
         <translation>Das ergibt mehr als %1 Netze; wählen Sie weniger.</translation>
     </message>
     <message>
-        <source>1 network</source>
-        <translation>1 Netz</translation>
-    </message>
-    <message>
-        <source>%1 networks</source>
-        <translation>%1 Netze</translation>
-    </message>
-    <message>
         <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
         <translation>%1 in %2: %3 von %4 Adressen zugeteilt (%5 %).</translation>
     </message>
     <message>
         <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
         <translation>Zeile %1: „%2“ ist keine Größe (eine Zahl oder /n für eine Präfixlänge).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n network(s)</source>
+        <translation>
+            <numerusform>%n Netz</numerusform>
+            <numerusform>%n Netze</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -110,10 +110,6 @@
         <translation>termina con un solo «:»</translation>
     </message>
     <message>
-        <source>group %1 has %2 digits</source>
-        <translation>el grupo %1 tiene %2 dígitos</translation>
-    </message>
-    <message>
         <source>a dotted IPv4 part may only end the address</source>
         <translation>una parte IPv4 con puntos solo puede ir al final</translation>
     </message>
@@ -219,6 +215,13 @@
     <message>
         <source>No network comes before %1: it starts the address space.</source>
         <translation>Ninguna red precede a %1: empieza el espacio de direcciones.</translation>
+    </message>
+    <message numerus="yes">
+        <source>group %1 has %n digit(s)</source>
+        <translation>
+            <numerusform>el grupo %1 tiene %n dígito</numerusform>
+            <numerusform>el grupo %1 tiene %n dígitos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -374,24 +377,22 @@
         <translation>Editar necesidad</translation>
     </message>
     <message>
-        <source>Add need</source>
-        <translation>Agregar necesidad</translation>
-    </message>
-    <message>
-        <source>Add %1 needs</source>
-        <translation>Agregar %1 necesidades</translation>
-    </message>
-    <message>
-        <source>Remove need</source>
-        <translation>Quitar necesidad</translation>
-    </message>
-    <message>
-        <source>Remove %1 needs</source>
-        <translation>Quitar %1 necesidades</translation>
-    </message>
-    <message>
         <source>Move need</source>
         <translation>Mover necesidad</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n need(s)</source>
+        <translation>
+            <numerusform>Agregar necesidad</numerusform>
+            <numerusform>Agregar %n necesidades</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n need(s)</source>
+        <translation>
+            <numerusform>Quitar necesidad</numerusform>
+            <numerusform>Quitar %n necesidades</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -405,20 +406,19 @@
         <translation>Las direcciones van de izquierda a derecha, la menor primero; los bloques rayados están libres.</translation>
     </message>
     <message>
-        <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation>1 bloque demasiado pequeño para dibujarlo a escala se dibuja con %1 píxeles de ancho, marcado con un punto.</translation>
-    </message>
-    <message>
-        <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation>%1 bloques demasiado pequeños para dibujarlos a escala se dibujan con %2 píxeles de ancho, marcados con un punto.</translation>
-    </message>
-    <message>
         <source>free</source>
         <translation>libre</translation>
     </message>
     <message>
         <source>Free</source>
         <translation>Libre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n block(s) too small to draw to scale are drawn %1 pixels wide, marked with a dot.</source>
+        <translation>
+            <numerusform>%n bloque demasiado pequeño para dibujarlo a escala se dibuja con %1 píxeles de ancho, marcado con un punto.</numerusform>
+            <numerusform>%n bloques demasiado pequeños para dibujarlos a escala se dibujan con %1 píxeles de ancho, marcados con un punto.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -488,20 +488,19 @@
         <translation>Eso da más de %1 redes; elija menos.</translation>
     </message>
     <message>
-        <source>1 network</source>
-        <translation>1 red</translation>
-    </message>
-    <message>
-        <source>%1 networks</source>
-        <translation>%1 redes</translation>
-    </message>
-    <message>
         <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
         <translation>%1 en %2: %3 de %4 direcciones asignadas (%5 %).</translation>
     </message>
     <message>
         <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
         <translation>Línea %1: «%2» no es un tamaño (un número, o /n para una longitud de prefijo).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n network(s)</source>
+        <translation>
+            <numerusform>%n red</numerusform>
+            <numerusform>%n redes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

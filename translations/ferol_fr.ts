@@ -110,10 +110,6 @@
         <translation>elle se termine par un seul «&#xa0;:&#xa0;»</translation>
     </message>
     <message>
-        <source>group %1 has %2 digits</source>
-        <translation>le groupe %1 a %2 chiffres</translation>
-    </message>
-    <message>
         <source>a dotted IPv4 part may only end the address</source>
         <translation>une partie IPv4 pointée ne peut que terminer l&apos;adresse</translation>
     </message>
@@ -219,6 +215,13 @@
     <message>
         <source>No network comes before %1: it starts the address space.</source>
         <translation>Aucun réseau ne précède %1&#xa0;: il commence l&apos;espace d&apos;adressage.</translation>
+    </message>
+    <message numerus="yes">
+        <source>group %1 has %n digit(s)</source>
+        <translation>
+            <numerusform>le groupe %1 a %n chiffre</numerusform>
+            <numerusform>le groupe %1 a %n chiffres</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -374,24 +377,22 @@
         <translation>Modifier le besoin</translation>
     </message>
     <message>
-        <source>Add need</source>
-        <translation>Ajouter un besoin</translation>
-    </message>
-    <message>
-        <source>Add %1 needs</source>
-        <translation>Ajouter %1 besoins</translation>
-    </message>
-    <message>
-        <source>Remove need</source>
-        <translation>Supprimer le besoin</translation>
-    </message>
-    <message>
-        <source>Remove %1 needs</source>
-        <translation>Supprimer %1 besoins</translation>
-    </message>
-    <message>
         <source>Move need</source>
         <translation>Déplacer le besoin</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n need(s)</source>
+        <translation>
+            <numerusform>Ajouter %n besoin</numerusform>
+            <numerusform>Ajouter %n besoins</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n need(s)</source>
+        <translation>
+            <numerusform>Supprimer %n besoin</numerusform>
+            <numerusform>Supprimer %n besoins</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -405,20 +406,19 @@
         <translation>Les adresses vont de gauche à droite, la plus basse en premier&#xa0;; les blocs hachurés sont libres.</translation>
     </message>
     <message>
-        <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation>1 bloc trop petit pour être dessiné à l&apos;échelle est dessiné sur %1 pixels de large, marqué d&apos;un point.</translation>
-    </message>
-    <message>
-        <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation>%1 blocs trop petits pour être dessinés à l&apos;échelle sont dessinés sur %2 pixels de large, marqués d&apos;un point.</translation>
-    </message>
-    <message>
         <source>free</source>
         <translation>libre</translation>
     </message>
     <message>
         <source>Free</source>
         <translation>Libre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n block(s) too small to draw to scale are drawn %1 pixels wide, marked with a dot.</source>
+        <translation>
+            <numerusform>%n bloc trop petit pour être dessiné à l&apos;échelle est dessiné sur %1 pixels de large, marqué d&apos;un point.</numerusform>
+            <numerusform>%n blocs trop petits pour être dessinés à l&apos;échelle sont dessinés sur %1 pixels de large, marqués d&apos;un point.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -488,20 +488,19 @@
         <translation>Cela fait plus de %1 réseaux&#xa0;; choisissez-en moins.</translation>
     </message>
     <message>
-        <source>1 network</source>
-        <translation>1 réseau</translation>
-    </message>
-    <message>
-        <source>%1 networks</source>
-        <translation>%1 réseaux</translation>
-    </message>
-    <message>
         <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
         <translation>%1 dans %2&#xa0;: %3 adresses sur %4 attribuées (%5&#xa0;%).</translation>
     </message>
     <message>
         <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
         <translation>Ligne %1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas une taille (un nombre, ou /n pour une longueur de préfixe).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n network(s)</source>
+        <translation>
+            <numerusform>%n réseau</numerusform>
+            <numerusform>%n réseaux</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -110,10 +110,6 @@
         <translation>termina com um único &apos;:&apos;</translation>
     </message>
     <message>
-        <source>group %1 has %2 digits</source>
-        <translation>o grupo %1 tem %2 dígitos</translation>
-    </message>
-    <message>
         <source>a dotted IPv4 part may only end the address</source>
         <translation>uma parte IPv4 com pontos só pode terminar o endereço</translation>
     </message>
@@ -219,6 +215,13 @@
     <message>
         <source>No network comes before %1: it starts the address space.</source>
         <translation>Nenhuma rede vem antes de %1: ela inicia o espaço de endereços.</translation>
+    </message>
+    <message numerus="yes">
+        <source>group %1 has %n digit(s)</source>
+        <translation>
+            <numerusform>o grupo %1 tem %n dígito</numerusform>
+            <numerusform>o grupo %1 tem %n dígitos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -374,24 +377,22 @@
         <translation>Editar necessidade</translation>
     </message>
     <message>
-        <source>Add need</source>
-        <translation>Adicionar necessidade</translation>
-    </message>
-    <message>
-        <source>Add %1 needs</source>
-        <translation>Adicionar %1 necessidades</translation>
-    </message>
-    <message>
-        <source>Remove need</source>
-        <translation>Remover necessidade</translation>
-    </message>
-    <message>
-        <source>Remove %1 needs</source>
-        <translation>Remover %1 necessidades</translation>
-    </message>
-    <message>
         <source>Move need</source>
         <translation>Mover necessidade</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n need(s)</source>
+        <translation>
+            <numerusform>Adicionar %n necessidade</numerusform>
+            <numerusform>Adicionar %n necessidades</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n need(s)</source>
+        <translation>
+            <numerusform>Remover %n necessidade</numerusform>
+            <numerusform>Remover %n necessidades</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -405,20 +406,19 @@
         <translation>Os endereços vão da esquerda para a direita, do menor ao maior; blocos hachurados estão livres.</translation>
     </message>
     <message>
-        <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation>1 bloco pequeno demais para a escala é desenhado com %1 pixels de largura, marcado com um ponto.</translation>
-    </message>
-    <message>
-        <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation>%1 blocos pequenos demais para a escala são desenhados com %2 pixels de largura, marcados com um ponto.</translation>
-    </message>
-    <message>
         <source>free</source>
         <translation>livre</translation>
     </message>
     <message>
         <source>Free</source>
         <translation>Livre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n block(s) too small to draw to scale are drawn %1 pixels wide, marked with a dot.</source>
+        <translation>
+            <numerusform>%n bloco pequeno demais para a escala é desenhado com %1 pixels de largura, marcado com um ponto.</numerusform>
+            <numerusform>%n blocos pequenos demais para a escala são desenhados com %1 pixels de largura, marcados com um ponto.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -488,20 +488,19 @@
         <translation>Isso dá mais de %1 redes; escolha menos.</translation>
     </message>
     <message>
-        <source>1 network</source>
-        <translation>1 rede</translation>
-    </message>
-    <message>
-        <source>%1 networks</source>
-        <translation>%1 redes</translation>
-    </message>
-    <message>
         <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
         <translation>%1 em %2: %3 de %4 endereços alocados (%5 %).</translation>
     </message>
     <message>
         <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
         <translation>Linha %1: “%2” não é um tamanho (um número, ou /n para um comprimento de prefixo).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n network(s)</source>
+        <translation>
+            <numerusform>%n rede</numerusform>
+            <numerusform>%n redes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -110,10 +110,6 @@
         <translation>заканчивается одиночным «:»</translation>
     </message>
     <message>
-        <source>group %1 has %2 digits</source>
-        <translation>в группе %1 цифр: %2</translation>
-    </message>
-    <message>
         <source>a dotted IPv4 part may only end the address</source>
         <translation>часть IPv4 с точками может стоять только в конце адреса</translation>
     </message>
@@ -220,6 +216,14 @@
     <message>
         <source>No network comes before %1: it starts the address space.</source>
         <translation>Перед %1 нет сетей: она начинает адресное пространство.</translation>
+    </message>
+    <message numerus="yes">
+        <source>group %1 has %n digit(s)</source>
+        <translation>
+            <numerusform>в группе %1 %n цифра</numerusform>
+            <numerusform>в группе %1 %n цифры</numerusform>
+            <numerusform>в группе %1 %n цифр</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -375,24 +379,24 @@
         <translation>Изменить потребность</translation>
     </message>
     <message>
-        <source>Add need</source>
-        <translation>Добавить потребность</translation>
-    </message>
-    <message>
-        <source>Add %1 needs</source>
-        <translation>Добавить потребности (%1)</translation>
-    </message>
-    <message>
-        <source>Remove need</source>
-        <translation>Удалить потребность</translation>
-    </message>
-    <message>
-        <source>Remove %1 needs</source>
-        <translation>Удалить потребности (%1)</translation>
-    </message>
-    <message>
         <source>Move need</source>
         <translation>Переместить потребность</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n need(s)</source>
+        <translation>
+            <numerusform>Добавить %n потребность</numerusform>
+            <numerusform>Добавить %n потребности</numerusform>
+            <numerusform>Добавить %n потребностей</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n need(s)</source>
+        <translation>
+            <numerusform>Удалить %n потребность</numerusform>
+            <numerusform>Удалить %n потребности</numerusform>
+            <numerusform>Удалить %n потребностей</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -406,20 +410,20 @@
         <translation>Адреса идут слева направо, начиная с меньшего; заштрихованные блоки свободны.</translation>
     </message>
     <message>
-        <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation>1 блок, слишком малый для масштаба, нарисован шириной %1 пикс. и помечен точкой.</translation>
-    </message>
-    <message>
-        <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation>Блоков, слишком малых для масштаба: %1; они нарисованы шириной %2 пикс. и помечены точкой.</translation>
-    </message>
-    <message>
         <source>free</source>
         <translation>свободно</translation>
     </message>
     <message>
         <source>Free</source>
         <translation>Свободно</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n block(s) too small to draw to scale are drawn %1 pixels wide, marked with a dot.</source>
+        <translation>
+            <numerusform>%n блок, слишком малый для масштаба, нарисован шириной %1 пикс. и помечен точкой.</numerusform>
+            <numerusform>%n блока, слишком малых для масштаба, нарисованы шириной %1 пикс. и помечены точкой.</numerusform>
+            <numerusform>%n блоков, слишком малых для масштаба, нарисованы шириной %1 пикс. и помечены точкой.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -489,20 +493,20 @@
         <translation>Это больше %1 сетей; выберите меньше.</translation>
     </message>
     <message>
-        <source>1 network</source>
-        <translation>1 сеть</translation>
-    </message>
-    <message>
-        <source>%1 networks</source>
-        <translation>Сетей: %1</translation>
-    </message>
-    <message>
         <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
         <translation>%1 в %2 — выделено адресов: %3 из %4 (%5 %).</translation>
     </message>
     <message>
         <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
         <translation>Строка %1: «%2» — не размер (нужно число или /n для длины префикса).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n network(s)</source>
+        <translation>
+            <numerusform>%n сеть</numerusform>
+            <numerusform>%n сети</numerusform>
+            <numerusform>%n сетей</numerusform>
+        </translation>
     </message>
 </context>
 <context>

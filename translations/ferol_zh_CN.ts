@@ -110,10 +110,6 @@
         <translation>以单个“:”结尾</translation>
     </message>
     <message>
-        <source>group %1 has %2 digits</source>
-        <translation>第 %1 组有 %2 位数字</translation>
-    </message>
-    <message>
         <source>a dotted IPv4 part may only end the address</source>
         <translation>点分 IPv4 部分只能位于地址末尾</translation>
     </message>
@@ -218,6 +214,12 @@
     <message>
         <source>No network comes before %1: it starts the address space.</source>
         <translation>%1 之前没有网络：它位于地址空间的开头。</translation>
+    </message>
+    <message numerus="yes">
+        <source>group %1 has %n digit(s)</source>
+        <translation>
+            <numerusform>第 %1 组有 %n 位数字</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -373,24 +375,20 @@
         <translation>编辑需求</translation>
     </message>
     <message>
-        <source>Add need</source>
-        <translation>添加需求</translation>
-    </message>
-    <message>
-        <source>Add %1 needs</source>
-        <translation>添加 %1 项需求</translation>
-    </message>
-    <message>
-        <source>Remove need</source>
-        <translation>删除需求</translation>
-    </message>
-    <message>
-        <source>Remove %1 needs</source>
-        <translation>删除 %1 项需求</translation>
-    </message>
-    <message>
         <source>Move need</source>
         <translation>移动需求</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n need(s)</source>
+        <translation>
+            <numerusform>添加 %n 项需求</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n need(s)</source>
+        <translation>
+            <numerusform>删除 %n 项需求</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -404,20 +402,18 @@
         <translation>地址从左到右由低到高排列；带阴影线的块为空闲。</translation>
     </message>
     <message>
-        <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation>1 个块太小无法按比例绘制，以 %1 像素宽绘制并用圆点标记。</translation>
-    </message>
-    <message>
-        <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation>%1 个块太小无法按比例绘制，以 %2 像素宽绘制并用圆点标记。</translation>
-    </message>
-    <message>
         <source>free</source>
         <translation>空闲</translation>
     </message>
     <message>
         <source>Free</source>
         <translation>空闲</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n block(s) too small to draw to scale are drawn %1 pixels wide, marked with a dot.</source>
+        <translation>
+            <numerusform>%n 个块太小无法按比例绘制，以 %1 像素宽绘制并用圆点标记。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -487,20 +483,18 @@
         <translation>这将超过 %1 个网络；请减少数量。</translation>
     </message>
     <message>
-        <source>1 network</source>
-        <translation>1 个网络</translation>
-    </message>
-    <message>
-        <source>%1 networks</source>
-        <translation>%1 个网络</translation>
-    </message>
-    <message>
         <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
         <translation>%2 中的 %1：已分配 %4 个地址中的 %3 个（%5%）。</translation>
     </message>
     <message>
         <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
         <translation>第 %1 行：“%2”不是大小（应为数字，或用 /n 表示前缀长度）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n network(s)</source>
+        <translation>
+            <numerusform>%n 个网络</numerusform>
+        </translation>
     </message>
 </context>
 <context>

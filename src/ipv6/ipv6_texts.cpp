@@ -80,7 +80,7 @@ QString Ipv6Texts::refusal(const net::Ipv6ParseFault& fault, const QByteArray& t
         why = tr("it ends with a single ':'");
         break;
     case Reason::GroupTooLong:
-        why = tr("group %1 has %2 digits").arg(fault.group).arg(fault.length);
+        why = tr("group %1 has %n digit(s)", "", int(fault.length)).arg(fault.group);
         break;
     case Reason::Ipv4NotLast:
         why = tr("a dotted IPv4 part may only end the address");

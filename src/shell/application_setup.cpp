@@ -3,7 +3,7 @@
 #include "core/design_font.h"
 #include "shell/program_icon.h"
 #include "shell/program_info.h"
-#include "shell/user_language.h"
+#include "core/user_language.h"
 
 #include <QApplication>
 
