@@ -396,6 +396,39 @@
     </message>
 </context>
 <context>
+    <name>PlanFiles</name>
+    <message>
+        <source>%1 was not opened.
+%2</source>
+        <translation>%1 wurde nicht geöffnet.
+%2</translation>
+    </message>
+    <message>
+        <source>The networks stored in %1 are not the ones its plan gives (%2). The plan&apos;s own are shown.</source>
+        <translation>Die in %1 gespeicherten Netze sind nicht die, die sein Plan ergibt (%2). Die Netze des Plans werden angezeigt.</translation>
+    </message>
+    <message>
+        <source>The plan was not saved: &apos;%1&apos; is not a network yet.</source>
+        <translation>Der Plan wurde nicht gespeichert: „%1“ ist noch kein Netz.</translation>
+    </message>
+    <message>
+        <source>The plan</source>
+        <translation>Der Plan</translation>
+    </message>
+    <message>
+        <source>The answer</source>
+        <translation>Die Zuteilung</translation>
+    </message>
+    <message>
+        <source>Address plans (*.%1);;All files (*)</source>
+        <translation>Adresspläne (*.%1);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>PlanPicture</name>
     <message>
         <source>No plan to draw.</source>

@@ -396,6 +396,39 @@
     </message>
 </context>
 <context>
+    <name>PlanFiles</name>
+    <message>
+        <source>%1 was not opened.
+%2</source>
+        <translation>%1 no se abrió.
+%2</translation>
+    </message>
+    <message>
+        <source>The networks stored in %1 are not the ones its plan gives (%2). The plan&apos;s own are shown.</source>
+        <translation>Las redes guardadas en %1 no son las que da su plan (%2). Se muestran las del plan.</translation>
+    </message>
+    <message>
+        <source>The plan was not saved: &apos;%1&apos; is not a network yet.</source>
+        <translation>El plan no se guardó: «%1» todavía no es una red.</translation>
+    </message>
+    <message>
+        <source>The plan</source>
+        <translation>El plan</translation>
+    </message>
+    <message>
+        <source>The answer</source>
+        <translation>El resultado</translation>
+    </message>
+    <message>
+        <source>Address plans (*.%1);;All files (*)</source>
+        <translation>Planes de direcciones (*.%1);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
     <name>PlanPicture</name>
     <message>
         <source>No plan to draw.</source>

@@ -396,6 +396,39 @@
     </message>
 </context>
 <context>
+    <name>PlanFiles</name>
+    <message>
+        <source>%1 was not opened.
+%2</source>
+        <translation>%1 n’a pas été ouvert.
+%2</translation>
+    </message>
+    <message>
+        <source>The networks stored in %1 are not the ones its plan gives (%2). The plan&apos;s own are shown.</source>
+        <translation>Les réseaux enregistrés dans %1 ne sont pas ceux que donne son plan (%2). Ceux du plan sont affichés.</translation>
+    </message>
+    <message>
+        <source>The plan was not saved: &apos;%1&apos; is not a network yet.</source>
+        <translation>Le plan n’a pas été enregistré : «&#xa0;%1&#xa0;» n’est pas encore un réseau.</translation>
+    </message>
+    <message>
+        <source>The plan</source>
+        <translation>Le plan</translation>
+    </message>
+    <message>
+        <source>The answer</source>
+        <translation>Le résultat</translation>
+    </message>
+    <message>
+        <source>Address plans (*.%1);;All files (*)</source>
+        <translation>Plans d’adressage (*.%1);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
     <name>PlanPicture</name>
     <message>
         <source>No plan to draw.</source>

@@ -396,6 +396,39 @@
     </message>
 </context>
 <context>
+    <name>PlanFiles</name>
+    <message>
+        <source>%1 was not opened.
+%2</source>
+        <translation>%1 não foi aberto.
+%2</translation>
+    </message>
+    <message>
+        <source>The networks stored in %1 are not the ones its plan gives (%2). The plan&apos;s own are shown.</source>
+        <translation>As redes salvas em %1 não são as que o plano gera (%2). As do plano são mostradas.</translation>
+    </message>
+    <message>
+        <source>The plan was not saved: &apos;%1&apos; is not a network yet.</source>
+        <translation>O plano não foi salvo: “%1” ainda não é uma rede.</translation>
+    </message>
+    <message>
+        <source>The plan</source>
+        <translation>O plano</translation>
+    </message>
+    <message>
+        <source>The answer</source>
+        <translation>O resultado</translation>
+    </message>
+    <message>
+        <source>Address plans (*.%1);;All files (*)</source>
+        <translation>Planos de endereços (*.%1);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Arquivos CSV (*.csv);;Todos os arquivos (*)</translation>
+    </message>
+</context>
+<context>
     <name>PlanPicture</name>
     <message>
         <source>No plan to draw.</source>

@@ -400,6 +400,39 @@
     </message>
 </context>
 <context>
+    <name>PlanFiles</name>
+    <message>
+        <source>%1 was not opened.
+%2</source>
+        <translation>%1 не открыт.
+%2</translation>
+    </message>
+    <message>
+        <source>The networks stored in %1 are not the ones its plan gives (%2). The plan&apos;s own are shown.</source>
+        <translation>Сети, сохранённые в %1, не совпадают с сетями его плана (%2). Показаны сети плана.</translation>
+    </message>
+    <message>
+        <source>The plan was not saved: &apos;%1&apos; is not a network yet.</source>
+        <translation>План не сохранён: «%1» пока не сеть.</translation>
+    </message>
+    <message>
+        <source>The plan</source>
+        <translation>План</translation>
+    </message>
+    <message>
+        <source>The answer</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Address plans (*.%1);;All files (*)</source>
+        <translation>Адресные планы (*.%1);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Файлы CSV (*.csv);;Все файлы (*)</translation>
+    </message>
+</context>
+<context>
     <name>PlanPicture</name>
     <message>
         <source>No plan to draw.</source>
