@@ -600,6 +600,173 @@ Kein Programm konnte Folgendes öffnen:
     </message>
 </context>
 <context>
+    <name>SpecialBlockNames</name>
+    <message>
+        <source>This network</source>
+        <translation>Dieses Netz</translation>
+    </message>
+    <message>
+        <source>This host on this network</source>
+        <translation>Dieser Host in diesem Netz</translation>
+    </message>
+    <message>
+        <source>Private-Use</source>
+        <translation>Private Nutzung</translation>
+    </message>
+    <message>
+        <source>Shared Address Space</source>
+        <translation>Gemeinsamer Adressraum</translation>
+    </message>
+    <message>
+        <source>Loopback</source>
+        <translation>Loopback</translation>
+    </message>
+    <message>
+        <source>Link Local</source>
+        <translation>Link-lokal</translation>
+    </message>
+    <message>
+        <source>IETF Protocol Assignments</source>
+        <translation>IETF-Protokollzuweisungen</translation>
+    </message>
+    <message>
+        <source>IPv4 Service Continuity Prefix</source>
+        <translation>IPv4-Präfix für Dienstkontinuität</translation>
+    </message>
+    <message>
+        <source>IPv4 dummy address</source>
+        <translation>IPv4-Platzhalteradresse</translation>
+    </message>
+    <message>
+        <source>Port Control Protocol Anycast</source>
+        <translation>Port-Control-Protocol-Anycast</translation>
+    </message>
+    <message>
+        <source>Traversal Using Relays around NAT Anycast</source>
+        <translation>Anycast für Traversal Using Relays around NAT</translation>
+    </message>
+    <message>
+        <source>NAT64/DNS64 Discovery</source>
+        <translation>NAT64/DNS64-Erkennung</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-1)</source>
+        <translation>Dokumentation (TEST-NET-1)</translation>
+    </message>
+    <message>
+        <source>AS112-v4</source>
+        <translation>AS112-v4</translation>
+    </message>
+    <message>
+        <source>AMT</source>
+        <translation>AMT</translation>
+    </message>
+    <message>
+        <source>Deprecated (6to4 Relay Anycast)</source>
+        <translation>Veraltet (6to4-Relay-Anycast)</translation>
+    </message>
+    <message>
+        <source>6a44-relay anycast address</source>
+        <translation>6a44-Relay-Anycast-Adresse</translation>
+    </message>
+    <message>
+        <source>Direct Delegation AS112 Service</source>
+        <translation>AS112-Dienst mit direkter Delegation</translation>
+    </message>
+    <message>
+        <source>Benchmarking</source>
+        <translation>Benchmarking</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-2)</source>
+        <translation>Dokumentation (TEST-NET-2)</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-3)</source>
+        <translation>Dokumentation (TEST-NET-3)</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <translation>Multicast</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>Reserviert</translation>
+    </message>
+    <message>
+        <source>Limited Broadcast</source>
+        <translation>Begrenzter Broadcast</translation>
+    </message>
+    <message>
+        <source>Unspecified Address</source>
+        <translation>Unspezifizierte Adresse</translation>
+    </message>
+    <message>
+        <source>Loopback Address</source>
+        <translation>Loopback-Adresse</translation>
+    </message>
+    <message>
+        <source>IPv4-mapped Address</source>
+        <translation>IPv4-gemappte Adresse</translation>
+    </message>
+    <message>
+        <source>IPv4-IPv6 Translat.</source>
+        <translation>IPv4-IPv6-Übersetzung</translation>
+    </message>
+    <message>
+        <source>Discard-Only Address Block</source>
+        <translation>Adressblock nur zum Verwerfen</translation>
+    </message>
+    <message>
+        <source>Dummy IPv6 Prefix</source>
+        <translation>IPv6-Platzhalterpräfix</translation>
+    </message>
+    <message>
+        <source>TEREDO</source>
+        <translation>TEREDO</translation>
+    </message>
+    <message>
+        <source>DNS-SD Service Registration Protocol Anycast Address</source>
+        <translation>Anycast-Adresse des DNS-SD Service Registration Protocol</translation>
+    </message>
+    <message>
+        <source>AS112-v6</source>
+        <translation>AS112-v6</translation>
+    </message>
+    <message>
+        <source>Deprecated (previously ORCHID)</source>
+        <translation>Veraltet (früher ORCHID)</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>Drone Remote ID Protocol Entity Tags (DETs) Prefix</source>
+        <translation>Präfix für Drone-Remote-ID-Entity-Tags (DETs)</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Dokumentation</translation>
+    </message>
+    <message>
+        <source>6to4</source>
+        <translation>6to4</translation>
+    </message>
+    <message>
+        <source>Segment Routing (SRv6) SIDs</source>
+        <translation>Segment-Routing-SIDs (SRv6)</translation>
+    </message>
+    <message>
+        <source>Unique-Local</source>
+        <translation>Eindeutig lokal</translation>
+    </message>
+    <message>
+        <source>Link-Local Unicast</source>
+        <translation>Link-lokaler Unicast</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Ferol logo</source>

@@ -600,6 +600,173 @@ Ningún programa pudo abrir
     </message>
 </context>
 <context>
+    <name>SpecialBlockNames</name>
+    <message>
+        <source>This network</source>
+        <translation>Esta red</translation>
+    </message>
+    <message>
+        <source>This host on this network</source>
+        <translation>Este host en esta red</translation>
+    </message>
+    <message>
+        <source>Private-Use</source>
+        <translation>Uso privado</translation>
+    </message>
+    <message>
+        <source>Shared Address Space</source>
+        <translation>Espacio de direcciones compartido</translation>
+    </message>
+    <message>
+        <source>Loopback</source>
+        <translation>Loopback</translation>
+    </message>
+    <message>
+        <source>Link Local</source>
+        <translation>Enlace local</translation>
+    </message>
+    <message>
+        <source>IETF Protocol Assignments</source>
+        <translation>Asignaciones de protocolo del IETF</translation>
+    </message>
+    <message>
+        <source>IPv4 Service Continuity Prefix</source>
+        <translation>Prefijo de continuidad de servicio IPv4</translation>
+    </message>
+    <message>
+        <source>IPv4 dummy address</source>
+        <translation>Dirección IPv4 ficticia</translation>
+    </message>
+    <message>
+        <source>Port Control Protocol Anycast</source>
+        <translation>Anycast de Port Control Protocol</translation>
+    </message>
+    <message>
+        <source>Traversal Using Relays around NAT Anycast</source>
+        <translation>Anycast de Traversal Using Relays around NAT</translation>
+    </message>
+    <message>
+        <source>NAT64/DNS64 Discovery</source>
+        <translation>Descubrimiento NAT64/DNS64</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-1)</source>
+        <translation>Documentación (TEST-NET-1)</translation>
+    </message>
+    <message>
+        <source>AS112-v4</source>
+        <translation>AS112-v4</translation>
+    </message>
+    <message>
+        <source>AMT</source>
+        <translation>AMT</translation>
+    </message>
+    <message>
+        <source>Deprecated (6to4 Relay Anycast)</source>
+        <translation>Obsoleto (anycast de relé 6to4)</translation>
+    </message>
+    <message>
+        <source>6a44-relay anycast address</source>
+        <translation>Dirección anycast de relé 6a44</translation>
+    </message>
+    <message>
+        <source>Direct Delegation AS112 Service</source>
+        <translation>Servicio AS112 de delegación directa</translation>
+    </message>
+    <message>
+        <source>Benchmarking</source>
+        <translation>Pruebas de rendimiento</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-2)</source>
+        <translation>Documentación (TEST-NET-2)</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-3)</source>
+        <translation>Documentación (TEST-NET-3)</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <translation>Multidifusión</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>Reservado</translation>
+    </message>
+    <message>
+        <source>Limited Broadcast</source>
+        <translation>Difusión limitada</translation>
+    </message>
+    <message>
+        <source>Unspecified Address</source>
+        <translation>Dirección no especificada</translation>
+    </message>
+    <message>
+        <source>Loopback Address</source>
+        <translation>Dirección de loopback</translation>
+    </message>
+    <message>
+        <source>IPv4-mapped Address</source>
+        <translation>Dirección IPv4 mapeada</translation>
+    </message>
+    <message>
+        <source>IPv4-IPv6 Translat.</source>
+        <translation>Traducción IPv4-IPv6</translation>
+    </message>
+    <message>
+        <source>Discard-Only Address Block</source>
+        <translation>Bloque de direcciones para descarte</translation>
+    </message>
+    <message>
+        <source>Dummy IPv6 Prefix</source>
+        <translation>Prefijo IPv6 ficticio</translation>
+    </message>
+    <message>
+        <source>TEREDO</source>
+        <translation>TEREDO</translation>
+    </message>
+    <message>
+        <source>DNS-SD Service Registration Protocol Anycast Address</source>
+        <translation>Dirección anycast de DNS-SD Service Registration Protocol</translation>
+    </message>
+    <message>
+        <source>AS112-v6</source>
+        <translation>AS112-v6</translation>
+    </message>
+    <message>
+        <source>Deprecated (previously ORCHID)</source>
+        <translation>Obsoleto (antes ORCHID)</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>Drone Remote ID Protocol Entity Tags (DETs) Prefix</source>
+        <translation>Prefijo de etiquetas de entidad de Drone Remote ID (DET)</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentación</translation>
+    </message>
+    <message>
+        <source>6to4</source>
+        <translation>6to4</translation>
+    </message>
+    <message>
+        <source>Segment Routing (SRv6) SIDs</source>
+        <translation>SID de enrutamiento por segmentos (SRv6)</translation>
+    </message>
+    <message>
+        <source>Unique-Local</source>
+        <translation>Local única</translation>
+    </message>
+    <message>
+        <source>Link-Local Unicast</source>
+        <translation>Unidifusión de enlace local</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Ferol logo</source>

@@ -600,6 +600,173 @@ Aucun programme n&apos;a pu ouvrir
     </message>
 </context>
 <context>
+    <name>SpecialBlockNames</name>
+    <message>
+        <source>This network</source>
+        <translation>Ce réseau</translation>
+    </message>
+    <message>
+        <source>This host on this network</source>
+        <translation>Cet hôte sur ce réseau</translation>
+    </message>
+    <message>
+        <source>Private-Use</source>
+        <translation>Usage privé</translation>
+    </message>
+    <message>
+        <source>Shared Address Space</source>
+        <translation>Espace d’adressage partagé</translation>
+    </message>
+    <message>
+        <source>Loopback</source>
+        <translation>Bouclage</translation>
+    </message>
+    <message>
+        <source>Link Local</source>
+        <translation>Lien local</translation>
+    </message>
+    <message>
+        <source>IETF Protocol Assignments</source>
+        <translation>Attributions de protocole de l’IETF</translation>
+    </message>
+    <message>
+        <source>IPv4 Service Continuity Prefix</source>
+        <translation>Préfixe de continuité de service IPv4</translation>
+    </message>
+    <message>
+        <source>IPv4 dummy address</source>
+        <translation>Adresse IPv4 factice</translation>
+    </message>
+    <message>
+        <source>Port Control Protocol Anycast</source>
+        <translation>Anycast du Port Control Protocol</translation>
+    </message>
+    <message>
+        <source>Traversal Using Relays around NAT Anycast</source>
+        <translation>Anycast de Traversal Using Relays around NAT</translation>
+    </message>
+    <message>
+        <source>NAT64/DNS64 Discovery</source>
+        <translation>Découverte NAT64/DNS64</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-1)</source>
+        <translation>Documentation (TEST-NET-1)</translation>
+    </message>
+    <message>
+        <source>AS112-v4</source>
+        <translation>AS112-v4</translation>
+    </message>
+    <message>
+        <source>AMT</source>
+        <translation>AMT</translation>
+    </message>
+    <message>
+        <source>Deprecated (6to4 Relay Anycast)</source>
+        <translation>Obsolète (anycast de relais 6to4)</translation>
+    </message>
+    <message>
+        <source>6a44-relay anycast address</source>
+        <translation>Adresse anycast de relais 6a44</translation>
+    </message>
+    <message>
+        <source>Direct Delegation AS112 Service</source>
+        <translation>Service AS112 à délégation directe</translation>
+    </message>
+    <message>
+        <source>Benchmarking</source>
+        <translation>Tests de performance</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-2)</source>
+        <translation>Documentation (TEST-NET-2)</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-3)</source>
+        <translation>Documentation (TEST-NET-3)</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <translation>Multidiffusion</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>Réservé</translation>
+    </message>
+    <message>
+        <source>Limited Broadcast</source>
+        <translation>Diffusion limitée</translation>
+    </message>
+    <message>
+        <source>Unspecified Address</source>
+        <translation>Adresse non spécifiée</translation>
+    </message>
+    <message>
+        <source>Loopback Address</source>
+        <translation>Adresse de bouclage</translation>
+    </message>
+    <message>
+        <source>IPv4-mapped Address</source>
+        <translation>Adresse IPv4 mappée</translation>
+    </message>
+    <message>
+        <source>IPv4-IPv6 Translat.</source>
+        <translation>Traduction IPv4-IPv6</translation>
+    </message>
+    <message>
+        <source>Discard-Only Address Block</source>
+        <translation>Bloc d’adresses à rejeter</translation>
+    </message>
+    <message>
+        <source>Dummy IPv6 Prefix</source>
+        <translation>Préfixe IPv6 factice</translation>
+    </message>
+    <message>
+        <source>TEREDO</source>
+        <translation>TEREDO</translation>
+    </message>
+    <message>
+        <source>DNS-SD Service Registration Protocol Anycast Address</source>
+        <translation>Adresse anycast du DNS-SD Service Registration Protocol</translation>
+    </message>
+    <message>
+        <source>AS112-v6</source>
+        <translation>AS112-v6</translation>
+    </message>
+    <message>
+        <source>Deprecated (previously ORCHID)</source>
+        <translation>Obsolète (anciennement ORCHID)</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>Drone Remote ID Protocol Entity Tags (DETs) Prefix</source>
+        <translation>Préfixe des étiquettes d’entité Drone Remote ID (DET)</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentation</translation>
+    </message>
+    <message>
+        <source>6to4</source>
+        <translation>6to4</translation>
+    </message>
+    <message>
+        <source>Segment Routing (SRv6) SIDs</source>
+        <translation>SID de routage par segment (SRv6)</translation>
+    </message>
+    <message>
+        <source>Unique-Local</source>
+        <translation>Local unique</translation>
+    </message>
+    <message>
+        <source>Link-Local Unicast</source>
+        <translation>Unicast lien local</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Ferol logo</source>

@@ -600,6 +600,173 @@ Nenhum programa conseguiu abrir
     </message>
 </context>
 <context>
+    <name>SpecialBlockNames</name>
+    <message>
+        <source>This network</source>
+        <translation>Esta rede</translation>
+    </message>
+    <message>
+        <source>This host on this network</source>
+        <translation>Este host nesta rede</translation>
+    </message>
+    <message>
+        <source>Private-Use</source>
+        <translation>Uso privado</translation>
+    </message>
+    <message>
+        <source>Shared Address Space</source>
+        <translation>Espaço de endereços compartilhado</translation>
+    </message>
+    <message>
+        <source>Loopback</source>
+        <translation>Loopback</translation>
+    </message>
+    <message>
+        <source>Link Local</source>
+        <translation>Link local</translation>
+    </message>
+    <message>
+        <source>IETF Protocol Assignments</source>
+        <translation>Atribuições de protocolo da IETF</translation>
+    </message>
+    <message>
+        <source>IPv4 Service Continuity Prefix</source>
+        <translation>Prefixo de continuidade de serviço IPv4</translation>
+    </message>
+    <message>
+        <source>IPv4 dummy address</source>
+        <translation>Endereço IPv4 fictício</translation>
+    </message>
+    <message>
+        <source>Port Control Protocol Anycast</source>
+        <translation>Anycast do Port Control Protocol</translation>
+    </message>
+    <message>
+        <source>Traversal Using Relays around NAT Anycast</source>
+        <translation>Anycast do Traversal Using Relays around NAT</translation>
+    </message>
+    <message>
+        <source>NAT64/DNS64 Discovery</source>
+        <translation>Descoberta NAT64/DNS64</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-1)</source>
+        <translation>Documentação (TEST-NET-1)</translation>
+    </message>
+    <message>
+        <source>AS112-v4</source>
+        <translation>AS112-v4</translation>
+    </message>
+    <message>
+        <source>AMT</source>
+        <translation>AMT</translation>
+    </message>
+    <message>
+        <source>Deprecated (6to4 Relay Anycast)</source>
+        <translation>Obsoleto (anycast de relay 6to4)</translation>
+    </message>
+    <message>
+        <source>6a44-relay anycast address</source>
+        <translation>Endereço anycast de relay 6a44</translation>
+    </message>
+    <message>
+        <source>Direct Delegation AS112 Service</source>
+        <translation>Serviço AS112 de delegação direta</translation>
+    </message>
+    <message>
+        <source>Benchmarking</source>
+        <translation>Testes de desempenho</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-2)</source>
+        <translation>Documentação (TEST-NET-2)</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-3)</source>
+        <translation>Documentação (TEST-NET-3)</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <translation>Multicast</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>Reservado</translation>
+    </message>
+    <message>
+        <source>Limited Broadcast</source>
+        <translation>Broadcast limitado</translation>
+    </message>
+    <message>
+        <source>Unspecified Address</source>
+        <translation>Endereço não especificado</translation>
+    </message>
+    <message>
+        <source>Loopback Address</source>
+        <translation>Endereço de loopback</translation>
+    </message>
+    <message>
+        <source>IPv4-mapped Address</source>
+        <translation>Endereço IPv4 mapeado</translation>
+    </message>
+    <message>
+        <source>IPv4-IPv6 Translat.</source>
+        <translation>Tradução IPv4-IPv6</translation>
+    </message>
+    <message>
+        <source>Discard-Only Address Block</source>
+        <translation>Bloco de endereços para descarte</translation>
+    </message>
+    <message>
+        <source>Dummy IPv6 Prefix</source>
+        <translation>Prefixo IPv6 fictício</translation>
+    </message>
+    <message>
+        <source>TEREDO</source>
+        <translation>TEREDO</translation>
+    </message>
+    <message>
+        <source>DNS-SD Service Registration Protocol Anycast Address</source>
+        <translation>Endereço anycast do DNS-SD Service Registration Protocol</translation>
+    </message>
+    <message>
+        <source>AS112-v6</source>
+        <translation>AS112-v6</translation>
+    </message>
+    <message>
+        <source>Deprecated (previously ORCHID)</source>
+        <translation>Obsoleto (antes ORCHID)</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>Drone Remote ID Protocol Entity Tags (DETs) Prefix</source>
+        <translation>Prefixo de etiquetas de entidade do Drone Remote ID (DETs)</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentação</translation>
+    </message>
+    <message>
+        <source>6to4</source>
+        <translation>6to4</translation>
+    </message>
+    <message>
+        <source>Segment Routing (SRv6) SIDs</source>
+        <translation>SIDs de roteamento por segmento (SRv6)</translation>
+    </message>
+    <message>
+        <source>Unique-Local</source>
+        <translation>Local único</translation>
+    </message>
+    <message>
+        <source>Link-Local Unicast</source>
+        <translation>Unicast link-local</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Ferol logo</source>

@@ -606,6 +606,173 @@ No program could open
     </message>
 </context>
 <context>
+    <name>SpecialBlockNames</name>
+    <message>
+        <source>This network</source>
+        <translation>Эта сеть</translation>
+    </message>
+    <message>
+        <source>This host on this network</source>
+        <translation>Этот узел в этой сети</translation>
+    </message>
+    <message>
+        <source>Private-Use</source>
+        <translation>Частное использование</translation>
+    </message>
+    <message>
+        <source>Shared Address Space</source>
+        <translation>Общее адресное пространство</translation>
+    </message>
+    <message>
+        <source>Loopback</source>
+        <translation>Обратная петля</translation>
+    </message>
+    <message>
+        <source>Link Local</source>
+        <translation>Локальный канал</translation>
+    </message>
+    <message>
+        <source>IETF Protocol Assignments</source>
+        <translation>Назначения протоколов IETF</translation>
+    </message>
+    <message>
+        <source>IPv4 Service Continuity Prefix</source>
+        <translation>Префикс непрерывности сервиса IPv4</translation>
+    </message>
+    <message>
+        <source>IPv4 dummy address</source>
+        <translation>Фиктивный адрес IPv4</translation>
+    </message>
+    <message>
+        <source>Port Control Protocol Anycast</source>
+        <translation>Anycast Port Control Protocol</translation>
+    </message>
+    <message>
+        <source>Traversal Using Relays around NAT Anycast</source>
+        <translation>Anycast Traversal Using Relays around NAT</translation>
+    </message>
+    <message>
+        <source>NAT64/DNS64 Discovery</source>
+        <translation>Обнаружение NAT64/DNS64</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-1)</source>
+        <translation>Документация (TEST-NET-1)</translation>
+    </message>
+    <message>
+        <source>AS112-v4</source>
+        <translation>AS112-v4</translation>
+    </message>
+    <message>
+        <source>AMT</source>
+        <translation>AMT</translation>
+    </message>
+    <message>
+        <source>Deprecated (6to4 Relay Anycast)</source>
+        <translation>Устарело (anycast ретрансляторов 6to4)</translation>
+    </message>
+    <message>
+        <source>6a44-relay anycast address</source>
+        <translation>Anycast-адрес ретранслятора 6a44</translation>
+    </message>
+    <message>
+        <source>Direct Delegation AS112 Service</source>
+        <translation>Служба AS112 с прямым делегированием</translation>
+    </message>
+    <message>
+        <source>Benchmarking</source>
+        <translation>Тестирование производительности</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-2)</source>
+        <translation>Документация (TEST-NET-2)</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-3)</source>
+        <translation>Документация (TEST-NET-3)</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <translation>Многоадресная рассылка</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>Зарезервировано</translation>
+    </message>
+    <message>
+        <source>Limited Broadcast</source>
+        <translation>Ограниченная широковещательная рассылка</translation>
+    </message>
+    <message>
+        <source>Unspecified Address</source>
+        <translation>Неопределённый адрес</translation>
+    </message>
+    <message>
+        <source>Loopback Address</source>
+        <translation>Адрес обратной петли</translation>
+    </message>
+    <message>
+        <source>IPv4-mapped Address</source>
+        <translation>Адрес IPv4, отображённый в IPv6</translation>
+    </message>
+    <message>
+        <source>IPv4-IPv6 Translat.</source>
+        <translation>Трансляция IPv4-IPv6</translation>
+    </message>
+    <message>
+        <source>Discard-Only Address Block</source>
+        <translation>Блок адресов только для отбрасывания</translation>
+    </message>
+    <message>
+        <source>Dummy IPv6 Prefix</source>
+        <translation>Фиктивный префикс IPv6</translation>
+    </message>
+    <message>
+        <source>TEREDO</source>
+        <translation>TEREDO</translation>
+    </message>
+    <message>
+        <source>DNS-SD Service Registration Protocol Anycast Address</source>
+        <translation>Anycast-адрес DNS-SD Service Registration Protocol</translation>
+    </message>
+    <message>
+        <source>AS112-v6</source>
+        <translation>AS112-v6</translation>
+    </message>
+    <message>
+        <source>Deprecated (previously ORCHID)</source>
+        <translation>Устарело (ранее ORCHID)</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>Drone Remote ID Protocol Entity Tags (DETs) Prefix</source>
+        <translation>Префикс тегов сущностей Drone Remote ID (DET)</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Документация</translation>
+    </message>
+    <message>
+        <source>6to4</source>
+        <translation>6to4</translation>
+    </message>
+    <message>
+        <source>Segment Routing (SRv6) SIDs</source>
+        <translation>SID сегментной маршрутизации (SRv6)</translation>
+    </message>
+    <message>
+        <source>Unique-Local</source>
+        <translation>Уникальные локальные</translation>
+    </message>
+    <message>
+        <source>Link-Local Unicast</source>
+        <translation>Одноадресные локальные для канала</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Ferol logo</source>

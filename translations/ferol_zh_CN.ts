@@ -594,6 +594,173 @@ No program could open
     </message>
 </context>
 <context>
+    <name>SpecialBlockNames</name>
+    <message>
+        <source>This network</source>
+        <translation>本网络</translation>
+    </message>
+    <message>
+        <source>This host on this network</source>
+        <translation>本网络上的本主机</translation>
+    </message>
+    <message>
+        <source>Private-Use</source>
+        <translation>私有地址</translation>
+    </message>
+    <message>
+        <source>Shared Address Space</source>
+        <translation>共享地址空间</translation>
+    </message>
+    <message>
+        <source>Loopback</source>
+        <translation>环回</translation>
+    </message>
+    <message>
+        <source>Link Local</source>
+        <translation>链路本地</translation>
+    </message>
+    <message>
+        <source>IETF Protocol Assignments</source>
+        <translation>IETF 协议分配</translation>
+    </message>
+    <message>
+        <source>IPv4 Service Continuity Prefix</source>
+        <translation>IPv4 服务连续性前缀</translation>
+    </message>
+    <message>
+        <source>IPv4 dummy address</source>
+        <translation>IPv4 虚拟地址</translation>
+    </message>
+    <message>
+        <source>Port Control Protocol Anycast</source>
+        <translation>端口控制协议任播</translation>
+    </message>
+    <message>
+        <source>Traversal Using Relays around NAT Anycast</source>
+        <translation>NAT 中继穿越 (TURN) 任播</translation>
+    </message>
+    <message>
+        <source>NAT64/DNS64 Discovery</source>
+        <translation>NAT64/DNS64 发现</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-1)</source>
+        <translation>文档 (TEST-NET-1)</translation>
+    </message>
+    <message>
+        <source>AS112-v4</source>
+        <translation>AS112-v4</translation>
+    </message>
+    <message>
+        <source>AMT</source>
+        <translation>AMT</translation>
+    </message>
+    <message>
+        <source>Deprecated (6to4 Relay Anycast)</source>
+        <translation>已弃用（6to4 中继任播）</translation>
+    </message>
+    <message>
+        <source>6a44-relay anycast address</source>
+        <translation>6a44 中继任播地址</translation>
+    </message>
+    <message>
+        <source>Direct Delegation AS112 Service</source>
+        <translation>直接委派 AS112 服务</translation>
+    </message>
+    <message>
+        <source>Benchmarking</source>
+        <translation>基准测试</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-2)</source>
+        <translation>文档 (TEST-NET-2)</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-3)</source>
+        <translation>文档 (TEST-NET-3)</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <translation>组播</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>保留</translation>
+    </message>
+    <message>
+        <source>Limited Broadcast</source>
+        <translation>受限广播</translation>
+    </message>
+    <message>
+        <source>Unspecified Address</source>
+        <translation>未指定地址</translation>
+    </message>
+    <message>
+        <source>Loopback Address</source>
+        <translation>环回地址</translation>
+    </message>
+    <message>
+        <source>IPv4-mapped Address</source>
+        <translation>IPv4 映射地址</translation>
+    </message>
+    <message>
+        <source>IPv4-IPv6 Translat.</source>
+        <translation>IPv4-IPv6 转换</translation>
+    </message>
+    <message>
+        <source>Discard-Only Address Block</source>
+        <translation>仅丢弃地址块</translation>
+    </message>
+    <message>
+        <source>Dummy IPv6 Prefix</source>
+        <translation>IPv6 虚拟前缀</translation>
+    </message>
+    <message>
+        <source>TEREDO</source>
+        <translation>TEREDO</translation>
+    </message>
+    <message>
+        <source>DNS-SD Service Registration Protocol Anycast Address</source>
+        <translation>DNS-SD 服务注册协议任播地址</translation>
+    </message>
+    <message>
+        <source>AS112-v6</source>
+        <translation>AS112-v6</translation>
+    </message>
+    <message>
+        <source>Deprecated (previously ORCHID)</source>
+        <translation>已弃用（原 ORCHID）</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>Drone Remote ID Protocol Entity Tags (DETs) Prefix</source>
+        <translation>无人机远程识别协议实体标签 (DET) 前缀</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>文档</translation>
+    </message>
+    <message>
+        <source>6to4</source>
+        <translation>6to4</translation>
+    </message>
+    <message>
+        <source>Segment Routing (SRv6) SIDs</source>
+        <translation>段路由 (SRv6) SID</translation>
+    </message>
+    <message>
+        <source>Unique-Local</source>
+        <translation>唯一本地</translation>
+    </message>
+    <message>
+        <source>Link-Local Unicast</source>
+        <translation>链路本地单播</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Ferol logo</source>
