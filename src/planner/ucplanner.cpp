@@ -24,8 +24,8 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QSplitter>
-#include <QTableView>
 #include <QStyle>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>

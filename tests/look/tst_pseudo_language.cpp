@@ -182,19 +182,27 @@ public:
 
 using WindowStep = std::function<void(frmWelcome2&, ChosenFileServices&, const QString& scratch)>;
 
-void TypeIntoPlanner(frmWelcome2& window, const QString& text)
+// The window's tab strip, with the tab of that key selected.
+QTabWidget* SelectTab(frmWelcome2& window, const QString& key)
 {
     auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("TabStrip1"));
     for (int i = 0; i < tabs->count(); ++i) {
-        if (tabs->tabBar()->tabData(i).toString() == QLatin1String("Planner"))
+        if (tabs->tabBar()->tabData(i).toString() == key)
             tabs->setCurrentIndex(i);
     }
-    QWidget* parentBox = tabs->currentWidget()->findChild<QWidget*>(QStringLiteral("txtParent"));
+    return tabs;
+}
+
+void TypeIntoPlanner(frmWelcome2& window, const QString& text)
+{
+    auto* parentBox = SelectTab(window, QStringLiteral("Planner"))
+                          ->currentWidget()
+                          ->findChild<QWidget*>(QStringLiteral("txtParent"));
     parentBox->setFocus();
     QTest::keyClicks(QApplication::focusWidget(), text);
 }
 
-void PressOnWindow(frmWelcome2& window, QKeySequence keys)
+void PressOnWindow(frmWelcome2& window, const QKeySequence& keys)
 {
     const QKeyCombination key = keys[0];
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, key.key(),
@@ -275,11 +283,7 @@ private slots:
         frmWelcome2 window(services);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("TabStrip1"));
-        for (int i = 0; i < tabs->count(); ++i) {
-            if (tabs->tabBar()->tabData(i).toString() == tab)
-                tabs->setCurrentIndex(i);
-        }
+        QTabWidget* tabs = SelectTab(window, tab);
         QCOMPARE(tabs->tabBar()->tabData(tabs->currentIndex()).toString(), tab);
         QCoreApplication::processEvents();
         if (language == QLatin1String("pseudo"))
