@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Brings the translation catalogues (translations/ferol_LANG.ts) up to date with the
 # window texts in src/: new texts are added unfinished, texts gone from the code are
-# dropped. Run it after adding or changing a text, then commit the catalogues.
+# dropped. Run it after adding or changing a text, then commit the catalogues. The English
+# catalogue holds only the texts with a count (%n), whose source reads "%n network(s)":
+# it gives them their English singular and plural.
 #
 #   scripts/update-translations.sh [--check]
 # --check changes nothing: it fails when a catalogue lacks a text of the code, keeps one
@@ -15,19 +17,24 @@ lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 mapfile -t folders < <(find src -mindepth 1 -maxdepth 1 -type d \
     ! -name net ! -name cli ! -name testing | sort)
 
-run_lupdate() { # catalogue files...
+run_lupdate() { # catalogue file
+    local only=()
+    case "$(basename "$1")" in ferol_en.ts) only=(-pluralonly) ;; esac
     # No source locations: they would change with every edit of the code and make the
     # catalogues' merges conflict where no text changed.
-    "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h -I src "${folders[@]}" -ts "$@"
+    "$lupdate" -silent -locations none -no-obsolete "${only[@]}" -extensions cpp,h -I src \
+        "${folders[@]}" -ts "$1"
 }
 
-catalogues=()
+catalogues=(translations/ferol_en.ts)
 for language in "${languages[@]}"; do
     catalogues+=("translations/ferol_${language}.ts")
 done
 
 if [ "${1:-}" != "--check" ]; then
-    run_lupdate "${catalogues[@]}"
+    for catalogue in "${catalogues[@]}"; do
+        run_lupdate "$catalogue"
+    done
     exit 0
 fi
 

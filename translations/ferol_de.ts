@@ -110,10 +110,6 @@
         <translation>sie endet mit einem einzelnen „:“</translation>
     </message>
     <message>
-        <source>group %1 has %2 digits</source>
-        <translation>Gruppe %1 hat %2 Ziffern</translation>
-    </message>
-    <message>
         <source>a dotted IPv4 part may only end the address</source>
         <translation>ein IPv4-Teil in Punktschreibweise darf nur am Ende stehen</translation>
     </message>
@@ -219,6 +215,13 @@
     <message>
         <source>No network comes before %1: it starts the address space.</source>
         <translation>Vor %1 liegt kein Netz: es beginnt den Adressraum.</translation>
+    </message>
+    <message numerus="yes">
+        <source>group %1 has %n digit(s)</source>
+        <translation>
+            <numerusform>Gruppe %1 hat %n Ziffer</numerusform>
+            <numerusform>Gruppe %1 hat %n Ziffern</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -374,24 +377,55 @@
         <translation>Bedarf bearbeiten</translation>
     </message>
     <message>
-        <source>Add need</source>
-        <translation>Bedarf hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add %1 needs</source>
-        <translation>%1 Bedarfe hinzufügen</translation>
-    </message>
-    <message>
-        <source>Remove need</source>
-        <translation>Bedarf entfernen</translation>
-    </message>
-    <message>
-        <source>Remove %1 needs</source>
-        <translation>%1 Bedarfe entfernen</translation>
-    </message>
-    <message>
         <source>Move need</source>
         <translation>Bedarf verschieben</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n need(s)</source>
+        <translation>
+            <numerusform>Bedarf hinzufügen</numerusform>
+            <numerusform>%n Bedarfe hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n need(s)</source>
+        <translation>
+            <numerusform>Bedarf entfernen</numerusform>
+            <numerusform>%n Bedarfe entfernen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PlanFiles</name>
+    <message>
+        <source>%1 was not opened.
+%2</source>
+        <translation>%1 wurde nicht geöffnet.
+%2</translation>
+    </message>
+    <message>
+        <source>The networks stored in %1 are not the ones its plan gives (%2). The plan&apos;s own are shown.</source>
+        <translation>Die in %1 gespeicherten Netze sind nicht die, die sein Plan ergibt (%2). Die Netze des Plans werden angezeigt.</translation>
+    </message>
+    <message>
+        <source>The plan was not saved: &apos;%1&apos; is not a network yet.</source>
+        <translation>Der Plan wurde nicht gespeichert: „%1“ ist noch kein Netz.</translation>
+    </message>
+    <message>
+        <source>The plan</source>
+        <translation>Der Plan</translation>
+    </message>
+    <message>
+        <source>The answer</source>
+        <translation>Die Zuteilung</translation>
+    </message>
+    <message>
+        <source>Address plans (*.%1);;All files (*)</source>
+        <translation>Adresspläne (*.%1);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -405,20 +439,19 @@
         <translation>Adressen laufen von links nach rechts, die niedrigste zuerst; schraffierte Blöcke sind frei.</translation>
     </message>
     <message>
-        <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation>1 Block, zu klein für eine maßstabsgetreue Darstellung, ist %1 Pixel breit gezeichnet und mit einem Punkt markiert.</translation>
-    </message>
-    <message>
-        <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation>%1 Blöcke, zu klein für eine maßstabsgetreue Darstellung, sind %2 Pixel breit gezeichnet und mit einem Punkt markiert.</translation>
-    </message>
-    <message>
         <source>free</source>
         <translation>frei</translation>
     </message>
     <message>
         <source>Free</source>
         <translation>Frei</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n block(s) too small to draw to scale are drawn %1 pixels wide, marked with a dot.</source>
+        <translation>
+            <numerusform>%n Block, zu klein für eine maßstabsgetreue Darstellung, ist %1 Pixel breit gezeichnet und mit einem Punkt markiert.</numerusform>
+            <numerusform>%n Blöcke, zu klein für eine maßstabsgetreue Darstellung, sind %1 Pixel breit gezeichnet und mit einem Punkt markiert.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -488,20 +521,19 @@
         <translation>Das ergibt mehr als %1 Netze; wählen Sie weniger.</translation>
     </message>
     <message>
-        <source>1 network</source>
-        <translation>1 Netz</translation>
-    </message>
-    <message>
-        <source>%1 networks</source>
-        <translation>%1 Netze</translation>
-    </message>
-    <message>
         <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
         <translation>%1 in %2: %3 von %4 Adressen zugeteilt (%5 %).</translation>
     </message>
     <message>
         <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
         <translation>Zeile %1: „%2“ ist keine Größe (eine Zahl oder /n für eine Präfixlänge).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n network(s)</source>
+        <translation>
+            <numerusform>%n Netz</numerusform>
+            <numerusform>%n Netze</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -565,6 +597,173 @@ Kein Programm konnte Folgendes öffnen:
     <message>
         <source>&quot;%1&quot; does not exist.</source>
         <translation>„%1“ existiert nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialBlockNames</name>
+    <message>
+        <source>This network</source>
+        <translation>Dieses Netz</translation>
+    </message>
+    <message>
+        <source>This host on this network</source>
+        <translation>Dieser Host in diesem Netz</translation>
+    </message>
+    <message>
+        <source>Private-Use</source>
+        <translation>Private Nutzung</translation>
+    </message>
+    <message>
+        <source>Shared Address Space</source>
+        <translation>Gemeinsamer Adressraum</translation>
+    </message>
+    <message>
+        <source>Loopback</source>
+        <translation>Loopback</translation>
+    </message>
+    <message>
+        <source>Link Local</source>
+        <translation>Link-lokal</translation>
+    </message>
+    <message>
+        <source>IETF Protocol Assignments</source>
+        <translation>IETF-Protokollzuweisungen</translation>
+    </message>
+    <message>
+        <source>IPv4 Service Continuity Prefix</source>
+        <translation>IPv4-Präfix für Dienstkontinuität</translation>
+    </message>
+    <message>
+        <source>IPv4 dummy address</source>
+        <translation>IPv4-Platzhalteradresse</translation>
+    </message>
+    <message>
+        <source>Port Control Protocol Anycast</source>
+        <translation>Port-Control-Protocol-Anycast</translation>
+    </message>
+    <message>
+        <source>Traversal Using Relays around NAT Anycast</source>
+        <translation>Anycast für Traversal Using Relays around NAT</translation>
+    </message>
+    <message>
+        <source>NAT64/DNS64 Discovery</source>
+        <translation>NAT64/DNS64-Erkennung</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-1)</source>
+        <translation>Dokumentation (TEST-NET-1)</translation>
+    </message>
+    <message>
+        <source>AS112-v4</source>
+        <translation>AS112-v4</translation>
+    </message>
+    <message>
+        <source>AMT</source>
+        <translation>AMT</translation>
+    </message>
+    <message>
+        <source>Deprecated (6to4 Relay Anycast)</source>
+        <translation>Veraltet (6to4-Relay-Anycast)</translation>
+    </message>
+    <message>
+        <source>6a44-relay anycast address</source>
+        <translation>6a44-Relay-Anycast-Adresse</translation>
+    </message>
+    <message>
+        <source>Direct Delegation AS112 Service</source>
+        <translation>AS112-Dienst mit direkter Delegation</translation>
+    </message>
+    <message>
+        <source>Benchmarking</source>
+        <translation>Benchmarking</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-2)</source>
+        <translation>Dokumentation (TEST-NET-2)</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-3)</source>
+        <translation>Dokumentation (TEST-NET-3)</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <translation>Multicast</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>Reserviert</translation>
+    </message>
+    <message>
+        <source>Limited Broadcast</source>
+        <translation>Begrenzter Broadcast</translation>
+    </message>
+    <message>
+        <source>Unspecified Address</source>
+        <translation>Unspezifizierte Adresse</translation>
+    </message>
+    <message>
+        <source>Loopback Address</source>
+        <translation>Loopback-Adresse</translation>
+    </message>
+    <message>
+        <source>IPv4-mapped Address</source>
+        <translation>IPv4-gemappte Adresse</translation>
+    </message>
+    <message>
+        <source>IPv4-IPv6 Translat.</source>
+        <translation>IPv4-IPv6-Übersetzung</translation>
+    </message>
+    <message>
+        <source>Discard-Only Address Block</source>
+        <translation>Adressblock nur zum Verwerfen</translation>
+    </message>
+    <message>
+        <source>Dummy IPv6 Prefix</source>
+        <translation>IPv6-Platzhalterpräfix</translation>
+    </message>
+    <message>
+        <source>TEREDO</source>
+        <translation>TEREDO</translation>
+    </message>
+    <message>
+        <source>DNS-SD Service Registration Protocol Anycast Address</source>
+        <translation>Anycast-Adresse des DNS-SD Service Registration Protocol</translation>
+    </message>
+    <message>
+        <source>AS112-v6</source>
+        <translation>AS112-v6</translation>
+    </message>
+    <message>
+        <source>Deprecated (previously ORCHID)</source>
+        <translation>Veraltet (früher ORCHID)</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>Drone Remote ID Protocol Entity Tags (DETs) Prefix</source>
+        <translation>Präfix für Drone-Remote-ID-Entity-Tags (DETs)</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Dokumentation</translation>
+    </message>
+    <message>
+        <source>6to4</source>
+        <translation>6to4</translation>
+    </message>
+    <message>
+        <source>Segment Routing (SRv6) SIDs</source>
+        <translation>Segment-Routing-SIDs (SRv6)</translation>
+    </message>
+    <message>
+        <source>Unique-Local</source>
+        <translation>Eindeutig lokal</translation>
+    </message>
+    <message>
+        <source>Link-Local Unicast</source>
+        <translation>Link-lokaler Unicast</translation>
     </message>
 </context>
 <context>

@@ -110,10 +110,6 @@
         <translation>termina con un solo «:»</translation>
     </message>
     <message>
-        <source>group %1 has %2 digits</source>
-        <translation>el grupo %1 tiene %2 dígitos</translation>
-    </message>
-    <message>
         <source>a dotted IPv4 part may only end the address</source>
         <translation>una parte IPv4 con puntos solo puede ir al final</translation>
     </message>
@@ -219,6 +215,13 @@
     <message>
         <source>No network comes before %1: it starts the address space.</source>
         <translation>Ninguna red precede a %1: empieza el espacio de direcciones.</translation>
+    </message>
+    <message numerus="yes">
+        <source>group %1 has %n digit(s)</source>
+        <translation>
+            <numerusform>el grupo %1 tiene %n dígito</numerusform>
+            <numerusform>el grupo %1 tiene %n dígitos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -374,24 +377,55 @@
         <translation>Editar necesidad</translation>
     </message>
     <message>
-        <source>Add need</source>
-        <translation>Agregar necesidad</translation>
-    </message>
-    <message>
-        <source>Add %1 needs</source>
-        <translation>Agregar %1 necesidades</translation>
-    </message>
-    <message>
-        <source>Remove need</source>
-        <translation>Quitar necesidad</translation>
-    </message>
-    <message>
-        <source>Remove %1 needs</source>
-        <translation>Quitar %1 necesidades</translation>
-    </message>
-    <message>
         <source>Move need</source>
         <translation>Mover necesidad</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n need(s)</source>
+        <translation>
+            <numerusform>Agregar necesidad</numerusform>
+            <numerusform>Agregar %n necesidades</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n need(s)</source>
+        <translation>
+            <numerusform>Quitar necesidad</numerusform>
+            <numerusform>Quitar %n necesidades</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PlanFiles</name>
+    <message>
+        <source>%1 was not opened.
+%2</source>
+        <translation>%1 no se abrió.
+%2</translation>
+    </message>
+    <message>
+        <source>The networks stored in %1 are not the ones its plan gives (%2). The plan&apos;s own are shown.</source>
+        <translation>Las redes guardadas en %1 no son las que da su plan (%2). Se muestran las del plan.</translation>
+    </message>
+    <message>
+        <source>The plan was not saved: &apos;%1&apos; is not a network yet.</source>
+        <translation>El plan no se guardó: «%1» todavía no es una red.</translation>
+    </message>
+    <message>
+        <source>The plan</source>
+        <translation>El plan</translation>
+    </message>
+    <message>
+        <source>The answer</source>
+        <translation>El resultado</translation>
+    </message>
+    <message>
+        <source>Address plans (*.%1);;All files (*)</source>
+        <translation>Planes de direcciones (*.%1);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -405,20 +439,19 @@
         <translation>Las direcciones van de izquierda a derecha, la menor primero; los bloques rayados están libres.</translation>
     </message>
     <message>
-        <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation>1 bloque demasiado pequeño para dibujarlo a escala se dibuja con %1 píxeles de ancho, marcado con un punto.</translation>
-    </message>
-    <message>
-        <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation>%1 bloques demasiado pequeños para dibujarlos a escala se dibujan con %2 píxeles de ancho, marcados con un punto.</translation>
-    </message>
-    <message>
         <source>free</source>
         <translation>libre</translation>
     </message>
     <message>
         <source>Free</source>
         <translation>Libre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n block(s) too small to draw to scale are drawn %1 pixels wide, marked with a dot.</source>
+        <translation>
+            <numerusform>%n bloque demasiado pequeño para dibujarlo a escala se dibuja con %1 píxeles de ancho, marcado con un punto.</numerusform>
+            <numerusform>%n bloques demasiado pequeños para dibujarlos a escala se dibujan con %1 píxeles de ancho, marcados con un punto.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -488,20 +521,19 @@
         <translation>Eso da más de %1 redes; elija menos.</translation>
     </message>
     <message>
-        <source>1 network</source>
-        <translation>1 red</translation>
-    </message>
-    <message>
-        <source>%1 networks</source>
-        <translation>%1 redes</translation>
-    </message>
-    <message>
         <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
         <translation>%1 en %2: %3 de %4 direcciones asignadas (%5 %).</translation>
     </message>
     <message>
         <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
         <translation>Línea %1: «%2» no es un tamaño (un número, o /n para una longitud de prefijo).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n network(s)</source>
+        <translation>
+            <numerusform>%n red</numerusform>
+            <numerusform>%n redes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -565,6 +597,173 @@ Ningún programa pudo abrir
     <message>
         <source>&quot;%1&quot; does not exist.</source>
         <translation>«%1» no existe.</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialBlockNames</name>
+    <message>
+        <source>This network</source>
+        <translation>Esta red</translation>
+    </message>
+    <message>
+        <source>This host on this network</source>
+        <translation>Este host en esta red</translation>
+    </message>
+    <message>
+        <source>Private-Use</source>
+        <translation>Uso privado</translation>
+    </message>
+    <message>
+        <source>Shared Address Space</source>
+        <translation>Espacio de direcciones compartido</translation>
+    </message>
+    <message>
+        <source>Loopback</source>
+        <translation>Loopback</translation>
+    </message>
+    <message>
+        <source>Link Local</source>
+        <translation>Enlace local</translation>
+    </message>
+    <message>
+        <source>IETF Protocol Assignments</source>
+        <translation>Asignaciones de protocolo del IETF</translation>
+    </message>
+    <message>
+        <source>IPv4 Service Continuity Prefix</source>
+        <translation>Prefijo de continuidad de servicio IPv4</translation>
+    </message>
+    <message>
+        <source>IPv4 dummy address</source>
+        <translation>Dirección IPv4 ficticia</translation>
+    </message>
+    <message>
+        <source>Port Control Protocol Anycast</source>
+        <translation>Anycast de Port Control Protocol</translation>
+    </message>
+    <message>
+        <source>Traversal Using Relays around NAT Anycast</source>
+        <translation>Anycast de Traversal Using Relays around NAT</translation>
+    </message>
+    <message>
+        <source>NAT64/DNS64 Discovery</source>
+        <translation>Descubrimiento NAT64/DNS64</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-1)</source>
+        <translation>Documentación (TEST-NET-1)</translation>
+    </message>
+    <message>
+        <source>AS112-v4</source>
+        <translation>AS112-v4</translation>
+    </message>
+    <message>
+        <source>AMT</source>
+        <translation>AMT</translation>
+    </message>
+    <message>
+        <source>Deprecated (6to4 Relay Anycast)</source>
+        <translation>Obsoleto (anycast de relé 6to4)</translation>
+    </message>
+    <message>
+        <source>6a44-relay anycast address</source>
+        <translation>Dirección anycast de relé 6a44</translation>
+    </message>
+    <message>
+        <source>Direct Delegation AS112 Service</source>
+        <translation>Servicio AS112 de delegación directa</translation>
+    </message>
+    <message>
+        <source>Benchmarking</source>
+        <translation>Pruebas de rendimiento</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-2)</source>
+        <translation>Documentación (TEST-NET-2)</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-3)</source>
+        <translation>Documentación (TEST-NET-3)</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <translation>Multidifusión</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>Reservado</translation>
+    </message>
+    <message>
+        <source>Limited Broadcast</source>
+        <translation>Difusión limitada</translation>
+    </message>
+    <message>
+        <source>Unspecified Address</source>
+        <translation>Dirección no especificada</translation>
+    </message>
+    <message>
+        <source>Loopback Address</source>
+        <translation>Dirección de loopback</translation>
+    </message>
+    <message>
+        <source>IPv4-mapped Address</source>
+        <translation>Dirección IPv4 mapeada</translation>
+    </message>
+    <message>
+        <source>IPv4-IPv6 Translat.</source>
+        <translation>Traducción IPv4-IPv6</translation>
+    </message>
+    <message>
+        <source>Discard-Only Address Block</source>
+        <translation>Bloque de direcciones para descarte</translation>
+    </message>
+    <message>
+        <source>Dummy IPv6 Prefix</source>
+        <translation>Prefijo IPv6 ficticio</translation>
+    </message>
+    <message>
+        <source>TEREDO</source>
+        <translation>TEREDO</translation>
+    </message>
+    <message>
+        <source>DNS-SD Service Registration Protocol Anycast Address</source>
+        <translation>Dirección anycast de DNS-SD Service Registration Protocol</translation>
+    </message>
+    <message>
+        <source>AS112-v6</source>
+        <translation>AS112-v6</translation>
+    </message>
+    <message>
+        <source>Deprecated (previously ORCHID)</source>
+        <translation>Obsoleto (antes ORCHID)</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>Drone Remote ID Protocol Entity Tags (DETs) Prefix</source>
+        <translation>Prefijo de etiquetas de entidad de Drone Remote ID (DET)</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentación</translation>
+    </message>
+    <message>
+        <source>6to4</source>
+        <translation>6to4</translation>
+    </message>
+    <message>
+        <source>Segment Routing (SRv6) SIDs</source>
+        <translation>SID de enrutamiento por segmentos (SRv6)</translation>
+    </message>
+    <message>
+        <source>Unique-Local</source>
+        <translation>Local única</translation>
+    </message>
+    <message>
+        <source>Link-Local Unicast</source>
+        <translation>Unidifusión de enlace local</translation>
     </message>
 </context>
 <context>

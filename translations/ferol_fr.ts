@@ -110,10 +110,6 @@
         <translation>elle se termine par un seul «&#xa0;:&#xa0;»</translation>
     </message>
     <message>
-        <source>group %1 has %2 digits</source>
-        <translation>le groupe %1 a %2 chiffres</translation>
-    </message>
-    <message>
         <source>a dotted IPv4 part may only end the address</source>
         <translation>une partie IPv4 pointée ne peut que terminer l&apos;adresse</translation>
     </message>
@@ -219,6 +215,13 @@
     <message>
         <source>No network comes before %1: it starts the address space.</source>
         <translation>Aucun réseau ne précède %1&#xa0;: il commence l&apos;espace d&apos;adressage.</translation>
+    </message>
+    <message numerus="yes">
+        <source>group %1 has %n digit(s)</source>
+        <translation>
+            <numerusform>le groupe %1 a %n chiffre</numerusform>
+            <numerusform>le groupe %1 a %n chiffres</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -374,24 +377,55 @@
         <translation>Modifier le besoin</translation>
     </message>
     <message>
-        <source>Add need</source>
-        <translation>Ajouter un besoin</translation>
-    </message>
-    <message>
-        <source>Add %1 needs</source>
-        <translation>Ajouter %1 besoins</translation>
-    </message>
-    <message>
-        <source>Remove need</source>
-        <translation>Supprimer le besoin</translation>
-    </message>
-    <message>
-        <source>Remove %1 needs</source>
-        <translation>Supprimer %1 besoins</translation>
-    </message>
-    <message>
         <source>Move need</source>
         <translation>Déplacer le besoin</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n need(s)</source>
+        <translation>
+            <numerusform>Ajouter %n besoin</numerusform>
+            <numerusform>Ajouter %n besoins</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n need(s)</source>
+        <translation>
+            <numerusform>Supprimer %n besoin</numerusform>
+            <numerusform>Supprimer %n besoins</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PlanFiles</name>
+    <message>
+        <source>%1 was not opened.
+%2</source>
+        <translation>%1 n’a pas été ouvert.
+%2</translation>
+    </message>
+    <message>
+        <source>The networks stored in %1 are not the ones its plan gives (%2). The plan&apos;s own are shown.</source>
+        <translation>Les réseaux enregistrés dans %1 ne sont pas ceux que donne son plan (%2). Ceux du plan sont affichés.</translation>
+    </message>
+    <message>
+        <source>The plan was not saved: &apos;%1&apos; is not a network yet.</source>
+        <translation>Le plan n’a pas été enregistré : «&#xa0;%1&#xa0;» n’est pas encore un réseau.</translation>
+    </message>
+    <message>
+        <source>The plan</source>
+        <translation>Le plan</translation>
+    </message>
+    <message>
+        <source>The answer</source>
+        <translation>Le résultat</translation>
+    </message>
+    <message>
+        <source>Address plans (*.%1);;All files (*)</source>
+        <translation>Plans d’adressage (*.%1);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -405,20 +439,19 @@
         <translation>Les adresses vont de gauche à droite, la plus basse en premier&#xa0;; les blocs hachurés sont libres.</translation>
     </message>
     <message>
-        <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation>1 bloc trop petit pour être dessiné à l&apos;échelle est dessiné sur %1 pixels de large, marqué d&apos;un point.</translation>
-    </message>
-    <message>
-        <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation>%1 blocs trop petits pour être dessinés à l&apos;échelle sont dessinés sur %2 pixels de large, marqués d&apos;un point.</translation>
-    </message>
-    <message>
         <source>free</source>
         <translation>libre</translation>
     </message>
     <message>
         <source>Free</source>
         <translation>Libre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n block(s) too small to draw to scale are drawn %1 pixels wide, marked with a dot.</source>
+        <translation>
+            <numerusform>%n bloc trop petit pour être dessiné à l&apos;échelle est dessiné sur %1 pixels de large, marqué d&apos;un point.</numerusform>
+            <numerusform>%n blocs trop petits pour être dessinés à l&apos;échelle sont dessinés sur %1 pixels de large, marqués d&apos;un point.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -488,20 +521,19 @@
         <translation>Cela fait plus de %1 réseaux&#xa0;; choisissez-en moins.</translation>
     </message>
     <message>
-        <source>1 network</source>
-        <translation>1 réseau</translation>
-    </message>
-    <message>
-        <source>%1 networks</source>
-        <translation>%1 réseaux</translation>
-    </message>
-    <message>
         <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
         <translation>%1 dans %2&#xa0;: %3 adresses sur %4 attribuées (%5&#xa0;%).</translation>
     </message>
     <message>
         <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
         <translation>Ligne %1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas une taille (un nombre, ou /n pour une longueur de préfixe).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n network(s)</source>
+        <translation>
+            <numerusform>%n réseau</numerusform>
+            <numerusform>%n réseaux</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -565,6 +597,173 @@ Aucun programme n&apos;a pu ouvrir
     <message>
         <source>&quot;%1&quot; does not exist.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;existe pas.</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialBlockNames</name>
+    <message>
+        <source>This network</source>
+        <translation>Ce réseau</translation>
+    </message>
+    <message>
+        <source>This host on this network</source>
+        <translation>Cet hôte sur ce réseau</translation>
+    </message>
+    <message>
+        <source>Private-Use</source>
+        <translation>Usage privé</translation>
+    </message>
+    <message>
+        <source>Shared Address Space</source>
+        <translation>Espace d’adressage partagé</translation>
+    </message>
+    <message>
+        <source>Loopback</source>
+        <translation>Bouclage</translation>
+    </message>
+    <message>
+        <source>Link Local</source>
+        <translation>Lien local</translation>
+    </message>
+    <message>
+        <source>IETF Protocol Assignments</source>
+        <translation>Attributions de protocole de l’IETF</translation>
+    </message>
+    <message>
+        <source>IPv4 Service Continuity Prefix</source>
+        <translation>Préfixe de continuité de service IPv4</translation>
+    </message>
+    <message>
+        <source>IPv4 dummy address</source>
+        <translation>Adresse IPv4 factice</translation>
+    </message>
+    <message>
+        <source>Port Control Protocol Anycast</source>
+        <translation>Anycast du Port Control Protocol</translation>
+    </message>
+    <message>
+        <source>Traversal Using Relays around NAT Anycast</source>
+        <translation>Anycast de Traversal Using Relays around NAT</translation>
+    </message>
+    <message>
+        <source>NAT64/DNS64 Discovery</source>
+        <translation>Découverte NAT64/DNS64</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-1)</source>
+        <translation>Documentation (TEST-NET-1)</translation>
+    </message>
+    <message>
+        <source>AS112-v4</source>
+        <translation>AS112-v4</translation>
+    </message>
+    <message>
+        <source>AMT</source>
+        <translation>AMT</translation>
+    </message>
+    <message>
+        <source>Deprecated (6to4 Relay Anycast)</source>
+        <translation>Obsolète (anycast de relais 6to4)</translation>
+    </message>
+    <message>
+        <source>6a44-relay anycast address</source>
+        <translation>Adresse anycast de relais 6a44</translation>
+    </message>
+    <message>
+        <source>Direct Delegation AS112 Service</source>
+        <translation>Service AS112 à délégation directe</translation>
+    </message>
+    <message>
+        <source>Benchmarking</source>
+        <translation>Tests de performance</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-2)</source>
+        <translation>Documentation (TEST-NET-2)</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-3)</source>
+        <translation>Documentation (TEST-NET-3)</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <translation>Multidiffusion</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>Réservé</translation>
+    </message>
+    <message>
+        <source>Limited Broadcast</source>
+        <translation>Diffusion limitée</translation>
+    </message>
+    <message>
+        <source>Unspecified Address</source>
+        <translation>Adresse non spécifiée</translation>
+    </message>
+    <message>
+        <source>Loopback Address</source>
+        <translation>Adresse de bouclage</translation>
+    </message>
+    <message>
+        <source>IPv4-mapped Address</source>
+        <translation>Adresse IPv4 mappée</translation>
+    </message>
+    <message>
+        <source>IPv4-IPv6 Translat.</source>
+        <translation>Traduction IPv4-IPv6</translation>
+    </message>
+    <message>
+        <source>Discard-Only Address Block</source>
+        <translation>Bloc d’adresses à rejeter</translation>
+    </message>
+    <message>
+        <source>Dummy IPv6 Prefix</source>
+        <translation>Préfixe IPv6 factice</translation>
+    </message>
+    <message>
+        <source>TEREDO</source>
+        <translation>TEREDO</translation>
+    </message>
+    <message>
+        <source>DNS-SD Service Registration Protocol Anycast Address</source>
+        <translation>Adresse anycast du DNS-SD Service Registration Protocol</translation>
+    </message>
+    <message>
+        <source>AS112-v6</source>
+        <translation>AS112-v6</translation>
+    </message>
+    <message>
+        <source>Deprecated (previously ORCHID)</source>
+        <translation>Obsolète (anciennement ORCHID)</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>Drone Remote ID Protocol Entity Tags (DETs) Prefix</source>
+        <translation>Préfixe des étiquettes d’entité Drone Remote ID (DET)</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentation</translation>
+    </message>
+    <message>
+        <source>6to4</source>
+        <translation>6to4</translation>
+    </message>
+    <message>
+        <source>Segment Routing (SRv6) SIDs</source>
+        <translation>SID de routage par segment (SRv6)</translation>
+    </message>
+    <message>
+        <source>Unique-Local</source>
+        <translation>Local unique</translation>
+    </message>
+    <message>
+        <source>Link-Local Unicast</source>
+        <translation>Unicast lien local</translation>
     </message>
 </context>
 <context>

@@ -110,10 +110,6 @@
         <translation>termina com um único &apos;:&apos;</translation>
     </message>
     <message>
-        <source>group %1 has %2 digits</source>
-        <translation>o grupo %1 tem %2 dígitos</translation>
-    </message>
-    <message>
         <source>a dotted IPv4 part may only end the address</source>
         <translation>uma parte IPv4 com pontos só pode terminar o endereço</translation>
     </message>
@@ -219,6 +215,13 @@
     <message>
         <source>No network comes before %1: it starts the address space.</source>
         <translation>Nenhuma rede vem antes de %1: ela inicia o espaço de endereços.</translation>
+    </message>
+    <message numerus="yes">
+        <source>group %1 has %n digit(s)</source>
+        <translation>
+            <numerusform>o grupo %1 tem %n dígito</numerusform>
+            <numerusform>o grupo %1 tem %n dígitos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -374,24 +377,55 @@
         <translation>Editar necessidade</translation>
     </message>
     <message>
-        <source>Add need</source>
-        <translation>Adicionar necessidade</translation>
-    </message>
-    <message>
-        <source>Add %1 needs</source>
-        <translation>Adicionar %1 necessidades</translation>
-    </message>
-    <message>
-        <source>Remove need</source>
-        <translation>Remover necessidade</translation>
-    </message>
-    <message>
-        <source>Remove %1 needs</source>
-        <translation>Remover %1 necessidades</translation>
-    </message>
-    <message>
         <source>Move need</source>
         <translation>Mover necessidade</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n need(s)</source>
+        <translation>
+            <numerusform>Adicionar %n necessidade</numerusform>
+            <numerusform>Adicionar %n necessidades</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n need(s)</source>
+        <translation>
+            <numerusform>Remover %n necessidade</numerusform>
+            <numerusform>Remover %n necessidades</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PlanFiles</name>
+    <message>
+        <source>%1 was not opened.
+%2</source>
+        <translation>%1 não foi aberto.
+%2</translation>
+    </message>
+    <message>
+        <source>The networks stored in %1 are not the ones its plan gives (%2). The plan&apos;s own are shown.</source>
+        <translation>As redes salvas em %1 não são as que o plano gera (%2). As do plano são mostradas.</translation>
+    </message>
+    <message>
+        <source>The plan was not saved: &apos;%1&apos; is not a network yet.</source>
+        <translation>O plano não foi salvo: “%1” ainda não é uma rede.</translation>
+    </message>
+    <message>
+        <source>The plan</source>
+        <translation>O plano</translation>
+    </message>
+    <message>
+        <source>The answer</source>
+        <translation>O resultado</translation>
+    </message>
+    <message>
+        <source>Address plans (*.%1);;All files (*)</source>
+        <translation>Planos de endereços (*.%1);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Arquivos CSV (*.csv);;Todos os arquivos (*)</translation>
     </message>
 </context>
 <context>
@@ -405,20 +439,19 @@
         <translation>Os endereços vão da esquerda para a direita, do menor ao maior; blocos hachurados estão livres.</translation>
     </message>
     <message>
-        <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation>1 bloco pequeno demais para a escala é desenhado com %1 pixels de largura, marcado com um ponto.</translation>
-    </message>
-    <message>
-        <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation>%1 blocos pequenos demais para a escala são desenhados com %2 pixels de largura, marcados com um ponto.</translation>
-    </message>
-    <message>
         <source>free</source>
         <translation>livre</translation>
     </message>
     <message>
         <source>Free</source>
         <translation>Livre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n block(s) too small to draw to scale are drawn %1 pixels wide, marked with a dot.</source>
+        <translation>
+            <numerusform>%n bloco pequeno demais para a escala é desenhado com %1 pixels de largura, marcado com um ponto.</numerusform>
+            <numerusform>%n blocos pequenos demais para a escala são desenhados com %1 pixels de largura, marcados com um ponto.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -488,20 +521,19 @@
         <translation>Isso dá mais de %1 redes; escolha menos.</translation>
     </message>
     <message>
-        <source>1 network</source>
-        <translation>1 rede</translation>
-    </message>
-    <message>
-        <source>%1 networks</source>
-        <translation>%1 redes</translation>
-    </message>
-    <message>
         <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
         <translation>%1 em %2: %3 de %4 endereços alocados (%5 %).</translation>
     </message>
     <message>
         <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
         <translation>Linha %1: “%2” não é um tamanho (um número, ou /n para um comprimento de prefixo).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n network(s)</source>
+        <translation>
+            <numerusform>%n rede</numerusform>
+            <numerusform>%n redes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -565,6 +597,173 @@ Nenhum programa conseguiu abrir
     <message>
         <source>&quot;%1&quot; does not exist.</source>
         <translation>&quot;%1&quot; não existe.</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialBlockNames</name>
+    <message>
+        <source>This network</source>
+        <translation>Esta rede</translation>
+    </message>
+    <message>
+        <source>This host on this network</source>
+        <translation>Este host nesta rede</translation>
+    </message>
+    <message>
+        <source>Private-Use</source>
+        <translation>Uso privado</translation>
+    </message>
+    <message>
+        <source>Shared Address Space</source>
+        <translation>Espaço de endereços compartilhado</translation>
+    </message>
+    <message>
+        <source>Loopback</source>
+        <translation>Loopback</translation>
+    </message>
+    <message>
+        <source>Link Local</source>
+        <translation>Link local</translation>
+    </message>
+    <message>
+        <source>IETF Protocol Assignments</source>
+        <translation>Atribuições de protocolo da IETF</translation>
+    </message>
+    <message>
+        <source>IPv4 Service Continuity Prefix</source>
+        <translation>Prefixo de continuidade de serviço IPv4</translation>
+    </message>
+    <message>
+        <source>IPv4 dummy address</source>
+        <translation>Endereço IPv4 fictício</translation>
+    </message>
+    <message>
+        <source>Port Control Protocol Anycast</source>
+        <translation>Anycast do Port Control Protocol</translation>
+    </message>
+    <message>
+        <source>Traversal Using Relays around NAT Anycast</source>
+        <translation>Anycast do Traversal Using Relays around NAT</translation>
+    </message>
+    <message>
+        <source>NAT64/DNS64 Discovery</source>
+        <translation>Descoberta NAT64/DNS64</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-1)</source>
+        <translation>Documentação (TEST-NET-1)</translation>
+    </message>
+    <message>
+        <source>AS112-v4</source>
+        <translation>AS112-v4</translation>
+    </message>
+    <message>
+        <source>AMT</source>
+        <translation>AMT</translation>
+    </message>
+    <message>
+        <source>Deprecated (6to4 Relay Anycast)</source>
+        <translation>Obsoleto (anycast de relay 6to4)</translation>
+    </message>
+    <message>
+        <source>6a44-relay anycast address</source>
+        <translation>Endereço anycast de relay 6a44</translation>
+    </message>
+    <message>
+        <source>Direct Delegation AS112 Service</source>
+        <translation>Serviço AS112 de delegação direta</translation>
+    </message>
+    <message>
+        <source>Benchmarking</source>
+        <translation>Testes de desempenho</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-2)</source>
+        <translation>Documentação (TEST-NET-2)</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-3)</source>
+        <translation>Documentação (TEST-NET-3)</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <translation>Multicast</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>Reservado</translation>
+    </message>
+    <message>
+        <source>Limited Broadcast</source>
+        <translation>Broadcast limitado</translation>
+    </message>
+    <message>
+        <source>Unspecified Address</source>
+        <translation>Endereço não especificado</translation>
+    </message>
+    <message>
+        <source>Loopback Address</source>
+        <translation>Endereço de loopback</translation>
+    </message>
+    <message>
+        <source>IPv4-mapped Address</source>
+        <translation>Endereço IPv4 mapeado</translation>
+    </message>
+    <message>
+        <source>IPv4-IPv6 Translat.</source>
+        <translation>Tradução IPv4-IPv6</translation>
+    </message>
+    <message>
+        <source>Discard-Only Address Block</source>
+        <translation>Bloco de endereços para descarte</translation>
+    </message>
+    <message>
+        <source>Dummy IPv6 Prefix</source>
+        <translation>Prefixo IPv6 fictício</translation>
+    </message>
+    <message>
+        <source>TEREDO</source>
+        <translation>TEREDO</translation>
+    </message>
+    <message>
+        <source>DNS-SD Service Registration Protocol Anycast Address</source>
+        <translation>Endereço anycast do DNS-SD Service Registration Protocol</translation>
+    </message>
+    <message>
+        <source>AS112-v6</source>
+        <translation>AS112-v6</translation>
+    </message>
+    <message>
+        <source>Deprecated (previously ORCHID)</source>
+        <translation>Obsoleto (antes ORCHID)</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>Drone Remote ID Protocol Entity Tags (DETs) Prefix</source>
+        <translation>Prefixo de etiquetas de entidade do Drone Remote ID (DETs)</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentação</translation>
+    </message>
+    <message>
+        <source>6to4</source>
+        <translation>6to4</translation>
+    </message>
+    <message>
+        <source>Segment Routing (SRv6) SIDs</source>
+        <translation>SIDs de roteamento por segmento (SRv6)</translation>
+    </message>
+    <message>
+        <source>Unique-Local</source>
+        <translation>Local único</translation>
+    </message>
+    <message>
+        <source>Link-Local Unicast</source>
+        <translation>Unicast link-local</translation>
     </message>
 </context>
 <context>

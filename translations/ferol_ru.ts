@@ -110,10 +110,6 @@
         <translation>заканчивается одиночным «:»</translation>
     </message>
     <message>
-        <source>group %1 has %2 digits</source>
-        <translation>в группе %1 цифр: %2</translation>
-    </message>
-    <message>
         <source>a dotted IPv4 part may only end the address</source>
         <translation>часть IPv4 с точками может стоять только в конце адреса</translation>
     </message>
@@ -220,6 +216,14 @@
     <message>
         <source>No network comes before %1: it starts the address space.</source>
         <translation>Перед %1 нет сетей: она начинает адресное пространство.</translation>
+    </message>
+    <message numerus="yes">
+        <source>group %1 has %n digit(s)</source>
+        <translation>
+            <numerusform>в группе %1 %n цифра</numerusform>
+            <numerusform>в группе %1 %n цифры</numerusform>
+            <numerusform>в группе %1 %n цифр</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -375,24 +379,57 @@
         <translation>Изменить потребность</translation>
     </message>
     <message>
-        <source>Add need</source>
-        <translation>Добавить потребность</translation>
-    </message>
-    <message>
-        <source>Add %1 needs</source>
-        <translation>Добавить потребности (%1)</translation>
-    </message>
-    <message>
-        <source>Remove need</source>
-        <translation>Удалить потребность</translation>
-    </message>
-    <message>
-        <source>Remove %1 needs</source>
-        <translation>Удалить потребности (%1)</translation>
-    </message>
-    <message>
         <source>Move need</source>
         <translation>Переместить потребность</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n need(s)</source>
+        <translation>
+            <numerusform>Добавить %n потребность</numerusform>
+            <numerusform>Добавить %n потребности</numerusform>
+            <numerusform>Добавить %n потребностей</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n need(s)</source>
+        <translation>
+            <numerusform>Удалить %n потребность</numerusform>
+            <numerusform>Удалить %n потребности</numerusform>
+            <numerusform>Удалить %n потребностей</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PlanFiles</name>
+    <message>
+        <source>%1 was not opened.
+%2</source>
+        <translation>%1 не открыт.
+%2</translation>
+    </message>
+    <message>
+        <source>The networks stored in %1 are not the ones its plan gives (%2). The plan&apos;s own are shown.</source>
+        <translation>Сети, сохранённые в %1, не совпадают с сетями его плана (%2). Показаны сети плана.</translation>
+    </message>
+    <message>
+        <source>The plan was not saved: &apos;%1&apos; is not a network yet.</source>
+        <translation>План не сохранён: «%1» пока не сеть.</translation>
+    </message>
+    <message>
+        <source>The plan</source>
+        <translation>План</translation>
+    </message>
+    <message>
+        <source>The answer</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Address plans (*.%1);;All files (*)</source>
+        <translation>Адресные планы (*.%1);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Файлы CSV (*.csv);;Все файлы (*)</translation>
     </message>
 </context>
 <context>
@@ -406,20 +443,20 @@
         <translation>Адреса идут слева направо, начиная с меньшего; заштрихованные блоки свободны.</translation>
     </message>
     <message>
-        <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation>1 блок, слишком малый для масштаба, нарисован шириной %1 пикс. и помечен точкой.</translation>
-    </message>
-    <message>
-        <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation>Блоков, слишком малых для масштаба: %1; они нарисованы шириной %2 пикс. и помечены точкой.</translation>
-    </message>
-    <message>
         <source>free</source>
         <translation>свободно</translation>
     </message>
     <message>
         <source>Free</source>
         <translation>Свободно</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n block(s) too small to draw to scale are drawn %1 pixels wide, marked with a dot.</source>
+        <translation>
+            <numerusform>%n блок, слишком малый для масштаба, нарисован шириной %1 пикс. и помечен точкой.</numerusform>
+            <numerusform>%n блока, слишком малых для масштаба, нарисованы шириной %1 пикс. и помечены точкой.</numerusform>
+            <numerusform>%n блоков, слишком малых для масштаба, нарисованы шириной %1 пикс. и помечены точкой.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -489,20 +526,20 @@
         <translation>Это больше %1 сетей; выберите меньше.</translation>
     </message>
     <message>
-        <source>1 network</source>
-        <translation>1 сеть</translation>
-    </message>
-    <message>
-        <source>%1 networks</source>
-        <translation>Сетей: %1</translation>
-    </message>
-    <message>
         <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
         <translation>%1 в %2 — выделено адресов: %3 из %4 (%5 %).</translation>
     </message>
     <message>
         <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
         <translation>Строка %1: «%2» — не размер (нужно число или /n для длины префикса).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n network(s)</source>
+        <translation>
+            <numerusform>%n сеть</numerusform>
+            <numerusform>%n сети</numerusform>
+            <numerusform>%n сетей</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -566,6 +603,173 @@ No program could open
     <message>
         <source>&quot;%1&quot; does not exist.</source>
         <translation>«%1» не существует.</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialBlockNames</name>
+    <message>
+        <source>This network</source>
+        <translation>Эта сеть</translation>
+    </message>
+    <message>
+        <source>This host on this network</source>
+        <translation>Этот узел в этой сети</translation>
+    </message>
+    <message>
+        <source>Private-Use</source>
+        <translation>Частное использование</translation>
+    </message>
+    <message>
+        <source>Shared Address Space</source>
+        <translation>Общее адресное пространство</translation>
+    </message>
+    <message>
+        <source>Loopback</source>
+        <translation>Обратная петля</translation>
+    </message>
+    <message>
+        <source>Link Local</source>
+        <translation>Локальный канал</translation>
+    </message>
+    <message>
+        <source>IETF Protocol Assignments</source>
+        <translation>Назначения протоколов IETF</translation>
+    </message>
+    <message>
+        <source>IPv4 Service Continuity Prefix</source>
+        <translation>Префикс непрерывности сервиса IPv4</translation>
+    </message>
+    <message>
+        <source>IPv4 dummy address</source>
+        <translation>Фиктивный адрес IPv4</translation>
+    </message>
+    <message>
+        <source>Port Control Protocol Anycast</source>
+        <translation>Anycast Port Control Protocol</translation>
+    </message>
+    <message>
+        <source>Traversal Using Relays around NAT Anycast</source>
+        <translation>Anycast Traversal Using Relays around NAT</translation>
+    </message>
+    <message>
+        <source>NAT64/DNS64 Discovery</source>
+        <translation>Обнаружение NAT64/DNS64</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-1)</source>
+        <translation>Документация (TEST-NET-1)</translation>
+    </message>
+    <message>
+        <source>AS112-v4</source>
+        <translation>AS112-v4</translation>
+    </message>
+    <message>
+        <source>AMT</source>
+        <translation>AMT</translation>
+    </message>
+    <message>
+        <source>Deprecated (6to4 Relay Anycast)</source>
+        <translation>Устарело (anycast ретрансляторов 6to4)</translation>
+    </message>
+    <message>
+        <source>6a44-relay anycast address</source>
+        <translation>Anycast-адрес ретранслятора 6a44</translation>
+    </message>
+    <message>
+        <source>Direct Delegation AS112 Service</source>
+        <translation>Служба AS112 с прямым делегированием</translation>
+    </message>
+    <message>
+        <source>Benchmarking</source>
+        <translation>Тестирование производительности</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-2)</source>
+        <translation>Документация (TEST-NET-2)</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-3)</source>
+        <translation>Документация (TEST-NET-3)</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <translation>Многоадресная рассылка</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>Зарезервировано</translation>
+    </message>
+    <message>
+        <source>Limited Broadcast</source>
+        <translation>Ограниченная широковещательная рассылка</translation>
+    </message>
+    <message>
+        <source>Unspecified Address</source>
+        <translation>Неопределённый адрес</translation>
+    </message>
+    <message>
+        <source>Loopback Address</source>
+        <translation>Адрес обратной петли</translation>
+    </message>
+    <message>
+        <source>IPv4-mapped Address</source>
+        <translation>Адрес IPv4, отображённый в IPv6</translation>
+    </message>
+    <message>
+        <source>IPv4-IPv6 Translat.</source>
+        <translation>Трансляция IPv4-IPv6</translation>
+    </message>
+    <message>
+        <source>Discard-Only Address Block</source>
+        <translation>Блок адресов только для отбрасывания</translation>
+    </message>
+    <message>
+        <source>Dummy IPv6 Prefix</source>
+        <translation>Фиктивный префикс IPv6</translation>
+    </message>
+    <message>
+        <source>TEREDO</source>
+        <translation>TEREDO</translation>
+    </message>
+    <message>
+        <source>DNS-SD Service Registration Protocol Anycast Address</source>
+        <translation>Anycast-адрес DNS-SD Service Registration Protocol</translation>
+    </message>
+    <message>
+        <source>AS112-v6</source>
+        <translation>AS112-v6</translation>
+    </message>
+    <message>
+        <source>Deprecated (previously ORCHID)</source>
+        <translation>Устарело (ранее ORCHID)</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>Drone Remote ID Protocol Entity Tags (DETs) Prefix</source>
+        <translation>Префикс тегов сущностей Drone Remote ID (DET)</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Документация</translation>
+    </message>
+    <message>
+        <source>6to4</source>
+        <translation>6to4</translation>
+    </message>
+    <message>
+        <source>Segment Routing (SRv6) SIDs</source>
+        <translation>SID сегментной маршрутизации (SRv6)</translation>
+    </message>
+    <message>
+        <source>Unique-Local</source>
+        <translation>Уникальные локальные</translation>
+    </message>
+    <message>
+        <source>Link-Local Unicast</source>
+        <translation>Одноадресные локальные для канала</translation>
     </message>
 </context>
 <context>

@@ -110,10 +110,6 @@
         <translation>以单个“:”结尾</translation>
     </message>
     <message>
-        <source>group %1 has %2 digits</source>
-        <translation>第 %1 组有 %2 位数字</translation>
-    </message>
-    <message>
         <source>a dotted IPv4 part may only end the address</source>
         <translation>点分 IPv4 部分只能位于地址末尾</translation>
     </message>
@@ -218,6 +214,12 @@
     <message>
         <source>No network comes before %1: it starts the address space.</source>
         <translation>%1 之前没有网络：它位于地址空间的开头。</translation>
+    </message>
+    <message numerus="yes">
+        <source>group %1 has %n digit(s)</source>
+        <translation>
+            <numerusform>第 %1 组有 %n 位数字</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -373,24 +375,53 @@
         <translation>编辑需求</translation>
     </message>
     <message>
-        <source>Add need</source>
-        <translation>添加需求</translation>
-    </message>
-    <message>
-        <source>Add %1 needs</source>
-        <translation>添加 %1 项需求</translation>
-    </message>
-    <message>
-        <source>Remove need</source>
-        <translation>删除需求</translation>
-    </message>
-    <message>
-        <source>Remove %1 needs</source>
-        <translation>删除 %1 项需求</translation>
-    </message>
-    <message>
         <source>Move need</source>
         <translation>移动需求</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n need(s)</source>
+        <translation>
+            <numerusform>添加 %n 项需求</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n need(s)</source>
+        <translation>
+            <numerusform>删除 %n 项需求</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PlanFiles</name>
+    <message>
+        <source>%1 was not opened.
+%2</source>
+        <translation>未打开 %1。
+%2</translation>
+    </message>
+    <message>
+        <source>The networks stored in %1 are not the ones its plan gives (%2). The plan&apos;s own are shown.</source>
+        <translation>%1 中保存的网络与其规划得出的不同（%2）。显示的是规划本身的网络。</translation>
+    </message>
+    <message>
+        <source>The plan was not saved: &apos;%1&apos; is not a network yet.</source>
+        <translation>规划未保存：“%1”还不是网络。</translation>
+    </message>
+    <message>
+        <source>The plan</source>
+        <translation>规划</translation>
+    </message>
+    <message>
+        <source>The answer</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Address plans (*.%1);;All files (*)</source>
+        <translation>地址规划 (*.%1);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
     </message>
 </context>
 <context>
@@ -404,20 +435,18 @@
         <translation>地址从左到右由低到高排列；带阴影线的块为空闲。</translation>
     </message>
     <message>
-        <source>1 block too small to draw to scale is drawn %1 pixels wide, marked with a dot.</source>
-        <translation>1 个块太小无法按比例绘制，以 %1 像素宽绘制并用圆点标记。</translation>
-    </message>
-    <message>
-        <source>%1 blocks too small to draw to scale are drawn %2 pixels wide, marked with a dot.</source>
-        <translation>%1 个块太小无法按比例绘制，以 %2 像素宽绘制并用圆点标记。</translation>
-    </message>
-    <message>
         <source>free</source>
         <translation>空闲</translation>
     </message>
     <message>
         <source>Free</source>
         <translation>空闲</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n block(s) too small to draw to scale are drawn %1 pixels wide, marked with a dot.</source>
+        <translation>
+            <numerusform>%n 个块太小无法按比例绘制，以 %1 像素宽绘制并用圆点标记。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -487,20 +516,18 @@
         <translation>这将超过 %1 个网络；请减少数量。</translation>
     </message>
     <message>
-        <source>1 network</source>
-        <translation>1 个网络</translation>
-    </message>
-    <message>
-        <source>%1 networks</source>
-        <translation>%1 个网络</translation>
-    </message>
-    <message>
         <source>%1 in %2: %3 of %4 addresses allocated (%5 %).</source>
         <translation>%2 中的 %1：已分配 %4 个地址中的 %3 个（%5%）。</translation>
     </message>
     <message>
         <source>Line %1: “%2” is not a size (a number, or /n for a prefix length).</source>
         <translation>第 %1 行：“%2”不是大小（应为数字，或用 /n 表示前缀长度）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n network(s)</source>
+        <translation>
+            <numerusform>%n 个网络</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -564,6 +591,173 @@ No program could open
     <message>
         <source>&quot;%1&quot; does not exist.</source>
         <translation>“%1”不存在。</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialBlockNames</name>
+    <message>
+        <source>This network</source>
+        <translation>本网络</translation>
+    </message>
+    <message>
+        <source>This host on this network</source>
+        <translation>本网络上的本主机</translation>
+    </message>
+    <message>
+        <source>Private-Use</source>
+        <translation>私有地址</translation>
+    </message>
+    <message>
+        <source>Shared Address Space</source>
+        <translation>共享地址空间</translation>
+    </message>
+    <message>
+        <source>Loopback</source>
+        <translation>环回</translation>
+    </message>
+    <message>
+        <source>Link Local</source>
+        <translation>链路本地</translation>
+    </message>
+    <message>
+        <source>IETF Protocol Assignments</source>
+        <translation>IETF 协议分配</translation>
+    </message>
+    <message>
+        <source>IPv4 Service Continuity Prefix</source>
+        <translation>IPv4 服务连续性前缀</translation>
+    </message>
+    <message>
+        <source>IPv4 dummy address</source>
+        <translation>IPv4 虚拟地址</translation>
+    </message>
+    <message>
+        <source>Port Control Protocol Anycast</source>
+        <translation>端口控制协议任播</translation>
+    </message>
+    <message>
+        <source>Traversal Using Relays around NAT Anycast</source>
+        <translation>NAT 中继穿越 (TURN) 任播</translation>
+    </message>
+    <message>
+        <source>NAT64/DNS64 Discovery</source>
+        <translation>NAT64/DNS64 发现</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-1)</source>
+        <translation>文档 (TEST-NET-1)</translation>
+    </message>
+    <message>
+        <source>AS112-v4</source>
+        <translation>AS112-v4</translation>
+    </message>
+    <message>
+        <source>AMT</source>
+        <translation>AMT</translation>
+    </message>
+    <message>
+        <source>Deprecated (6to4 Relay Anycast)</source>
+        <translation>已弃用（6to4 中继任播）</translation>
+    </message>
+    <message>
+        <source>6a44-relay anycast address</source>
+        <translation>6a44 中继任播地址</translation>
+    </message>
+    <message>
+        <source>Direct Delegation AS112 Service</source>
+        <translation>直接委派 AS112 服务</translation>
+    </message>
+    <message>
+        <source>Benchmarking</source>
+        <translation>基准测试</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-2)</source>
+        <translation>文档 (TEST-NET-2)</translation>
+    </message>
+    <message>
+        <source>Documentation (TEST-NET-3)</source>
+        <translation>文档 (TEST-NET-3)</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <translation>组播</translation>
+    </message>
+    <message>
+        <source>Reserved</source>
+        <translation>保留</translation>
+    </message>
+    <message>
+        <source>Limited Broadcast</source>
+        <translation>受限广播</translation>
+    </message>
+    <message>
+        <source>Unspecified Address</source>
+        <translation>未指定地址</translation>
+    </message>
+    <message>
+        <source>Loopback Address</source>
+        <translation>环回地址</translation>
+    </message>
+    <message>
+        <source>IPv4-mapped Address</source>
+        <translation>IPv4 映射地址</translation>
+    </message>
+    <message>
+        <source>IPv4-IPv6 Translat.</source>
+        <translation>IPv4-IPv6 转换</translation>
+    </message>
+    <message>
+        <source>Discard-Only Address Block</source>
+        <translation>仅丢弃地址块</translation>
+    </message>
+    <message>
+        <source>Dummy IPv6 Prefix</source>
+        <translation>IPv6 虚拟前缀</translation>
+    </message>
+    <message>
+        <source>TEREDO</source>
+        <translation>TEREDO</translation>
+    </message>
+    <message>
+        <source>DNS-SD Service Registration Protocol Anycast Address</source>
+        <translation>DNS-SD 服务注册协议任播地址</translation>
+    </message>
+    <message>
+        <source>AS112-v6</source>
+        <translation>AS112-v6</translation>
+    </message>
+    <message>
+        <source>Deprecated (previously ORCHID)</source>
+        <translation>已弃用（原 ORCHID）</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>Drone Remote ID Protocol Entity Tags (DETs) Prefix</source>
+        <translation>无人机远程识别协议实体标签 (DET) 前缀</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>文档</translation>
+    </message>
+    <message>
+        <source>6to4</source>
+        <translation>6to4</translation>
+    </message>
+    <message>
+        <source>Segment Routing (SRv6) SIDs</source>
+        <translation>段路由 (SRv6) SID</translation>
+    </message>
+    <message>
+        <source>Unique-Local</source>
+        <translation>唯一本地</translation>
+    </message>
+    <message>
+        <source>Link-Local Unicast</source>
+        <translation>链路本地单播</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "ipv6/ipv6_texts.h"
 
+#include "core/special_block_names.h"
 #include "net/ipv6_embedded.h"
 #include "net/ipv6_special.h"
 #include "net/reverse_zone.h"
@@ -80,7 +81,7 @@ QString Ipv6Texts::refusal(const net::Ipv6ParseFault& fault, const QByteArray& t
         why = tr("it ends with a single ':'");
         break;
     case Reason::GroupTooLong:
-        why = tr("group %1 has %2 digits").arg(fault.group).arg(fault.length);
+        why = tr("group %1 has %n digit(s)", "", int(fault.length)).arg(fault.group);
         break;
     case Reason::Ipv4NotLast:
         why = tr("a dotted IPv4 part may only end the address");
@@ -149,9 +150,9 @@ Ipv6ResultTexts Ipv6Texts::results(const net::Ipv6Interface& entry)
                           ? tr("Global unicast; the network reaches into special-purpose blocks")
                           : tr("Global unicast");
     } else {
-        texts.block =
-            tr("%1, %2, %3")
-                .arg(Text(block->name), Text(block->network.toString()), Text(block->rfc));
+        texts.block = tr("%1, %2, %3")
+                          .arg(SpecialBlockName(block->name), Text(block->network.toString()),
+                               Text(block->rfc));
         if (!block->network.contains(network))
             texts.block += tr("; the network reaches beyond this block");
     }

@@ -128,7 +128,7 @@ void PlanDocument::insertNeeds(int row, const std::vector<net::PlanNeed>& needs)
     auto& rows = after.plan.needs;
     rows.insert(rows.begin() + std::clamp<std::ptrdiff_t>(row, 0, std::ptrdiff_t(rows.size())),
                 needs.begin(), needs.end());
-    push(after, needs.size() == 1 ? tr("Add need") : tr("Add %1 needs").arg(needs.size()));
+    push(after, tr("Add %n need(s)", "", int(needs.size())));
 }
 
 void PlanDocument::removeNeeds(int row, int count)
@@ -139,7 +139,7 @@ void PlanDocument::removeNeeds(int row, int count)
     const std::ptrdiff_t last =
         std::clamp<std::ptrdiff_t>(first + count, first, std::ptrdiff_t(rows.size()));
     rows.erase(rows.begin() + first, rows.begin() + last);
-    push(after, last - first == 1 ? tr("Remove need") : tr("Remove %1 needs").arg(last - first));
+    push(after, tr("Remove %n need(s)", "", int(last - first)));
 }
 
 void PlanDocument::moveNeed(int from, int to)

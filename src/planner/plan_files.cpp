@@ -17,10 +17,12 @@
 
 namespace {
 
-QString Tr(const char* text)
+// The context the catalogues file these texts under; lupdate finds PlanFiles::tr() calls,
+// where a helper of our own would hide them from it.
+struct PlanFiles
 {
-    return QCoreApplication::translate("PlanFiles", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PlanFiles)
+};
 
 QString Native(const QString& path)
 {
@@ -31,27 +33,28 @@ QString Native(const QString& path)
 
 QString PlanFileFilter()
 {
-    return Tr("Address plans (*.%1);;All files (*)").arg(QLatin1String(kPlanSuffix));
+    return PlanFiles::tr("Address plans (*.%1);;All files (*)").arg(QLatin1String(kPlanSuffix));
 }
 
 QString CsvFileFilter()
 {
-    return Tr("CSV files (*.csv);;All files (*)");
+    return PlanFiles::tr("CSV files (*.csv);;All files (*)");
 }
 
 PlanRead ReadPlanAt(const QString& path)
 {
     const net::PlanFileResult read = net::ReadPlanFile(QFile::encodeName(path).toStdString());
     if (const auto* error = std::get_if<net::PlanFileError>(&read)) {
-        return {std::nullopt, Tr("%1 was not opened.\n%2")
+        return {std::nullopt, PlanFiles::tr("%1 was not opened.\n%2")
                                   .arg(Native(path), QString::fromStdString(error->message()))};
     }
     const auto& stored = std::get<net::StoredPlan>(read);
     PlanRead opened{stored.plan, {}};
     if (const auto differs = net::StoredAnswerDiffers(stored, net::PlanAddresses(stored.plan))) {
-        opened.message = Tr("The networks stored in %1 are not the ones its plan gives (%2). "
-                            "The plan's own are shown.")
-                             .arg(Native(path), QString::fromStdString(*differs));
+        opened.message =
+            PlanFiles::tr("The networks stored in %1 are not the ones its plan gives (%2). "
+                          "The plan's own are shown.")
+                .arg(Native(path), QString::fromStdString(*differs));
     }
     return opened;
 }
@@ -59,11 +62,11 @@ PlanRead ReadPlanAt(const QString& path)
 Outcome SavePlanAt(const PlanDocument& document, const QString& path)
 {
     if (document.parentError()) {
-        return Outcome::failure(
-            Tr("The plan was not saved: '%1' is not a network yet.").arg(document.parentText()));
+        return Outcome::failure(PlanFiles::tr("The plan was not saved: '%1' is not a network yet.")
+                                    .arg(document.parentText()));
     }
     const std::string text = net::PlanFileText(document.plan(), document.answer());
-    return SaveFileWhole(path, QByteArray::fromStdString(text), Tr("The plan"));
+    return SaveFileWhole(path, QByteArray::fromStdString(text), PlanFiles::tr("The plan"));
 }
 
 QByteArray AnswerCsv(const QAbstractItemModel& model)
@@ -81,7 +84,7 @@ QByteArray AnswerCsv(const QAbstractItemModel& model)
 
 Outcome ExportAnswerCsv(const QAbstractItemModel& model, const QString& path)
 {
-    return SaveFileWhole(path, AnswerCsv(model), Tr("The answer"));
+    return SaveFileWhole(path, AnswerCsv(model), PlanFiles::tr("The answer"));
 }
 
 QString WithSuffix(const QString& path, const QString& suffix)

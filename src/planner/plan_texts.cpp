@@ -134,9 +134,7 @@ QString PlanStatusText(const net::Plan& plan, const net::PlanAnswer& answer)
     // All of ::/0 wraps the sum round to 0.
     const bool whole = answer.free.empty() && !answer.allocations.empty();
     const QString usedText = whole ? CountText(plan.parent.addressCount()) : CountText(used);
-    const QString networks = answer.allocations.size() == 1
-                                 ? PlanTexts::tr("1 network")
-                                 : PlanTexts::tr("%1 networks").arg(answer.allocations.size());
+    const QString networks = PlanTexts::tr("%n network(s)", "", int(answer.allocations.size()));
     return PlanTexts::tr("%1 in %2: %3 of %4 addresses allocated (%5 %).")
         .arg(networks, parent, usedText, CountText(plan.parent.addressCount()),
              QString::number(share * 100, 'f', share < 0.001 && share > 0 ? 4 : 1));

@@ -92,6 +92,12 @@ PlanCommandBar::PlanCommandBar(PlanDocument& document, ShellServices& services,
     lblPlanFile = new QLabel(this);
     lblPlanFile->setObjectName(QStringLiteral("lblPlanFile"));
     lblPlanFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The row asks for room for the buttons and a new plan's name, in any language; a
+    // longer file name takes what is left and is cut at the right (its tooltip holds the
+    // whole path) rather than squeezing the buttons' captions.
+    lblPlanFile->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblPlanFile->setMinimumWidth(
+        lblPlanFile->fontMetrics().horizontalAdvance(tr("%1 (unsaved)").arg(tr("Untitled plan"))));
     layout->addSpacing(fontMetrics().averageCharWidth() * 2);
     layout->addWidget(lblPlanFile, 1);
     showFileState();

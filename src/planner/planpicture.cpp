@@ -113,14 +113,10 @@ QString PlanPicture::legendText() const
         return tr("No plan to draw.");
     QString text = tr("Addresses run from left to right, lowest first; hatched blocks are free.");
     if (const int widened = widenedCount(); widened > 0) {
-        text += QLatin1Char(' ') +
-                (widened == 1 ? tr("1 block too small to draw to scale is drawn %1 pixels wide, "
-                                   "marked with a dot.")
-                                    .arg(minimumBlockWidth())
-                              : tr("%1 blocks too small to draw to scale are drawn %2 pixels "
-                                   "wide, marked with a dot.")
-                                    .arg(widened)
-                                    .arg(minimumBlockWidth()));
+        text += QLatin1Char(' ') + tr("%n block(s) too small to draw to scale are drawn %1 pixels "
+                                      "wide, marked with a dot.",
+                                      "", widened)
+                                       .arg(minimumBlockWidth());
     }
     return text;
 }

@@ -24,6 +24,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -205,6 +206,11 @@ void ucPlanner::setCommandRow(QWidget* row)
 {
     row->setParent(this);
     m_commandRow = row;
+    // The window takes its width from the panels before this one has laid itself out: the
+    // row, whose buttons' captions grow with the language, sets the least it must have.
+    setMinimumWidth(row->minimumSizeHint().width() +
+                    style()->pixelMetric(QStyle::PM_LayoutLeftMargin) +
+                    style()->pixelMetric(QStyle::PM_LayoutRightMargin));
     if (auto* layout = qobject_cast<QVBoxLayout*>(this->layout()))
         layout->insertWidget(0, row);
 }

@@ -1,9 +1,9 @@
 #include "shell/application_setup.h"
 
 #include "core/design_font.h"
+#include "core/user_language.h"
 #include "shell/program_icon.h"
 #include "shell/program_info.h"
-#include "shell/user_language.h"
 
 #include <QApplication>
 

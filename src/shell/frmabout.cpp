@@ -57,9 +57,11 @@ frmAbout::frmAbout(ShellServices& services, QWidget* parent)
                          TwipsRect(1050, 240, 1125, 195));
     lblVersion = MakeLabel(this, QStringLiteral("lblVersion"), QStringLiteral("Version"),
                            TwipsRect(1050, 480, 3885, 225));
+    // Down to just above the rule rather than the design's three lines: a language with
+    // longer words than English needs a fourth.
     lblDescription =
         MakeWrappedLabel(this, QStringLiteral("lblDescription"), QStringLiteral("App Description"),
-                         TwipsRect(1050, 840, 3885, 690));
+                         TwipsRect(1050, 840, 3885, 930));
 
     Line1_0 = MakeEngravedLine(this, "Line1_0", TwipsPoint(90, 1845), TwipsToPixels(5654),
                                kEngravedShadow);

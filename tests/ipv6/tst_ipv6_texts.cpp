@@ -3,11 +3,14 @@
 // IPv4 addresses carried inside, the worksheet's split of the digits and the subnet
 // listing's exact counts.
 
+#include "core/user_language.h"
 #include "ipv6/ipv6_texts.h"
 #include "ipv6/ipv6model.h"
 #include "ipv6/ipv6subnetlist.h"
 
+#include <QCoreApplication>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -120,26 +123,38 @@ private slots:
         QCOMPARE(ResultsOf(address.toLatin1().constData()).embeddedIpv4, embedded);
     }
 
-    // The block the address lies in, and whether the network stays inside it.
+    // The block the address lies in, and whether the network stays inside it; the block's
+    // name in the user's language, the rest of the registry's words as they are.
     void blocks_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("block");
-        const auto row = [](const char* entry, const char* block) {
-            QTest::newRow(entry) << entry << block;
+        const auto row = [](const char* language, const char* entry, const char* block) {
+            QTest::addRow("%s %s", language, entry) << language << entry << block;
         };
-        row("2001:db8::1/64", "Documentation, 2001:db8::/32, RFC 3849");
-        row("2001:db8::1/16", "Documentation, 2001:db8::/32, RFC 3849; the network reaches "
-                              "beyond this block");
-        row("2001:1::1/128", "Port Control Protocol Anycast, 2001:1::1/128, RFC 7723");
-        row("2a00::1/64", "Global unicast");
-        row("2a00::1/1", "Global unicast; the network reaches into special-purpose blocks");
+        row("en", "2001:db8::1/64", "Documentation, 2001:db8::/32, RFC 3849");
+        row("en", "2001:db8::1/16",
+            "Documentation, 2001:db8::/32, RFC 3849; the network reaches "
+            "beyond this block");
+        row("en", "2001:1::1/128", "Port Control Protocol Anycast, 2001:1::1/128, RFC 7723");
+        row("en", "2a00::1/64", "Global unicast");
+        row("en", "2a00::1/1", "Global unicast; the network reaches into special-purpose blocks");
+        row("de", "2001:db8::1/64", "Dokumentation, 2001:db8::/32, RFC 3849");
+        row("ru", "fd00::1/8", "Уникальные локальные, fc00::/7, RFC 4193, RFC 8190");
     }
     void blocks()
     {
+        QFETCH(QString, language);
         QFETCH(QString, entry);
         QFETCH(QString, block);
-        QCOMPARE(ResultsOf(entry.toLatin1().constData()).block, block);
+        const auto catalogues = LoadTranslations(QLocale(language));
+        for (const auto& catalogue : catalogues)
+            QCoreApplication::installTranslator(catalogue.get());
+        const QString shown = ResultsOf(entry.toLatin1().constData()).block;
+        for (const auto& catalogue : catalogues)
+            QCoreApplication::removeTranslator(catalogue.get());
+        QCOMPARE(shown, block);
     }
 
     // Network digits underlined, interface digits plain, the one across the boundary

@@ -1,29 +1,39 @@
 // Every tab in the pseudo-language (each text 40 % longer, accented and bracketed, built
-// from a catalogue by scripts/pseudo_language.py), under a light and a dark desktop
-// theme: no caption or button text cut, no control's text over another's, nothing
-// beyond its frame or the window. With FEROL_RENDER_DIR set, each tab is also saved
-// there as a PNG to look at.
+// from a catalogue by scripts/pseudo_language.py) and in every language the program
+// ships, under a light and a dark desktop theme, and every dialog and message box the
+// window opens in the pseudo-language: no caption or button text cut, no control's text
+// over another's, nothing beyond its frame or the window. With FEROL_RENDER_DIR set, each
+// is also saved there as a PNG to look at.
 
+#include "core/user_language.h"
 #include "shell/application_setup.h"
+#include "shell/desktopshellservices.h"
 #include "shell/frmwelcome2.h"
 #include "testing/desktop_theme.h"
 #include "testing/recordingshellservices.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 #include <QTranslator>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -58,7 +68,7 @@ QString Cut(const QWidget& widget)
                                                       .arg(label->height())
                                                 : QString();
         }
-        needed = metrics.horizontalAdvance(text);
+        needed = metrics.size(0, text).width(); // the longest of its lines
         room = label->contentsRect().width();
     } else if (const auto* box = qobject_cast<const QCheckBox*>(&widget)) {
         QStyleOptionButton option;
@@ -79,6 +89,9 @@ QString Cut(const QWidget& widget)
                 .arg(inside.width())
                 .arg(inside.height());
         return {};
+    } else if (const auto* tool = qobject_cast<const QToolButton*>(&widget)) {
+        // A tool button squeezed below the size its caption asks for clips the caption.
+        needed = tool->sizeHint().width();
     }
     return needed > room ? QStringLiteral("needs %1 pixels wide, has %2").arg(needed).arg(room)
                          : QString();
@@ -111,10 +124,13 @@ QStringList Problems(QWidget& panel)
     const QRect window = panel.window()->rect();
     QList<QWidget*> texts;
     for (QWidget* widget : panel.findChildren<QWidget*>()) {
-        if (!ShowsText(*widget) || widget->objectName().startsWith("qt_"))
+        // Qt's own parts of a control (a spin box's text box, a tab bar's arrows) are Qt's
+        // to place; a message box's text and buttons are ours.
+        const QString name = widget->objectName();
+        if (!ShowsText(*widget) ||
+            (name.startsWith("qt_") && !name.startsWith(QLatin1String("qt_msgbox"))))
             continue;
         texts.append(widget);
-        const QString name = widget->objectName();
         if (const QString cut = Cut(*widget); !cut.isEmpty())
             problems << name + QStringLiteral(" cut: ") + cut + " \"" + ShownText(*widget) + '"';
         const QRect inWindow(widget->mapTo(panel.window(), QPoint()), widget->size());
@@ -137,65 +153,216 @@ QStringList Problems(QWidget& panel)
     return problems;
 }
 
+void SaveRender(QWidget& widget, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("FEROL_RENDER_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    QVERIFY(widget.grab().save(
+        QStringLiteral("%1/%2@%3.png").arg(folder, name).arg(widget.devicePixelRatioF())));
+}
+
+// The real boxes and dialogs, with the file choosers answered at once.
+class ChosenFileServices : public DesktopShellServices
+{
+public:
+    QString chooseFileToOpen(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return chosen;
+    }
+    QString chooseFileToSave(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return chosen;
+    }
+    void openWebAddress(QWidget*, const QString&) override {}
+
+    QString chosen;
+};
+
+using WindowStep = std::function<void(frmWelcome2&, ChosenFileServices&, const QString& scratch)>;
+
+// The window's tab strip, with the tab of that key selected.
+QTabWidget* SelectTab(frmWelcome2& window, const QString& key)
+{
+    auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("TabStrip1"));
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (tabs->tabBar()->tabData(i).toString() == key)
+            tabs->setCurrentIndex(i);
+    }
+    return tabs;
+}
+
+void TypeIntoPlanner(frmWelcome2& window, const QString& text)
+{
+    auto* parentBox = SelectTab(window, QStringLiteral("Planner"))
+                          ->currentWidget()
+                          ->findChild<QWidget*>(QStringLiteral("txtParent"));
+    parentBox->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+void PressOnWindow(frmWelcome2& window, const QKeySequence& keys)
+{
+    const QKeyCombination key = keys[0];
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, key.key(),
+                    key.keyboardModifiers());
+}
+
+// The catalogues of one language, installed for as long as this lives: the pseudo-language,
+// or a language the program ships, as the program loads it.
+class InstalledLanguage
+{
+public:
+    explicit InstalledLanguage(const QString& code)
+    {
+        if (code == QLatin1String("pseudo")) {
+            auto pseudo = std::make_unique<QTranslator>();
+            if (pseudo->load(QStringLiteral(FEROL_PSEUDO_QM)))
+                m_catalogues.push_back(std::move(pseudo));
+        } else {
+            m_catalogues = LoadTranslations(UserLocale(code));
+        }
+        for (const auto& catalogue : m_catalogues)
+            QCoreApplication::installTranslator(catalogue.get());
+    }
+    ~InstalledLanguage()
+    {
+        for (const auto& catalogue : m_catalogues)
+            QCoreApplication::removeTranslator(catalogue.get());
+    }
+    InstalledLanguage(const InstalledLanguage&) = delete;
+    InstalledLanguage& operator=(const InstalledLanguage&) = delete;
+
+    bool loaded() const { return !m_catalogues.empty(); }
+
+private:
+    std::vector<std::unique_ptr<QTranslator>> m_catalogues;
+};
+
+// The pseudo-language first: it finds a text left out of a catalogue, and the most room
+// asked. Then every language the program ships, with its own words.
+constexpr const char* kLanguages[] = {"pseudo", "de", "fr", "es", "pt_BR", "ru", "zh_CN"};
+
 } // namespace
+
+Q_DECLARE_METATYPE(WindowStep)
 
 class tst_PseudoLanguage : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(m_translator.load(QStringLiteral(FEROL_PSEUDO_QM)), FEROL_PSEUDO_QM);
-        QCoreApplication::installTranslator(&m_translator);
-        SetUpApplication();
-    }
+    void initTestCase() { SetUpApplication(QStringLiteral("en")); }
 
     void everyTabHasRoom_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<DesktopTheme>("theme");
         QTest::addColumn<QString>("tab");
-        for (const DesktopTheme theme : {DesktopTheme::Light, DesktopTheme::Dark}) {
-            for (const char* tab : {"SubnetMaskCalc", "WildcardMaskCkr", "DecimalIpCalc",
-                                    "Ipv6Calc", "Planner", "Ferol"})
-                QTest::addRow("%s %s", theme == DesktopTheme::Light ? "light" : "dark", tab)
-                    << theme << QString::fromLatin1(tab);
+        for (const char* language : kLanguages) {
+            for (const DesktopTheme theme : {DesktopTheme::Light, DesktopTheme::Dark}) {
+                for (const char* tab : {"SubnetMaskCalc", "WildcardMaskCkr", "DecimalIpCalc",
+                                        "Ipv6Calc", "Planner", "Ferol"})
+                    QTest::addRow("%s %s %s", language,
+                                  theme == DesktopTheme::Light ? "light" : "dark", tab)
+                        << QString::fromLatin1(language) << theme << QString::fromLatin1(tab);
+            }
         }
     }
 
     void everyTabHasRoom()
     {
+        QFETCH(QString, language);
         QFETCH(DesktopTheme, theme);
         QFETCH(QString, tab);
+        const InstalledLanguage installed(language);
+        QVERIFY2(installed.loaded(), qPrintable(language));
         UseDesktopTheme(theme);
         RecordingShellServices services;
         frmWelcome2 window(services);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("TabStrip1"));
-        for (int i = 0; i < tabs->count(); ++i) {
-            if (tabs->tabBar()->tabData(i).toString() == tab)
-                tabs->setCurrentIndex(i);
-        }
+        QTabWidget* tabs = SelectTab(window, tab);
         QCOMPARE(tabs->tabBar()->tabData(tabs->currentIndex()).toString(), tab);
         QCoreApplication::processEvents();
-        QVERIFY2(tabs->tabText(0).startsWith(QLatin1Char('[')),
-                 "the pseudo-language is not in use");
-        const QString folder = qEnvironmentVariable("FEROL_RENDER_DIR");
-        if (!folder.isEmpty()) {
-            QDir().mkpath(folder);
-            const QString file =
-                QStringLiteral("%1/pseudo-%2-%3@%4.png")
-                    .arg(folder, tab, theme == DesktopTheme::Light ? "light" : "dark")
-                    .arg(window.devicePixelRatioF());
-            QVERIFY(window.grab().save(file));
-        }
+        if (language == QLatin1String("pseudo"))
+            QVERIFY2(tabs->tabText(0).startsWith(QLatin1Char('[')),
+                     "the pseudo-language is not in use");
+        SaveRender(window,
+                   QStringLiteral("%1-%2-%3")
+                       .arg(language, tab, theme == DesktopTheme::Light ? "light" : "dark"));
         const QStringList problems = Problems(*tabs->currentWidget());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n   "))));
     }
 
-private:
-    QTranslator m_translator;
+    void everyBoxHasRoom_data()
+    {
+        QTest::addColumn<WindowStep>("opening"); // what the user does that opens the box
+        QTest::newRow("About") << WindowStep(
+            [](frmWelcome2& window, ChosenFileServices&, const QString&) {
+                window.findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
+            });
+        QTest::newRow("exit question") << WindowStep(
+            [](frmWelcome2& window, ChosenFileServices&, const QString&) { window.close(); });
+        QTest::newRow("unsaved plan question")
+            << WindowStep([](frmWelcome2& window, ChosenFileServices&, const QString&) {
+                   TypeIntoPlanner(window, QStringLiteral("10.0.0.0/24"));
+                   window.close();
+               });
+        QTest::newRow("plan refused by open") << WindowStep(
+            [](frmWelcome2& window, ChosenFileServices& services, const QString& scratch) {
+                TypeIntoPlanner(window, QString());
+                services.chosen = scratch + QStringLiteral("/missing.ferolplan");
+                PressOnWindow(window, QKeySequence::Open);
+            });
+        QTest::newRow("plan refused by save") << WindowStep(
+            [](frmWelcome2& window, ChosenFileServices& services, const QString& scratch) {
+                TypeIntoPlanner(window, QStringLiteral("10.0.0.0/24"));
+                services.chosen = scratch + QStringLiteral("/no folder/plan.ferolplan");
+                PressOnWindow(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+            });
+    }
+
+    void everyBoxHasRoom()
+    {
+        QFETCH(WindowStep, opening);
+        const InstalledLanguage installed(QStringLiteral("pseudo"));
+        QVERIFY(installed.loaded());
+        QTemporaryDir scratch;
+        QVERIFY(scratch.isValid());
+        ChosenFileServices services;
+        frmWelcome2 window(services);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The box is looked at while it is up: a box asking a question holds the step
+        // until it is answered, and is answered (rejected) once looked at.
+        QStringList problems;
+        QStringList seen; // the box's title, and a message box's text
+        QTimer watcher;
+        watcher.setInterval(10);
+        connect(&watcher, &QTimer::timeout, this, [&] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            watcher.stop();
+            seen << box->windowTitle();
+            if (const auto* message = qobject_cast<const QMessageBox*>(box))
+                seen << message->text();
+            problems = Problems(*box);
+            SaveRender(*box, QStringLiteral("pseudo-box-%1")
+                                 .arg(QTest::currentDataTag())
+                                 .replace(QLatin1Char(' '), QLatin1Char('-')));
+            box->reject();
+        });
+        watcher.start();
+        opening(window, services, scratch.path());
+        QTRY_VERIFY2(!seen.isEmpty(), "no box opened");
+        for (const QString& text : seen)
+            QVERIFY2(text.startsWith(QLatin1Char('[')),
+                     qPrintable("not in the pseudo-language: " + text));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n   "))));
+    }
 };
 
 QTEST_MAIN(tst_PseudoLanguage)

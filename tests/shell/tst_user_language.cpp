@@ -1,10 +1,10 @@
-#include "shell/user_language.h"
+#include "core/user_language.h"
 
 #include <QFileInfo>
 #include <QTest>
 #include <QTranslator>
 
-// Which catalogues a --language code brings: the program's compiled-in one and Qt's own.
+// Which catalogues a --language code brings: the program's compiled-in ones and Qt's own.
 class TestUserLanguage : public QObject
 {
     Q_OBJECT
@@ -13,67 +13,81 @@ private slots:
     void catalogues_data()
     {
         QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("ours"); // the catalogue file's language, "" for none
-        QTest::addColumn<QString>("qts");  // Qt's, "" for none
-        QTest::newRow("German") << "de"
-                                << "de"
-                                << "de";
-        QTest::newRow("Austrian German falls back to German") << "de_AT"
-                                                              << "de"
-                                                              << "de";
-        QTest::newRow("Brazilian Portuguese") << "pt_BR"
-                                              << "pt_BR"
-                                              << "pt_BR";
-        QTest::newRow("written with a dash") << "pt-BR"
-                                             << "pt_BR"
-                                             << "pt_BR";
-        QTest::newRow("Russian") << "ru"
-                                 << "ru"
-                                 << "ru";
-        QTest::newRow("Simplified Chinese") << "zh_CN"
-                                            << "zh_CN"
-                                            << "zh_CN";
-        QTest::newRow("Chinese alone is Simplified") << "zh"
-                                                     << "zh_CN"
-                                                     << "zh_CN";
-        QTest::newRow("Traditional Chinese is not Simplified") << "zh_TW"
-                                                               << ""
-                                                               << "zh_TW";
-        QTest::newRow("French of Canada") << "fr_CA"
-                                          << "fr"
-                                          << "fr";
-        QTest::newRow("Spanish of Mexico") << "es_MX"
-                                           << "es"
-                                           << "es";
-        QTest::newRow("English") << "en"
-                                 << ""
-                                 << "en";
-        QTest::newRow("no such language") << "xx"
-                                          << ""
-                                          << "";
+        QTest::addColumn<QStringList>("ours"); // the program's catalogues, in install order
+        QTest::addColumn<QString>("qts");      // Qt's, "" for none
+        const auto row = [](const char* name, const char* code, const char* ours, const char* qts) {
+            QStringList catalogues{QStringLiteral("en")};
+            if (*ours)
+                catalogues << QString::fromLatin1(ours);
+            QTest::newRow(name) << code << catalogues << qts;
+        };
+        row("German", "de", "de", "de");
+        row("Austrian German falls back to German", "de_AT", "de", "de");
+        row("Brazilian Portuguese", "pt_BR", "pt_BR", "pt_BR");
+        row("written with a dash", "pt-BR", "pt_BR", "pt_BR");
+        row("Russian", "ru", "ru", "ru");
+        row("Simplified Chinese", "zh_CN", "zh_CN", "zh_CN");
+        row("Chinese alone is Simplified", "zh", "zh_CN", "zh_CN");
+        row("Traditional Chinese is not Simplified", "zh_TW", "", "zh_TW");
+        row("French of Canada", "fr_CA", "fr", "fr");
+        row("Spanish of Mexico", "es_MX", "es", "es");
+        // English's own catalogue is loaded once, not a second time as the user's language.
+        row("English", "en", "", "en");
+        row("no such language", "xx", "", "");
     }
 
     void catalogues()
     {
         QFETCH(QString, code);
-        QFETCH(QString, ours);
+        QFETCH(QStringList, ours);
         QFETCH(QString, qts);
-        QString foundOurs;
+        QStringList foundOurs;
         QString foundQts;
         for (const auto& translator : LoadTranslations(UserLocale(code))) {
             const QString file = QFileInfo(translator->filePath()).completeBaseName();
             if (file.startsWith(QLatin1String("ferol_"))) {
-                foundOurs = file.mid(6);
+                foundOurs << file.mid(6);
                 // The compiled-in catalogue is the one made for that language.
                 QVERIFY2(translator->filePath().startsWith(QLatin1String(":/i18n/")),
                          qPrintable(translator->filePath()));
-                QCOMPARE(translator->language().left(ours.size()), ours);
+                QCOMPARE(translator->language().left(foundOurs.last().size()), foundOurs.last());
             } else if (file.startsWith(QLatin1String("qt_"))) {
+                QVERIFY2(foundOurs.isEmpty(), "Qt's catalogue would override the program's");
                 foundQts = file.mid(3);
             }
         }
         QCOMPARE(foundOurs, ours);
         QCOMPARE(foundQts, qts);
+    }
+
+    // The English catalogue gives the texts with a count their English forms, and the
+    // user's language, installed after it, its own.
+    void plurals_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("English, one") << "en" << 1 << "1 network";
+        QTest::newRow("English, five") << "en" << 5 << "5 networks";
+        QTest::newRow("no catalogue of its own") << "xx" << 1 << "1 network";
+        QTest::newRow("German, five") << "de" << 5 << "5 Netze";
+        QTest::newRow("Russian, two") << "ru" << 2 << "2 сети";
+        QTest::newRow("Russian, five") << "ru" << 5 << "5 сетей";
+        QTest::newRow("Russian, twenty-one") << "ru" << 21 << "21 сеть";
+    }
+
+    void plurals()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, count);
+        // Asked the way the application asks its installed translators, last first; not
+        // installed here, where the tests' own English catalogue is already.
+        const auto loaded = LoadTranslations(UserLocale(code));
+        QString shown;
+        for (auto it = loaded.rbegin(); it != loaded.rend() && shown.isEmpty(); ++it)
+            shown = (*it)->translate("PlanTexts", "%n network(s)", nullptr, count);
+        shown.replace(QLatin1String("%n"), QString::number(count));
+        QTEST(shown, "shown");
     }
 };
 

@@ -16,8 +16,9 @@ class QTranslator;
 // The locale for a --language code ("de", "pt_BR", "zh-CN"); an empty code means the system's.
 QLocale UserLocale(const QString& code);
 
-// The catalogues there are for locale, Qt's first: English, or a language without a
-// catalogue, has none of the program's, and its source texts show.
+// The catalogues there are for locale, in the order to install them: Qt's, the program's
+// English one (the plural forms of the source texts), the program's one for locale. English,
+// or a language without a catalogue, shows the source texts with their English plurals.
 std::vector<std::unique_ptr<QTranslator>> LoadTranslations(const QLocale& locale);
 
 // Loads the catalogues for locale and installs them on the application for its lifetime.
