@@ -39,9 +39,6 @@ private slots:
         QTest::newRow("network moved by hand")
             << moved.replace(R"("192.168.1.64")", R"("192.168.1.96")") << "" << 1
             << "the stored answer is not the plan's: subnet 2: the file has 192.168.1.96/28";
-        QByteArray grown = lab;
-        QTest::newRow("need changed by hand")
-            << grown.replace(R"("size": "10")", R"("size": "30")") << "" << 1 << "subnet 2:";
         QTest::newRow("truncated") << lab.left(lab.size() / 2) << "" << 1 << ": line ";
         QTest::newRow("does not fit")
             << SavedPlan("10.0.0.0/24", {126, 126, 1}) << "" << 1 << "4 addresses missing";
