@@ -147,7 +147,6 @@ private slots:
         row("length by arrows and pages", "focus:scrIpv6Length key:Right key:PgDown key:Left",
             "txtIpv6Address=2001:db8::1/68|lblIpv6Network=2001:db8::/68|lblIpv6Length=/68|"
             "focus=scrIpv6Length");
-        row("tab order", "focus:txtIpv6Address tab tab tab", "focus=btnIpv6Next");
         row("next by its access key", "alt:N",
             "txtIpv6Address=2001:db8:0:1::/64|lblIpv6Network=2001:db8:0:1::/64|"
             "lblIpv6Compressed=2001:db8:0:1::");
