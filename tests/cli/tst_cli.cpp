@@ -4,49 +4,20 @@
 // and batches with good and bad lines.
 
 #include "ferol_version.h"
+#include "support/run_calc.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryFile>
 #include <QTest>
 
 namespace {
 
-struct Answer
+// A command line as a shell splits one without quotes.
+CalcAnswer RunProcess(const QString& commandLine, const QByteArray& input = {})
 {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Answer RunProcess(const QString& commandLine, const QByteArray& input = {})
-{
-    QProcess process;
-    process.start(FEROL_CALC_PATH, commandLine.split(' ', Qt::SkipEmptyParts));
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(10000))
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-// With the arguments as they are (no splitting) and standard input from a file or bytes.
-Answer RunRaw(const QStringList& arguments, const QByteArray& input, const QString& inputFile = {})
-{
-    QProcess process;
-    if (!inputFile.isEmpty())
-        process.setStandardInputFile(inputFile);
-    process.start(FEROL_CALC_PATH, arguments);
-    if (inputFile.isEmpty()) {
-        process.write(input);
-        process.closeWriteChannel();
-    }
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return RunCalc(commandLine.split(' ', Qt::SkipEmptyParts), input);
 }
 
 QJsonObject JsonOf(const QString& text)
@@ -139,7 +110,7 @@ private slots:
         QFETCH(QString, commandLine);
         QFETCH(int, status);
         QFETCH(QString, text);
-        const Answer answer = RunProcess(commandLine);
+        const CalcAnswer answer = RunProcess(commandLine);
         QCOMPARE(answer.status, status);
         QCOMPARE(status ? answer.out : answer.err, QString()); // the other stream
         if (status) {
@@ -207,7 +178,7 @@ private slots:
         QFETCH(QString, expected);
         const QJsonObject wanted = JsonOf(expected);
         QVERIFY(!wanted.isEmpty());
-        const Answer answer = RunProcess(commandLine + " --json");
+        const CalcAnswer answer = RunProcess(commandLine + " --json");
         QCOMPARE(answer.status, 0);
         const QJsonObject got = JsonOf(answer.out);
         QJsonObject picked;
@@ -273,7 +244,7 @@ private slots:
             commandLine.replace("FILE", file.fileName());
             input.clear();
         }
-        const Answer answer = RunProcess("--json " + commandLine, input.toUtf8());
+        const CalcAnswer answer = RunProcess("--json " + commandLine, input.toUtf8());
         QCOMPARE(answer.status, status);
         QCOMPARE(answer.err, err);
         QStringList got;
@@ -316,7 +287,7 @@ private slots:
     void lists()
     {
         QFETCH(QString, commandLine);
-        const Answer answer = RunProcess(commandLine + " --json");
+        const CalcAnswer answer = RunProcess(commandLine + " --json");
         QCOMPARE(answer.status, 0);
         const QJsonArray subnets = JsonOf(answer.out)["subnets"].toArray();
         QTEST(int(subnets.size()), "count");
@@ -395,7 +366,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, err);
         QFETCH(int, answers);
-        const Answer answer = RunRaw(arguments, input, inputFile);
+        const CalcAnswer answer = RunCalc(arguments, input, inputFile);
         QCOMPARE(answer.err, err);
         QCOMPARE(answer.status, status);
         QCOMPARE(int(answer.out.count('\n')), answers);
@@ -459,7 +430,7 @@ private slots:
         QFETCH(QByteArray, input);
         QFETCH(int, status);
         QFETCH(QString, out);
-        const Answer answer = RunProcess(commandLine, input);
+        const CalcAnswer answer = RunProcess(commandLine, input);
         QCOMPARE(answer.status, status);
         if (out.startsWith("Usage:"))
             QVERIFY2(answer.out.startsWith(out), qPrintable(answer.out));
