@@ -45,17 +45,11 @@ bool PasteIntoTable(QTableView* table, const QString& path, const QString& text)
 {
     if (path == "drop")
         return Paste(table->viewport(), path, text);
+    if (path != "menu" && path != "button")
+        return Paste(table, path, text);
     if (!ClipboardIsPrivate())
         return false;
     QApplication::clipboard()->setText(text);
-    if (path == "ctrl+v") {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
-        return true;
-    }
-    if (path == "shift+insert") {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Insert, Qt::ShiftModifier);
-        return true;
-    }
     if (path == "button") {
         QTest::mouseClick(table->window()->findChild<QWidget*>("cmdPasteNeeds"), Qt::LeftButton);
         return true;
