@@ -209,17 +209,15 @@ void TestPlannerTab::refusedParents_data()
 {
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("said"); // a part of what the parent's status line says
-
-    QTest::newRow("nothing typed") << "mouse:txtParent"
-                                   << "Type the network to divide";
-    QTest::newRow("IPv4 host bits") << "mouse:txtParent type:10.0.0.1/24"
-                                    << "beyond the prefix";
-    QTest::newRow("IPv4 mask with a gap") << "mouse:txtParent type:10.0.0.0 blank type:255.0.255.0"
-                                          << "no gap";
-    QTest::newRow("IPv6 group too long") << "mouse:txtParent type:2001:db8:12345::/48"
-                                         << "group 3 has 5 digits (at character 10)";
-    QTest::newRow("IPv6 length above 128") << "mouse:txtParent type:2001:db8::/129"
-                                           << "above 128";
+    const auto row = [](const char* name, const char* typed, const char* said) {
+        QTest::newRow(name) << QString("mouse:txtParent") + typed << QString(said);
+    };
+    row("nothing typed", "", "Type the network to divide");
+    row("IPv4 host bits", " type:10.0.0.1/24", "beyond the prefix");
+    row("IPv4 mask with a gap", " type:10.0.0.0 blank type:255.0.255.0", "no gap");
+    row("IPv6 group too long", " type:2001:db8:12345::/48",
+        "group 3 has 5 digits (at character 10)");
+    row("IPv6 length above 128", " type:2001:db8::/129", "above 128");
 }
 
 // A parent that is not a network says why, keeps the text as typed and plans nothing.
