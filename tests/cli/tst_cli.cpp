@@ -311,52 +311,45 @@ private slots:
         QTest::addColumn<int>("answers"); // lines of standard output
         const QByteArray huge(20 * 1024 * 1024, '1');
         const QString longWord(100000, 'a');
-        QTest::newRow("terminal title escape")
-            << QStringList{"subnet", "-"} << QByteArray("\x1b]0;pwned\x07\n") << QString() << 1
-            << "ferol-calc subnet: line 1: '\\x1b]0;pwned\\x07' is not an IPv4 address\n"
-            << 0;
-        QTest::newRow("folder as file")
-            << QStringList{"subnet", "--file", "/"} << QByteArray() << QString() << 2
-            << "ferol-calc subnet: cannot read '/': Is a directory\n"
-            << 0;
-        QTest::newRow("folder as input")
-            << QStringList{"subnet", "-"} << QByteArray() << QString("/") << 2
-            << "ferol-calc subnet: cannot read standard input: Is a directory\n"
-            << 0;
-        QTest::newRow("missing file")
-            << QStringList{"--file", "/nonexistent/nets"} << QByteArray() << QString() << 2
-            << "ferol-calc subnet: cannot read '/nonexistent/nets': No such file or directory\n"
-            << 0;
-        QTest::newRow("20 MB line between good ones")
-            << QStringList{"-j", "-"} << "10.0.0.1\n" + huge + "\n10.0.0.2" << QString() << 1
-            << "ferol-calc subnet: line 2: longer than 4096 bytes\n"
-            << 2;
-        QTest::newRow("byte-order mark") << QStringList{"-j", "decimal", "-"}
-                                         << QByteArray("\xef\xbb\xbf"
-                                                       "1.2.3.4\n")
-                                         << QString() << 0 << QString() << 1;
-        QTest::newRow("not UTF-8")
-            << QStringList{"-j", "-"}
-            << QByteArray("10.0.0.1\xff\n\xef\xbb\xbf"
-                          "1.2.3.4\n")
-            << QString() << 1
-            << "ferol-calc subnet: line 1: not UTF-8 text: '10.0.0.1\\xff'\n"
-               "ferol-calc subnet: line 2: '" +
-                   QString(QChar(0xFEFF)) + "1.2.3.4' is not an IPv4 address\n"
-            << 0; // a byte-order mark is skipped before the first line only
-        QTest::newRow("long argument")
-            << QStringList{"subnet", longWord} << QByteArray() << QString() << 1
-            << "ferol-calc subnet: '" + longWord.left(32) +
-                   "...' (100000 bytes) is longer than any argument (at most 128)\n"
-            << 0;
-        QTest::newRow("options on a line")
-            << QStringList{"next", "-j", "-"} << QByteArray("10.0.0.0/24 -n 2\n10.0.0.0/31 -n1\n")
-            << QString() << 0 << QString() << 2;
-        QTest::newRow("output option on a line")
-            << QStringList{"next", "-"} << QByteArray("10.0.0.0/24 --json\n") << QString() << 1
-            << "ferol-calc next: line 1: '--json' shapes the whole output: give it on the "
-               "command line\n"
-            << 0;
+        // Standard input from the bytes, or from the file a trailing "<FILE" names.
+        const auto row = [](const char* name, const QString& arguments, const QByteArray& input,
+                            int status, const QString& err, int answers) {
+            QStringList words = arguments.split(' ', Qt::SkipEmptyParts);
+            const QString inputFile = words.last().startsWith('<') ? words.takeLast().mid(1) : "";
+            QTest::newRow(name) << words << input << inputFile << status << err << answers;
+        };
+        row("terminal title escape", "subnet -", "\x1b]0;pwned\x07\n", 1,
+            "ferol-calc subnet: line 1: '\\x1b]0;pwned\\x07' is not an IPv4 address\n", 0);
+        row("folder as file", "subnet --file /", {}, 2,
+            "ferol-calc subnet: cannot read '/': Is a directory\n", 0);
+        row("folder as input", "subnet - </", {}, 2,
+            "ferol-calc subnet: cannot read standard input: Is a directory\n", 0);
+        row("missing file", "--file /nonexistent/nets", {}, 2,
+            "ferol-calc subnet: cannot read '/nonexistent/nets': No such file or directory\n", 0);
+        row("20 MB line between good ones", "-j -", "10.0.0.1\n" + huge + "\n10.0.0.2", 1,
+            "ferol-calc subnet: line 2: longer than 4096 bytes\n", 2);
+        row("byte-order mark", "-j decimal -",
+            "\xef\xbb\xbf"
+            "1.2.3.4\n",
+            0, "", 1);
+        // A byte-order mark is skipped before the first line only.
+        row("not UTF-8", "-j -",
+            "10.0.0.1\xff\n\xef\xbb\xbf"
+            "1.2.3.4\n",
+            1,
+            "ferol-calc subnet: line 1: not UTF-8 text: '10.0.0.1\\xff'\n"
+            "ferol-calc subnet: line 2: '" +
+                QString(QChar(0xFEFF)) + "1.2.3.4' is not an IPv4 address\n",
+            0);
+        row("long argument", "subnet " + longWord, {}, 1,
+            "ferol-calc subnet: '" + longWord.left(32) +
+                "...' (100000 bytes) is longer than any argument (at most 128)\n",
+            0);
+        row("options on a line", "next -j -", "10.0.0.0/24 -n 2\n10.0.0.0/31 -n1\n", 0, "", 2);
+        row("output option on a line", "next -", "10.0.0.0/24 --json\n", 1,
+            "ferol-calc next: line 1: '--json' shapes the whole output: give it on the command "
+            "line\n",
+            0);
     }
     void hostileInput()
     {
