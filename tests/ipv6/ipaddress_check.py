@@ -1,7 +1,7 @@
 """Checks what the IPv6 tab showed against Python's ipaddress module.
 
-Reads lines "entry<TAB>compressed<TAB>expanded<TAB>network<TAB>last<TAB>count<TAB>reverse
-name<TAB>reverse zone" and prints every line where the tab and ipaddress disagree; exits
+Reads lines "entry<TAB>compressed<TAB>expanded<TAB>network<TAB>first<TAB>last<TAB>count<TAB>
+reverse name<TAB>reverse zone" and prints every line where the tab and ipaddress disagree; exits
 with 1 when any did.
 """
 import ipaddress
@@ -9,7 +9,7 @@ import sys
 
 failed = False
 for line in open(sys.argv[1], encoding="utf-8"):
-    entry, compressed, expanded, network, last, count, reverse, zone = line.rstrip("\n").split("\t")
+    entry, compressed, expanded, network, first, last, count, reverse, zone = line.rstrip("\n").split("\t")
     interface = ipaddress.IPv6Interface(entry.strip())
     net = interface.network
     length = net.prefixlen
@@ -20,12 +20,13 @@ for line in open(sys.argv[1], encoding="utf-8"):
         interface.ip.compressed,
         interface.ip.exploded,
         net.with_prefixlen,
+        net[0].compressed,
         net[-1].compressed,
         "%d (2^%d)" % (net.num_addresses, 128 - length),
         reverse_pointer,
         expected_zone,
     ]
-    shown = [compressed, expanded, network, last, count, reverse, zone.split(" (")[0]]
+    shown = [compressed, expanded, network, first, last, count, reverse, zone.split(" (")[0]]
     if shown != expected:
         failed = True
         print("%s: tab %s, ipaddress %s" % (entry, shown, expected))

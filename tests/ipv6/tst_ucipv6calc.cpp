@@ -1,8 +1,8 @@
 // The IPv6 tab as a user drives it: keys sent one at a time to whichever control has the
 // focus, the address pasted by every path, the length set by keys and digits, stepping
-// at the ends of the address space, the texts CPython's own tests refuse, random networks
-// of every length checked against the core and against Python's ipaddress, the subnet
-// report saved, and nothing cut at the window's size.
+// at the end of the address space, the texts CPython's own tests refuse, random networks
+// checked against Python's ipaddress, the subnet report saved, and nothing cut at the
+// window's size.
 
 #include "ipv6/ipv6subnetlist.h"
 #include "ipv6/ucipv6calc.h"
@@ -99,9 +99,9 @@ QString RandomAddressText(QRandomGenerator& random)
     }
 }
 
-const char* const kResultLabels[] = {"lblIpv6Compressed", "lblIpv6Expanded", "lblIpv6Network",
-                                     "lblIpv6Last",       "lblIpv6Count",    "lblIpv6ReverseName",
-                                     "lblIpv6ReverseZone"};
+const char* const kResultLabels[] = {"lblIpv6Compressed",  "lblIpv6Expanded",   "lblIpv6Network",
+                                     "lblIpv6First",       "lblIpv6Last",       "lblIpv6Count",
+                                     "lblIpv6ReverseName", "lblIpv6ReverseZone"};
 
 } // namespace
 
@@ -147,7 +147,6 @@ private slots:
         row("length by arrows and pages", "focus:scrIpv6Length key:Right key:PgDown key:Left",
             "txtIpv6Address=2001:db8::1/68|lblIpv6Network=2001:db8::/68|lblIpv6Length=/68|"
             "focus=scrIpv6Length");
-        row("tab order", "focus:txtIpv6Address tab tab tab", "focus=btnIpv6Next");
         row("next by its access key", "alt:N",
             "txtIpv6Address=2001:db8:0:1::/64|lblIpv6Network=2001:db8:0:1::/64|"
             "lblIpv6Compressed=2001:db8:0:1::");
@@ -159,15 +158,6 @@ private slots:
             "lblIpv6Network=ffff:ffff:ffff:ffff:ffff:ffff:ffff:ff00/120|lblIpv6Length=/120|"
             "lblIpv6Status=No network follows ffff:ffff:ffff:ffff:ffff:ffff:ffff:ff00/120: it "
             "ends the address space.");
-        row("previous before the start", clear + "type:::/120 alt:P",
-            "txtIpv6Address=::/120|lblIpv6Network=::/120|lblIpv6Length=/120|"
-            "lblIpv6Status=No network comes before ::/120: it starts the address space.");
-        row("two gaps typed", clear + "type:1::2::3",
-            "txtIpv6Address=1::2::3|lblIpv6Network=|lblIpv6Compressed=|lblIpv6Count=|"
-            "lblIpv6Status=Not an IPv6 address: more than one '::' (at character 5).");
-        row("ipv4 typed", clear + "type:192.0.2.1",
-            "txtIpv6Address=192.0.2.1|lblIpv6Network=|"
-            "lblIpv6Status=This is an IPv4 address; the Subnet Calculator tab takes IPv4.");
         row("split and its count", "focus:spnIpv6SplitLength key:Ctrl+A type:80",
             "lblIpv6SubnetSummary=65536 subnets of /80 in 2001:db8::/64|"
             "focus=spnIpv6SplitLength");
@@ -176,55 +166,22 @@ private slots:
     }
     void steps() { RunStepRow<Panel>(); }
 
-    // The bad addresses of CPython's test vectors (none with a prefix length): each one
-    // refused in words, no result shown, nothing crashes.
+    // The bad addresses of CPython's test vectors (none with a prefix length), "|" between
+    // them: each one refused in words, no result shown, nothing crashes.
     void cpythonBadAddresses_data()
     {
         QTest::addColumn<QString>("text");
-        for (const char* text : {"",
-                                 ":",
-                                 ":::",
-                                 "::::",
-                                 ":1:2:3:4:5:6:7",
-                                 ":1:2:3:4:5:6:7:8",
-                                 "1:2:3:4:5:6:7:",
-                                 "1:2:3:4:5:6:7:8:",
-                                 "1:2:3:4:5:6:7:8:9",
-                                 "9:8:7:6:5:4:3::2:1",
-                                 "10:9:8:7:6:5:4:3:2:1",
-                                 "::8:7:6:5:4:3:2:1",
-                                 "8:7:6:5:4:3:2:1::",
-                                 "3ffe:0:0:0:0:0:0:0:1",
-                                 "1:2:3:4:5:6:7",
-                                 "FEDC:9878",
-                                 "1:2:3:4::5:6:7:8",
-                                 "1::2::3",
-                                 "1:::3:4:5",
-                                 "1:2:3::4:5:6:7:8",
-                                 "02001:db8::",
-                                 "2001:888888::1",
-                                 "::00001",
-                                 "ab:cd:ef:gh::",
-                                 "1.2.3.4::",
-                                 "1.2.3.4:1::",
-                                 "::1.2.3.4:5",
-                                 "::1.2.3.4.5",
-                                 "::1.2.3",
-                                 "::1.2.3.300",
-                                 "::1.2.3.04",
-                                 "::1.2.3.4x",
-                                 "1:2:3:4:5:6:7:1.2.3.4",
-                                 "::ffff:192.0.2.1.",
-                                 "1:2:3:4:5:6:1.2.3.4:1",
-                                 "1.2.3.4",
-                                 "google.com",
-                                 "1:2:3:4:5:6:7:8%scope",
-                                 "%scope",
-                                 "fe80::1%",
-                                 "1:2:3:4:5:6:7:8 ",
-                                 "\xc2\xb3:2:3:4:5:6:7:8"}) {
-            QTest::newRow(text[0] ? text : "empty") << QString::fromUtf8(text);
-        }
+        const QString texts = QString::fromUtf8(
+            "|:|:::|::::|:1:2:3:4:5:6:7|:1:2:3:4:5:6:7:8|1:2:3:4:5:6:7:|1:2:3:4:5:6:7:8:|"
+            "1:2:3:4:5:6:7:8:9|9:8:7:6:5:4:3::2:1|10:9:8:7:6:5:4:3:2:1|::8:7:6:5:4:3:2:1|"
+            "8:7:6:5:4:3:2:1::|3ffe:0:0:0:0:0:0:0:1|1:2:3:4:5:6:7|FEDC:9878|1:2:3:4::5:6:7:8|"
+            "1::2::3|1:::3:4:5|1:2:3::4:5:6:7:8|02001:db8::|2001:888888::1|::00001|"
+            "ab:cd:ef:gh::|1.2.3.4::|1.2.3.4:1::|::1.2.3.4:5|::1.2.3.4.5|::1.2.3|::1.2.3.300|"
+            "::1.2.3.04|::1.2.3.4x|1:2:3:4:5:6:7:1.2.3.4|::ffff:192.0.2.1.|"
+            "1:2:3:4:5:6:1.2.3.4:1|1.2.3.4|google.com|1:2:3:4:5:6:7:8%scope|%scope|fe80::1%|"
+            "1:2:3:4:5:6:7:8 |\xc2\xb3:2:3:4:5:6:7:8");
+        for (const QString& text : texts.split('|'))
+            QTest::newRow(text.isEmpty() ? "empty" : qPrintable(text)) << text;
     }
     void cpythonBadAddresses()
     {
@@ -238,33 +195,6 @@ private slots:
         QCOMPARE(p.d.shown("lblIpv6Network"), QString());
         QCOMPARE(p.d.shown("lblIpv6Compressed"), QString());
         QVERIFY(!p.d.get("btnIpv6Next")->isEnabled());
-    }
-
-    // Pasted networks of every length, random addresses in random spellings: every result
-    // as the core computes it.
-    void randomNetworksAgainstCore()
-    {
-        if (!ClipboardIsPrivate())
-            QSKIP(kDesktopClipboard);
-        QRandomGenerator random(31);
-        Panel p;
-        for (int length = 0; length <= 128; ++length) {
-            const QString entry = RandomAddressText(random) + '/' + QString::number(length);
-            PasteAddress(p.d, entry);
-            const net::Ipv6Interface written =
-                net::Ipv6Interface::parse(entry.toStdString()).value();
-            const net::Ipv6Network network = written.network();
-            const auto text = [](const auto& value) {
-                return QString::fromStdString(value);
-            };
-            QCOMPARE(p.d.shown("lblIpv6Length"), '/' + QString::number(length));
-            QCOMPARE(p.d.shown("lblIpv6Compressed"), text(written.address.toString()));
-            QCOMPARE(p.d.shown("lblIpv6Network"), text(network.toString()));
-            QCOMPARE(p.d.shown("lblIpv6First"), text(network.address().toString()));
-            QCOMPARE(p.d.shown("lblIpv6Last"), text(network.last().toString()));
-            QVERIFY(p.d.shown("lblIpv6Count")
-                        .startsWith(text(network.addressCount().toString()) + " "));
-        }
     }
 
     // The example typed key by key and 300 pasted random networks, as Python's ipaddress

@@ -1,10 +1,9 @@
 // The IPv4 core against an oracle written here: plain 32-bit arithmetic over random
-// inputs, brute force where the core is clever (wildcard runs, range covers, subnetting
-// plans), the special-purpose table against the registry as it is published, and the
+// inputs, brute force where the core is clever (wildcard runs, range covers), the
+// special-purpose table against the registry as it is published, and the
 // edges random inputs seldom reach.
 
 #include "block_text.h"
-#include "net/address_plan.h"
 #include "net/ipv4_classful.h"
 #include "net/ipv4_cover.h"
 #include "net/ipv4_special_blocks.h"
@@ -32,18 +31,6 @@ Ipv4Network Network(const QString& text)
 QString Text(const std::optional<Ipv4Network>& network)
 {
     return network ? QString::fromStdString(network->toString()) : QString();
-}
-
-// The longest prefix length whose network has `need` usable hosts, 33 for none.
-int FittingLength(std::uint32_t need, bool rfc3021)
-{
-    for (int length = 32; length >= 0; --length) {
-        const std::uint64_t addresses = std::uint64_t{1} << (32 - length);
-        const std::uint64_t usable = length < 31 ? addresses - 2 : rfc3021 ? addresses : 0;
-        if (usable >= need)
-            return length;
-    }
-    return 33;
 }
 
 // Transcribed from the IANA IPv4 Special-Purpose Address Registry, with the multicast
@@ -307,71 +294,6 @@ private slots:
                 Ipv4OverlapsSpecialBlock(Network("10.0.0.0/7")));
         QVERIFY(!Ipv4OverlapsSpecialBlock(Network("11.0.0.0/8")) &&
                 !Ipv4OverlapsSpecialBlock(Network("100.63.255.255/32")));
-    }
-
-    // Variable-length subnetting over random needs: every need fits its network and the
-    // next smaller one would not hold it, the networks lie inside the parent in address
-    // order without overlap, the unused networks fill the rest exactly, and a plan is
-    // refused exactly when the rounded sizes add up to more than the parent, by the
-    // number of addresses missing.
-    void vlsmOverRandomNeeds()
-    {
-        QRandomGenerator random(3021);
-        int refused = 0;
-        for (int round = 0; round < 20000; ++round) {
-            const int parentLength = random.bounded(33);
-            const Ipv4Network parent =
-                Ipv4Network::containing(Ipv4Address(random.generate()), parentLength);
-            const bool rfc3021 = random.bounded(2) == 1;
-            std::vector<std::uint32_t> needs(std::size_t(1 + random.bounded(8)));
-            const int scale = 1 + random.bounded(std::min(31, 32 - parentLength + 2));
-            for (std::uint32_t& need : needs)
-                need = 1 + random.bounded(std::uint32_t{1} << (scale - 1));
-            std::uint64_t total = 0;
-            for (const std::uint32_t need : needs)
-                total += std::uint64_t{1} << (32 - FittingLength(need, rfc3021));
-            const std::uint64_t size = parent.addressCount();
-            Plan plan;
-            plan.parent = parent;
-            plan.rfc3021 = rfc3021;
-            for (const std::uint32_t need : needs)
-                plan.needs.push_back({"", NeedSize::count(need)});
-            const PlanAnswer answer = PlanAddresses(plan);
-            QCOMPARE(answer.missing, AddressCount(total > size ? total - size : 0));
-            if (!answer.fits()) {
-                ++refused;
-                QVERIFY(answer.allocations.empty());
-                continue;
-            }
-            std::vector<std::uint32_t> given;
-            std::uint64_t end = parent.address().value();
-            for (const auto& allocation : answer.allocations) {
-                const Ipv4Network network = allocation.network.ipv4();
-                given.push_back(needs[allocation.need]);
-                QCOMPARE(network.prefixLength(), FittingLength(needs[allocation.need], rfc3021));
-                QVERIFY(parent.contains(network) && network.address().value() >= end);
-                end = std::uint64_t{network.broadcast().value()} + 1;
-            }
-            for (const auto& unused : answer.free) {
-                QCOMPARE(std::uint64_t{unused.ipv4().address().value()}, end);
-                end += unused.ipv4().addressCount();
-            }
-            QCOMPARE(end, std::uint64_t{parent.broadcast().value()} + 1);
-            std::sort(given.begin(), given.end());
-            std::sort(needs.begin(), needs.end());
-            QCOMPARE(given, needs);
-        }
-        QVERIFY(refused > 1000 && refused < 19000);
-        // Beyond what any network holds, and a need of none under RFC 3021.
-        Plan huge;
-        huge.parent = Network("0.0.0.0/0");
-        huge.needs = {{"", NeedSize::count(4294967295u)}};
-        QCOMPARE(PlanAddresses(huge).missing, AddressCount(4294967296u));
-        Plan none;
-        none.parent = Network("10.0.0.0/30");
-        none.rfc3021 = true;
-        none.needs = {{"", NeedSize::count(0)}};
-        QCOMPARE(PlanAddresses(none).allocations[0].network.toString(), "10.0.0.0/32");
     }
 };
 

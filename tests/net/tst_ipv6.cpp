@@ -7,6 +7,7 @@
 #include "net/ipv6_cover.h"
 #include "net/ipv6_special.h"
 #include "net/reverse_zone.h"
+#include "support/oracle128.h"
 #include "support/test_seed.h"
 
 #include <QRandomGenerator>
@@ -22,31 +23,7 @@ Q_DECLARE_METATYPE(Ipv6ParseReason)
 
 namespace {
 
-// __extension__ keeps -Wpedantic quiet, and it takes a typedef, not a using.
-// NOLINTNEXTLINE(modernize-use-using)
-__extension__ typedef unsigned __int128 Oracle;
-
 constexpr Oracle kAllOnes = ~Oracle{0};
-
-Oracle ToOracle(UInt128 n)
-{
-    return Oracle{n.high()} << 64 | n.low();
-}
-
-UInt128 FromOracle(Oracle n)
-{
-    return {std::uint64_t(n >> 64), std::uint64_t(n)};
-}
-
-std::string Decimal(Oracle n)
-{
-    std::string text;
-    do {
-        text.insert(text.begin(), char('0' + int(n % 10)));
-        n /= 10;
-    } while (n != 0);
-    return text;
-}
 
 // Seeded in initTestCase.
 QRandomGenerator g_random;
@@ -251,8 +228,8 @@ private slots:
         QCOMPARE(address ? QString::fromStdString(address->toString()) : QString(), canonical);
     }
 
-    // Addresses and networks refused, each with the reason a caller words; the legal ways
-    // of writing 2001:db8:0:cd30::/60 (RFC 4291, 2.3) read as that network.
+    // The legal ways of writing 2001:db8:0:cd30::/60 (RFC 4291, 2.3) read as that network,
+    // and the illegal ones refused with the reason a caller words.
     void networks_data()
     {
         QTest::addColumn<QString>("text");
@@ -268,15 +245,10 @@ private slots:
         good("2001:0DB8:0000:CD30:0000:0000:0000:0000/60", "2001:db8:0:cd30::/60");
         good("2001:0DB8::CD30:0:0:0:0/60", "2001:db8:0:cd30::/60");
         good("::1", "::1/128");
-        bad(ParseError::Empty, {""});
+        // The illegal ways of writing it, and a gap after eight groups; each other reason has
+        // its row among the refusal reasons.
         bad(ParseError::HostBitsSet, {"2001:0DB8::CD30/60"});
-        bad(ParseError::BadPrefixLength, {"2001:db8::/129", "2001:db8::/032"});
-        bad(ParseError::ZoneIndex, {"fe80::%eth0/64"});
-        bad(ParseError::OutOfRange, {"2001:db8::12345", "::ffff:1.2.3.256"});
-        bad(ParseError::Malformed,
-            {"2001:0DB8:0:CD3/60", "1:2:3:4:5:6:7:8:9", "1:2:3:4:5:6:7",
-             "1:2:3:4:5:6:7:8::", "1::2::3", "1:::2", ":1:2:3:4:5:6:7",
-             "1:2:3:4:5:6:7:", "2001:db8::g", "::1.2.3.4:5", "1.2.3.4::", "1:2:3:4:5:6:7:1.2.3.4"});
+        bad(ParseError::Malformed, {"2001:0DB8:0:CD3/60", "1:2:3:4:5:6:7:8::"});
     }
     void networks()
     {

@@ -5,6 +5,7 @@
 
 #include "net/ipv4_sets.h"
 #include "net/ipv6_sets.h"
+#include "support/oracle128.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -16,10 +17,6 @@
 using namespace net;
 
 namespace {
-
-// __extension__ keeps -Wpedantic quiet, and it takes a typedef, not a using.
-// NOLINTNEXTLINE(modernize-use-using)
-__extension__ typedef unsigned __int128 Oracle;
 
 struct Ipv4
 {
@@ -42,11 +39,8 @@ struct Ipv6
     using Network = Ipv6Network;
     using Range = Ipv6Range;
     static constexpr int kBits = 128;
-    static Ipv6Address Address(Oracle n)
-    {
-        return Ipv6Address({std::uint64_t(n >> 64), std::uint64_t(n)});
-    }
-    static Oracle Value(Ipv6Address a) { return Oracle{a.value().high()} << 64 | a.value().low(); }
+    static Ipv6Address Address(Oracle n) { return Ipv6Address(FromOracle(n)); }
+    static Oracle Value(Ipv6Address a) { return ToOracle(a.value()); }
     static Oracle Last(const Network& n) { return Value(n.last()); }
     static auto Merge(const std::vector<Range>& r) { return Ipv6Merge(r); }
     static auto Merge(const std::vector<Network>& n) { return Ipv6Merge(n); }

@@ -92,28 +92,17 @@ void TestPlannerLogic::pastedNeeds_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("needs");
     QTest::addColumn<QString>("error"); // the start of it
-
-    QTest::newRow("tabs, with a header") << "Name\tHosts\nOffice\t100\nLab\t25\n"
-                                         << "Office=100|Lab=25"
-                                         << "";
-    QTest::newRow("commas, CR LF") << "Office,100\r\nCore, /56\r\n"
-                                   << "Office=100|Core=/56"
-                                   << "";
-    QTest::newRow("comma inside a name") << "Sales, north,50"
-                                         << "Sales, north=50"
-                                         << "";
-    QTest::newRow("quoted cells") << R"("Office ""A""","20")"
-                                  << "Office \"A\"=20"
-                                  << "";
-    QTest::newRow("bare sizes") << "10\n\n20"
-                                << "=10|=20"
-                                << "";
-    QTest::newRow("a bad size later") << "Office\t100\nLab\tmany"
-                                      << ""
-                                      << "Line 2: \u201Cmany\u201D is not a size";
-    QTest::newRow("only a header") << "Name\tHosts"
-                                   << ""
-                                   << "";
+    const auto row = [](const char* name, const char* text, const char* needs,
+                        const QString& error = {}) {
+        QTest::newRow(name) << QString(text) << QString(needs) << error;
+    };
+    row("tabs, with a header", "Name\tHosts\nOffice\t100\nLab\t25\n", "Office=100|Lab=25");
+    row("commas, CR LF", "Office,100\r\nCore, /56\r\n", "Office=100|Core=/56");
+    row("comma inside a name", "Sales, north,50", "Sales, north=50");
+    row("quoted cells", R"("Office ""A""","20")", "Office \"A\"=20");
+    row("bare sizes", "10\n\n20", "=10|=20");
+    row("a bad size later", "Office\t100\nLab\tmany", "", "Line 2: \u201Cmany\u201D is not a size");
+    row("only a header", "Name\tHosts", "");
 }
 
 void TestPlannerLogic::pastedNeeds()

@@ -2,6 +2,7 @@
 // with lengths 1 to 30, typed into the panel and handed to one batch of the real executable.
 
 #include "subnet/ucsubnetcalc.h"
+#include "support/run_calc.h"
 #include "support/test_seed.h"
 #include "testing/recordingshellservices.h"
 
@@ -9,7 +10,6 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QTest>
@@ -44,13 +44,10 @@ private slots:
                           .arg(1 + random.bounded(30));
         }
 
-        QProcess calc;
-        calc.start(FEROL_CALC_PATH, {"subnet", "-", "--json"});
-        calc.write(inputs.join('\n').toLatin1() + '\n');
-        calc.closeWriteChannel();
-        QVERIFY(calc.waitForFinished(60000));
-        QCOMPARE(calc.exitCode(), 0);
-        const QList<QByteArray> answers = calc.readAllStandardOutput().trimmed().split('\n');
+        const CalcAnswer calc =
+            RunCalc({"subnet", "-", "--json"}, (inputs.join('\n') + '\n').toLatin1());
+        QCOMPARE(calc.status, 0);
+        const QStringList answers = calc.out.trimmed().split('\n');
         QCOMPARE(answers.size(), inputs.size());
 
         RecordingShellServices services;
@@ -66,7 +63,7 @@ private slots:
                     ->setText(octets[k]);
             length->setValue(inputs[i].section('/', 1).toInt());
 
-            const QJsonObject cli = QJsonDocument::fromJson(answers[i]).object();
+            const QJsonObject cli = QJsonDocument::fromJson(answers[i].toUtf8()).object();
             const QStringList shown = {text("lbl_the_subnet"),  text("lbl_the_broad"),
                                        text("lbl_subnet_mask"), text("txt_hosts"),
                                        text("lbl_info_1"),      text("lbl_info_2"),
