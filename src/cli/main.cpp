@@ -1,10 +1,13 @@
-// ferol-calc: runs the command line on the process's streams. Output goes through the C
-// library's buffer, so a batch of thousands of lines costs few writes.
+// ferol-calc: runs the command line on the process's streams. Into a file or pipe, output
+// is written in large blocks by a second thread while the answers are made; a terminal
+// gets each answer as it comes.
 
+#include "cli/background_output.h"
 #include "cli/cli_run.h"
 #include "cli/line_reader.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include <unistd.h>
@@ -21,16 +24,23 @@ void Write(std::FILE* stream, std::string_view text)
 int main(int argc, char** argv)
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    // A batch into a file or pipe writes hundreds of megabytes: large writes, few calls. A
-    // terminal keeps its line buffering, so answers show as they come.
+    std::optional<BackgroundOutput> blocks;
     if (!isatty(STDOUT_FILENO))
-        std::setvbuf(stdout, nullptr, _IOFBF, std::size_t{1} << 20);
+        blocks.emplace(STDOUT_FILENO);
     LineReader input(stdin);
-    const CliIo io{&input, [](std::string_view text) { Write(stdout, text); },
+    const CliIo io{&input,
+                   [&](std::string_view text) {
+                       if (blocks)
+                           blocks->write(text);
+                       else
+                           Write(stdout, text);
+                   },
                    [](std::string_view text) {
                        Write(stderr, text);
                    }};
     const int status = RunFerolCalc(arguments, io);
     // A full disk or a closed pipe must not pass for an answer.
-    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? status : 1;
+    const bool written =
+        blocks ? blocks->finish() : std::fflush(stdout) == 0 && !std::ferror(stdout);
+    return written ? status : 1;
 }

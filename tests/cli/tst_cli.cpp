@@ -434,6 +434,47 @@ private slots:
         QCOMPARE(answer.err.contains("--help'"),
                  status == 2 && !commandLine.startsWith("contains"));
     }
+
+    // A batch into a file or pipe is written in blocks by a second thread: every answer
+    // arrives, once and in order, and output that cannot be written fails the run, whether
+    // it fills one block or many.
+    void blockOutput_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("outputFile"); // empty: a pipe to the test
+        QTest::addColumn<int>("status");
+        QTest::newRow("many blocks") << 12000 << QString() << 0;
+        QTest::newRow("full disk, one answer") << 1 << "/dev/full" << 1;
+        QTest::newRow("full disk, many blocks") << 12000 << "/dev/full" << 1;
+    }
+    void blockOutput()
+    {
+        QFETCH(int, lines);
+        QFETCH(QString, outputFile);
+        QFETCH(int, status);
+        const auto address = [](int line) {
+            return QString("10.%1.%2.1").arg(line / 256).arg(line % 256);
+        };
+        QByteArray input;
+        for (int line = 0; line < lines; ++line)
+            input += (address(line) + "/24\n").toLatin1();
+        QProcess process;
+        if (!outputFile.isEmpty())
+            process.setStandardOutputFile(outputFile);
+        process.start(FEROL_CALC_PATH, {"subnet", "-", "--json"});
+        process.write(input);
+        process.closeWriteChannel();
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), status);
+        if (!outputFile.isEmpty())
+            return;
+        const QList<QByteArray> answers = process.readAllStandardOutput().split('\n');
+        QCOMPARE(answers.size(), lines + 1); // and the empty rest after the last line end
+        for (int line = 0; line < lines; ++line) {
+            const QByteArray expected = "\"address\":\"" + address(line).toLatin1() + '"';
+            QVERIFY2(answers[line].contains(expected), answers[line].constData());
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCli)

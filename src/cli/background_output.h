@@ -1,0 +1,40 @@
+#pragma once
+
+// Standard output for a batch into a file or pipe: answers gather in one block while the
+// block before is written by a second thread, so the kernel's copying of hundreds of
+// megabytes runs beside the answering instead of after it. Small outputs never start the
+// thread: they are written once, at the end.
+
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <thread>
+
+class BackgroundOutput
+{
+public:
+    explicit BackgroundOutput(int fd);
+    BackgroundOutput(const BackgroundOutput&) = delete;
+    BackgroundOutput& operator=(const BackgroundOutput&) = delete;
+    ~BackgroundOutput();
+
+    void write(std::string_view text);
+    // Writes what is left and waits for it: false when any of the output could not be
+    // written (a full disk, a closed pipe).
+    bool finish();
+
+private:
+    void handOver();
+    void writeBlocks();
+    bool writeAll(std::string_view text) const;
+
+    int m_fd;
+    std::string m_filling;
+    std::string m_handed; // the block the thread writes; empty when it is idle
+    bool m_closing = false;
+    bool m_failed = false;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::thread m_thread;
+};
