@@ -28,15 +28,12 @@ CliOutcome Misused(std::string message)
     return {kStatusMisused, {}, std::move(message)};
 }
 
-CliOutcome AnsweredChosenFields(const ChosenFields& fields)
+CliOutcome RefusedFieldName(const std::string& name, const std::vector<Field>& fields)
 {
-    if (const std::string* name = fields.missing()) {
-        std::string message = "'--field " + *name + "': no such value; there are";
-        for (const std::string_view key : fields.keys())
-            message += " " + std::string(key);
-        return Misused(std::move(message));
-    }
-    return {0, fields.text(), {}};
+    std::string message = "'--field " + name + "': no such value; there are";
+    for (const Field& field : fields)
+        message += field.key.empty() ? "" : " " + std::string(field.key);
+    return Misused(std::move(message));
 }
 
 ReadArgument<net::Ipv4Address> ReadAddress(std::string_view argument)

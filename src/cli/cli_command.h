@@ -64,7 +64,8 @@ CliOutcome Answered(const CommandArgs& args, MakeText makeText, MakeJson makeJso
 
 // A summary in either form; with --field, only the values named, in the order named.
 // `makeFields(FieldSink&)` hands the values over in the order they are shown.
-CliOutcome AnsweredChosenFields(const ChosenFields& fields);
+// The refusal of a --field name that is none of the fields' keys, naming them.
+CliOutcome RefusedFieldName(const std::string& name, const std::vector<Field>& fields);
 template <typename MakeFields>
 CliOutcome AnsweredFields(const CommandArgs& args, const MakeFields& makeFields)
 {
@@ -74,7 +75,12 @@ CliOutcome AnsweredFields(const CommandArgs& args, const MakeFields& makeFields)
                                          : args.jsonLines    ? Form::JsonLine
                                                              : Form::JsonDocument);
         makeFields(chosen);
-        return AnsweredChosenFields(chosen);
+        if (const std::string* name = chosen.missing()) {
+            FieldList all;
+            makeFields(all);
+            return RefusedFieldName(*name, all.fields());
+        }
+        return {0, chosen.text(), {}};
     }
     if (!args.has("--json")) {
         FieldList list;

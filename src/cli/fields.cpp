@@ -114,39 +114,48 @@ void FieldSink::add(const FieldGroup& group)
 }
 
 ChosenFields::ChosenFields(const std::vector<std::string>& names, Form form)
-    : m_names(names), m_form(form), m_values(names.size()), m_found(names.size())
+    : m_names(names), m_form(form), m_spans(names.size())
 {
-    m_keys.reserve(32);
+    m_values.reserve(256);
 }
 
 void ChosenFields::add(std::string_view key, std::string_view /*label*/, const FieldValue& value)
 {
     if (key.empty())
         return;
-    m_keys.push_back(key);
     for (std::size_t i = 0; i < m_names.size(); ++i) {
-        if (m_names[i] != key)
+        // Most keys differ in length or first letter: no call to compare the rest.
+        const std::string& name = m_names[i];
+        if (name.size() != key.size() || name[0] != key[0] || name != key)
             continue;
-        m_found[i] = true;
+        const std::size_t at = m_values.size();
         if (m_form == Form::Lines)
-            m_values[i] = value.toJson().plainText();
+            m_values += value.toJson().plainText();
         else
-            value.writeJson(m_values[i], m_form == Form::JsonDocument, 1);
+            value.writeJson(m_values, m_form == Form::JsonDocument, 1);
+        m_spans[i] = {at, m_values.size() - at};
     }
 }
 
 const std::string* ChosenFields::missing() const
 {
-    const auto gap = std::find(m_found.begin(), m_found.end(), false);
-    return gap == m_found.end() ? nullptr : &m_names[std::size_t(gap - m_found.begin())];
+    for (std::size_t i = 0; i < m_names.size(); ++i) {
+        if (m_spans[i].size == std::string::npos)
+            return &m_names[i];
+    }
+    return nullptr;
 }
 
 std::string ChosenFields::text() const
 {
+    const auto value = [&](std::size_t i) {
+        return std::string_view(m_values).substr(m_spans[i].at, m_spans[i].size);
+    };
     std::string text;
+    text.reserve(m_values.size() + 32 * m_names.size());
     if (m_form == Form::Lines) {
-        for (const std::string& value : m_values) {
-            text += value;
+        for (std::size_t i = 0; i < m_names.size(); ++i) {
+            text += value(i);
             text += '\n';
         }
         return text;
@@ -154,7 +163,7 @@ std::string ChosenFields::text() const
     JsonObjectWriter object(text, m_form == Form::JsonDocument);
     for (std::size_t i = 0; i < m_names.size(); ++i) {
         object.key(m_names[i]);
-        text += m_values[i];
+        text += value(i);
     }
     object.close();
     text += '\n';

@@ -109,7 +109,7 @@ private:
 };
 
 // Only the fields a list of names asks for, each written as it arrives in the form asked
-// for; of the others only the keys, for the refusal of a name that is none of them.
+// for, one after another in one text; the other fields pass by untouched.
 class ChosenFields final : public FieldSink
 {
 public:
@@ -124,16 +124,20 @@ public:
     void add(std::string_view key, std::string_view label, const FieldValue& value) override;
     // The first name no field had, or nothing when every name was found.
     const std::string* missing() const;
-    const std::vector<std::string_view>& keys() const { return m_keys; }
     // The answer, when none is missing.
     std::string text() const;
 
 private:
+    struct Span
+    {
+        std::size_t at = 0;
+        std::size_t size = std::string::npos; // npos: no such field (yet)
+    };
+
     const std::vector<std::string>& m_names;
     Form m_form;
-    std::vector<std::string> m_values; // each written in m_form
-    std::vector<bool> m_found;
-    std::vector<std::string_view> m_keys;
+    std::string m_values;
+    std::vector<Span> m_spans; // each name's value in m_values
 };
 
 // Labels padded to one column, each line ended by a newline.
