@@ -137,7 +137,8 @@ private:
     const std::vector<std::string>& m_names;
     Form m_form;
     std::string m_values;
-    std::vector<Span> m_spans; // each name's value in m_values
+    std::vector<Span> m_spans;    // each name's value in m_values
+    std::uint64_t m_nameBits = 0; // a bit for each name, so most other keys pass at once
 };
 
 // Labels padded to one column, each line ended by a newline.
