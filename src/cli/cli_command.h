@@ -62,10 +62,11 @@ CliOutcome Answered(const CommandArgs& args, MakeText makeText, MakeJson makeJso
     return {0, makeText(), {}};
 }
 
-// A summary in either form; with --field, only the values named, in the order named.
-// `makeFields(FieldSink&)` hands the values over in the order they are shown.
 // The refusal of a --field name that is none of the fields' keys, naming them.
 CliOutcome RefusedFieldName(const std::string& name, const std::vector<Field>& fields);
+
+// A summary in either form; with --field, only the values named, in the order named.
+// `makeFields(FieldSink&)` hands the values over in the order they are shown.
 template <typename MakeFields>
 CliOutcome AnsweredFields(const CommandArgs& args, const MakeFields& makeFields)
 {

@@ -2,8 +2,8 @@
 
 // The values of one summary, handed over one by one as a command makes them, to whichever
 // form was asked for: the JSON form writes each straight into the answer, so a batch of a
-// million lines builds no list of values in between; the text form and --field keep them
-// all first, since they need every label (to align them) or every key (to refuse a name).
+// million lines builds no list of values in between; --field keeps only the values it names;
+// the text form keeps them all, since it aligns their labels.
 
 #include "cli/json_value.h"
 #include "net/ipv4_network.h"

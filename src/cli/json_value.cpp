@@ -154,12 +154,6 @@ void JsonObjectWriter::member(std::string_view key, const JsonValue& value)
 
 void JsonObjectWriter::key(std::string_view key)
 {
-    char text[128];
-    const std::size_t written = m_indented ? 0 : writeKey(text, sizeof text, key);
-    if (written > 0) {
-        m_out.append(text, written);
-        return;
-    }
     if (!m_empty)
         m_out += ',';
     m_empty = false;
