@@ -32,7 +32,7 @@ CliOutcome RefusedFieldName(const std::string& name, const std::vector<Field>& f
 {
     std::string message = "'--field " + name + "': no such value; there are";
     for (const Field& field : fields)
-        message += field.key.empty() ? "" : " " + std::string(field.key);
+        message += field.key.empty() ? "" : " " + std::string(field.key.name());
     return Misused(std::move(message));
 }
 

@@ -48,59 +48,10 @@ void FieldValue::writeJson(std::string& out, bool indented, int depth) const
         toJson().write(out, indented, depth);
 }
 
-std::size_t FieldValue::writeJsonScalar(char* to, std::size_t room) const
-{
-    const auto literal = [&](std::string_view text) -> std::size_t {
-        if (text.size() > room)
-            return 0;
-        std::memcpy(to, text.data(), text.size());
-        return text.size();
-    };
-    const auto number = [&](auto n) -> std::size_t {
-        const auto [end, error] = std::to_chars(to, to + room, n);
-        return error == std::errc() ? std::size_t(end - to) : 0;
-    };
-    switch (m_kind) {
-    case Kind::Null:
-        return literal("null");
-    case Kind::Bool:
-        return literal(m_unsigned != 0 ? "true" : "false");
-    case Kind::Signed:
-        return number(m_signed);
-    case Kind::Unsigned:
-        return number(m_unsigned);
-    case Kind::Text:
-        if (m_text.size() + 2 > room || !IsPlainJsonText(m_text))
-            return 0;
-        to[0] = '"';
-        std::memcpy(to + 1, m_text.data(), m_text.size());
-        to[m_text.size() + 1] = '"';
-        return m_text.size() + 2;
-    case Kind::Json:
-        return 0;
-    case Kind::Ipv4:
-    case Kind::Ipv4Network: {
-        // Quotes, the address, and "/32" at most.
-        if (room < net::Ipv4Address::kTextRoom + 5)
-            return 0;
-        char* at = to;
-        *at++ = '"';
-        at += ipv4().writeText(at);
-        if (m_kind == Kind::Ipv4Network) {
-            *at++ = '/';
-            at = std::to_chars(at, at + 2, m_signed).ptr;
-        }
-        *at++ = '"';
-        return std::size_t(at - to);
-    }
-    }
-    return 0;
-}
-
 FieldGroup::FieldGroup(std::vector<Field> fields) : m_fields(std::move(fields))
 {
     std::string object;
-    JsonFieldWriter json(object, false);
+    JsonLineWriter json(object);
     for (const Field& field : m_fields)
         json.add(field.key, field.label, field.value);
     json.close();
@@ -132,14 +83,14 @@ ChosenFields::ChosenFields(const std::vector<std::string>& names, Form form)
         m_nameBits |= name.empty() ? 0 : KeyBit(name);
 }
 
-void ChosenFields::add(std::string_view key, std::string_view /*label*/, const FieldValue& value)
+void ChosenFields::add(const FieldKey& key, std::string_view /*label*/, const FieldValue& value)
 {
     // Most keys are not asked for, and one test of a bit says so: a batch hands over thirty
     // keys a line, and comparing each with every name cost more than the answer.
-    if (key.empty() || (m_nameBits & KeyBit(key)) == 0)
+    if (key.empty() || (m_nameBits & KeyBit(key.name())) == 0)
         return;
     for (std::size_t i = 0; i < m_names.size(); ++i) {
-        if (m_names[i] != key)
+        if (m_names[i] != key.name())
             continue;
         const std::size_t at = m_values.size();
         if (m_form == Form::Lines)
@@ -207,36 +158,50 @@ JsonObject JsonObjectOf(const std::vector<Field>& fields)
     object.reserve(fields.size());
     for (const Field& field : fields) {
         if (!field.key.empty())
-            object.emplace_back(field.key, field.value);
+            object.emplace_back(field.key.name(), field.value);
     }
     return object;
 }
 
-void JsonFieldWriter::add(std::string_view key, std::string_view /*label*/, const FieldValue& value)
+void JsonFieldWriter::add(const FieldKey& key, std::string_view /*label*/, const FieldValue& value)
 {
     if (key.empty())
         return;
-    if (!m_object.indented()) {
-        // ,"key":value composed here and appended once: a batch line has thirty members, and
-        // appends piece by piece cost more than the answer's arithmetic.
-        char text[256];
-        const std::size_t keyed = m_object.writeKey(text, sizeof text, key);
-        if (keyed > 0) {
-            const std::size_t scalar = value.writeJsonScalar(text + keyed, sizeof text - keyed);
-            m_out.append(text, keyed + scalar);
-            if (scalar == 0)
-                value.writeJson(m_out, false, m_object.valueDepth());
-            return;
-        }
-    }
-    m_object.key(key);
-    value.writeJson(m_out, m_object.indented(), m_object.valueDepth());
+    m_object.key(key.name());
+    value.writeJson(m_out, true, m_object.valueDepth());
 }
 
-void JsonFieldWriter::add(const FieldGroup& group)
+void JsonLineWriter::flush()
 {
-    if (m_object.indented() || group.jsonMembers().empty())
-        FieldSink::add(group);
+    m_out.append(m_line, m_used);
+    m_used = 0;
+}
+
+void JsonLineWriter::add(const FieldGroup& group)
+{
+    const std::string_view members = group.jsonMembers();
+    if (members.empty())
+        return;
+    if (m_used + 1 + members.size() > sizeof m_line)
+        flush();
+    if (1 + members.size() > sizeof m_line) {
+        m_out += ',';
+        m_out += members;
+    } else {
+        m_line[m_used] = ',';
+        std::memcpy(m_line + m_used + 1, members.data(), members.size());
+        m_used += 1 + members.size();
+    }
+    m_empty = false;
+}
+
+void JsonLineWriter::close()
+{
+    flush();
+    // Every member was written after a comma: the first comma opens the object.
+    if (m_empty)
+        m_out += '{';
     else
-        m_object.members(group.jsonMembers());
+        m_out[m_start] = '{';
+    m_out += '}';
 }

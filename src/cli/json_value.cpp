@@ -164,31 +164,6 @@ void JsonObjectWriter::key(std::string_view key)
     m_out.append(m_indented ? "\": " : "\":");
 }
 
-std::size_t JsonObjectWriter::writeKey(char* to, std::size_t room, std::string_view key)
-{
-    const std::size_t size = std::size_t(!m_empty) + key.size() + 3;
-    if (m_indented || size > room)
-        return 0;
-    char* at = to;
-    if (!m_empty)
-        *at++ = ',';
-    m_empty = false;
-    *at++ = '"';
-    std::memcpy(at, key.data(), key.size());
-    at += key.size();
-    *at++ = '"';
-    *at = ':';
-    return size;
-}
-
-void JsonObjectWriter::members(std::string_view written)
-{
-    if (!m_empty)
-        m_out += ',';
-    m_empty = false;
-    m_out += written;
-}
-
 void JsonObjectWriter::close()
 {
     if (!m_empty)

@@ -54,11 +54,6 @@ public:
     // The separator and the key: the member's value is the caller's to write next, at
     // valueDepth().
     void key(std::string_view key);
-    // The same into `to`, for writers that gather a line themselves: on one line only, when
-    // it fits in `room` bytes. The bytes written, or 0 (and nothing done) when it does not.
-    std::size_t writeKey(char* to, std::size_t room, std::string_view key);
-    // Members already written on one line ("key":value,...), after those before.
-    void members(std::string_view written);
     int valueDepth() const { return m_depth + 1; }
     bool indented() const { return m_indented; }
     void close();

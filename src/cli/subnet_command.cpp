@@ -8,9 +8,9 @@
 
 namespace {
 
-std::string ClassText(net::AddressClass addressClass)
+std::string_view ClassText(net::AddressClass addressClass)
 {
-    return std::string(1, char('A' + int(addressClass)));
+    return std::string_view("ABCDE").substr(std::size_t(addressClass), 1);
 }
 
 std::string BinaryRow(net::Ipv4Address address)
@@ -34,17 +34,23 @@ std::string HexText(net::Ipv4Address address)
 }
 
 // Classes D and E have no network and host parts, so no classful figures.
-void AddClassfulFigures(FieldSink& fields, const net::Ipv4Interface& subnet, bool rfc3021)
+template <typename Sink>
+void AddClassfulFigures(Sink& fields, const net::Ipv4Interface& subnet, bool rfc3021)
 {
     const net::AddressClass addressClass = net::Ipv4ClassOf(subnet.address);
     const std::optional<int> classful = net::ClassfulLength(addressClass);
     std::optional<net::ClassfulFigures> figures;
-    std::string status = "Class " + ClassText(addressClass) + " has no network and host parts";
+    std::string noParts;
+    std::string_view status;
     if (classful) {
         const net::ClassfulAnalysis analysis =
             net::AnalyseClassful(subnet.address, *classful, subnet.prefixLength, rfc3021);
         figures = analysis.figures;
         status = net::ClassfulStatusText(analysis.status);
+    } else {
+        noParts =
+            "Class " + std::string(ClassText(addressClass)) + " has no network and host parts";
+        status = noParts;
     }
     // One count of hosts for one subnet: where the classful rule leaves a /32 with none, the
     // network itself says it has its one address.
@@ -62,16 +68,21 @@ void AddClassfulFigures(FieldSink& fields, const net::Ipv4Interface& subnet, boo
     fields.add("status", "Status", status);
 }
 
-void AddSubnetFields(FieldSink& fields, const net::Ipv4Interface& subnet, const CommandArgs& args)
+// A template over the sink, so that a batch's JSON lines are written with no call a value.
+template <typename Sink>
+void AddSubnetFields(Sink& fields, const net::Ipv4Interface& subnet, const CommandArgs& args)
 {
     const bool rfc3021 = args.pointToPoint();
     const net::Ipv4Network network = subnet.network();
     const std::optional<net::Ipv4Range> hosts = network.hosts(rfc3021);
-    const std::string classText = ClassText(net::Ipv4ClassOf(subnet.address));
+    static constexpr std::string_view kClassLines[] = {"Class A Address", "Class B Address",
+                                                       "Class C Address", "Class D Address",
+                                                       "Class E Address"};
+    const net::AddressClass addressClass = net::Ipv4ClassOf(subnet.address);
     fields.add("address", "Address", subnet.address);
     AddBlockFields(fields, network);
-    fields.add("", "Class", "Class " + classText + " Address");
-    fields.add("class", "", classText);
+    fields.add("", "Class", kClassLines[std::size_t(addressClass)]);
+    fields.add("class", "", ClassText(addressClass));
     fields.add("mask", "Mask", network.mask());
     fields.add("wildcard", "Wildcard", network.wildcard());
     fields.add("prefix_length", "Prefix length", network.prefixLength());
@@ -82,10 +93,12 @@ void AddSubnetFields(FieldSink& fields, const net::Ipv4Interface& subnet, const 
     fields.add("last_host", "Last host", hosts ? FieldValue(hosts->last) : FieldValue());
     fields.add("host_count", "Hosts", hosts ? hosts->size() : std::uint64_t{0});
     fields.add("rfc3021", "", rfc3021);
-    fields.add("reverse_zone", "Reverse zone", net::ReverseZone(network));
-    const auto classless = net::ClasslessReverseZone(network);
+    char zone[net::kIpv4ZoneRoom];
+    fields.add("reverse_zone", "Reverse zone",
+               std::string_view(zone, net::WriteReverseZone(network, zone)));
+    const std::size_t classless = net::WriteClasslessReverseZone(network, zone);
     fields.add("classless_reverse_zone", classless ? "Delegated zone" : "",
-               classless ? FieldValue(*classless) : FieldValue());
+               classless ? FieldValue(std::string_view(zone, classless)) : FieldValue());
     AddClassfulFigures(fields, subnet, rfc3021);
     if (args.has("--hex")) {
         fields.add("host_hex", "Host (hex)", HexText(subnet.address));
@@ -130,6 +143,5 @@ CliOutcome RunSubnet(const CommandArgs& args)
     }
     if (subnet.failure)
         return *subnet.failure;
-    return AnsweredFields(args,
-                          [&](FieldSink& fields) { AddSubnetFields(fields, subnet.value, args); });
+    return AnsweredFields(args, [&](auto& fields) { AddSubnetFields(fields, subnet.value, args); });
 }

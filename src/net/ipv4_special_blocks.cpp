@@ -1,6 +1,7 @@
 #include "net/ipv4_special_blocks.h"
 
 #include <array>
+#include <bitset>
 
 namespace net {
 
@@ -81,14 +82,38 @@ std::span<const Ipv4SpecialBlock> Ipv4SpecialBlocks()
     return kBlocks;
 }
 
+namespace {
+
+// Most of the address space has no block in it: a network inside one first octet that no
+// block touches is answered without looking at the blocks, which a batch of a million
+// public networks would otherwise scan twice a line.
+bool OutsideEveryBlock(const Ipv4Network& network)
+{
+    static const std::bitset<256> kTouched = [] {
+        std::bitset<256> touched;
+        for (const Ipv4SpecialBlock& block : kBlocks) {
+            const unsigned first = block.network.address().value() >> 24;
+            const unsigned last = block.network.broadcast().value() >> 24;
+            for (unsigned octet = first; octet <= last; ++octet)
+                touched.set(octet);
+        }
+        return touched;
+    }();
+    return network.prefixLength() >= 8 && !kTouched[network.address().value() >> 24];
+}
+
+} // namespace
+
 const Ipv4SpecialBlock* Ipv4SpecialBlockOf(const Ipv4Network& network)
 {
+    if (OutsideEveryBlock(network))
+        return nullptr;
     return MostSpecificBlock(Ipv4SpecialBlocks(), network);
 }
 
 bool Ipv4OverlapsSpecialBlock(const Ipv4Network& network)
 {
-    return OverlapsAnyBlock(Ipv4SpecialBlocks(), network);
+    return !OutsideEveryBlock(network) && OverlapsAnyBlock(Ipv4SpecialBlocks(), network);
 }
 
 } // namespace net

@@ -16,30 +16,43 @@ char* WriteDecimal(char* out, unsigned number)
 
 } // namespace
 
-std::string ReverseZone(const Ipv4Network& network)
+std::size_t WriteReverseZone(const Ipv4Network& network, char* to)
 {
     static constexpr std::string_view kSuffix = "in-addr.arpa";
     const auto octets = network.address().octets();
-    char text[16 + kSuffix.size()];
-    char* out = text;
+    char* out = to;
     for (int k = network.prefixLength() / 8 - 1; k >= 0; --k) {
         out = WriteDecimal(out, octets[std::size_t(k)]);
         *out++ = '.';
     }
     out = std::copy(kSuffix.begin(), kSuffix.end(), out);
-    return std::string(text, out);
+    return std::size_t(out - to);
+}
+
+std::size_t WriteClasslessReverseZone(const Ipv4Network& network, char* to)
+{
+    if (network.prefixLength() <= 24)
+        return 0;
+    char* out = WriteDecimal(to, network.address().octets()[3]);
+    *out++ = '/';
+    out = WriteDecimal(out, unsigned(network.prefixLength()));
+    *out++ = '.';
+    return std::size_t(out - to) + WriteReverseZone(network, out);
+}
+
+std::string ReverseZone(const Ipv4Network& network)
+{
+    char text[kIpv4ZoneRoom];
+    return std::string(text, WriteReverseZone(network, text));
 }
 
 std::optional<std::string> ClasslessReverseZone(const Ipv4Network& network)
 {
-    if (network.prefixLength() <= 24)
+    char text[kIpv4ZoneRoom];
+    const std::size_t size = WriteClasslessReverseZone(network, text);
+    if (size == 0)
         return std::nullopt;
-    char text[8];
-    char* out = WriteDecimal(text, network.address().octets()[3]);
-    *out++ = '/';
-    out = WriteDecimal(out, unsigned(network.prefixLength()));
-    *out++ = '.';
-    return std::string(text, out) + ReverseZone(network);
+    return std::string(text, size);
 }
 
 std::string ReverseZone(const Ipv6Network& network)

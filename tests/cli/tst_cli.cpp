@@ -407,6 +407,8 @@ private slots:
         row("unknown field", "192.168.1.130/26 --field nets", 2, "");
         row("classless reverse", "192.168.1.200/29 --field classless_reverse_zone", 0,
             "200/29.1.168.192.in-addr.arpa\n");
+        row("longest classless reverse", "255.255.255.255/32 --field classless_reverse_zone", 0,
+            "255/32.255.255.255.255.in-addr.arpa\n");
         row("no classless reverse", "192.168.1.200/24 --field classless_reverse_zone", 0, "-\n");
         row("hex", "192.168.1.1/24 --hex --field host_hex --field broadcast_hex", 0,
             "0xC0A80101\n0xC0A801FF\n");
