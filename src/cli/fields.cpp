@@ -39,13 +39,14 @@ JsonValue FieldValue::toJson() const
 
 void FieldValue::writeJson(std::string& out, bool indented, int depth) const
 {
-    // Texts are written from where they lie; a scalar's JsonValue costs no allocation.
+    // Texts are written from where they lie, and other scalars with no string made.
+    char scalar[64];
     if (m_kind == Kind::Text)
         WriteJsonString(out, m_text);
     else if (m_kind == Kind::Json)
         m_json->write(out, indented, depth);
     else
-        toJson().write(out, indented, depth);
+        out.append(scalar, writeJsonScalar(scalar, sizeof scalar));
 }
 
 FieldGroup::FieldGroup(std::vector<Field> fields) : m_fields(std::move(fields))
