@@ -6,7 +6,8 @@
 # contains against ipaddress's collapse_addresses, address_exclude and subnet_of. Figures
 # only: nothing passes or fails. Goals: start-up at most 1.2x and peak memory at most 1.5x
 # ipcalc-ng's; the batch of a million lines within 1 s and at least 30x faster than the
-# Python loop, with flat memory; a million random prefixes merged within 1 s.
+# Python loop, with flat memory; a million random prefixes merged within 1 s. With valgrind
+# installed, also the batch's instructions a line, which load on the machine does not move.
 #   bash scripts/bench-cli.sh [path/to/ferol-calc]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -136,6 +137,16 @@ for text, answer in zip(lines, answers):
 print("%d of %d answers agree with Python's ipaddress (network, broadcast, length, mask, hosts)"
       % (agree, len(lines)))
 PY
+# Times on a shared machine vary by a quarter from run to run; the instructions a line do
+# not, so they are the figure to compare builds by.
+if command -v valgrind >/dev/null; then
+    head -20000 "$work/networks" >"$work/sample"
+    valgrind --tool=callgrind --callgrind-out-file="$work/callgrind" "$calc" subnet - --json \
+        <"$work/sample" >/dev/null 2>"$work/valgrind" || true
+    awk -v n="$(wc -l <"$work/sample")" '/refs:/ { gsub(",", "", $NF)
+        printf "ferol-calc subnet - --json: %.0f instructions a line (callgrind, %d lines)\n", $NF / n, n }' \
+        "$work/valgrind"
+fi
 
 echo
 echo "Set operations against Python's ipaddress, the same inputs in the same run:"
