@@ -2,8 +2,8 @@
 // from a catalogue by scripts/pseudo_language.py) and in every language the program
 // ships, under a light and a dark desktop theme, and every dialog and message box the
 // window opens in the pseudo-language: no caption or button text cut, no control's text
-// over another's, nothing beyond its frame or the window. With FEROL_RENDER_DIR set, each
-// is also saved there as a PNG to look at.
+// over another's, nothing beyond its frame or the window. ferol-render draws the tabs to
+// look at.
 
 #include "core/user_language.h"
 #include "shell/application_setup.h"
@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -153,16 +152,6 @@ QStringList Problems(QWidget& panel)
     return problems;
 }
 
-void SaveRender(QWidget& widget, const QString& name)
-{
-    const QString folder = qEnvironmentVariable("FEROL_RENDER_DIR");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    QVERIFY(widget.grab().save(
-        QStringLiteral("%1/%2@%3.png").arg(folder, name).arg(widget.devicePixelRatioF())));
-}
-
 // The real boxes and dialogs, with the file choosers answered at once.
 class ChosenFileServices : public DesktopShellServices
 {
@@ -289,9 +278,6 @@ private slots:
         if (language == QLatin1String("pseudo"))
             QVERIFY2(tabs->tabText(0).startsWith(QLatin1Char('[')),
                      "the pseudo-language is not in use");
-        SaveRender(window,
-                   QStringLiteral("%1-%2-%3")
-                       .arg(language, tab, theme == DesktopTheme::Light ? "light" : "dark"));
         const QStringList problems = Problems(*tabs->currentWidget());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n   "))));
     }
@@ -350,9 +336,6 @@ private slots:
             if (const auto* message = qobject_cast<const QMessageBox*>(box))
                 seen << message->text();
             problems = Problems(*box);
-            SaveRender(*box, QStringLiteral("pseudo-box-%1")
-                                 .arg(QTest::currentDataTag())
-                                 .replace(QLatin1Char(' '), QLatin1Char('-')));
             box->reject();
         });
         watcher.start();
