@@ -120,9 +120,7 @@ private slots:
         // menu, and so does F10 the first menu.
         const QString again = " focus:qt_tabwidget_tabbar key:Alt+";
         row("Alt+M on wildcard", "tab:1" + again + "M" + again + "M", "focus=ipadd1_4");
-        row("Alt+H on subnet", "tab:0" + again + "H" + again + "H", "focus=sub_address_0");
         row("Alt+M on subnet", "tab:0 focus:qt_tabwidget_tabbar popup:Alt+M", "popup=mnuMore");
-        row("Alt+H on wildcard", "tab:1 focus:qt_tabwidget_tabbar popup:Alt+H", "popup=mnuHelp");
         row("F10 on wildcard", "tab:1 focus:qt_tabwidget_tabbar popup:F10", "popup=mnuFile");
         // About is modal and filled afresh on each showing with the focus on OK; Enter presses
         // the focused button, which for the license hands the document shipped beside the

@@ -141,9 +141,7 @@ private slots:
     {
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("action");
-        QTest::newRow("Ctrl+N") << QKeySequence(Qt::CTRL | Qt::Key_N) << "actNewPlan";
         QTest::newRow("Ctrl+O") << QKeySequence(Qt::CTRL | Qt::Key_O) << "actOpenPlan";
-        QTest::newRow("Ctrl+S") << QKeySequence(Qt::CTRL | Qt::Key_S) << "actSavePlan";
         QTest::newRow("Ctrl+Shift+S")
             << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << "actSavePlanAs";
     }
