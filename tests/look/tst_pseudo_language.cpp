@@ -61,6 +61,11 @@ QString Cut(const QWidget& widget)
     int room = widget.width();
     if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
         if (label->wordWrap()) {
+            // Wrapping breaks only between words: the longest must fit the width.
+            if (label->width() < label->minimumSizeHint().width())
+                return QStringLiteral("needs %1 pixels wide for its longest word, has %2")
+                    .arg(label->minimumSizeHint().width())
+                    .arg(label->width());
             const int height = label->heightForWidth(label->contentsRect().width());
             return height > label->height() + 1 ? QStringLiteral("needs %1 pixels high, has %2")
                                                       .arg(height)

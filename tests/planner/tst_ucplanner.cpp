@@ -115,6 +115,7 @@ private slots:
     void refusedSizeStaysInItsEditor();
     void pictureAndTableFollowEachOther();
     void answerCopiedAsTabSeparatedText();
+    void needsMovedByTheirButtons();
 };
 
 void TestPlannerTab::typedPlans_data()
@@ -301,6 +302,16 @@ void TestPlannerTab::answerCopiedAsTabSeparatedText()
     QCOMPARE(lines.size(), 3);
     QVERIFY(lines[1].startsWith("Office\t10.0.0.0/25\t255.255.255.128\t10.0.0.1\t10.0.0.126\t"
                                 "10.0.0.127\t126\t26"));
+}
+
+void TestPlannerTab::needsMovedByTheirButtons()
+{
+    Shown shown;
+    shown.run("mouse:txtParent type:10.0.0.0/24 mouse:cmdAddNeed type:a tab type:100 key:Return "
+              "mouse:cmdAddNeed type:b tab type:20 key:Return mouse:cmdMoveNeedUp");
+    QCOMPARE(NeedsShown(*shown.needs->model()), "b=20,a=100");
+    shown.run("mouse:cmdMoveNeedDown");
+    QCOMPARE(NeedsShown(*shown.needs->model()), "a=100,b=20");
 }
 
 QTEST_MAIN(TestPlannerTab)

@@ -104,8 +104,6 @@ private slots:
         QTest::newRow("cancel") << true << cancel << "" << true << QStringList{"Planner"} << false;
         QTest::newRow("discard, then no")
             << true << discard << "" << false << QStringList{"Planner", "Exit?"} << false;
-        QTest::newRow("discard, then yes")
-            << true << discard << "" << true << QStringList{"Planner", "Exit?"} << true;
         QTest::newRow("save, then yes")
             << true << save << "kept.ferolplan" << true << QStringList{"Planner", "Exit?"} << true;
         QTest::newRow("save, chooser cancelled")
