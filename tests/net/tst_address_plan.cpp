@@ -76,8 +76,6 @@ private slots:
     void knownPlans();
     void randomVlsmPlans_data();
     void randomVlsmPlans();
-    void randomEqualSplits_data();
-    void randomEqualSplits();
     void parentTexts_data();
     void parentTexts();
     void needTexts_data();
@@ -244,55 +242,6 @@ void TestAddressPlan::randomVlsmPlans()
             QVERIFY(answer.free[k].prefixLength() < answer.free[k - 1].prefixLength());
     }
     QVERIFY(refused > 300 && refused < 2700); // both outcomes were tried often
-}
-
-void TestAddressPlan::randomEqualSplits_data()
-{
-    QTest::addColumn<IpFamily>("family");
-    QTest::newRow("IPv4") << IpFamily::Ipv4;
-    QTest::newRow("IPv6") << IpFamily::Ipv6;
-}
-
-void TestAddressPlan::randomEqualSplits()
-{
-    QFETCH(IpFamily, family);
-    QRandomGenerator random(5200 + int(family));
-    const int bits = AddressBits(family);
-    for (int round = 0; round < 1000; ++round) {
-        Plan plan;
-        const int length = random.bounded(bits - 20, bits + 1);
-        plan.parent = IpNetwork::containing(family, random.generate64(), length);
-        plan.mode = PlanMode::SplitByCount;
-        plan.splitCount = random.bounded(1, 300);
-        int countBits = 0;
-        while ((std::uint64_t(1) << countBits) < plan.splitCount)
-            ++countBits;
-
-        const PlanAnswer answer = PlanAddresses(plan);
-        if (length + countBits > bits) {
-            QCOMPARE(answer.problem, PlanProblem::DoesNotFit);
-            QCOMPARE(*answer.missing.toUint64(),
-                     (std::uint64_t(1) << countBits) - (std::uint64_t(1) << (bits - length)));
-            continue;
-        }
-        QVERIFY(answer.fits());
-        QCOMPARE(answer.allocations.size(), plan.splitCount);
-        const Oracle size = Oracle{1} << (bits - length - countBits);
-        Oracle next = ToOracle(plan.parent.first());
-        for (const PlanAllocation& allocation : answer.allocations) {
-            QCOMPARE(allocation.need, kNoNeed);
-            QCOMPARE(ToOracle(allocation.network.first()), next);
-            QCOMPARE(allocation.network.prefixLength(), length + countBits);
-            next += size;
-        }
-        // The spares of the rounding, and only they, are free.
-        Oracle freeSize = 0;
-        for (const IpNetwork& network : answer.free) {
-            QCOMPARE(ToOracle(network.first()), next + freeSize);
-            freeSize += Oracle{1} << (bits - network.prefixLength());
-        }
-        QCOMPARE(freeSize, size * ((Oracle{1} << countBits) - plan.splitCount));
-    }
 }
 
 void TestAddressPlan::parentTexts_data()
