@@ -301,12 +301,6 @@ private slots:
                    TypeIntoPlanner(window, QStringLiteral("10.0.0.0/24"));
                    window.close();
                });
-        QTest::newRow("plan refused by open") << WindowStep(
-            [](frmWelcome2& window, ChosenFileServices& services, const QString& scratch) {
-                TypeIntoPlanner(window, QString());
-                services.chosen = scratch + QStringLiteral("/missing.ferolplan");
-                PressOnWindow(window, QKeySequence::Open);
-            });
         QTest::newRow("plan refused by save") << WindowStep(
             [](frmWelcome2& window, ChosenFileServices& services, const QString& scratch) {
                 TypeIntoPlanner(window, QStringLiteral("10.0.0.0/24"));
