@@ -2,7 +2,6 @@
 #include "shell/frmwelcome2.h"
 
 #include "core/resultlabel.h"
-#include "core/twips.h"
 #include "ferol_version.h"
 #include "support/paneldriver.h"
 #include "testing/recordingshellservices.h"
@@ -29,7 +28,6 @@ class TestFrmWelcome2 : public QObject
     Q_OBJECT
 
     QTabWidget* tabs() { return m_window->findChild<QTabWidget*>("TabStrip1"); }
-    QWidget* banner() { return m_window->findChild<QWidget*>("picFerolLogo"); }
 
     RecordingShellServices m_services;
     std::unique_ptr<frmWelcome2> m_window;
@@ -193,21 +191,6 @@ private slots:
         }
         if (popup)
             popup->close();
-    }
-
-    // The tab strip keeps equal side margins and the banner stays centred; at the minimum
-    // size it is as tall as the tallest calculator panel, 800 twips lower than it opened.
-    void tabStripFollowsTheSize()
-    {
-        const int opened = tabs()->height();
-        m_window->resize(m_window->size() + QSize(301, 40));
-        QWidget* client = m_window->centralWidget();
-        QTRY_COMPARE(client->width() - tabs()->geometry().right() - 1, tabs()->x());
-        QVERIFY(qAbs(2 * banner()->x() + banner()->width() - client->width()) <= 1);
-        m_window->resize(100, 100);
-        QTRY_COMPARE(tabs()->height(), TwipsToPixels(frmWelcome2::kSubnetPanelHeight));
-        QCOMPARE(opened - tabs()->height(), TwipsToPixels(800));
-        QCOMPARE(client->height() - tabs()->geometry().bottom() - 1, tabs()->x());
     }
 
     void everyControlIsReachedAndNamedOnce_data()
