@@ -353,8 +353,6 @@ private slots:
                             const QByteArray& input = {}) {
             QTest::newRow(name) << QString(commandLine) << input << status << QString(out);
         };
-        row("contains all", "contains 10.0.0.0/8 10.1.2.3 10.0.0.0/9", 0,
-            "10.1.2.3 is in 10.0.0.0/8\n10.0.0.0/9 is in 10.0.0.0/8\n");
         row("contains not all", "contains 2001:db8::/32 2001:db8::1 2001:db9::/48", 1,
             "2001:db8::1 is in 2001:db8::/32\n2001:db9::/48 is not in 2001:db8::/32\n");
         row("contains refused", "contains 10.0.0.0/8 10.0.0.1/8", 2, "");
@@ -369,9 +367,6 @@ private slots:
             "192.168.0.0/24 # comment\n192.168.1.0/25\n192.168.1.128-192.168.1.255\n");
         row("merge refused line", "merge -", 1, "", "10.0.0.0/24\n10.0.0.1/24\n");
         row("merge range upside down", "merge 10.0.0.9-10.0.0.1", 1, "");
-        row("exclude", "exclude 10.0.0.0/24 10.0.0.64/26 10.0.0.200", 0,
-            "10.0.0.0/26\n10.0.0.128/26\n10.0.0.192/29\n10.0.0.201/32\n10.0.0.202/31\n"
-            "10.0.0.204/30\n10.0.0.208/28\n10.0.0.224/27\n");
         row("/31 has two hosts", "10.0.0.0/31 --field host_count --field max_hosts", 0, "2\n2\n");
         row("unknown field", "192.168.1.130/26 --field nets", 2, "");
         row("classless reverse", "192.168.1.200/29 --field classless_reverse_zone", 0,
