@@ -95,7 +95,7 @@ struct Panel
             bar()->setValue(hostAndMask.section('/', 1).toInt());
     }
 
-    void run(const QString& steps)
+    void run(const QString& steps) const
     {
         d.run(steps, [&](const QString& step, const QString& arg) {
             const QString inTheWay = documents.filePath(QString(arg).replace('_', ' '));
