@@ -2,7 +2,8 @@
 // powers of two on the compiler's 128-bit integers, then thousands of random plans in
 // both families checked for what a plan must be (inside the parent, no overlap, each
 // network the smallest that holds its need, largest first, free space exactly the rest
-// and refusal exactly when the needs overrun), beside known plans worked by hand.
+// and refusal exactly when the needs overrun), beside known plans worked by hand. Equal
+// splits are compared with Python's ipaddress through ferol-calc (calc_vlsm_ipaddress).
 
 #include "net/address_plan.h"
 #include "support/oracle128.h"
