@@ -58,9 +58,6 @@ private slots:
             "2001:db8::1/128\n2001:db8::2/127\n2001:db8::4/126\n");
         row("subnet 10.0.0.0 255.0.255.0", 1, "'255.0.255.0' is not a subnet mask");
         row("subnet 10.0.0.0 33", 1, "'10.0.0.0/33': the prefix length must be a number");
-        row("subnet 10.0.0.0 2x", 1, "'2x' is not a subnet mask");
-        row("range 10.0.0.9 10.0.0.1", 1, "'10.0.0.9' is above '10.0.0.1'");
-        row("next 10.0.0.0/8 -n 0", 1, "'-n 0': the count must be a number from 1 to 65536");
         row("split 10.0.0.1/24 26", 1, "not a network address; the network is 10.0.0.0/24");
         row("split 0.0.0.0/0 17", 1, "splitting /0 into /17 gives 131072 subnets, more than");
         row("decimal -1", 1, "'-1' is neither an IPv4 address nor a number");
@@ -73,35 +70,21 @@ private slots:
             "2001:db8:0:11ff:ffff:ffff:ffff:ffff\n\n"
             "Unused: 2001:db8:0:1200::/55 2001:db8:0:1400::/54 2001:db8:0:1800::/53 "
             "2001:db8:0:2000::/51 2001:db8:0:4000::/50 2001:db8:0:8000::/49\n");
-        row("split 10.0.0.0/30 -n 3", 0,
-            "Network                 Needed       Hosts  First host       Last host        "
-            "Broadcast\n"
-            "10.0.0.0/32                  -           1  10.0.0.0         10.0.0.0         "
-            "10.0.0.0\n"
-            "10.0.0.1/32                  -           1  10.0.0.1         10.0.0.1         "
-            "10.0.0.1\n"
-            "10.0.0.2/32                  -           1  10.0.0.2         10.0.0.2         "
-            "10.0.0.2\n\n"
-            "Unused: 10.0.0.3/32\n");
         row("vlsm 2001:db8::/64 1 /64", 1,
             "the networks for these needs overrun 2001:db8::/64 by 18446744073709551616 "
             "addresses; size 2, '/64', is the first");
-        row("vlsm 10.0.0.0/24 /33", 1, "'/33': the prefix length must be a number from 0 to 32");
         row("split 10.0.0.0/30 -n 5", 1,
             "5 equal networks take 8 addresses and 10.0.0.0/30 holds 4");
         row("fe80::1%eth0/64", 1, "'fe80::1%eth0/64': a zone index");
         row("subnet 2001:db8:12345::1", 1, "group 3 has 5 digits, at most 4 are allowed");
-        row("split 2001:db8::/32 49", 1, "splitting /32 into /49 gives 131072 subnets");
         row("range 10.0.0.1 ::1", 1, "'10.0.0.1' and '::1' are not of one address family");
         row("decimal 340282366920938463463374607431768211456 --ipv6", 1,
             "nor a number from 0 to 340282366920938463463374607431768211455");
         row("--json", 2, "ferol-calc: no command given");
         row("subnet --bogus 1.2.3.4/8", 2, "ferol-calc subnet: unknown option '--bogus'");
-        row("range 1.2.3.4 1.2.3.5 -n 3", 2, "unknown option '-n'");
         row("subnet --json=yes 1.2.3.4", 2, "option '--json' takes no value");
         row("next 1.2.3.0/24 -n", 2, "option '-n' needs a value");
         row("vlsm 10.0.0.0/24", 2, "expected NETWORK/LEN SIZES...");
-        row("split 10.0.0.0/24 26 -n 2", 2, "expected NETWORK/LEN --count N");
         row("subnet 2001:db8:: ffff::", 2, "an IPv6 address takes no mask");
         row("subnet - --file nets", 2, "one input at a time: '-' or --file");
     }
@@ -139,9 +122,6 @@ private slots:
             "block_name":"Limited Broadcast","block_flags":{"source":false,"destination":true,
             "forwardable":false,"globally_reachable":false,"reserved_by_protocol":true},
             "class":"E","status":"Class E has no network and host parts"})");
-        row("192.168.1.130/23", R"({"status":"Supernetting","subnet_bits":null})");
-        row("10.0.0.1/16", R"({"status":"Warning! Subnet - All 0's","max_subnets":256})");
-        row("172.16.255.1/24", R"({"status":"Invalid Subnet - All 1's","max_hosts":254})");
         row("subnet 10.1.0.1/31 --no-rfc3021",
             R"({"first_host":null,"status":"Mask too long, no hosts."})");
         row("subnet 10.1.0.1/31 --rfc3021", R"({"rfc3021":true,"max_hosts":2,
@@ -160,8 +140,6 @@ private slots:
         row("::/0", R"({"network":"::","last_address":"ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff",
             "address_count":"340282366920938463463374607431768211456","reverse_zone":"ip6.arpa",
             "block":"mixed","ipv4_mapped":null})");
-        row("::ffff:192.0.2.1", R"({"ipv4_mapped":"192.0.2.1"})");
-        row("decimal ::20:0:0:0", R"({"decimal":9007199254740992})");
         row("2001:db8::/75", R"({"address_count":9007199254740992})");
         row("2001:db8::/74", R"({"address_count":"18014398509481984"})");
         row("next 2001:db8::2/127 -n 1",
@@ -266,7 +244,7 @@ private slots:
     }
 
     // How many networks next and split list, the last of them, and the hosts of the first
-    // two: the default count, and both readings of a /31 on both commands.
+    // two: the default count, and a /31 read with and without RFC 3021.
     void lists_data()
     {
         QTest::addColumn<QString>("commandLine");
@@ -280,8 +258,6 @@ private slots:
         };
         row("next 10.0.0.0/24", 20, "10.0.19.0", "10.0.0.1-10.0.0.254 10.0.1.1-10.0.1.254");
         row("next 10.0.0.2/31", 20, "10.0.0.40", "10.0.0.2-10.0.0.3 10.0.0.4-10.0.0.5");
-        row("next 10.0.0.2/31 --no-rfc3021", 20, "10.0.0.40", "- -");
-        row("split 10.0.0.0/30 31 --rfc3021", 2, "10.0.0.2", "10.0.0.0-10.0.0.1 10.0.0.2-10.0.0.3");
         row("split 10.0.0.0/30 31 --no-rfc3021", 2, "10.0.0.2", "- -");
     }
     void lists()
@@ -377,42 +353,28 @@ private slots:
                             const QByteArray& input = {}) {
             QTest::newRow(name) << QString(commandLine) << input << status << QString(out);
         };
-        row("contains all", "contains 10.0.0.0/8 10.1.2.3 10.0.0.0/9", 0,
-            "10.1.2.3 is in 10.0.0.0/8\n10.0.0.0/9 is in 10.0.0.0/8\n");
         row("contains not all", "contains 2001:db8::/32 2001:db8::1 2001:db9::/48", 1,
             "2001:db8::1 is in 2001:db8::/32\n2001:db9::/48 is not in 2001:db8::/32\n");
         row("contains refused", "contains 10.0.0.0/8 10.0.0.1/8", 2, "");
         row("contains across families", "contains 10.0.0.0/8 ::1", 2, "");
-        row("contains wider network", "contains 10.0.0.0/9 10.0.0.0/8", 1,
-            "10.0.0.0/8 is not in 10.0.0.0/9\n");
         row("contains batch", "contains 10.0.0.0/8 -", 1,
             "10.1.1.1 is in 10.0.0.0/8\n"
             "\n11.0.0.0 is not in 10.0.0.0/8\n",
             "10.1.1.1\n11.0.0.0\n");
         row("merge both families", "merge 2001:db8:1::/48 10.0.0.128/25 2001:db8::/48 10.0.0.0/25",
             0, "10.0.0.0/24\n2001:db8::/47\n");
-        row("merge ranges", "aggregate 10.0.0.1-10.0.0.6 10.0.0.0/32 10.0.0.7", 0, "10.0.0.0/29\n");
         row("merge lines", "merge -", 0, "192.168.0.0/23\n",
             "192.168.0.0/24 # comment\n192.168.1.0/25\n192.168.1.128-192.168.1.255\n");
         row("merge refused line", "merge -", 1, "", "10.0.0.0/24\n10.0.0.1/24\n");
-        row("merge no lines", "merge -", 0, "", "# nothing\n\n");
         row("merge range upside down", "merge 10.0.0.9-10.0.0.1", 1, "");
-        row("exclude", "exclude 10.0.0.0/24 10.0.0.64/26 10.0.0.200", 0,
-            "10.0.0.0/26\n10.0.0.128/26\n10.0.0.192/29\n10.0.0.201/32\n10.0.0.202/31\n"
-            "10.0.0.204/30\n10.0.0.208/28\n10.0.0.224/27\n");
-        row("exclude all", "exclude 2001:db8::/64 2001:db8::/63", 0, "");
         row("/31 has two hosts", "10.0.0.0/31 --field host_count --field max_hosts", 0, "2\n2\n");
-        row("/31 classic", "10.0.0.0/31 --no-rfc3021 --field host_count", 0, "0\n");
-        row("/32 one host", "192.168.0.1 --field host_count --field max_hosts", 0, "1\n1\n");
         row("unknown field", "192.168.1.130/26 --field nets", 2, "");
         row("classless reverse", "192.168.1.200/29 --field classless_reverse_zone", 0,
             "200/29.1.168.192.in-addr.arpa\n");
         row("longest classless reverse", "255.255.255.255/32 --field classless_reverse_zone", 0,
             "255/32.255.255.255.255.in-addr.arpa\n");
-        row("no classless reverse", "192.168.1.200/24 --field classless_reverse_zone", 0, "-\n");
         row("hex", "192.168.1.1/24 --hex --field host_hex --field broadcast_hex", 0,
             "0xC0A80101\n0xC0A801FF\n");
-        row("address and length", "subnet 10.1.2.3 16 --field cidr", 0, "10.1.0.0/16\n");
         row("help of a command", "help exclude", 0,
             "Usage: ferol-calc exclude NETWORK EXCLUDED... [options]\n");
         row("IPv6 binary", "2001:db8::1/127 --binary --field network_binary", 0,

@@ -60,12 +60,10 @@ private slots:
                                 {" 1 2\t3\n4", 1234},
                                 {"-1.5.3", -1.5},
                                 {"2e2x", 200},
-                                {"3e", 3},
                                 {"abc25", 0},
                                 {QStringLiteral("9\u00e9"), 9},
                                 {"-1e999", -kInfinity},
                                 {"1" + zeros + "e-1", kInfinity},
-                                {"1e-999", 0},
                                 {"0." + zeros + "1e+5", 0}});
     }
     void numericValue() { Check<QString, double>(NumericValue); }

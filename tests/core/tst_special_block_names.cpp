@@ -1,8 +1,7 @@
 // The special-purpose blocks' names as a tab shows them: every name either registry gives
-// reaches the catalogues, and comes back in the user's language.
+// is looked up in the catalogues. The IPv6 tab's texts show them in the user's language.
 
 #include "core/special_block_names.h"
-#include "core/user_language.h"
 #include "net/ipv4_special_blocks.h"
 #include "net/ipv6_special.h"
 
@@ -56,37 +55,6 @@ private slots:
         const QString shown = SpecialBlockName(name.toStdString());
         QCoreApplication::removeTranslator(&brackets);
         QCOMPARE(shown, QLatin1Char('[') + name + QLatin1Char(']'));
-    }
-
-    void inTheUserLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("English") << "en"
-                                 << "Private-Use"
-                                 << "Private-Use";
-        QTest::newRow("German") << "de"
-                                << "Private-Use"
-                                << "Private Nutzung";
-        QTest::newRow("French") << "fr"
-                                << "Link-Local Unicast"
-                                << "Unicast lien local";
-        QTest::newRow("a name the registries do not have") << "de"
-                                                           << "Private"
-                                                           << "Private";
-    }
-    void inTheUserLanguage()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, name);
-        const auto catalogues = LoadTranslations(QLocale(language));
-        for (const auto& catalogue : catalogues)
-            QCoreApplication::installTranslator(catalogue.get());
-        const QString shown = SpecialBlockName(name.toStdString());
-        for (const auto& catalogue : catalogues)
-            QCoreApplication::removeTranslator(catalogue.get());
-        QTEST(shown, "shown");
     }
 };
 

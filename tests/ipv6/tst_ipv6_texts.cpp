@@ -44,8 +44,6 @@ private slots:
         row("typed length", "e:2001:db8::1/48", "2001:db8::/48", "2001:db8::1/48", "");
         row("bare keeps the length", "e:2001:db8::1/48|e:2001:db8:5::", "2001:db8:5::/48",
             "2001:db8:5::", "");
-        row("blanks and tabs trimmed", "e: \t2001:db8::1/56\t ", "2001:db8::/56",
-            " \t2001:db8::1/56\t ", "");
         row("length rewrites /len", "e:2001:db8::1/48 |l:60", "2001:db8::/60", "2001:db8::1/60 ",
             "");
         row("length leaves bare text", "e:2001:db8::1|l:60", "2001:db8::/60", "2001:db8::1", "");
@@ -56,15 +54,11 @@ private slots:
         row("whole space has no next", "e:::/0|next", "::/0", "::/0", "No network follows ::/0");
         row("ipv4 points to the subnet tab", "e:192.0.2.1", "", "192.0.2.1",
             "This is an IPv4 address; the Subnet Calculator tab");
-        row("zone named", "e:fe80::1%eth0", "", "fe80::1%eth0",
-            "Not an IPv6 address: zone indexes such as %eth0 are not part");
         row("character counted, not byte", "e:f\u00e980::1%eth0", "", "f\u00e980::1%eth0",
             "Not an IPv6 address: zone indexes such as %eth0 are not part of an address (at "
             "character 8).");
         row("wide character shown whole", "e:2001:db8::\u00b2", "", "2001:db8::\u00b2",
             "Not an IPv6 address: '\u00b2' is not a hex digit (at character 11).");
-        row("long group numbered", "e:2001:db8:12345::", "",
-            "2001:db8:12345::", "Not an IPv6 address: group 3 has 5 digits (at character 10)");
     }
     void modelSteps()
     {
@@ -103,8 +97,6 @@ private slots:
         row("2002:c000:0204::1", "6to4: 192.0.2.4");
         row("2001:0:4136:e378:8000:63bf:3fff:fdd2",
             "Teredo: server 65.54.227.120, client 192.0.2.45, port 40000");
-        row("2001:0:ffff:ffff:0:0:0:0", "Teredo: server 255.255.255.255, client 255.255.255.255, "
-                                        "port 65535");
         row("64:ff9b::192.0.2.33", "NAT64: 192.0.2.33");
         row("64:ff9b:1::c000:221", "None");
         row("::fffe:c000:201", "None");
@@ -128,12 +120,10 @@ private slots:
         const auto row = [](const char* language, const char* entry, const char* block) {
             QTest::addRow("%s %s", language, entry) << language << entry << block;
         };
-        row("en", "2001:db8::1/64", "Documentation, 2001:db8::/32, RFC 3849");
         row("en", "2001:db8::1/16",
             "Documentation, 2001:db8::/32, RFC 3849; the network reaches "
             "beyond this block");
         row("en", "2001:1::1/128", "Port Control Protocol Anycast, 2001:1::1/128, RFC 7723");
-        row("en", "2a00::1/64", "Global unicast");
         row("en", "2a00::1/1", "Global unicast; the network reaches into special-purpose blocks");
         row("de", "2001:db8::1/64", "Dokumentation, 2001:db8::/32, RFC 3849");
         row("ru", "fd00::1/8", "Уникальные локальные, fc00::/7, RFC 4193, RFC 8190");
@@ -178,8 +168,6 @@ private slots:
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("zone");
-        QTest::newRow("/48") << "2001:db8:abcd::1/48"
-                             << "d.c.b.a.8.b.d.0.1.0.0.2.ip6.arpa";
         QTest::newRow("/50") << "2001:db8:abcd::1/50"
                              << "d.c.b.a.8.b.d.0.1.0.0.2.ip6.arpa (/50 is not on a nibble "
                                 "boundary; this is the zone of /48)";
@@ -203,8 +191,6 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("lastRow");
         QTest::addColumn<QString>("summary");
-        QTest::newRow("/48 into /52") << "2001:db8::/48" << 52 << 16 << "2001:db8:0:f000::/52"
-                                      << "16 subnets of /52 in 2001:db8::/48";
         QTest::newRow("/32 into /64")
             << "2001:db8::/32" << 64 << 65536 << "2001:db8:0:ffff::/64"
             << "4294967296 subnets of /64 in 2001:db8::/32; the first 65536 are listed, "

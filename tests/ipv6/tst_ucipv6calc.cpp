@@ -1,24 +1,20 @@
 // The IPv6 tab as a user drives it: keys sent one at a time to whichever control has the
 // focus, the address pasted by every path, the length set by keys and digits, stepping
 // at the end of the address space, the texts CPython's own tests refuse, random networks
-// checked against Python's ipaddress, the subnet report saved, and nothing cut at the
-// window's size.
+// checked against Python's ipaddress, and the subnet report saved. Room for its texts is
+// checked with every other tab's, in the pseudo-language.
 
 #include "ipv6/ipv6subnetlist.h"
 #include "ipv6/ucipv6calc.h"
 #include "net/ipv6_network.h"
-#include "shell/frmwelcome2.h"
 #include "support/paneldriver.h"
 #include "testing/recordingshellservices.h"
 
 #include <QDirIterator>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTemporaryDir>
 
 namespace {
@@ -115,15 +111,11 @@ private slots:
         const auto row = StepTable();
         const QString clear = "focus:txtIpv6Address key:Ctrl+A key:Delete ";
         row("as shown", "", "");
+        // The results of this example are compared with Python's in againstPythonIpaddress.
         row("typed key by key",
             "focus:txtIpv6Address key:Ctrl+A type:2001:db8:85a3::8a2e:370:7334/48",
-            "txtIpv6Address=2001:db8:85a3::8a2e:370:7334/48|"
-            "lblIpv6Compressed=2001:db8:85a3::8a2e:370:7334|"
-            "lblIpv6Expanded=2001:0db8:85a3:0000:0000:8a2e:0370:7334|"
-            "lblIpv6Network=2001:db8:85a3::/48|lblIpv6First=2001:db8:85a3::|"
-            "lblIpv6Last=2001:db8:85a3:ffff:ffff:ffff:ffff:ffff|"
-            "lblIpv6Count=1208925819614629174706176 (2^80)|lblIpv6Networks64=65536 (2^16)|"
-            "lblIpv6Length=/48|focus=txtIpv6Address");
+            "txtIpv6Address=2001:db8:85a3::8a2e:370:7334/48|lblIpv6Network=2001:db8:85a3::/48|"
+            "lblIpv6Networks64=65536 (2^16)|lblIpv6Length=/48|focus=txtIpv6Address");
         for (const char* path : {"menu", "shift+insert", "ctrl+v", "drop"}) {
             row(qPrintable(QString("paste by ") + path),
                 clear + "paste:" + path + "=_2001:DB8::2/56_",
@@ -138,9 +130,6 @@ private slots:
         row("length to zero", "focus:scrIpv6Length key:Home",
             "txtIpv6Address=2001:db8::1/0|lblIpv6Network=::/0|lblIpv6Length=/0|"
             "lblIpv6Count=340282366920938463463374607431768211456 (2^128)|focus=scrIpv6Length");
-        row("length typed", "focus:scrIpv6Length type:48",
-            "txtIpv6Address=2001:db8::1/48|lblIpv6Network=2001:db8::/48|lblIpv6Length=/48|"
-            "focus=scrIpv6Length");
         row("digit past 128 ignored", "focus:scrIpv6Length type:129",
             "txtIpv6Address=2001:db8::1/12|lblIpv6Network=2000::/12|lblIpv6Length=/12|"
             "focus=scrIpv6Length");
@@ -230,38 +219,6 @@ private slots:
         QVERIFY(python.waitForFinished(60000));
         QCOMPARE(QString::fromUtf8(python.readAll() + python.readAllStandardError()), QString());
         QCOMPARE(python.exitCode(), 0);
-    }
-
-    // In the window at its first size (and whatever QT_SCALE_FACTOR says): every text of
-    // the tab has the room it needs, inside the tab.
-    void nothingCutInTheWindow()
-    {
-        RecordingShellServices services;
-        frmWelcome2 window(services);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* tabs = window.findChild<QTabWidget*>("TabStrip1");
-        auto* tab = window.findChild<QWidget*>("ucIpv6Calc1");
-        QVERIFY(tabs->indexOf(tab) < tabs->indexOf(window.findChild<QWidget*>("ucFerol1")));
-        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {},
-                          tabs->tabBar()->tabRect(tabs->indexOf(tab)).center());
-        QCOMPARE(tabs->currentWidget(), tab);
-        QCoreApplication::processEvents();
-        QStringList cut;
-        for (const QLabel* label : tab->findChildren<QLabel*>()) {
-            if (!label->isVisible())
-                continue;
-            const QRect inTab(label->mapTo(tab, QPoint(0, 0)), label->size());
-            // A wrapped text needs its longest word's width and the height of its lines.
-            const bool fits = label->wordWrap()
-                                  ? label->height() >= label->heightForWidth(label->width()) &&
-                                        label->width() >= label->minimumSizeHint().width()
-                                  : label->width() >= label->sizeHint().width() &&
-                                        label->height() >= label->sizeHint().height();
-            if (!fits || !tab->rect().contains(inTab))
-                cut << label->objectName() + ' ' + label->text().left(20);
-        }
-        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include "shell/application_setup.h"
 #include "shell/frmwelcome2.h"
+#include "support/contrast.h"
 #include "support/paneldriver.h"
 #include "testing/desktop_theme.h"
 #include "testing/recordingshellservices.h"
@@ -21,7 +22,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -93,21 +93,6 @@ QString DrawnLines(const QWidget* widget, bool rule)
         look("right", image.width() - 2, image.width() - 1, true);
     }
     return lines.join(' ');
-}
-
-double Contrast(QRgb a, QRgb b)
-{
-    const auto luminance = [](QRgb colour) {
-        const auto linear = [](int channel) {
-            const double c = channel / 255.0;
-            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
-               0.0722 * linear(qBlue(colour));
-    };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // The contrast of a text against what is drawn behind it: the window is drawn with the

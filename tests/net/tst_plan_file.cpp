@@ -105,14 +105,9 @@ private slots:
         };
         QTest::newRow("empty") << QByteArray() << "line 1, column 1: empty";
         QTest::newRow("not JSON") << QByteArray("{\n  \"format\": 1,\n  x") << "line 3, column 3";
-        QTest::newRow("a list") << QByteArray("[1, 2]") << "not a plan: the document is a list";
         QTest::newRow("other JSON") << QByteArray(R"({"name": "x"})") << R"(no "format")";
         QTest::newRow("newer format") << edited("\"format\": 1", "\"format\": 2")
                                       << "format: is 2: written by a newer version";
-        QTest::newRow("format 0") << edited("\"format\": 1", "\"format\": 0")
-                                  << "format: must be a whole number from 1 to 1, not 0";
-        QTest::newRow("format text")
-            << edited(R"("format": 1)", R"("format": "1")") << "format: must be a whole number";
         QTest::newRow("no network")
             << edited(R"("network": "192.168.1.0/24",)", "") << "network: missing";
         QTest::newRow("host bits") << edited("192.168.1.0/24", "192.168.1.9/24")
@@ -120,16 +115,9 @@ private slots:
         QTest::newRow("unknown mode") << edited("\"vlsm\"", "\"halves\"") << "mode: 'halves'";
         QTest::newRow("size a number")
             << edited(R"("size": "10")", R"("size": 10)") << "needs[1].size: must be text";
-        QTest::newRow("size a word")
-            << edited(R"("size": "10")", R"("size": "ten")") << "needs[1].size: 'ten'";
         QTest::newRow("need beyond the needs") << edited("\"need\": 2", "\"need\": 3")
                                                << "subnets[2].need: must be a whole number "
                                                   "from 0 to 2, not 3";
-        QTest::newRow("negative length")
-            << edited("\"prefix_length\": 30", "\"prefix_length\": -30")
-            << "subnets[2].prefix_length: must be a whole number from 0 to 128, not -30";
-        QTest::newRow("unused not text")
-            << edited("\"192.168.1.84/30\"", "7") << "unused[0]: must be text, not a whole number";
         QTest::newRow("not UTF-8") << edited("Sales", "S\xe4les") << "byte ";
         QTest::newRow("overlong slash") << edited("Sales", "S\xc0\xafles") << "not UTF-8";
         QTest::newRow("surrogate") << edited("Sales", "S\xed\xa0\x80les") << "not UTF-8";

@@ -106,17 +106,6 @@ private slots:
     {
         QTest::addColumn<Edit>("make");
         QTest::newRow("IPv4 needs with awkward names") << Edit(AwkwardPlan);
-        QTest::newRow("IPv6 in four") << Edit([](PlanDocument& document) {
-            document.setParentText("2001:db8:40::/48");
-            document.setMode(net::PlanMode::SplitByCount);
-            document.setSplitCount(4);
-        });
-        QTest::newRow("IPv4 in /27s, needs kept aside") << Edit([](PlanDocument& document) {
-            document.setParentText("10.20.0.0/24");
-            document.insertNeeds(0, {Need("kept", 5)});
-            document.setMode(net::PlanMode::SplitByLength);
-            document.setSplitLength(27);
-        });
         QTest::newRow("two-host links") << Edit([](PlanDocument& document) {
             document.setParentText("172.16.0.0 255.255.255.0");
             document.setRfc3021(true);
@@ -155,14 +144,10 @@ private slots:
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<QString>("said");
         const QByteArray good = SavedText(AwkwardPlan);
-        QTest::newRow("cut short") << good.left(good.size() / 2) << "";
         QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << "byte 1";
-        QTest::newRow("other JSON") << QByteArray("{\"users\": []}") << "not a plan";
         QByteArray newer = good;
         QTest::newRow("newer format")
             << newer.replace("\"format\": 1", "\"format\": 7") << "newer version";
-        QByteArray latin1 = good;
-        QTest::newRow("not UTF-8") << latin1.replace("Sales", "Verk\xe4uf") << "not UTF-8";
     }
 
     void badFilesLeaveThePlanAsItWas()
@@ -219,55 +204,28 @@ private slots:
                  qPrintable(m_services.messages.value(0).text));
     }
 
-    // Every edit one step: undoing to any point gives what replaying the edits up to that
-    // point on a fresh plan gives, redoing gives the rest back, and the unsaved mark is
-    // off exactly at the step that was saved.
-    void undoAndRedoRetraceEveryEdit()
+    // The tab's undo and redo keys walk the history (each edit one step, as the logic test
+    // checks over random edits), and the unsaved mark is off exactly at the saved step.
+    void undoAndRedoKeysAndTheSavedMark()
     {
-        const std::vector<Edit> edits = {
-            [](PlanDocument& d) { d.setParentText("10.0.0.0/24"); },
-            [](PlanDocument& d) { d.insertNeeds(0, {Need("Sales", 50)}); },
-            [](PlanDocument& d) {
-                d.insertNeeds(1, {Need("Lab", 10), Need("Ops", 20)});
-            },
-            [](PlanDocument& d) { d.setNeed(1, Need("Lab, east", 25)); },
-            [](PlanDocument& d) { d.moveNeed(2, 0); },
-            [](PlanDocument& d) { d.removeNeeds(1, 1); },
-            [](PlanDocument& d) { d.setMode(net::PlanMode::SplitByCount); },
-            [](PlanDocument& d) { d.setParentText("10.0.0.0/23"); },
-        };
-        const auto replayed = [&edits](std::size_t count) {
-            PlanDocument fresh;
-            for (std::size_t k = 0; k < count; ++k)
-                edits[k](fresh);
-            return PlanDocument::State{fresh.plan(), fresh.parentText()};
-        };
-        const auto state = [this] {
-            return PlanDocument::State{document().plan(), document().parentText()};
-        };
-        constexpr std::size_t kSaved = 3;
-        for (std::size_t k = 0; k < edits.size(); ++k) {
-            edits[k](document());
-            if (k + 1 == kSaved) {
-                m_services.chosenFiles = {path("steps.ferolplan")};
-                QVERIFY(m_bar->save());
-            }
-        }
-        QCOMPARE(document().undoStack()->count(), int(edits.size()));
-
+        document().setParentText("10.0.0.0/24");
+        document().insertNeeds(0, {Need("Sales", 50)});
+        m_services.chosenFiles = {path("steps.ferolplan")};
+        QVERIFY(m_bar->save());
+        document().setMode(net::PlanMode::SplitByCount);
         // The keys go to a control that leaves them to the tab: the answer table.
         m_tab->findChild<QTableView*>("tblAnswer")->setFocus();
-        for (std::size_t k = edits.size(); k-- > 0;) {
-            press(QKeySequence(Qt::CTRL | Qt::Key_Z));
-            QVERIFY2(state() == replayed(k), qPrintable(QString("after undo to %1").arg(k)));
-            QCOMPARE(fileLabel().contains("unsaved"), k != kSaved);
-        }
-        for (std::size_t k = 1; k <= edits.size(); ++k) {
-            press(k % 2 ? QKeySequence(Qt::CTRL | Qt::Key_Y)
-                        : QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-            QVERIFY2(state() == replayed(k), qPrintable(QString("after redo to %1").arg(k)));
-            QCOMPARE(fileLabel().contains("unsaved"), k != kSaved);
-        }
+        const auto after = [this](const QKeySequence& keys) {
+            press(keys);
+            return QString("%1 needs, %2").arg(document().plan().needs.size()).arg(fileLabel());
+        };
+        const QKeySequence undo(Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(after(undo), "1 needs, steps.ferolplan");
+        QCOMPARE(document().plan().mode, net::PlanMode::Vlsm);
+        QVERIFY(after(undo).startsWith("0 needs, steps.ferolplan (unsaved"));
+        QCOMPARE(after(QKeySequence(Qt::CTRL | Qt::Key_Y)), "1 needs, steps.ferolplan");
+        QVERIFY(after(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)).contains("unsaved"));
+        QCOMPARE(document().plan().mode, net::PlanMode::SplitByCount);
     }
 
     void exportedCsvReadsBackAsTheAnswer()

@@ -7,6 +7,7 @@
 #include "planner/plan_document.h"
 #include "planner/planpicture.h"
 #include "planner/ucplanner.h"
+#include "support/contrast.h"
 #include "testing/desktop_theme.h"
 
 #include <QApplication>
@@ -19,23 +20,6 @@
 Q_DECLARE_METATYPE(DesktopTheme)
 
 namespace {
-
-double Luminance(QRgb colour)
-{
-    const auto linear = [](int channel) {
-        const double c = channel / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
-           0.0722 * linear(qBlue(colour));
-}
-
-double Contrast(QRgb a, QRgb b)
-{
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // The contrast of the strongest stroke inside a block against the colour most of the
 // block has: its label against its fill, where a label is drawn at all.

@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -90,7 +89,7 @@ class TestPlannerTab : public QObject
 
         Shown() { panel.resize(900, 700); }
 
-        // The panel driver's steps, and "blank" for the space bar, "down" for the arrow.
+        // The panel driver's steps, and "blank" for the space bar.
         void run(const QString& steps) const
         {
             driver.run(steps, [](const QString& step, const QString&) {
@@ -116,7 +115,7 @@ private slots:
     void refusedSizeStaysInItsEditor();
     void pictureAndTableFollowEachOther();
     void answerCopiedAsTabSeparatedText();
-    void editsUndoneAndRedone();
+    void needsMovedByTheirButtons();
 };
 
 void TestPlannerTab::typedPlans_data()
@@ -136,11 +135,6 @@ void TestPlannerTab::typedPlans_data()
         << "10.0.0.0/25 10.0.0.128/26 10.0.0.192/27 10.0.0.224/28 10.0.0.240/30 "
            "free:10.0.0.244/30 free:10.0.0.248/29"
         << "5 networks in 10.0.0.0/24";
-    QTest::newRow("parent with a mask")
-        << "mouse:txtParent type:10.0.0.0 blank type:255.255.255.0 mouse:cmdAddNeed type:x tab "
-           "type:60 key:Return"
-        << "10.0.0.0/26 free:10.0.0.64/26 free:10.0.0.128/25"
-        << "1 network in 10.0.0.0/24";
     QTest::newRow("200 and 100 do not fit")
         << "mouse:txtParent type:192.168.0.0/24 mouse:cmdAddNeed type:big tab type:200 "
            "key:Return mouse:cmdAddNeed type:small tab type:100 key:Return"
@@ -213,11 +207,9 @@ void TestPlannerTab::refusedParents_data()
         QTest::newRow(name) << QString("mouse:txtParent") + typed << QString(said);
     };
     row("nothing typed", "", "Type the network to divide");
-    row("IPv4 host bits", " type:10.0.0.1/24", "beyond the prefix");
     row("IPv4 mask with a gap", " type:10.0.0.0 blank type:255.0.255.0", "no gap");
     row("IPv6 group too long", " type:2001:db8:12345::/48",
         "group 3 has 5 digits (at character 10)");
-    row("IPv6 length above 128", " type:2001:db8::/129", "above 128");
 }
 
 // A parent that is not a network says why, keeps the text as typed and plans nothing.
@@ -259,25 +251,18 @@ void TestPlannerTab::pictureAndTableFollowEachOther()
     QCoreApplication::processEvents();
     const QAbstractItemModel& model = *shown.answer->model();
     QCOMPARE(model.rowCount(), 7);
+    // Where blocks go is the layout's, checked in the logic test; here each block's width
+    // is its row's share, and hovering it selects the row.
     PlanPicture& picture = *shown.picture;
-    const int width = picture.width() - 1;
-    int right = 0;
     for (int row = 0; row < model.rowCount(); ++row) {
-        // In address order, side by side, each as wide as its share of the /24.
         const QRect block = picture.blockRect(row);
-        QCOMPARE(block.left(), right);
-        right = block.right() + 1;
         const double share = model.index(row, 0).data(AnswerModel::ShareRole).toDouble();
-        QVERIFY2(
-            std::abs(block.width() - share * width) <= 1.5 ||
-                block.width() == picture.minimumBlockWidth(),
-            qPrintable(QString("row %1: %2 px for %3").arg(row).arg(block.width()).arg(share)));
-        // Hovering a block selects its row in the table.
+        QVERIFY(std::abs(block.width() - share * (picture.width() - 1)) <= 1.5 ||
+                block.width() == picture.minimumBlockWidth());
         QTest::mouseMove(&picture, block.center());
         QCOMPARE(shown.answer->currentIndex().row(), row);
         QVERIFY(shown.answer->selectionModel()->isRowSelected(row));
     }
-    QCOMPARE(right, width);
 
     // A row clicked in the table is framed in the highlight colour in the picture.
     QTest::mouseMove(shown.answer->viewport(), {1, 1});
@@ -312,26 +297,14 @@ void TestPlannerTab::answerCopiedAsTabSeparatedText()
                                 "10.0.0.127\t126\t26"));
 }
 
-void TestPlannerTab::editsUndoneAndRedone()
+void TestPlannerTab::needsMovedByTheirButtons()
 {
     Shown shown;
     shown.run("mouse:txtParent type:10.0.0.0/24 mouse:cmdAddNeed type:a tab type:100 key:Return "
               "mouse:cmdAddNeed type:b tab type:20 key:Return mouse:cmdMoveNeedUp");
     QCOMPARE(NeedsShown(*shown.needs->model()), "b=20,a=100");
-    QUndoStack& history = *shown.panel.document().undoStack();
-    history.undo();
+    shown.run("mouse:cmdMoveNeedDown");
     QCOMPARE(NeedsShown(*shown.needs->model()), "a=100,b=20");
-    while (history.canUndo())
-        history.undo();
-    QCOMPARE(shown.panel.findChild<QLineEdit*>("txtParent")->text(), "");
-    QCOMPARE(shown.answer->model()->rowCount(), 0);
-    QVERIFY(!shown.parentStatus().isEmpty());
-    while (history.canRedo())
-        history.redo();
-    QCOMPARE(shown.panel.findChild<QLineEdit*>("txtParent")->text(), "10.0.0.0/24");
-    QCOMPARE(NeedsShown(*shown.needs->model()), "b=20,a=100");
-    QCOMPARE(Column(*shown.answer->model(), 1),
-             "10.0.0.0/25 10.0.0.128/27 free:10.0.0.160/27 free:10.0.0.192/26");
 }
 
 QTEST_MAIN(TestPlannerTab)

@@ -220,39 +220,30 @@ private slots:
     {
         QTest::addColumn<QString>("tab");
         QTest::addColumn<QString>("steps");
-        QTest::newRow("subnet, as opened") << "SubnetMaskCalc" << QString();
-        QTest::newRow("subnet, /31")
-            << "SubnetMaskCalc"
-            << "focus:sub_address_0 type:192.168.1.4 focus:scr_mask_bits key:End "
-               "key:Left";
-        QTest::newRow("subnet, all-ones subnet")
-            << "SubnetMaskCalc"
-            << "focus:sub_address_0 type:10.255.255.255 focus:scr_mask_bits key:Home" +
-                   QString(" key:Right").repeated(11);
-        QTest::newRow("subnet, supernet")
-            << "SubnetMaskCalc"
-            << "focus:sub_address_0 type:192.1.1.1 focus:scr_mask_bits key:Home";
-        QTest::newRow("wildcard") << "WildcardMaskCkr"
-                                  << "mouse:btnCalculate";
-        QTest::newRow("decimal") << "DecimalIpCalc"
-                                 << "focus:txtDecimal type:7";
-        QTest::newRow("ipv6, as opened") << "Ipv6Calc" << QString();
-        QTest::newRow("ipv6, Teredo")
-            << "Ipv6Calc"
-            << "focus:txtIpv6Address key:Ctrl+A type:2001:0:4136:e378:8000:63bf:3fff:fdd2";
-        QTest::newRow("ipv6, mapped /40 split")
-            << "Ipv6Calc"
-            << "focus:txtIpv6Address key:Ctrl+A type:::ffff:10.1.2.3/40";
-        QTest::newRow("ipv6, refused") << "Ipv6Calc"
-                                       << "focus:txtIpv6Address key:Ctrl+A type:2001:db8::g";
-        QTest::newRow("planner, as opened") << "Planner" << QString();
-        QTest::newRow("planner, IPv4 parent")
-            << "Planner"
-            << "focus:txtParent key:Ctrl+A type:10.0.0.0/22 key:Return";
-        QTest::newRow("planner, refused parent")
-            << "Planner"
-            << "focus:txtParent key:Ctrl+A type:10.0.0.300/22 key:Return";
-        QTest::newRow("Ferol") << "Ferol" << QString();
+        const auto row = [](const char* name, const char* tab, const QString& steps) {
+            QTest::newRow(name) << QString(tab) << steps;
+        };
+        const QString address = "focus:sub_address_0 type:";
+        const QString ipv6 = "focus:txtIpv6Address key:Ctrl+A type:";
+        const QString parent = "focus:txtParent key:Ctrl+A type:";
+        row("subnet, as opened", "SubnetMaskCalc", "");
+        row("subnet, /31", "SubnetMaskCalc",
+            address + "192.168.1.4 focus:scr_mask_bits key:End key:Left");
+        row("subnet, all-ones subnet", "SubnetMaskCalc",
+            address + "10.255.255.255 focus:scr_mask_bits key:Home" +
+                QString(" key:Right").repeated(11));
+        row("subnet, supernet", "SubnetMaskCalc",
+            address + "192.1.1.1 focus:scr_mask_bits key:Home");
+        row("wildcard", "WildcardMaskCkr", "mouse:btnCalculate");
+        row("decimal", "DecimalIpCalc", "focus:txtDecimal type:7");
+        row("ipv6, as opened", "Ipv6Calc", "");
+        row("ipv6, Teredo", "Ipv6Calc", ipv6 + "2001:0:4136:e378:8000:63bf:3fff:fdd2");
+        row("ipv6, mapped /40 split", "Ipv6Calc", ipv6 + "::ffff:10.1.2.3/40");
+        row("ipv6, refused", "Ipv6Calc", ipv6 + "2001:db8::g");
+        row("planner, as opened", "Planner", "");
+        row("planner, IPv4 parent", "Planner", parent + "10.0.0.0/22 key:Return");
+        row("planner, refused parent", "Planner", parent + "10.0.0.300/22 key:Return");
+        row("Ferol", "Ferol", "");
     }
 
     void everyTextTranslated()

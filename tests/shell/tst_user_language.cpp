@@ -21,16 +21,12 @@ private slots:
                 catalogues << QString::fromLatin1(ours);
             QTest::newRow(name) << code << catalogues << qts;
         };
-        row("German", "de", "de", "de");
         row("Austrian German falls back to German", "de_AT", "de", "de");
         row("Brazilian Portuguese", "pt_BR", "pt_BR", "pt_BR");
         row("written with a dash", "pt-BR", "pt_BR", "pt_BR");
-        row("Russian", "ru", "ru", "ru");
-        row("Simplified Chinese", "zh_CN", "zh_CN", "zh_CN");
         row("Chinese alone is Simplified", "zh", "zh_CN", "zh_CN");
         row("Traditional Chinese is not Simplified", "zh_TW", "", "zh_TW");
         row("French of Canada", "fr_CA", "fr", "fr");
-        row("Spanish of Mexico", "es_MX", "es", "es");
         // English's own catalogue is loaded once, not a second time as the user's language.
         row("English", "en", "", "en");
         row("no such language", "xx", "", "");
@@ -70,7 +66,6 @@ private slots:
         QTest::newRow("English, one") << "en" << 1 << "1 network";
         QTest::newRow("English, five") << "en" << 5 << "5 networks";
         QTest::newRow("no catalogue of its own") << "xx" << 1 << "1 network";
-        QTest::newRow("German, five") << "de" << 5 << "5 Netze";
         QTest::newRow("Russian, two") << "ru" << 2 << "2 сети";
         QTest::newRow("Russian, five") << "ru" << 5 << "5 сетей";
         QTest::newRow("Russian, twenty-one") << "ru" << 21 << "21 сеть";

@@ -104,8 +104,6 @@ private slots:
         QTest::newRow("cancel") << true << cancel << "" << true << QStringList{"Planner"} << false;
         QTest::newRow("discard, then no")
             << true << discard << "" << false << QStringList{"Planner", "Exit?"} << false;
-        QTest::newRow("discard, then yes")
-            << true << discard << "" << true << QStringList{"Planner", "Exit?"} << true;
         QTest::newRow("save, then yes")
             << true << save << "kept.ferolplan" << true << QStringList{"Planner", "Exit?"} << true;
         QTest::newRow("save, chooser cancelled")
@@ -141,9 +139,7 @@ private slots:
     {
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("action");
-        QTest::newRow("Ctrl+N") << QKeySequence(Qt::CTRL | Qt::Key_N) << "actNewPlan";
         QTest::newRow("Ctrl+O") << QKeySequence(Qt::CTRL | Qt::Key_O) << "actOpenPlan";
-        QTest::newRow("Ctrl+S") << QKeySequence(Qt::CTRL | Qt::Key_S) << "actSavePlan";
         QTest::newRow("Ctrl+Shift+S")
             << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << "actSavePlanAs";
     }

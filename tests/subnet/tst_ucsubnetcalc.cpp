@@ -23,10 +23,10 @@ namespace {
 // another's, and txt_hosts when it does not show its start. Its own steps: "enter:a.b.c.d/m" writes
 // the octets as a paste does, then the length; "drag:N" holds the length's thumb at N, "drop" lets
 // it go; "wheel" turns the wheel on the length towards the user; "file:PATH" and "folder:PATH" put
-// a 10000-byte file or a folder in the documents folder ("_" for a blank); "noviewer" makes opening
-// the report fail; "copy:NAME" drags the mouse across a result as a user selects it, then presses
-// Ctrl+C ("clipboard" is then what it copied); "pause" waits longer than keys typed together do;
-// "commit:TEXT" is an input method's commit to the focused control.
+// a 10000-byte file or a folder in the documents folder ("_" for a blank); "copy:NAME" drags the
+// mouse across a result as a user selects it, then presses Ctrl+C ("clipboard" is then what it
+// copied); "pause" waits longer than keys typed together do; "commit:TEXT" is an input method's
+// commit to the focused control.
 struct Panel
 {
     Panel() { services.documentsFolderPath = documents.path(); }
@@ -95,7 +95,7 @@ struct Panel
             bar()->setValue(hostAndMask.section('/', 1).toInt());
     }
 
-    void run(const QString& steps)
+    void run(const QString& steps) const
     {
         d.run(steps, [&](const QString& step, const QString& arg) {
             const QString inTheWay = documents.filePath(QString(arg).replace('_', ' '));
@@ -129,8 +129,6 @@ struct Panel
                 QApplication::sendEvent(QApplication::focusWidget(), &commit);
             } else if (step == "pause") {
                 QTest::qWait(1100);
-            } else if (step == "noviewer") {
-                services.openersFail = true;
             } else {
                 return false;
             }
@@ -172,27 +170,19 @@ private slots:
             "focus=sub_address_0");
         row("loopback", first + "127",
             "sub_class=Loopback Address|lbl_mask_bits= 16|focus=sub_address_1");
-        row("class C", first + "192", "sub_class=Class C Address|lbl_mask_bits= 24");
-        row("224 and up", first + "224", "sub_class=Invalid IP Address|lbl_mask_bits= 24");
         row("over 255 held", first + "300",
             "sub_address=255...|sub_host_bin_0=11111111|focus=sub_address_1");
         // Only a change of class resets the length; a value is held at the 16-bit bound.
         row("class kept", "enter:192.../27 enter:200...", "lbl_mask_bits= 27");
         row("class changed", "enter:192.../27 focus:sub_address_0 type:1", "lbl_mask_bits= 8");
-        row("held at 16 bits", "enter:-99999...", "sub_host_bin_0=10000000");
-        row("empty is class A", "enter:1... enter:...",
-            "sub_class=Class A Address|sub_host_bin_0=00000000");
         // An address typed over filled boxes, or pasted: a length given wins over the class's.
         row("typed over",
             "enter:255.255.255.255/16 focus:sub_address_3 focus:sub_address_0 type:192.168.1.1",
             "at=192.168.1.1/24|lbl_the_subnet=192.168.1.0|lbl_the_broad=192.168.1.255");
         row("pasted with a length", "focus:sub_address_2 paste:shift+insert=10.20.30.40/27",
             "at=10.20.30.40/27|lbl_the_subnet=10.20.30.32|lbl_the_broad=10.20.30.63");
-        row("pasted with a mask", "paste:shift+insert=_192.168.1.130_255.255.255.192\n",
-            "at=192.168.1.130/26|lbl_the_subnet=192.168.1.128|lbl_the_broad=192.168.1.191");
         row("pasted, a mask of no length", "enter:1.1.1.1/20 paste:menu=10.1.1.1/255.0.255.0",
             "at=10.1.1.1/20|lbl_the_subnet=10.1.0.0");
-        row("pasted, length 0", "enter:1.1.1.1/20 paste:drop=10.1.1.1/0", "at=10.1.1.1/20");
         row("pasted, no address", "enter:1.1.1.1/20 focus:sub_address_1 paste:menu=2\n5",
             "at=1.2.1.1/20|lbl_the_subnet=1.2.0.0");
         // "/" in the last box moves on to the length; digits typed there set it.
@@ -204,8 +194,6 @@ private slots:
             "sub_address_0=1/|focus=sub_address_0|lbl_mask_bits= 16");
         row("length typed past 32", "enter:10.1.2.3/16 focus:scr_mask_bits type:33",
             "lbl_mask_bits= 3");
-        row("length typed from 0", "enter:10.1.2.3/16 focus:scr_mask_bits type:0",
-            "lbl_mask_bits= 16");
         row("length typed after a pause",
             "enter:10.1.2.3/16 mouse:scr_mask_bits type:2 pause type:9", "lbl_mask_bits= 9");
         // The length: a drag counts on release; keys and the wheel on the focused bar.
@@ -213,14 +201,10 @@ private slots:
         row("let go", "enter:192.168.1.200/24 drag:28 drop", "lbl_mask_bits= 28");
         const QString bar = "enter:10.1.2.3/16 focus:scr_mask_bits ";
         row("Left", bar + "key:Left key:Up", "lbl_mask_bits= 14");
-        row("End, PgUp", bar + "key:End key:PgUp", "lbl_mask_bits= 31");
         row("wheel", bar + "wheel", "lbl_mask_bits= 17");
         // The longest texts fit, as every row checks.
         row("15-character addresses", "enter:223.255.255.253/30", "");
-        row("largest counts", "enter:10.0.0.1/30", "");
         // The counts and the status.
-        row("subnetting", "enter:192.168.1.130/26", "lbl_info=2.4.62.6|lbl_sub2=Subnetting");
-        row("supernetting", "enter:192.168.17.5/20", "lbl_info=...|lbl_sub2=Supernetting");
         row("incomplete", "enter:192.168.1./24", "lbl_info=0.1.254.8|lbl_sub2=Subnetting");
         row("incomplete, one subnet bit", "enter:10.0.0./9",
             "lbl_info=1.2.8388606.23|lbl_sub2=Enter Complete Host Address");
@@ -230,8 +214,6 @@ private slots:
         row("/31, option", "enter:192.168.1.5/31 mouse:chk_31bit",
             "lbl_info_2=2|lbl_sub2=Subnetting as per RFC3021.|"
             "txt_hosts=192.168.1.4 to 192.168.1.5");
-        row("/32, option", "enter:192.168.1.5/32 mouse:chk_31bit",
-            "lbl_info_2=0|lbl_sub2=Mask too long, no hosts.|txt_hosts=none");
         // A click from an entry: a message leaves the panel where it was, the focus in the first
         // empty box if any.
         const QString told = "told=Subnet Calculator: ";
@@ -241,7 +223,6 @@ private slots:
             "at=192.168.2.77/24|focus=btnNextSubnet");
         row("prev", "enter:192.168.1.77/26 mouse:btnPrevSubnet", "at=192.168.1.13/26");
         row("prev borrows", "enter:192.168.1.30/26 mouse:btnPrevSubnet", "at=192.168.0.192/26");
-        row("next at /32", "enter:203.0.113.9/32 mouse:btnNextSubnet", "at=203.0.113.10/32");
         row("prev from the first", "enter:0.0.0.0/24 mouse:btnPrevSubnet",
             "at=0.0.0.0/24|" + told + "This is the first subnet.");
         row("next from the last", "enter:255.255.255.0/24 mouse:btnNextSubnet",
@@ -249,7 +230,6 @@ private slots:
         row("next, a box empty", "enter:1..1.1/8 mouse:btnNextSubnet",
             "at=1..1.1/8|" + mustBlank + "1");
         row("prev, a box empty", "enter:1..1.1/8 mouse:btnPrevSubnet", "at=1..1.1/8|" + must + "1");
-        row("prev, the last box empty", "enter:1.1.1./8 mouse:btnPrevSubnet", mustBlank + "3");
         row("report, the last box empty", "enter:1.1.1./8 mouse:btnNextTwentySubnets", must + "3");
         row("Enter on a button", "enter:192.168.1.77/24 focus:btnNextSubnet key:Return",
             "at=192.168.2.77/24");
@@ -266,32 +246,15 @@ private slots:
             "size=1596|at=192.168.1.130/26|opened=1");
         row("report, the focus kept", "enter:192.168.1.130/26 focus:sub_address_3" + report,
             "at=192.168.1.130/26|focus=sub_address_3");
-        row("report, a class change", "enter:126.1.2.3/8" + report,
-            "report=126.0.0.0,126.0.0.1 to 126.255.255.254,126.255.255.255 "
-            "127.1.0.0,127.1.0.1 to 127.1.255.254,127.1.255.255 "
-            "127.2.0.0,127.2.0.1 to 127.2.255.254,127.2.255.255|at=126.1.2.3/8");
-        row("report at /32", "enter:203.0.113.9/32" + report,
-            "report=203.0.113.9,none,203.0.113.9 203.0.113.10,none,203.0.113.10 "
-            "203.0.113.11,none,203.0.113.11|last=203.0.113.28,none,203.0.113.28|"
-            "at=203.0.113.9/32");
-        row("report at /31, option", "enter:10.0.0.4/31 mouse:chk_31bit" + report,
-            "report=10.0.0.4,10.0.0.4 to 10.0.0.5,10.0.0.5 10.0.0.6,10.0.0.6 to 10.0.0.7,10.0.0.7 "
-            "10.0.0.8,10.0.0.8 to 10.0.0.9,10.0.0.9");
         row("report to the end", "enter:255.255.240.0/24" + report,
             "size=1292|last=255.255.255.0,255.255.255.1 to 255.255.255.254,255.255.255.255|"
             "at=255.255.240.0/24");
-        // Something in the way is told by its path; where the folder failed the panel never moved.
-        const QString unsaved = "opened=0|" + told + "The subnet list could not be saved";
-        row("a file in the way", "file:Ferol_Subnet_Calculator enter:192.168.1.200/26" + report,
-            "at=192.168.1.200/26|" + unsaved +
-                ".\n\"~/Ferol Subnet Calculator\" is a file, not a folder.");
+        // A report that cannot be written is told by its path, and the panel never moved.
         row("a folder in the way",
             "folder:Ferol_Subnet_Calculator/subnets.txt enter:192.168.1.200/26" + report,
-            "at=192.168.1.200/26|" + unsaved +
-                " to ~/Ferol Subnet Calculator/subnets.txt.\nFilename refers to a directory");
-        row("no text viewer", "noviewer enter:192.168.1.200/26" + report,
-            "opened=1|told=opener: The report was saved as\n"
-            "~/Ferol Subnet Calculator/subnets.txt\nbut no program could open it.");
+            "at=192.168.1.200/26|opened=0|" + told +
+                "The subnet list could not be saved to ~/Ferol Subnet Calculator/subnets.txt.\n"
+                "Filename refers to a directory");
     }
     void steps() { RunStepRow<Panel>(); }
 };

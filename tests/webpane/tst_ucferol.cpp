@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,25 +65,6 @@ private slots:
         QFETCH(QString, address);
         QFETCH(NavigationDecision, decision);
         QCOMPARE(DecideNavigation(QUrl(address)), decision);
-    }
-
-    // Every address (less the maker's affixes), image text and source in page order; an
-    // empty item is a blank line, which parts the blocks (the exam block has one of its
-    // own). A quote or an ampersand in a folder is escaped.
-    void linksAndImagesInOrder()
-    {
-        const QStringList affixes = MakerAddress("*").split('*');
-        static const QRegularExpression item("<br><br>|(?:href|alt|src)=\"([^\"]*)\"");
-        QStringList items;
-        for (const QRegularExpressionMatch& match :
-             item.globalMatch(ComposePage({"/R&D \"x\"/1.gif", "2.gif", "3.gif"})))
-            items << match.captured(1).remove(affixes[0]).remove(affixes[1]);
-        QCOMPARE(items, QStringList({"/AboutLumbra.html", "Lumbra Network Simulator",
-                                     "/R&amp;D &quot;x&quot;/1.gif", "/AboutLumbra.html", "",
-                                     "/about-practice-exams.html", "Orvat-Max Practice Exams",
-                                     "2.gif", "", "/Guarantee.html", "/about-practice-exams.html",
-                                     "", "/AboutTraining.html", "Ferol Training", "3.gif",
-                                     "/AboutTraining.html"}));
     }
 
     // The images travel in the page as data; one missing is looked for where it should be.

@@ -118,9 +118,6 @@ private slots:
         };
         row("More link clicked", "Array.from(document.links).find(a => a.text == 'More').click()",
             MakerAddress("/AboutLumbra.html"));
-        row("http in mixed case",
-            "location.href = 'http://www.ferol.example/MixedCase.html?EID=Ab'",
-            "http://www.ferol.example/MixedCase.html?EID=Ab");
         // The engine blocks this one itself by loading about:blank#blocked over the page.
         row("engine page replaced, then rebuilt", "location.href = 'about:version'", "",
             "3 null 1 null");
