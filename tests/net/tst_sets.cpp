@@ -1,7 +1,7 @@
-// Merging and excluding, both families, against an oracle written here on the compiler's
-// own 128-bit integers: on random sets in a small universe placed anywhere in the space,
-// the one fewest cover found by splitting it in halves address by address; then the whole
-// space, which no small universe reaches.
+// Merging and excluding, both families, against oracles written here on the compiler's
+// own 128-bit integers: on small random sets the one fewest cover found by splitting the
+// space in halves address by address; on large ones the result probed at every boundary
+// of input and output, and checked for order, overlap and halves left unjoined.
 
 #include "net/ipv4_sets.h"
 #include "net/ipv6_sets.h"
@@ -121,6 +121,74 @@ Members MembersOf(Span span, Oracle base)
     return members;
 }
 
+// Membership in a union of spans: sorted by first, with the furthest last reached so far.
+class SpanUnion
+{
+public:
+    explicit SpanUnion(std::vector<Span> spans) : m_spans(std::move(spans))
+    {
+        std::sort(m_spans.begin(), m_spans.end(),
+                  [](const Span& a, const Span& b) { return a.first < b.first; });
+        Oracle reach = 0;
+        for (const Span& span : m_spans)
+            m_reach.push_back(reach = std::max(reach, span.last));
+    }
+    bool holds(Oracle address) const
+    {
+        const auto after = std::upper_bound(m_spans.begin(), m_spans.end(), address,
+                                            [](Oracle a, const Span& s) { return a < s.first; });
+        return after != m_spans.begin() &&
+               m_reach[std::size_t(after - m_spans.begin() - 1)] >= address;
+    }
+    // Every first and last, and the addresses just outside them.
+    std::vector<Oracle> boundaries(Oracle top) const
+    {
+        std::vector<Oracle> probes;
+        for (const Span& span : m_spans) {
+            probes.push_back(span.first);
+            probes.push_back(span.last);
+            if (span.first > 0)
+                probes.push_back(span.first - 1);
+            if (span.last < top)
+                probes.push_back(span.last + 1);
+        }
+        return probes;
+    }
+
+private:
+    std::vector<Span> m_spans;
+    std::vector<Oracle> m_reach;
+};
+
+// The answer holds exactly what `expected` holds: the two can only differ across an
+// interval that starts or ends at a boundary of one of them. Then: in address order, no
+// overlap, and no two neighbours that are the halves of one prefix.
+template <class F>
+void CheckLarge(const std::vector<typename F::Network>& answer, const SpanUnion& expected,
+                const std::vector<Span>& inputs)
+{
+    const Oracle top = F::kBits == 128 ? ~Oracle{0} : (Oracle{1} << F::kBits) - 1;
+    std::vector<Span> spans;
+    spans.reserve(answer.size());
+    for (const auto& network : answer)
+        spans.push_back(SpanOf<F>(network));
+    for (std::size_t n = 1; n < answer.size(); ++n) {
+        QVERIFY(spans[n - 1].last < spans[n].first);
+        const auto& [a, b] = std::tie(answer[n - 1], answer[n]);
+        if (a.prefixLength() == b.prefixLength() && a.prefixLength() > 0)
+            QVERIFY2(!Prefix<F>(F::Value(a.address()), a.prefixLength() - 1).contains(b),
+                     qPrintable(Texts<F>({a, b}).join(' ')));
+    }
+    const SpanUnion got(spans);
+    std::vector<Oracle> probes = got.boundaries(top);
+    for (const Span& input : inputs)
+        for (Oracle probe : {input.first, input.last, input.first - 1, input.last + 1})
+            probes.push_back(probe & top);
+    for (Oracle probe : probes)
+        QVERIFY2(got.holds(probe) == expected.holds(probe),
+                 qPrintable(QString::fromStdString(F::Address(probe).toString())));
+}
+
 // A random base for the small universe: at the bottom, the top, or anywhere.
 template <class F> Oracle RandomBase(QRandomGenerator& random, int round)
 {
@@ -168,6 +236,64 @@ template <class F> void SmallSetsAgainstBruteForce()
     }
 }
 
+template <class F> void LargeSetsAgainstOracle(int count, int excludedCount)
+{
+    QRandomGenerator random(F::kBits + 1);
+    const auto randomNetwork = [&](int shortest, int longest) {
+        const Oracle address = Oracle{random.generate64()} << 64 | random.generate64();
+        return Prefix<F>(address >> (128 - F::kBits), int(random.bounded(shortest, longest + 1)));
+    };
+
+    std::vector<typename F::Network> networks;
+    std::vector<typename F::Range> ranges;
+    std::vector<Span> spans;
+    for (int k = 0; k < count; ++k) {
+        networks.push_back(randomNetwork(F::kBits / 4, F::kBits));
+        spans.push_back(SpanOf<F>(networks.back()));
+        ranges.push_back(networks.back().range());
+    }
+    CheckLarge<F>(F::Merge(networks), SpanUnion(spans), spans);
+    CheckLarge<F>(F::Merge(ranges), SpanUnion(spans), spans);
+
+    // Out of one short prefix, many small ones inside it and a few mostly outside it, so
+    // that much is left.
+    const auto network = randomNetwork(F::kBits / 4, F::kBits / 2);
+    const int length = network.prefixLength();
+    std::vector<typename F::Network> excluded;
+    std::vector<Span> excludedSpans;
+    for (int k = 0; k < excludedCount; ++k) {
+        const auto candidate = randomNetwork((F::kBits + length) / 2, F::kBits);
+        const Oracle offset = F::Value(candidate.address()) >> length;
+        const auto inside =
+            Prefix<F>(F::Value(network.address()) | offset, candidate.prefixLength());
+        excluded.push_back(k % 16 == 0 ? candidate : inside);
+        excludedSpans.push_back(SpanOf<F>(excluded.back()));
+    }
+    // What is left, as spans: the network's addresses outside every excluded one.
+    std::vector<Span> leftSpans;
+    Oracle next = F::Value(network.address());
+    std::vector<Span> sorted = excludedSpans;
+    std::sort(sorted.begin(), sorted.end(),
+              [](const Span& a, const Span& b) { return a.first < b.first; });
+    bool finished = false;
+    for (const Span& span : sorted) {
+        if (span.last < next || span.first > F::Last(network))
+            continue;
+        if (span.first > next)
+            leftSpans.push_back({next, span.first - 1});
+        if (span.last >= F::Last(network)) {
+            finished = true;
+            break;
+        }
+        next = span.last + 1;
+    }
+    if (!finished)
+        leftSpans.push_back({next, F::Last(network)});
+    std::vector<Span> inputs = excludedSpans;
+    inputs.push_back(SpanOf<F>(network));
+    CheckLarge<F>(F::Exclude(network, excluded), SpanUnion(leftSpans), inputs);
+}
+
 } // namespace
 
 class TestSets : public QObject
@@ -177,6 +303,8 @@ class TestSets : public QObject
 private slots:
     void smallIpv4SetsAgainstBruteForce() { SmallSetsAgainstBruteForce<Ipv4>(); }
     void smallIpv6SetsAgainstBruteForce() { SmallSetsAgainstBruteForce<Ipv6>(); }
+    void largeIpv4SetsAgainstOracle() { LargeSetsAgainstOracle<Ipv4>(100000, 2000); }
+    void largeIpv6SetsAgainstOracle() { LargeSetsAgainstOracle<Ipv6>(20000, 5000); }
 
     // The whole address space, which no small universe reaches.
     void wholeSpace_data()
