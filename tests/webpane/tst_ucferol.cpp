@@ -67,6 +67,15 @@ private slots:
         QCOMPARE(DecideNavigation(QUrl(address)), decision);
     }
 
+    // An image's folder is the user's: a quote or an ampersand in it must not end the
+    // attribute or start an entity.
+    void imageFolderEscaped()
+    {
+        const QString page = ComposePage({"/R&D \"x\"/1.gif", "2.gif", "3.gif"});
+        QVERIFY(page.contains("src=\"/R&amp;D &quot;x&quot;/1.gif\""));
+        QVERIFY(!page.contains("R&D"));
+    }
+
     // The images travel in the page as data; one missing is looked for where it should be.
     void imagesFromFolderAsData()
     {
