@@ -53,8 +53,10 @@ FieldGroup::FieldGroup(std::vector<Field> fields) : m_fields(std::move(fields))
 {
     std::string object;
     JsonLineWriter json(object);
-    for (const Field& field : m_fields)
+    for (const Field& field : m_fields) {
         json.add(field.key, field.label, field.value);
+        m_keyBits |= field.key.bit();
+    }
     json.close();
     m_jsonMembers = object.substr(1, object.size() - 2);
 }
@@ -65,31 +67,24 @@ void FieldSink::add(const FieldGroup& group)
         add(field.key, field.label, field.value);
 }
 
-namespace {
-
-// One of 64 bits for a key, from its length and its ends.
-std::uint64_t KeyBit(std::string_view key)
-{
-    const auto hash = key.size() * 7 + std::size_t(key.front()) + std::size_t(key.back()) * 3;
-    return std::uint64_t{1} << (hash % 64);
-}
-
-} // namespace
-
 ChosenFields::ChosenFields(const std::vector<std::string>& names, Form form)
     : m_names(names), m_form(form), m_spans(names.size())
 {
     m_values.reserve(256);
     for (const std::string& name : names)
-        m_nameBits |= name.empty() ? 0 : KeyBit(name);
+        m_nameBits |= name.empty() ? 0 : FieldKey::BitOf(name);
 }
 
-void ChosenFields::add(const FieldKey& key, std::string_view /*label*/, const FieldValue& value)
+void ChosenFields::add(const FieldGroup& group)
 {
-    // Most keys are not asked for, and one test of a bit says so: a batch hands over thirty
-    // keys a line, and comparing each with every name cost more than the answer.
-    if (key.empty() || (m_nameBits & KeyBit(key.name())) == 0)
+    if ((m_nameBits & group.keyBits()) == 0)
         return;
+    for (const Field& field : group.fields())
+        add(field.key, field.label, field.value);
+}
+
+void ChosenFields::keep(const FieldKey& key, const FieldValue& value)
+{
     for (std::size_t i = 0; i < m_names.size(); ++i) {
         if (m_names[i] != key.name())
             continue;
@@ -125,7 +120,30 @@ std::string ChosenFields::text() const
         }
         return text;
     }
-    JsonObjectWriter object(text, m_form == Form::JsonDocument);
+    if (m_form == Form::JsonLine) {
+        // {"name":value,...} laid out in one go: a batch writes one a line, and piece by
+        // piece appends cost more than the values.
+        std::size_t size = 3; // the braces and the newline
+        for (std::size_t i = 0; i < m_names.size(); ++i)
+            size += std::size_t(i > 0) + m_names[i].size() + 3 + m_spans[i].size;
+        text.resize(size);
+        char* to = text.data();
+        *to++ = '{';
+        for (std::size_t i = 0; i < m_names.size(); ++i) {
+            if (i > 0)
+                *to++ = ',';
+            *to++ = '"';
+            to = std::copy(m_names[i].begin(), m_names[i].end(), to);
+            *to++ = '"';
+            *to++ = ':';
+            const std::string_view written = value(i);
+            to = std::copy(written.begin(), written.end(), to);
+        }
+        *to++ = '}';
+        *to = '\n';
+        return text;
+    }
+    JsonObjectWriter object(text, true);
     for (std::size_t i = 0; i < m_names.size(); ++i) {
         object.key(m_names[i]);
         text += value(i);

@@ -369,6 +369,10 @@ private slots:
         row("merge range upside down", "merge 10.0.0.9-10.0.0.1", 1, "");
         row("/31 has two hosts", "10.0.0.0/31 --field host_count --field max_hosts", 0, "2\n2\n");
         row("unknown field", "192.168.1.130/26 --field nets", 2, "");
+        row("block fields chosen in a batch", "subnet - --json --field block --field address", 0,
+            "{\"block\":\"private-use\",\"address\":\"10.0.0.1\"}\n"
+            "{\"block\":\"public\",\"address\":\"8.8.8.8\"}\n",
+            "10.0.0.1/8\n8.8.8.8\n");
         row("classless reverse", "192.168.1.200/29 --field classless_reverse_zone", 0,
             "200/29.1.168.192.in-addr.arpa\n");
         row("longest classless reverse", "255.255.255.255/32 --field classless_reverse_zone", 0,
