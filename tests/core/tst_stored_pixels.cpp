@@ -17,25 +17,6 @@ class TestStoredPixels : public QObject
     }
 
 private slots:
-    // The build turns every committed PNG the window shows at once into stored pixels;
-    // drawn, they must be the PNG's pixels, transparency included.
-    void compiledArtworkIsThePng_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const char* size : {"16", "24", "32", "48", "64", "128"})
-            QTest::newRow(size) << QStringLiteral("icons/ferol-%1").arg(QLatin1String(size));
-        QTest::newRow("banner") << QStringLiteral("images/banner");
-    }
-    void compiledArtworkIsThePng()
-    {
-        QFETCH(QString, name);
-        const QImage png(QStringLiteral(FEROL_RESOURCES_DIR "/%1.png").arg(name));
-        QVERIFY(!png.isNull());
-        const QImage stored = LoadStoredPixmap(":/" + name + ".pixels").toImage();
-        QCOMPARE(stored.convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                 png.convertToFormat(QImage::Format_ARGB32_Premultiplied));
-    }
-
     // Bytes that do not hold a whole image give none, never a read past their end.
     void partialOrForeignBytesGiveNoImage_data()
     {
