@@ -215,37 +215,6 @@ private slots:
         QVERIFY(!answer.out.contains("\n\n"));
     }
 
-    // How many networks next and split list, the last of them, and the hosts of the first
-    // two: the default count, and a /31 read with and without RFC 3021.
-    void lists_data()
-    {
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("last");
-        QTest::addColumn<QString>("hosts");
-        const auto row = [](const char* commandLine, int count, const char* last,
-                            const char* hosts) {
-            QTest::newRow(commandLine)
-                << QString(commandLine) << count << QString(last) << QString(hosts);
-        };
-        row("next 10.0.0.0/24", 20, "10.0.19.0", "10.0.0.1-10.0.0.254 10.0.1.1-10.0.1.254");
-        row("next 10.0.0.2/31", 20, "10.0.0.40", "10.0.0.2-10.0.0.3 10.0.0.4-10.0.0.5");
-        row("split 10.0.0.0/30 31 --no-rfc3021", 2, "10.0.0.2", "- -");
-    }
-    void lists()
-    {
-        QFETCH(QString, commandLine);
-        const CalcAnswer answer = RunProcess(commandLine + " --json");
-        QCOMPARE(answer.status, 0);
-        const QJsonArray subnets = JsonOf(answer.out)["subnets"].toArray();
-        QTEST(int(subnets.size()), "count");
-        QTEST(subnets.last()["network"].toString(), "last");
-        QStringList hosts;
-        for (qsizetype i = 0; i < std::min<qsizetype>(subnets.size(), 2); ++i)
-            hosts << subnets[i]["first_host"].toString() + '-' + subnets[i]["last_host"].toString();
-        QTEST(hosts.join(' '), "hosts");
-    }
-
     // Input no one should send, by exit status and the exact message: control bytes come
     // back escaped, long input is refused without being echoed whole, what cannot be read
     // stops the run.
