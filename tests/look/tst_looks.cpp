@@ -369,7 +369,7 @@ private slots:
             const QStringList f = line.split(' ');
             if (f.size() != 5 || line.startsWith('#'))
                 continue;
-            QWidget* panel = window.findChild<QWidget*>(f[0].section('/', 0, 0));
+            auto* panel = window.findChild<QWidget*>(f[0].section('/', 0, 0));
             if (panel)
                 tabs->setCurrentWidget(panel);
             QCoreApplication::processEvents();
