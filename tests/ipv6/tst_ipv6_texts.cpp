@@ -137,26 +137,6 @@ private slots:
         QCOMPARE(shown, block);
     }
 
-    // The zone is the reverse name cut at the nibble boundary; lengths between say so.
-    void reverseZone_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("zone");
-        QTest::newRow("/50") << "2001:db8:abcd::1/50"
-                             << "d.c.b.a.8.b.d.0.1.0.0.2.ip6.arpa (/50 is not on a nibble "
-                                "boundary; this is the zone of /48)";
-        QTest::newRow("/0") << "::1/0"
-                            << "ip6.arpa";
-    }
-    void reverseZone()
-    {
-        QFETCH(QString, entry);
-        QFETCH(QString, zone);
-        const Ipv6ResultTexts texts = ResultsOf(entry.toLatin1().constData());
-        QCOMPARE(texts.reverseZone, zone);
-        QVERIFY(texts.reverseName.endsWith(zone.section(' ', 0, 0)));
-    }
-
     // Rows made from their index, the counts exact beyond 2^16 and 2^64.
     void subnetListing_data()
     {
