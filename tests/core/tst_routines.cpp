@@ -110,12 +110,9 @@ private slots:
         row("prefix length 33", "10.1.2.3/33", "", "", -1);
         row("mask after a slash", "10.0.0.1/255.0.0.0", "10.0.0.1", "255.0.0.0", 8);
         row("mask of no length", "1.2.3.4\t0.0.0.255", "1.2.3.4", "0.0.0.255", -1);
-        row("mask of length 0", "1.2.3.4  0.0.0.0", "1.2.3.4", "0.0.0.0", 0);
         row("mask over 255", "1.2.3.4 255.255.256.0", "1.2.3.4", "255.255.256.0", -1);
         row("octets as written", "999.01.1.1", "999.01.1.1", "", -1);
         row("three parts", "1.2.3", "", "", -1);
-        row("a dot too many", "1.2.3.4.", "", "", -1);
-        row("four digits", "1234.1.1.1", "", "", -1);
         row("words after it", "1.2.3.4 is mine", "", "", -1);
         row("other digits", QStringLiteral("\uff11.2.3.4"), "", "", -1);
     }

@@ -79,25 +79,6 @@ private slots:
         row("Down opens", "focus:txtDecimal key:Backtab key:Down", "focus=lstIpHistory|open=yes");
     }
     void steps() { RunStepRow<Panel>(); }
-
-    // Text1 ends 250 twips before the right edge, the lines run 500 and 250 twips past it
-    // (15 twips a pixel, halves to even). The frame over the button's upper part shows the
-    // panel's colour, so only the arrow below it is seen.
-    void layout()
-    {
-        Panel p;
-        p.panel.resize(600, 300);
-        p.panel.SetBackColor(0x00123456u);
-        const QRect covered =
-            p.d.get("vscrollHistory")->geometry() & p.d.get("frameToHideScroller")->geometry();
-        const QImage image = p.panel.grab().toImage();
-        QCOMPARE(p.d.get("Text1")->width(), 575);
-        QCOMPARE(p.d.get("Line1")->width(), 633);
-        QCOMPARE(p.d.get("Line2")->width(), 617);
-        QVERIFY(!covered.isEmpty());
-        QCOMPARE(image.pixelColor(covered.center()).name(), "#563412");
-        QCOMPARE(image.pixelColor(2, 2).name(), "#563412");
-    }
 };
 
 QTEST_MAIN(TestUcDecimalCalc)

@@ -77,8 +77,6 @@ private slots:
     void knownPlans();
     void randomVlsmPlans_data();
     void randomVlsmPlans();
-    void parentTexts_data();
-    void parentTexts();
     void needTexts_data();
     void needTexts();
 };
@@ -243,26 +241,6 @@ void TestAddressPlan::randomVlsmPlans()
             QVERIFY(answer.free[k].prefixLength() < answer.free[k - 1].prefixLength());
     }
     QVERIFY(refused > 300 && refused < 2700); // both outcomes were tried often
-}
-
-void TestAddressPlan::parentTexts_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("network"); // empty when refused
-    const auto row = [](const char* name, const char* text, const char* network) {
-        QTest::newRow(name) << QString(text) << QString(network);
-    };
-    row("mask after a tab", "10.1.0.0\t255.255.0.0", "10.1.0.0/16");
-    row("IPv6", "2001:DB8::/32", "2001:db8::/32");
-    row("host bits", "10.1.0.1/16", "");
-    row("slash and mask", "10.1.0.0/16 255.255.0.0", "");
-}
-
-void TestAddressPlan::parentTexts()
-{
-    QFETCH(QString, text);
-    const auto network = IpNetwork::parse(text.toStdString());
-    QTEST(network ? QString::fromStdString(network->toString()) : QString(), "network");
 }
 
 void TestAddressPlan::needTexts_data()

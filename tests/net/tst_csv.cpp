@@ -32,14 +32,11 @@ private slots:
     void readerGetsEveryFieldBack_data()
     {
         QTest::addColumn<Records>("records");
-        QTest::newRow("comma") << Records{{"Sales, Berlin", "10.0.0.0/26"}};
-        QTest::newRow("quotes") << Records{{"the \"lab\"", "\"", "\"\""}};
-        QTest::newRow("line feed") << Records{{"floor 1\nfloor 2", "x"}};
-        QTest::newRow("CR LF and lone CR") << Records{{"a\r\nb", "c\rd"}};
-        QTest::newRow("blanks kept") << Records{{" lead", "trail ", "  "}};
+        QTest::newRow("quoting") << Records{{"Sales, Berlin", "the \"lab\"", "\"", "\"a\",b",
+                                             " lead", "trail ", "floor 1\nfloor 2", "a\r\nb",
+                                             "c\rd"}};
         QTest::newRow("one empty field") << Records{{"x"}, {""}, {"y"}};
         QTest::newRow("UTF-8") << Records{{"Z\u00fcrich \u2013 \u6771\u4eac", "\U0001F4E1"}};
-        QTest::newRow("looks quoted") << Records{{"\"a\",b", "a\"\"b"}};
     }
 
     void readerGetsEveryFieldBack()
@@ -59,7 +56,6 @@ private slots:
         QTest::newRow("plain") << QStringList{"10.0.0.0/26", "50"}
                                << QByteArray("10.0.0.0/26,50\r\n");
         QTest::newRow("quote") << QStringList{"a\"b", "c"} << QByteArray("\"a\"\"b\",c\r\n");
-        QTest::newRow("line feed") << QStringList{"a\nb"} << QByteArray("\"a\nb\"\r\n");
     }
 
     void recordsAsTheRfcWritesThem()

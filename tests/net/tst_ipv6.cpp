@@ -153,27 +153,16 @@ private slots:
         const auto row = [](const char* text, const char* canonical) {
             QTest::newRow(text) << text << canonical;
         };
-        // RFC 4291, 2.2: the preferred, compressed and mixed forms.
-        row("ABCD:EF01:2345:6789:ABCD:EF01:2345:6789", "abcd:ef01:2345:6789:abcd:ef01:2345:6789");
-        row("2001:DB8:0:0:8:800:200C:417A", "2001:db8::8:800:200c:417a");
-        row("0:0:0:0:0:0:0:1", "::1");
-        row("::", "::");
+        // RFC 4291, 2.2 and RFC 5952, 5: the mixed forms; IPv4-mapped addresses end in dotted
+        // form, other embeddings do not. The plain forms are Python's to check, in the IPv6
+        // tab's test.
         row("0:0:0:0:0:0:13.1.68.3", "::d01:4403");
         row("::FFFF:129.144.52.38", "::ffff:129.144.52.38");
         row("1:2:3:4:5:6:1.2.3.4", "1:2:3:4:5:6:102:304");
-        // "::" may stand for a single group.
-        row("1:2:3:4:5:6:7::", "1:2:3:4:5:6:7:0");
-        // RFC 5952, 1 and 4: spellings of one address, one canonical text.
-        for (const char* text :
-             {"2001:0db8:0:0:1:0:0:1", "2001:db8::0:1:0:0:1", "2001:DB8:0:0:1::1"})
-            row(text, "2001:db8::1:0:0:1");
-        // 4.2.2: one zero group stays; 4.2.3: the longest run, the first of equal ones.
-        row("2001:db8:0:1:1:1:1:1", "2001:db8:0:1:1:1:1:1");
-        row("2001:0:0:1:0:0:0:1", "2001:0:0:1::1");
-        row("0:0:1:0:0:1:0:0", "::1:0:0:1:0:0");
-        // 5: IPv4-mapped addresses end in dotted form; other embeddings do not.
         row("::fffe:1.2.3.4", "::fffe:102:304");
         row("0:0:0:0:1:ffff:1.2.3.4", "::1:ffff:102:304");
+        // "::" may stand for a single group.
+        row("1:2:3:4:5:6:7::", "1:2:3:4:5:6:7:0");
     }
     void accepted()
     {

