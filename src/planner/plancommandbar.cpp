@@ -95,9 +95,11 @@ PlanCommandBar::PlanCommandBar(PlanDocument& document, ShellServices& services,
     // The row asks for room for the buttons and a new plan's name, in any language; a
     // longer file name takes what is left and is cut at the right (its tooltip holds the
     // whole path) rather than squeezing the buttons' captions.
+    // The label's own measure of that name, not the font's advance, which in some languages
+    // falls a pixel short of what the label draws.
     lblPlanFile->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    lblPlanFile->setMinimumWidth(
-        lblPlanFile->fontMetrics().horizontalAdvance(tr("%1 (unsaved)").arg(tr("Untitled plan"))));
+    lblPlanFile->setText(tr("%1 (unsaved)").arg(tr("Untitled plan")));
+    lblPlanFile->setMinimumWidth(lblPlanFile->sizeHint().width());
     layout->addSpacing(fontMetrics().averageCharWidth() * 2);
     layout->addWidget(lblPlanFile, 1);
     showFileState();
