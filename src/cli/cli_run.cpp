@@ -168,6 +168,8 @@ int RunEachLine(const CommandEntry& command, CommandArgs args, std::size_t slot,
                 const CliIo& io)
 {
     args.jsonLines = true;
+    std::string answerMemory;
+    args.answerMemory = &answerMemory;
     const bool json = args.has("--json");
     int status = 0;
     bool answered = false;
@@ -193,7 +195,7 @@ int RunEachLine(const CommandEntry& command, CommandArgs args, std::size_t slot,
                                    std::make_move_iterator(words.begin()),
                                    std::make_move_iterator(words.end()));
         }
-        const CliOutcome outcome = refusal ? *refusal : command.run(*used);
+        CliOutcome outcome = refusal ? *refusal : command.run(*used);
         if (used == &args) {
             const auto inserted = args.positional.begin() + std::ptrdiff_t(slot);
             args.positional.erase(inserted, inserted + std::ptrdiff_t(words.size()));
@@ -208,6 +210,7 @@ int RunEachLine(const CommandEntry& command, CommandArgs args, std::size_t slot,
         }
         if (outcome.err.empty() && outcome.status != 0)
             status = std::max(status, outcome.status);
+        answerMemory = std::move(outcome.out);
     }
     if (input.refused()) {
         status = std::max(status,
