@@ -89,10 +89,20 @@ for line in sys.stdin:
                       "prefix_length": network.prefixlen, "broadcast": str(network.broadcast_address),
                       "host_count": hosts, "private": network.is_private}))
 PY
-# Wall and CPU (user + system) seconds of one run over the networks.
+# Wall and CPU (user + system) seconds over the networks: of one run, or with RUNS=N of the
+# run with the median CPU time, since a run of half a second feels the kernel still writing
+# back the hundreds of megabytes of the runs before it.
 seconds() {
-    /usr/bin/time -f "%e %U %S %M" -o "$work/time" "$@" <"$work/networks" >"$work/out" 2>/dev/null || true
-    awk '{ printf "%.3f s wall, %.3f s CPU, %d kB peak", $1, $2 + $3, $4 }' "$work/time"
+    local runs=${RUNS:-1}
+    : >"$work/times"
+    for ((k = 0; k < runs; ++k)); do
+        /usr/bin/time -f "%e %U %S %M" -o "$work/time" "$@" <"$work/networks" >"$work/out" 2>/dev/null || true
+        cat "$work/time" >>"$work/times"
+    done
+    awk '{ print $2 + $3, $0 }' "$work/times" | sort -g | sed -n "$(((runs + 1) / 2))p" |
+        cut -d' ' -f2- >"$work/time"
+    awk -v runs="$runs" '{ printf "%.3f s wall, %.3f s CPU, %d kB peak%s", $1, $2 + $3, $4,
+        (runs > 1 ? " (median of " runs " runs)" : "") }' "$work/time"
 }
 cpu() {
     awk '{ print $2 + $3 }' "$work/time"
@@ -100,7 +110,7 @@ cpu() {
 wall() {
     awk '{ print $1 }' "$work/time"
 }
-calc_s=$(seconds "$calc" subnet - --json)
+calc_s=$(RUNS=5 seconds "$calc" subnet - --json)
 calc_cpu=$(cpu)
 calc_wall=$(wall)
 calc_lines=$(wc -l <"$work/out")
@@ -109,7 +119,7 @@ python_s=$(seconds "$python" "$work/loop.py")
 python_cpu=$(cpu)
 python_wall=$(wall)
 # The loop answers six values a line; the same from ferol-calc, for a like-for-like figure.
-same_s=$(seconds "$calc" subnet - --json --field address --field network --field prefix_length \
+same_s=$(RUNS=5 seconds "$calc" subnet - --json --field address --field network --field prefix_length \
     --field broadcast --field host_count --field block)
 same_cpu=$(cpu)
 printf '%-42s %s (%d lines)\n' "ferol-calc subnet - --json" "$calc_s" "$calc_lines"
