@@ -65,7 +65,7 @@ void AddClassfulFigures(Sink& fields, const net::Ipv4Interface& subnet, bool rfc
     fields.add("max_subnets", "Maximum subnets", figure(&net::ClassfulFigures::maxSubnets));
     fields.add("max_hosts", "Maximum hosts", figure(&net::ClassfulFigures::maxHosts));
     fields.add("host_bits", "Host bits", figure(&net::ClassfulFigures::hostBits));
-    fields.add("status", "Status", status);
+    fields.add("status", "Status", FieldValue::plainText(status));
 }
 
 // A template over the sink, so that a batch's JSON lines are written with no call a value.
@@ -82,7 +82,7 @@ void AddSubnetFields(Sink& fields, const net::Ipv4Interface& subnet, const Comma
     fields.add("address", "Address", subnet.address);
     AddBlockFields(fields, network);
     fields.add("", "Class", kClassLines[std::size_t(addressClass)]);
-    fields.add("class", "", ClassText(addressClass));
+    fields.add("class", "", FieldValue::plainText(ClassText(addressClass)));
     fields.add("mask", "Mask", network.mask());
     fields.add("wildcard", "Wildcard", network.wildcard());
     fields.add("prefix_length", "Prefix length", network.prefixLength());
@@ -95,10 +95,10 @@ void AddSubnetFields(Sink& fields, const net::Ipv4Interface& subnet, const Comma
     fields.add("rfc3021", "", rfc3021);
     char zone[net::kIpv4ZoneRoom];
     fields.add("reverse_zone", "Reverse zone",
-               std::string_view(zone, net::WriteReverseZone(network, zone)));
+               FieldValue::plainText({zone, net::WriteReverseZone(network, zone)}));
     const std::size_t classless = net::WriteClasslessReverseZone(network, zone);
     fields.add("classless_reverse_zone", classless ? "Delegated zone" : "",
-               classless ? FieldValue(std::string_view(zone, classless)) : FieldValue());
+               classless ? FieldValue::plainText({zone, classless}) : FieldValue());
     AddClassfulFigures(fields, subnet, rfc3021);
     if (args.has("--hex")) {
         fields.add("host_hex", "Host (hex)", HexText(subnet.address));
