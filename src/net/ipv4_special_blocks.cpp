@@ -1,7 +1,6 @@
 #include "net/ipv4_special_blocks.h"
 
 #include <array>
-#include <bitset>
 
 namespace net {
 
@@ -84,36 +83,47 @@ std::span<const Ipv4SpecialBlock> Ipv4SpecialBlocks()
 
 namespace {
 
-// Most of the address space has no block in it: a network inside one first octet that no
-// block touches is answered without looking at the blocks, which a batch of a million
-// public networks would otherwise scan twice a line.
-bool OutsideEveryBlock(const Ipv4Network& network)
+// The blocks a network inside one first octet can lie in or hold: the run of the table, in
+// its order, from the first block that touches that octet to the last. Most octets have
+// none, and a batch of a million networks would otherwise scan the whole table twice a
+// line. A network wider than an octet has them all.
+std::span<const Ipv4SpecialBlock> CandidateBlocks(const Ipv4Network& network)
 {
-    static const std::bitset<256> kTouched = [] {
-        std::bitset<256> touched;
-        for (const Ipv4SpecialBlock& block : kBlocks) {
-            const unsigned first = block.network.address().value() >> 24;
-            const unsigned last = block.network.broadcast().value() >> 24;
-            for (unsigned octet = first; octet <= last; ++octet)
-                touched.set(octet);
+    struct Run
+    {
+        std::size_t begin = 0;
+        std::size_t end = 0;
+    };
+    static const std::array<Run, 256> kRuns = [] {
+        std::array<Run, 256> runs{};
+        for (std::size_t k = 0; k < kBlocks.size(); ++k) {
+            const unsigned first = kBlocks[k].network.address().value() >> 24;
+            const unsigned last = kBlocks[k].network.broadcast().value() >> 24;
+            for (unsigned octet = first; octet <= last; ++octet) {
+                Run& run = runs[octet];
+                if (run.begin == run.end)
+                    run.begin = k;
+                run.end = k + 1;
+            }
         }
-        return touched;
+        return runs;
     }();
-    return network.prefixLength() >= 8 && !kTouched[network.address().value() >> 24];
+    if (network.prefixLength() < 8)
+        return kBlocks;
+    const Run& run = kRuns[network.address().value() >> 24];
+    return std::span<const Ipv4SpecialBlock>(kBlocks).subspan(run.begin, run.end - run.begin);
 }
 
 } // namespace
 
 const Ipv4SpecialBlock* Ipv4SpecialBlockOf(const Ipv4Network& network)
 {
-    if (OutsideEveryBlock(network))
-        return nullptr;
-    return MostSpecificBlock(Ipv4SpecialBlocks(), network);
+    return MostSpecificBlock(CandidateBlocks(network), network);
 }
 
 bool Ipv4OverlapsSpecialBlock(const Ipv4Network& network)
 {
-    return !OutsideEveryBlock(network) && OverlapsAnyBlock(Ipv4SpecialBlocks(), network);
+    return OverlapsAnyBlock(CandidateBlocks(network), network);
 }
 
 } // namespace net

@@ -237,6 +237,9 @@ private slots:
             QCOMPARE(BlockText(*found), QString(name) + ' ' + flags);
         }
         QCOMPARE(Text(Ipv4SpecialBlockOf(Network("192.0.0.128/25"))->network), "192.0.0.0/24");
+        // Inside a block that reaches over many first octets, far from its start.
+        const auto* reserved = Ipv4SpecialBlockOf(Network("250.1.2.0/24"));
+        QVERIFY(reserved && Text(reserved->network) == "240.0.0.0/4");
         // Astride blocks: overlapping them without lying in one; between blocks: neither.
         QVERIFY(!Ipv4SpecialBlockOf(Network("10.0.0.0/7")) &&
                 Ipv4OverlapsSpecialBlock(Network("10.0.0.0/7")));
