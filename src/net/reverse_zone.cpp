@@ -46,15 +46,6 @@ std::string ReverseZone(const Ipv4Network& network)
     return std::string(text, WriteReverseZone(network, text));
 }
 
-std::optional<std::string> ClasslessReverseZone(const Ipv4Network& network)
-{
-    char text[kIpv4ZoneRoom];
-    const std::size_t size = WriteClasslessReverseZone(network, text);
-    if (size == 0)
-        return std::nullopt;
-    return std::string(text, size);
-}
-
 std::string ReverseZone(const Ipv6Network& network)
 {
     static constexpr char kDigits[] = "0123456789abcdef";

@@ -9,7 +9,6 @@
 #include "net/ipv6_network.h"
 
 #include <cstddef>
-#include <optional>
 #include <string>
 
 namespace net {
@@ -17,15 +16,13 @@ namespace net {
 std::string ReverseZone(const Ipv4Network& network);
 std::string ReverseZone(const Ipv6Network& network);
 
-// The name RFC 2317 gives a prefix longer than /24 when its addresses are delegated apart
-// from the rest of their /24: "200/29.1.168.192.in-addr.arpa"; nothing for /24 and shorter.
-std::optional<std::string> ClasslessReverseZone(const Ipv4Network& network);
-
-// The same names written into `to`, which has kIpv4ZoneRoom bytes, with no string made: a
-// batch names two zones a line. The bytes written; 0 when there is no classless name. The
-// longest, "255/32.255.255.255.255.in-addr.arpa", is 35 bytes.
+// The IPv4 zone written into `to`, which has kIpv4ZoneRoom bytes, with no string made: a
+// batch names two zones a line. The bytes written.
 inline constexpr std::size_t kIpv4ZoneRoom = 40;
 std::size_t WriteReverseZone(const Ipv4Network& network, char* to);
+// The name RFC 2317 gives a prefix longer than /24 when its addresses are delegated apart
+// from the rest of their /24, "200/29.1.168.192.in-addr.arpa", written the same way; 0 for
+// /24 and shorter. The longest, "255/32.255.255.255.255.in-addr.arpa", is 35 bytes.
 std::size_t WriteClasslessReverseZone(const Ipv4Network& network, char* to);
 
 } // namespace net
