@@ -10,12 +10,17 @@ namespace {
 // Large enough that a write costs the kernel little per byte, small enough that the two
 // blocks stay in the cache.
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+// A block is written once it is full, so it holds a block and the answer that filled it:
+// with room for that, a block is never moved to grow.
+constexpr std::size_t kBlockRoom = kBlockSize + (std::size_t{64} << 10);
 
 } // namespace
 
 BackgroundOutput::BackgroundOutput(int fd) : m_fd(fd)
 {
-    m_filling.reserve(kBlockSize);
+    // Pages of memory untouched until used, so a small output costs no more for this.
+    m_filling.reserve(kBlockRoom);
+    m_handed.reserve(kBlockRoom);
 }
 
 BackgroundOutput::~BackgroundOutput()

@@ -19,7 +19,10 @@ public:
     BackgroundOutput& operator=(const BackgroundOutput&) = delete;
     ~BackgroundOutput();
 
+    // Appends the text, and writes the block when it is full, with whatever was appended
+    // to gathering() since.
     void write(std::string_view text);
+    std::string& gathering() { return m_filling; }
     // Writes what is left and waits for it: false when any of the output could not be
     // written (a full disk, a closed pipe).
     bool finish();

@@ -41,9 +41,9 @@ struct CommandArgs
     std::map<std::string, std::string, std::less<>> values; // "--count" -> "5"
     std::vector<std::string> fields;                        // --field, in the order given
     bool jsonLines = false;                                 // one line per answer, for a batch
-    // A batch lends each answer the memory of the answer before, so that a million lines
-    // allocate their text once; nullptr elsewhere.
-    std::string* answerMemory = nullptr;
+    // A batch's output as it gathers: a summary's JSON line is appended to it in place and
+    // the outcome's `out` left empty, so a million answers are copied once; nullptr elsewhere.
+    std::string* answerInto = nullptr;
 
     bool has(std::string_view flag) const
     {
@@ -92,9 +92,14 @@ CliOutcome AnsweredFields(const CommandArgs& args, const MakeFields& makeFields)
         makeFields(list);
         return {0, AlignedText(list.fields()), {}};
     }
-    std::string text = args.answerMemory ? std::move(*args.answerMemory) : std::string();
-    text.clear();
-    text.reserve(1024);
+    if (args.jsonLines && args.answerInto) {
+        JsonLineWriter json(*args.answerInto);
+        makeFields(json);
+        json.close();
+        *args.answerInto += '\n';
+        return {};
+    }
+    std::string text;
     const auto write = [&](auto&& json) {
         makeFields(json);
         json.close();

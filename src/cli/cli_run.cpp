@@ -40,7 +40,7 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
-void SplitWords(std::string_view line, std::vector<std::string>& words)
+void SplitWords(std::string_view line, std::vector<std::string_view>& words)
 {
     words.clear();
     std::size_t i = 0;
@@ -55,9 +55,9 @@ void SplitWords(std::string_view line, std::vector<std::string>& words)
     }
 }
 
-std::optional<CliOutcome> RefuseLongWord(const std::vector<std::string>& words)
+template <typename Words> std::optional<CliOutcome> RefuseLongWord(const Words& words)
 {
-    for (const std::string& word : words) {
+    for (const std::string_view word : words) {
         if (word.size() > kWordLimit) {
             return Refused("'" + Printable(word, 32) + "' (" + std::to_string(word.size()) +
                            " bytes) is longer than any argument (at most " +
@@ -90,7 +90,7 @@ std::optional<CliOutcome> TakeOptions(const CommandEntry& command,
     return std::nullopt;
 }
 
-bool MayBeOption(const std::string& word)
+bool MayBeOption(std::string_view word)
 {
     return word.size() >= 2 && word[0] == '-' && !(word[1] >= '0' && word[1] <= '9');
 }
@@ -104,8 +104,9 @@ public:
         : m_reader(reader), m_command(command), m_io(io)
     {}
 
-    // False at the end, or when the input failed (then failed() says so).
-    bool next(std::vector<std::string>& words)
+    // False at the end, or when the input failed (then failed() says so). The words are
+    // the line's own bytes, good until the next call.
+    bool next(std::vector<std::string_view>& words)
     {
         std::string_view line;
         for (;;) {
@@ -129,7 +130,7 @@ public:
             SplitWords(line, words);
             // A word that starts with "#" starts a comment, to the end of the line.
             words.erase(std::find_if(words.begin(), words.end(),
-                                     [](const std::string& word) { return word.front() == '#'; }),
+                                     [](std::string_view word) { return word.front() == '#'; }),
                         words.end());
             if (words.empty())
                 continue;
@@ -161,25 +162,43 @@ private:
     bool m_refused = false;
 };
 
+// The line's words put where "-" stood among the command line's own arguments
+// (`positional` holds those and the words of the line before). The strings stay from line
+// to line, so a batch of lines of one shape allocates no word.
+void PlaceWords(const std::vector<std::string_view>& words, std::size_t slot, std::size_t given,
+                std::vector<std::string>& positional)
+{
+    const auto at = positional.begin() + std::ptrdiff_t(slot);
+    const std::size_t placed = positional.size() - given;
+    if (placed < words.size())
+        positional.insert(at, words.size() - placed, std::string());
+    else
+        positional.erase(at, at + std::ptrdiff_t(placed - words.size()));
+    for (std::size_t i = 0; i < words.size(); ++i)
+        positional[slot + i].assign(words[i]);
+}
+
 // Every line of the input answered in turn: blank lines and "#" comments are skipped, the
 // words of a line stand where "-" stood (or first, for --file), and the options on it
 // apply to it alone.
 int RunEachLine(const CommandEntry& command, CommandArgs args, std::size_t slot, BatchInput& input,
                 const CliIo& io)
 {
+    // Answers gather where the output does, or here when it writes each at once.
+    std::string ownGathering;
+    std::string& gathering = io.outGathering ? *io.outGathering : ownGathering;
     args.jsonLines = true;
-    std::string answerMemory;
-    args.answerMemory = &answerMemory;
+    args.answerInto = &gathering;
     const bool json = args.has("--json");
     int status = 0;
     bool answered = false;
-    std::vector<std::string> words;
-    CommandArgs lineArgs;
+    std::vector<std::string_view> words;
+    CommandArgs lineArgs = args; // the command line's, with the line's words and options
+    bool lineHadOptions = false;
     while (input.next(words)) {
-        const CommandArgs* used = &args;
         std::optional<CliOutcome> refusal;
         if (std::any_of(words.begin(), words.end(), MayBeOption)) {
-            const CommandLine line = SortCommandLine(words);
+            const CommandLine line = SortCommandLine({words.begin(), words.end()});
             lineArgs = args;
             lineArgs.positional.insert(lineArgs.positional.begin() + std::ptrdiff_t(slot),
                                        line.positional.begin(), line.positional.end());
@@ -189,17 +208,14 @@ int RunEachLine(const CommandEntry& command, CommandArgs args, std::size_t slot,
                 refusal = Misused("'--help' and '--version' belong on the command line");
             else
                 refusal = TakeOptions(command, line.options, true, lineArgs);
-            used = &lineArgs;
+            lineHadOptions = true;
         } else {
-            args.positional.insert(args.positional.begin() + std::ptrdiff_t(slot),
-                                   std::make_move_iterator(words.begin()),
-                                   std::make_move_iterator(words.end()));
+            if (lineHadOptions)
+                lineArgs = args;
+            lineHadOptions = false;
+            PlaceWords(words, slot, args.positional.size(), lineArgs.positional);
         }
-        CliOutcome outcome = refusal ? *refusal : command.run(*used);
-        if (used == &args) {
-            const auto inserted = args.positional.begin() + std::ptrdiff_t(slot);
-            args.positional.erase(inserted, inserted + std::ptrdiff_t(words.size()));
-        }
+        CliOutcome outcome = refusal ? *refusal : command.run(lineArgs);
         if (!outcome.err.empty())
             input.refuse(outcome);
         if (!outcome.out.empty()) {
@@ -208,9 +224,14 @@ int RunEachLine(const CommandEntry& command, CommandArgs args, std::size_t slot,
             io.out(outcome.out);
             answered = true;
         }
+        if (io.outGathering) {
+            io.out({});
+        } else if (!ownGathering.empty()) {
+            io.out(ownGathering);
+            ownGathering.clear();
+        }
         if (outcome.err.empty() && outcome.status != 0)
             status = std::max(status, outcome.status);
-        answerMemory = std::move(outcome.out);
     }
     if (input.refused()) {
         status = std::max(status,
@@ -223,15 +244,15 @@ int RunEachLine(const CommandEntry& command, CommandArgs args, std::size_t slot,
 // line could be read.
 int RunAllLines(const CommandEntry& command, CommandArgs args, BatchInput& input, const CliIo& io)
 {
-    std::vector<std::string> words;
+    std::vector<std::string_view> words;
     while (input.next(words)) {
-        if (std::any_of(words.begin(), words.end(), MayBeOption)) {
-            input.refuse(Misused("'" + *std::find_if(words.begin(), words.end(), MayBeOption) +
-                                 "': options belong on the command line"));
+        if (const auto option = std::find_if(words.begin(), words.end(), MayBeOption);
+            option != words.end()) {
+            input.refuse(
+                Misused("'" + std::string(*option) + "': options belong on the command line"));
             continue;
         }
-        args.positional.insert(args.positional.end(), std::make_move_iterator(words.begin()),
-                               std::make_move_iterator(words.end()));
+        args.positional.insert(args.positional.end(), words.begin(), words.end());
     }
     if (input.failed() || input.refused())
         return kStatusRefused;

@@ -25,6 +25,9 @@ struct CliIo
     LineReader* input; // standard input
     std::function<void(std::string_view)> out;
     std::function<void(std::string_view)> err;
+    // The text out() gathers before writing it, when it gathers: a batch appends its answers
+    // to it in place, then calls out() (with nothing more) so that a full block is written.
+    std::string* outGathering = nullptr;
 };
 
 // The arguments without the program name.

@@ -35,9 +35,8 @@ int main(int argc, char** argv)
                        else
                            Write(stdout, text);
                    },
-                   [](std::string_view text) {
-                       Write(stderr, text);
-                   }};
+                   [](std::string_view text) { Write(stderr, text); },
+                   blocks ? &blocks->gathering() : nullptr};
     const int status = RunFerolCalc(arguments, io);
     // A full disk or a closed pipe must not pass for an answer.
     const bool written =

@@ -39,18 +39,18 @@ void AddClassfulFigures(Sink& fields, const net::Ipv4Interface& subnet, bool rfc
 {
     const net::AddressClass addressClass = net::Ipv4ClassOf(subnet.address);
     const std::optional<int> classful = net::ClassfulLength(addressClass);
+    static constexpr std::string_view kNoParts[] = {{},
+                                                    {},
+                                                    {},
+                                                    "Class D has no network and host parts",
+                                                    "Class E has no network and host parts"};
     std::optional<net::ClassfulFigures> figures;
-    std::string noParts;
-    std::string_view status;
+    std::string_view status = kNoParts[std::size_t(addressClass)];
     if (classful) {
         const net::ClassfulAnalysis analysis =
             net::AnalyseClassful(subnet.address, *classful, subnet.prefixLength, rfc3021);
         figures = analysis.figures;
         status = net::ClassfulStatusText(analysis.status);
-    } else {
-        noParts =
-            "Class " + std::string(ClassText(addressClass)) + " has no network and host parts";
-        status = noParts;
     }
     // One count of hosts for one subnet: where the classful rule leaves a /32 with none, the
     // network itself says it has its one address.
