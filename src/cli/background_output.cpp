@@ -7,12 +7,9 @@
 
 namespace {
 
-// Large enough that a write costs the kernel little per byte, small enough that the two
-// blocks stay in the cache.
-constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 // A block is written once it is full, so it holds a block and the answer that filled it:
 // with room for that, a block is never moved to grow.
-constexpr std::size_t kBlockRoom = kBlockSize + (std::size_t{64} << 10);
+constexpr std::size_t kBlockRoom = BackgroundOutput::kBlockSize + (std::size_t{64} << 10);
 
 } // namespace
 

@@ -14,6 +14,10 @@
 class BackgroundOutput
 {
 public:
+    // Large enough that a write costs the kernel little per byte, small enough that the two
+    // blocks stay in the cache.
+    static constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+
     explicit BackgroundOutput(int fd);
     BackgroundOutput(const BackgroundOutput&) = delete;
     BackgroundOutput& operator=(const BackgroundOutput&) = delete;

@@ -95,8 +95,7 @@ CliOutcome AnsweredFields(const CommandArgs& args, const MakeFields& makeFields)
     if (args.jsonLines && args.answerInto) {
         JsonLineWriter json(*args.answerInto);
         makeFields(json);
-        json.close();
-        *args.answerInto += '\n';
+        json.close("\n");
         return {};
     }
     std::string text;

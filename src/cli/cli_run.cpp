@@ -197,7 +197,7 @@ int RunEachLine(const CommandEntry& command, CommandArgs args, std::size_t slot,
     bool lineHadOptions = false;
     while (input.next(words)) {
         std::optional<CliOutcome> refusal;
-        if (std::any_of(words.begin(), words.end(), MayBeOption)) {
+        if (std::ranges::any_of(words, [](std::string_view word) { return MayBeOption(word); })) {
             const CommandLine line = SortCommandLine({words.begin(), words.end()});
             lineArgs = args;
             lineArgs.positional.insert(lineArgs.positional.begin() + std::ptrdiff_t(slot),
@@ -225,7 +225,8 @@ int RunEachLine(const CommandEntry& command, CommandArgs args, std::size_t slot,
             answered = true;
         }
         if (io.outGathering) {
-            io.out({});
+            if (gathering.size() >= io.outBlockSize)
+                io.out({});
         } else if (!ownGathering.empty()) {
             io.out(ownGathering);
             ownGathering.clear();

@@ -26,8 +26,10 @@ struct CliIo
     std::function<void(std::string_view)> out;
     std::function<void(std::string_view)> err;
     // The text out() gathers before writing it, when it gathers: a batch appends its answers
-    // to it in place, then calls out() (with nothing more) so that a full block is written.
+    // to it in place, and once it holds outBlockSize bytes calls out() (with nothing more)
+    // so that the block is written.
     std::string* outGathering = nullptr;
+    std::size_t outBlockSize = 0;
 };
 
 // The arguments without the program name.

@@ -214,13 +214,17 @@ void JsonLineWriter::add(const FieldGroup& group)
     m_empty = false;
 }
 
-void JsonLineWriter::close()
+void JsonLineWriter::close(std::string_view then)
 {
-    flush();
-    // Every member was written after a comma: the first comma opens the object.
+    assert(then.size() < kValueRoom);
+    if (m_used + 2 + then.size() > sizeof m_line)
+        flush();
+    // Every member was written after a comma, and the first comma opens the object.
     if (m_empty)
-        m_out += '{';
-    else
-        m_out[m_start] = '{';
-    m_out += '}';
+        m_line[m_used++] = ',';
+    m_line[m_used++] = '}';
+    std::memcpy(m_line + m_used, then.data(), then.size());
+    m_used += then.size();
+    flush();
+    m_out[m_start] = '{';
 }

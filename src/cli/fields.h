@@ -237,14 +237,15 @@ private:
 
 // The JSON object on one line, for a batch: members are gathered in a buffer of its own and
 // appended to `out` a few kilobytes at a time, since appending each piece to a string cost
-// more than the answer's arithmetic. close() ends the object.
+// more than the answer's arithmetic. close() ends the object, and writes `then` after it
+// (a batch's line end).
 class JsonLineWriter final : public FieldSink
 {
 public:
     explicit JsonLineWriter(std::string& out) : m_out(out), m_start(out.size()) {}
     void add(const FieldKey& key, std::string_view label, const FieldValue& value) override;
     void add(const FieldGroup& group) override;
-    void close();
+    void close(std::string_view then = {});
 
 private:
     static constexpr std::size_t kValueRoom = 64; // an address, a number or a short text

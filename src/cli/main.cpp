@@ -36,7 +36,7 @@ int main(int argc, char** argv)
                            Write(stdout, text);
                    },
                    [](std::string_view text) { Write(stderr, text); },
-                   blocks ? &blocks->gathering() : nullptr};
+                   blocks ? &blocks->gathering() : nullptr, BackgroundOutput::kBlockSize};
     const int status = RunFerolCalc(arguments, io);
     // A full disk or a closed pipe must not pass for an answer.
     const bool written =
