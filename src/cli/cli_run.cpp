@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -53,6 +54,31 @@ void SplitWords(std::string_view line, std::vector<std::string_view>& words)
         if (i > start)
             words.emplace_back(line.substr(start, i - start));
     }
+}
+
+// True when no byte of the line is a blank or control (up to ' ') or above ASCII: then it
+// is UTF-8 text of one word, like most lines of a batch, and needs neither check nor split.
+// Eight bytes at a time.
+bool IsOneAsciiWord(std::string_view line)
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    if (line.empty())
+        return false;
+    std::size_t k = 0;
+    for (; k + 8 <= line.size(); k += 8) {
+        std::uint64_t bytes = 0;
+        std::memcpy(&bytes, line.data() + k, 8);
+        // A byte above ASCII has its top bit set; among ASCII bytes, subtracting 0x21 from
+        // each sets a top bit only when one of them is below 0x21.
+        if (((bytes - kOnes * 0x21) | bytes) & kOnes * 0x80)
+            return false;
+    }
+    for (; k < line.size(); ++k) {
+        const auto c = static_cast<unsigned char>(line[k]);
+        if (c <= ' ' || c >= 0x80)
+            return false;
+    }
+    return true;
 }
 
 template <typename Words> std::optional<CliOutcome> RefuseLongWord(const Words& words)
@@ -123,11 +149,14 @@ public:
             case LineReader::Status::Line:
                 break;
             }
-            if (!IsValidUtf8(line)) {
+            if (IsOneAsciiWord(line)) {
+                words.assign(1, line);
+            } else if (!IsValidUtf8(line)) {
                 refuse(Refused("not UTF-8 text: '" + Printable(line, 64) + "'"));
                 continue;
+            } else {
+                SplitWords(line, words);
             }
-            SplitWords(line, words);
             // A word that starts with "#" starts a comment, to the end of the line.
             words.erase(std::find_if(words.begin(), words.end(),
                                      [](std::string_view word) { return word.front() == '#'; }),

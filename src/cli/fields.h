@@ -8,11 +8,14 @@
 #include "cli/json_value.h"
 #include "net/ipv4_network.h"
 
+#include <algorithm>
 #include <cassert>
 #include <charconv>
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,6 +94,9 @@ public:
     }
     // Written from the number itself into a line of JSON, with no string made in between.
     FieldValue(net::Ipv4Address address) : m_kind(Kind::Ipv4), m_unsigned(address.value()) {}
+    FieldValue(std::optional<net::Ipv4Address> address)
+        : m_kind(address ? Kind::Ipv4 : Kind::Null), m_unsigned(address ? address->value() : 0)
+    {}
     FieldValue(const net::Ipv4Network& network)
         : m_kind(Kind::Ipv4Network), m_signed(network.prefixLength()),
           m_unsigned(network.address().value())
@@ -244,13 +250,24 @@ class JsonLineWriter final : public FieldSink
 public:
     explicit JsonLineWriter(std::string& out) : m_out(out), m_start(out.size()) {}
     void add(const FieldKey& key, std::string_view label, const FieldValue& value) override;
+    // Addresses and counts written as their types say, with no FieldValue in between: they
+    // are most of a batch's line.
+    void add(const FieldKey& key, std::string_view label, std::optional<net::Ipv4Address> address);
+    void add(const FieldKey& key, std::string_view label, net::Ipv4Address address)
+    {
+        add(key, label, std::optional(address));
+    }
+    // Exactly a count: a bool or an int would convert to one, and be written as a number.
+    template <std::same_as<std::uint64_t> Count>
+    void add(const FieldKey& key, std::string_view label, Count count);
     void add(const FieldGroup& group) override;
     void close(std::string_view then = {});
 
 private:
     static constexpr std::size_t kValueRoom = 64; // an address, a number or a short text
-    // Room for one more member's key and short value, emptying the buffer when it has none.
-    char* room();
+    // The member's key written, with room after it for a short value (the buffer emptied
+    // when it has none): where the value goes.
+    char* startMember(const FieldKey& key);
     void flush();
 
     std::string& m_out;
@@ -313,10 +330,13 @@ private:
     return 0;
 }
 
-inline char* JsonLineWriter::room()
+inline char* JsonLineWriter::startMember(const FieldKey& key)
 {
     if (m_used + FieldKey::kRoom + kValueRoom > sizeof m_line)
         flush();
+    std::memcpy(m_line + m_used, key.member(), FieldKey::kRoom);
+    m_used += key.memberSize();
+    m_empty = false;
     return m_line + m_used;
 }
 
@@ -325,14 +345,38 @@ JsonLineWriter::add(const FieldKey& key, std::string_view /*label*/, const Field
 {
     if (key.empty())
         return;
-    char* const at = room();
-    std::memcpy(at, key.member(), FieldKey::kRoom);
-    m_used += key.memberSize();
-    m_empty = false;
-    const std::size_t written = value.writeJsonScalar(at + key.memberSize(), kValueRoom);
+    const std::size_t written = value.writeJsonScalar(startMember(key), kValueRoom);
     m_used += written;
     if (written == 0) {
         flush();
         value.writeJson(m_out, false, 1);
     }
+}
+
+[[gnu::always_inline]] inline void JsonLineWriter::add(const FieldKey& key,
+                                                       std::string_view /*label*/,
+                                                       std::optional<net::Ipv4Address> address)
+{
+    if (key.empty())
+        return;
+    char* const at = startMember(key);
+    if (!address) {
+        static constexpr std::string_view kNull = "null";
+        m_used += std::size_t(std::copy(kNull.begin(), kNull.end(), at) - at);
+        return;
+    }
+    at[0] = '"';
+    const std::size_t length = address->writeText(at + 1);
+    at[length + 1] = '"';
+    m_used += length + 2;
+}
+
+template <std::same_as<std::uint64_t> Count>
+[[gnu::always_inline]] inline void JsonLineWriter::add(const FieldKey& key,
+                                                       std::string_view /*label*/, Count count)
+{
+    if (key.empty())
+        return;
+    char* const at = startMember(key);
+    m_used += std::size_t(std::to_chars(at, at + kValueRoom, count).ptr - at);
 }

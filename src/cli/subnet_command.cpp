@@ -89,8 +89,9 @@ void AddSubnetFields(Sink& fields, const net::Ipv4Interface& subnet, const Comma
     fields.add("network", "Network", network.address());
     fields.add("cidr", "", network);
     fields.add("broadcast", "Broadcast", network.broadcast());
-    fields.add("first_host", "First host", hosts ? FieldValue(hosts->first) : FieldValue());
-    fields.add("last_host", "Last host", hosts ? FieldValue(hosts->last) : FieldValue());
+    using OptionalAddress = std::optional<net::Ipv4Address>;
+    fields.add("first_host", "First host", hosts ? OptionalAddress(hosts->first) : std::nullopt);
+    fields.add("last_host", "Last host", hosts ? OptionalAddress(hosts->last) : std::nullopt);
     fields.add("host_count", "Hosts", hosts ? hosts->size() : std::uint64_t{0});
     fields.add("rfc3021", "", rfc3021);
     char zone[net::kIpv4ZoneRoom];

@@ -1,5 +1,7 @@
 #include "net/ipv4_address.h"
 
+#include "net/octet_text.h"
+
 #include <array>
 #include <bit>
 #include <cstring>
@@ -45,46 +47,14 @@ Parsed<Ipv4Address> Ipv4Address::parse(std::string_view text)
     }
 }
 
-namespace {
-
-// Each octet's digits looked up, not divided out, with the dot after them: a batch writes
-// millions of addresses.
-struct OctetText
-{
-    char digitsAndDot[4];
-    std::uint8_t length; // of the digits
-};
-
-constexpr std::array<OctetText, 256> kOctetTexts = [] {
-    std::array<OctetText, 256> table{};
-    for (unsigned octet = 0; octet < 256; ++octet) {
-        OctetText& text = table[octet];
-        if (octet >= 100)
-            text.digitsAndDot[text.length++] = char('0' + octet / 100);
-        if (octet >= 10)
-            text.digitsAndDot[text.length++] = char('0' + octet / 10 % 10);
-        text.digitsAndDot[text.length++] = char('0' + octet % 10);
-        text.digitsAndDot[text.length] = '.';
-    }
-    return table;
-}();
-
-} // namespace
-
 std::size_t Ipv4Address::writeText(char* to) const
 {
+    // The last octet's dot lands on the byte kTextRoom keeps spare.
     char* out = to;
-    // Four bytes copied whatever the length: one store, no loop. The last octet's dot lands
-    // on the byte kTextRoom keeps spare.
-    const auto put = [&out](std::uint32_t octet) {
-        const OctetText& text = kOctetTexts[octet & 255];
-        std::memcpy(out, text.digitsAndDot, 4);
-        out += text.length + 1;
-    };
-    put(m_value >> 24);
-    put(m_value >> 16);
-    put(m_value >> 8);
-    put(m_value);
+    out += WriteOctetAndDot(out, m_value >> 24) + 1;
+    out += WriteOctetAndDot(out, m_value >> 16) + 1;
+    out += WriteOctetAndDot(out, m_value >> 8) + 1;
+    out += WriteOctetAndDot(out, m_value) + 1;
     return std::size_t(out - to - 1);
 }
 

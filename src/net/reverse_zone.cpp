@@ -1,41 +1,34 @@
 #include "net/reverse_zone.h"
 
+#include "net/octet_text.h"
+
 #include <algorithm>
-#include <charconv>
 #include <string_view>
 
 namespace net {
 
-namespace {
-
-// Decimal numbers into a stack buffer: a batch asks for two zones a line, a million times.
-char* WriteDecimal(char* out, unsigned number)
-{
-    return std::to_chars(out, out + 3, number).ptr;
-}
-
-} // namespace
-
 std::size_t WriteReverseZone(const Ipv4Network& network, char* to)
 {
     static constexpr std::string_view kSuffix = "in-addr.arpa";
-    const auto octets = network.address().octets();
+    const std::uint32_t address = network.address().value();
     char* out = to;
-    for (int k = network.prefixLength() / 8 - 1; k >= 0; --k) {
-        out = WriteDecimal(out, octets[std::size_t(k)]);
-        *out++ = '.';
-    }
+    // The whole octets of the network, last first.
+    for (int shift = 32 - network.prefixLength() / 8 * 8; shift < 32; shift += 8)
+        out += WriteOctetAndDot(out, address >> shift) + 1;
     out = std::copy(kSuffix.begin(), kSuffix.end(), out);
     return std::size_t(out - to);
 }
 
 std::size_t WriteClasslessReverseZone(const Ipv4Network& network, char* to)
 {
-    if (network.prefixLength() <= 24)
+    const int length = network.prefixLength();
+    if (length <= 24)
         return 0;
-    char* out = WriteDecimal(to, network.address().octets()[3]);
+    char* out = to + WriteOctetAndDot(to, network.address().value());
     *out++ = '/';
-    out = WriteDecimal(out, unsigned(network.prefixLength()));
+    // 25 to 32: two digits, then the dot before the /24's zone.
+    *out++ = char('0' + length / 10);
+    *out++ = char('0' + length % 10);
     *out++ = '.';
     return std::size_t(out - to) + WriteReverseZone(network, out);
 }

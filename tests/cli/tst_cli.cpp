@@ -249,13 +249,16 @@ private slots:
             "\xef\xbb\xbf"
             "1.2.3.4\n",
             0, "", 1);
-        // A byte-order mark is skipped before the first line only.
+        // A byte-order mark is skipped before the first line only. A stray byte is found
+        // within a line's first eight bytes as well as after them.
         row("not UTF-8", "-j -",
-            "10.0.0.1\xff\n\xef\xbb\xbf"
+            "\x80"
+            "10.0.0.1\n10.0.0.1\xff\n\xef\xbb\xbf"
             "1.2.3.4\n",
             1,
-            "ferol-calc subnet: line 1: not UTF-8 text: '10.0.0.1\\xff'\n"
-            "ferol-calc subnet: line 2: '" +
+            "ferol-calc subnet: line 1: not UTF-8 text: '\\x8010.0.0.1'\n"
+            "ferol-calc subnet: line 2: not UTF-8 text: '10.0.0.1\\xff'\n"
+            "ferol-calc subnet: line 3: '" +
                 QString(QChar(0xFEFF)) + "1.2.3.4' is not an IPv4 address\n",
             0);
         row("long argument", "subnet " + longWord, {}, 1,
