@@ -15,9 +15,7 @@ constexpr std::size_t kBlockRoom = BackgroundOutput::kBlockSize + (std::size_t{6
 
 BackgroundOutput::BackgroundOutput(int fd) : m_fd(fd)
 {
-    // Pages of memory untouched until used, so a small output costs no more for this.
     m_filling.reserve(kBlockRoom);
-    m_handed.reserve(kBlockRoom);
 }
 
 BackgroundOutput::~BackgroundOutput()
@@ -35,6 +33,7 @@ void BackgroundOutput::write(std::string_view text)
 void BackgroundOutput::handOver()
 {
     if (!m_thread.joinable()) {
+        m_handed.reserve(kBlockRoom); // the block filled next
         try {
             m_thread = std::thread(&BackgroundOutput::writeBlocks, this);
         } catch (const std::system_error&) {

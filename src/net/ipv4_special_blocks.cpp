@@ -83,10 +83,11 @@ std::span<const Ipv4SpecialBlock> Ipv4SpecialBlocks()
 
 namespace {
 
-// The blocks a network inside one first octet can lie in or hold: the run of the table, in
-// its order, from the first block that touches that octet to the last. Most octets have
-// none, and a batch of a million networks would otherwise scan the whole table twice a
-// line. A network wider than an octet has them all.
+// The blocks a network can lie in or hold: the run of the table, in its order of
+// addresses, from the first block that touches the network to the last. A batch of a
+// million networks would otherwise scan the whole table twice a line. Runs are kept for
+// every network of up to eight bits, which for most first octets have no block at all; a
+// longer network takes the run of the /8 it lies in.
 std::span<const Ipv4SpecialBlock> CandidateBlocks(const Ipv4Network& network)
 {
     struct Run
@@ -94,23 +95,30 @@ std::span<const Ipv4SpecialBlock> CandidateBlocks(const Ipv4Network& network)
         std::size_t begin = 0;
         std::size_t end = 0;
     };
-    static const std::array<Run, 256> kRuns = [] {
-        std::array<Run, 256> runs{};
+    constexpr int kRunBits = 8;
+    // The networks of 0 to 8 bits numbered in a heap's order: a /N as 2^N and its number
+    // among the /Ns.
+    const auto indexOf = [](std::uint64_t address, int length) {
+        return (std::size_t{1} << length) + std::size_t(address >> (32 - length));
+    };
+    static const std::array<Run, std::size_t{2} << kRunBits> kRuns = [&] {
+        std::array<Run, std::size_t{2} << kRunBits> runs{};
         for (std::size_t k = 0; k < kBlocks.size(); ++k) {
-            const unsigned first = kBlocks[k].network.address().value() >> 24;
-            const unsigned last = kBlocks[k].network.broadcast().value() >> 24;
-            for (unsigned octet = first; octet <= last; ++octet) {
-                Run& run = runs[octet];
-                if (run.begin == run.end)
-                    run.begin = k;
-                run.end = k + 1;
+            const std::uint64_t first = kBlocks[k].network.address().value();
+            const std::uint64_t last = kBlocks[k].network.broadcast().value();
+            for (int length = 0; length <= kRunBits; ++length) {
+                for (std::size_t at = indexOf(first, length); at <= indexOf(last, length); ++at) {
+                    Run& run = runs[at];
+                    if (run.begin == run.end)
+                        run.begin = k;
+                    run.end = k + 1;
+                }
             }
         }
         return runs;
     }();
-    if (network.prefixLength() < 8)
-        return kBlocks;
-    const Run& run = kRuns[network.address().value() >> 24];
+    const int length = std::min(network.prefixLength(), kRunBits);
+    const Run& run = kRuns[indexOf(network.address().value(), length)];
     return std::span<const Ipv4SpecialBlock>(kBlocks).subspan(run.begin, run.end - run.begin);
 }
 

@@ -246,6 +246,35 @@ private slots:
         QVERIFY(!Ipv4OverlapsSpecialBlock(Network("11.0.0.0/8")) &&
                 !Ipv4OverlapsSpecialBlock(Network("100.63.255.255/32")));
     }
+
+    // The lookups, which search only the part of the table near a network, against a scan of
+    // the whole table: every network of up to ten bits, then random longer ones.
+    void specialBlockLookupsScanTheTable()
+    {
+        const auto check = [](const Ipv4Network& network) {
+            const Ipv4SpecialBlock* mostSpecific = nullptr;
+            bool overlaps = false;
+            for (const Ipv4SpecialBlock& block : Ipv4SpecialBlocks()) {
+                overlaps =
+                    overlaps || block.network.contains(network) || network.contains(block.network);
+                if (block.network.contains(network) &&
+                    (!mostSpecific ||
+                     block.network.prefixLength() > mostSpecific->network.prefixLength()))
+                    mostSpecific = &block;
+            }
+            const QByteArray text = network.toString().c_str();
+            QVERIFY2(Ipv4SpecialBlockOf(network) == mostSpecific, text);
+            QVERIFY2(Ipv4OverlapsSpecialBlock(network) == overlaps, text);
+        };
+        for (int length = 0; length <= 10; ++length) {
+            for (std::uint64_t k = 0; k < (std::uint64_t{1} << length); ++k)
+                check(Ipv4Network::containing(Ipv4Address(std::uint32_t(k << (32 - length))),
+                                              length));
+        }
+        QRandomGenerator random(2312);
+        for (int k = 0; k < 20000; ++k)
+            check(Ipv4Network::containing(Ipv4Address(random.generate()), random.bounded(11, 33)));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestIpv4)
