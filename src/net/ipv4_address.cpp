@@ -1,7 +1,5 @@
 #include "net/ipv4_address.h"
 
-#include "net/octet_text.h"
-
 #include <array>
 #include <bit>
 #include <cstring>
@@ -45,17 +43,6 @@ Parsed<Ipv4Address> Ipv4Address::parse(std::string_view text)
             return ParseError::Malformed;
         ++at;
     }
-}
-
-std::size_t Ipv4Address::writeText(char* to) const
-{
-    // The last octet's dot lands on the byte kTextRoom keeps spare.
-    char* out = to;
-    out += WriteOctetAndDot(out, m_value >> 24) + 1;
-    out += WriteOctetAndDot(out, m_value >> 16) + 1;
-    out += WriteOctetAndDot(out, m_value >> 8) + 1;
-    out += WriteOctetAndDot(out, m_value) + 1;
-    return std::size_t(out - to - 1);
 }
 
 std::string Ipv4Address::toString() const
