@@ -223,8 +223,7 @@ void JsonLineWriter::close(std::string_view then)
     if (m_empty)
         m_line[m_used++] = ',';
     m_line[m_used++] = '}';
-    std::memcpy(m_line + m_used, then.data(), then.size());
-    m_used += then.size();
+    m_used = std::size_t(std::copy(then.begin(), then.end(), m_line + m_used) - m_line);
     flush();
     m_out[m_start] = '{';
 }
