@@ -211,7 +211,6 @@ void JsonLineWriter::add(const FieldGroup& group)
         std::memcpy(m_line + m_used + 1, members.data(), members.size());
         m_used += 1 + members.size();
     }
-    m_empty = false;
 }
 
 void JsonLineWriter::close(std::string_view then)
@@ -220,7 +219,7 @@ void JsonLineWriter::close(std::string_view then)
     if (m_used + 2 + then.size() > sizeof m_line)
         flush();
     // Every member was written after a comma, and the first comma opens the object.
-    if (m_empty)
+    if (m_used == 0 && m_out.size() == m_start)
         m_line[m_used++] = ',';
     m_line[m_used++] = '}';
     m_used = std::size_t(std::copy(then.begin(), then.end(), m_line + m_used) - m_line);

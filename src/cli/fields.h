@@ -272,7 +272,6 @@ private:
 
     std::string& m_out;
     std::size_t m_start; // where the object begins in m_out
-    bool m_empty = true;
     std::size_t m_used = 0;
     char m_line[2048];
 };
@@ -336,7 +335,6 @@ inline char* JsonLineWriter::startMember(const FieldKey& key)
         flush();
     std::memcpy(m_line + m_used, key.member(), FieldKey::kRoom);
     m_used += key.memberSize();
-    m_empty = false;
     return m_line + m_used;
 }
 
