@@ -13,6 +13,7 @@
 #include "net/ipv6_network.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -92,21 +93,18 @@ CliOutcome AnsweredFields(const CommandArgs& args, const MakeFields& makeFields)
         makeFields(list);
         return {0, AlignedText(list.fields()), {}};
     }
-    if (args.jsonLines && args.answerInto) {
+    // A batch's line goes straight into the batch's output.
+    if (args.jsonLines) {
+        assert(args.answerInto);
         JsonLineWriter json(*args.answerInto);
         makeFields(json);
         json.close("\n");
         return {};
     }
     std::string text;
-    const auto write = [&](auto&& json) {
-        makeFields(json);
-        json.close();
-    };
-    if (args.jsonLines)
-        write(JsonLineWriter(text));
-    else
-        write(JsonFieldWriter(text));
+    JsonFieldWriter json(text);
+    makeFields(json);
+    json.close();
     text += '\n';
     return {0, std::move(text), {}};
 }

@@ -1,8 +1,6 @@
 #include "net/ipv4_address.h"
 
-#include <array>
 #include <bit>
-#include <cstring>
 
 namespace net {
 

@@ -1,8 +1,8 @@
 #include "net/ipv4_network.h"
 
-#include <algorithm>
-
 #include "net/number_text.h"
+
+#include <algorithm>
 
 namespace net {
 
